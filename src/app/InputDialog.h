@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace morvalent::app {
+
+class UserInterface;
+
+// The values one operation asks for: a description line, up to two text fields
+// with labels at their right, and an optional list of choices. Made for one use.
+class InputDialog {
+public:
+    explicit InputDialog(UserInterface& ui) : ui_(ui) {}
+
+    void SetPrompts(std::u16string descriptionText, std::u16string label1Text,
+                    std::u16string label2Text);
+    void SetTexts(std::u16string text1Value, std::u16string text2Value);
+    // 1 after OK (texts and choice read back), 2 after Cancel (members unchanged).
+    int DoModal();
+
+    std::u16string description;
+    std::u16string label2;  // empty hides label 2 and field 2
+    std::u16string label1;  // empty hides label 1 and field 1
+    std::u16string text2;
+    std::u16string text1;
+    std::vector<std::u16string> choices;
+    std::int32_t choice = 0;  // preselected item; after OK the chosen one, -1 without items
+
+private:
+    UserInterface& ui_;
+};
+
+}  // namespace morvalent::app

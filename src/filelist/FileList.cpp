@@ -1,0 +1,213 @@
+#include "filelist/FileList.h"
+
+#include <algorithm>
+
+#include "filelist/NameParts.h"
+#include "platform/Text.h"
+
+namespace morvalent::filelist {
+
+std::u16string FileList::CurrentName(std::size_t row) const {
+    return GetNamePart(rows_[row].entry.path, true);
+}
+
+std::u16string FileList::FolderText(std::size_t row) const {
+    const Row& r = rows_[row];
+    return r.hasFolderOverride ? r.folderOverride : GetFolderPart(r.entry.path);
+}
+
+std::u16string FileList::ColumnText(std::size_t row, int column) const {
+    const FileEntry& e = rows_[row].entry;
+    switch (column) {
+        case ColCurrentName: return CurrentName(row);
+        case ColNewName: return rows_[row].newName;
+        case ColFolder: return FolderText(row);
+        case ColFullPath: return e.path;
+        case ColSize: return platform::DecimalText(e.size);
+        case ColModified: return platform::FormatFileTime(e.lastWriteTime);
+        case ColCreated: return platform::FormatFileTime(e.creationTime);
+        default: return {};
+    }
+}
+
+void FileList::RefreshIcon(Row& row) {
+    row.icon = icons_.GetIconIndex(GetExtension(row.entry.path, row.entry.isFolder), row.entry.isFolder);
+}
+
+std::size_t FileList::InsertEntryRow(FileEntry entry) {
+    Row row;
+    row.entry = std::move(entry);
+    row.newName = GetNamePart(row.entry.path, true);
+    RefreshIcon(row);
+    const std::size_t index = rows_.size();
+    rows_.push_back(std::move(row));
+    if (batchDepth_ > 0) {
+        if (!insertedFirst_) insertedFirst_ = index;
+    } else if (observer_ != nullptr) {
+        observer_->OnRowsInserted(index, 1);
+    }
+    return index;
+}
+
+void FileList::SetNewName(std::size_t row, std::u16string name) {
+    rows_[row].newName = std::move(name);
+    RowsChanged(row, row);
+}
+
+void FileList::SetFolderText(std::size_t row, std::u16string folder) {
+    rows_[row].folderOverride = std::move(folder);
+    rows_[row].hasFolderOverride = true;
+    RowsChanged(row, row);
+}
+
+void FileList::SetEntryPath(std::size_t row, std::u16string path) {
+    Row& r = rows_[row];
+    r.entry.path = std::move(path);
+    r.newName = GetNamePart(r.entry.path, true);
+    r.folderOverride.clear();
+    r.hasFolderOverride = false;
+    RefreshIcon(r);
+    RowsChanged(row, row);
+}
+
+void FileList::ReplaceEntryPath(std::size_t row, std::u16string path) {
+    rows_[row].entry.path = std::move(path);
+    RowsChanged(row, row);
+}
+
+void FileList::RemoveRow(std::size_t row) {
+    if (rows_[row].selected) --selectedCount_;
+    if (focused_) {
+        if (*focused_ == row) focused_.reset();
+        else if (*focused_ > row) --*focused_;
+    }
+    rows_.erase(rows_.begin() + std::ptrdiff_t(row));
+    if (insertedFirst_ && *insertedFirst_ > row) --*insertedFirst_;
+    if (observer_ != nullptr) observer_->OnRowsRemoved(row, 1);
+}
+
+void FileList::Clear() {
+    const std::size_t count = rows_.size();
+    rows_.clear();
+    rows_.shrink_to_fit();
+    selectedCount_ = 0;
+    focused_.reset();
+    insertedFirst_.reset();
+    dirtyFirst_ = SIZE_MAX;
+    if (observer_ != nullptr && count > 0) observer_->OnRowsRemoved(0, count);
+}
+
+void FileList::SetSelected(std::size_t row, bool selected) {
+    SetSelectedFromView(row, selected);
+    MarksChanged();
+}
+
+void FileList::SetSelectedFromView(std::size_t row, bool selected) {
+    Row& r = rows_[row];
+    if (r.selected == selected) return;
+    r.selected = selected;
+    if (selected) ++selectedCount_;
+    else --selectedCount_;
+}
+
+std::optional<std::size_t> FileList::FirstSelected() const {
+    if (selectedCount_ == 0) return std::nullopt;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].selected) return i;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::size_t> FileList::SelectedRows() const {
+    std::vector<std::size_t> result;
+    result.reserve(selectedCount_);
+    for (std::size_t i = 0; i < rows_.size() && result.size() < selectedCount_; ++i) {
+        if (rows_[i].selected) result.push_back(i);
+    }
+    return result;
+}
+
+void FileList::ClearSelection() {
+    if (selectedCount_ == 0 && !focused_) return;
+    for (Row& r : rows_) r.selected = false;
+    selectedCount_ = 0;
+    focused_.reset();
+    MarksChanged();
+}
+
+void FileList::SetFocusedRow(std::optional<std::size_t> row) {
+    focused_ = row;
+    MarksChanged();
+}
+
+void FileList::SwapRows(std::size_t a, std::size_t b) {
+    if (a == b) return;
+    std::swap(rows_[a], rows_[b]);
+    if (focused_ == a) focused_ = b;
+    else if (focused_ == b) focused_ = a;
+    if (batchDepth_ > 0) {
+        structureChanged_ = true;
+    } else if (observer_ != nullptr) {
+        observer_->OnRowsReordered();
+    }
+}
+
+void FileList::Reorder(const std::vector<std::size_t>& order) {
+    std::vector<Row> reordered;
+    reordered.reserve(rows_.size());
+    std::optional<std::size_t> focus;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (focused_ == order[i]) focus = i;
+        reordered.push_back(std::move(rows_[order[i]]));
+    }
+    rows_ = std::move(reordered);
+    focused_ = focus;
+    if (batchDepth_ > 0) {
+        structureChanged_ = true;
+    } else if (observer_ != nullptr) {
+        observer_->OnRowsReordered();
+    }
+}
+
+void FileList::BeginBatch() {
+    if (batchDepth_++ == 0 && observer_ != nullptr) observer_->OnBatchBegin();
+}
+
+void FileList::EndBatch() {
+    if (--batchDepth_ > 0) return;
+    const auto inserted = insertedFirst_;
+    const bool reordered = structureChanged_;
+    const bool marks = marksChanged_;
+    const std::size_t first = dirtyFirst_;
+    const std::size_t last = dirtyLast_;
+    insertedFirst_.reset();
+    structureChanged_ = false;
+    marksChanged_ = false;
+    dirtyFirst_ = SIZE_MAX;
+    dirtyLast_ = 0;
+    if (observer_ == nullptr) return;
+    if (inserted) observer_->OnRowsInserted(*inserted, rows_.size() - *inserted);
+    if (reordered) {
+        observer_->OnRowsReordered();
+    } else if (first != SIZE_MAX && first < rows_.size()) {
+        observer_->OnRowsChanged(first, std::min(last, rows_.size() - 1));
+    }
+    if (marks) observer_->OnMarksChanged();
+    observer_->OnBatchEnd();
+}
+
+void FileList::RowsChanged(std::size_t first, std::size_t last) {
+    if (batchDepth_ > 0) {
+        dirtyFirst_ = std::min(dirtyFirst_, first);
+        dirtyLast_ = std::max(dirtyLast_, last);
+    } else if (observer_ != nullptr) {
+        observer_->OnRowsChanged(first, last);
+    }
+}
+
+void FileList::MarksChanged() {
+    if (batchDepth_ > 0) marksChanged_ = true;
+    else if (observer_ != nullptr) observer_->OnMarksChanged();
+}
+
+}  // namespace morvalent::filelist

@@ -1,0 +1,129 @@
+#include "filelist/Gathering.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/Collation.h"
+#include "platform/Path.h"
+
+namespace morvalent::filelist {
+
+using platform::kPathSeparator;
+
+Gatherer::Gatherer(FileList& list, platform::FileSystem& fs, FolderQuestion& question,
+                   FolderChoice& folderChoice)
+    : list_(list), fs_(fs), question_(question), folderChoice_(folderChoice) {}
+
+bool Gatherer::IsListed(const std::u16string& path) {
+    // The rows listed before the batch; pending entries are not compared.
+    if (!listedReady_) {
+        listed_.reserve(list_.Count());
+        for (std::size_t i = 0; i < list_.Count(); ++i) {
+            listed_.insert(platform::PathIdentityKey(list_.Entry(i).path));
+        }
+        listedReady_ = true;
+    }
+    return listed_.count(platform::PathIdentityKey(path)) != 0;
+}
+
+void Gatherer::AddCandidate(PendingEntries& pending, const std::u16string& path) {
+    if (path.empty() || IsListed(path)) return;
+    const auto isFolder = fs_.IsFolder(path);
+    if (!isFolder) return;
+    AddPath(pending, path, *isFolder);
+}
+
+void Gatherer::AddPath(PendingEntries& pending, const std::u16string& path, bool isFolder) {
+    if (isFolder) {
+        if (folderChoice_.value == -1) {
+            folderChoice_.value = question_.AddFolderItself(path) ? 1 : 0;
+        }
+        if (folderChoice_.value == 0) {
+            WalkFolder(pending, path);
+            return;
+        }
+    }
+    const auto info = fs_.ReadInfo(path);
+    if (!info) return;
+    FileEntry entry;
+    entry.path = path;
+    entry.isFolder = isFolder;
+    entry.creationTime = info->creationTime;
+    entry.lastWriteTime = info->lastWriteTime;
+    entry.size = info->size;
+    pending.push_back(std::move(entry));
+    Gathered();
+}
+
+void Gatherer::Gathered() {
+    if (progress_ && ++sinceProgress_ >= 4096) {
+        sinceProgress_ = 0;
+        progress_();
+    }
+}
+
+void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder) {
+    std::vector<platform::FolderItem> items;
+    if (!fs_.ListFolder(folder, items)) return;
+    for (platform::FolderItem& item : items) {
+        std::u16string full = JoinPath(folder, item.name);
+        if (item.isFolder) {
+            // folderChoice is 0 here, so this walks the subfolder as well.
+            AddPath(pending, full, true);
+            continue;
+        }
+        FileEntry entry;
+        entry.path = std::move(full);
+        entry.creationTime = item.info.creationTime;
+        entry.lastWriteTime = item.info.lastWriteTime;
+        entry.size = item.info.size;
+        pending.push_back(std::move(entry));
+        Gathered();
+    }
+}
+
+void Gatherer::AppendPendingRows(PendingEntries& pending) {
+    SortPendingEntries(pending);
+    {
+        FileList::Batch batch(list_);
+        for (FileEntry& entry : pending) list_.InsertEntryRow(std::move(entry));
+    }
+    PendingEntries().swap(pending);
+}
+
+void SortPendingEntries(PendingEntries& pending) {
+    if (pending.size() < 2) return;
+    const auto& collator = platform::DefaultCollator();
+    // All keys in one buffer: one allocation instead of one per entry.
+    std::string keys;
+    std::vector<std::pair<std::size_t, std::size_t>> spans(pending.size());
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        const std::size_t start = keys.size();
+        collator.AppendSortKey(pending[i].path, keys);
+        spans[i] = {start, keys.size() - start};
+    }
+    std::vector<std::size_t> order(pending.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        std::string_view ka(keys.data() + spans[a].first, spans[a].second);
+        std::string_view kb(keys.data() + spans[b].first, spans[b].second);
+        const int c = ka.compare(kb);
+        if (c != 0) return c < 0;
+        return a > b;  // a later entry goes before equal earlier ones
+    });
+    PendingEntries sorted;
+    sorted.reserve(pending.size());
+    for (std::size_t i : order) sorted.push_back(std::move(pending[i]));
+    pending = std::move(sorted);
+}
+
+std::u16string JoinPath(const std::u16string& folder, const std::u16string& name) {
+    std::u16string full;
+    full.reserve(folder.size() + 1 + name.size());
+    full = folder;
+    if (full.empty() || full.back() != kPathSeparator) full.push_back(kPathSeparator);
+    full += name;
+    return full;
+}
+
+}  // namespace morvalent::filelist

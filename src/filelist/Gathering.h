@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "filelist/FileEntry.h"
+#include "filelist/FileList.h"
+#include "platform/FileSystem.h"
+
+namespace morvalent::filelist {
+
+// The entries a batch has gathered, appended as rows only when the batch is done.
+using PendingEntries = std::vector<FileEntry>;
+
+// How folders are added: -1 not asked yet, 0 their contents, 1 the folder itself.
+// Lives as long as the program; a batch may reset it to -1 first.
+struct FolderChoice {
+    int value = -1;
+};
+
+// The question asked at the first folder of a batch.
+class FolderQuestion {
+public:
+    virtual ~FolderQuestion() = default;
+    // True (Yes, or the box closed) to add the folder itself; false for its contents.
+    virtual bool AddFolderItself(const std::u16string& folderPath) = 0;
+};
+
+// Gathers candidate paths of one batch into pending entries and then appends them.
+class Gatherer {
+public:
+    Gatherer(FileList& list, platform::FileSystem& fs, FolderQuestion& question,
+             FolderChoice& folderChoice);
+
+    // Skips a path already listed (compared with the rows listed before the batch)
+    // or one that does not exist; otherwise gathers it.
+    void AddCandidate(PendingEntries& pending, const std::u16string& path);
+    // Gathers one path: a file, a folder as a row, or a folder's whole tree.
+    void AddPath(PendingEntries& pending, const std::u16string& path, bool isFolder);
+    // Orders the pending entries by path and appends one row each, in one batch.
+    void AppendPendingRows(PendingEntries& pending);
+    // Called every few thousand gathered items, so a window can repaint.
+    void SetProgress(std::function<void()> progress) { progress_ = std::move(progress); }
+
+private:
+    void Gathered();
+    void WalkFolder(PendingEntries& pending, const std::u16string& folder);
+    bool IsListed(const std::u16string& path);
+
+    FileList& list_;
+    platform::FileSystem& fs_;
+    FolderQuestion& question_;
+    FolderChoice& folderChoice_;
+    bool listedReady_ = false;
+    std::unordered_set<std::u16string> listed_;
+    std::function<void()> progress_;
+    std::size_t sinceProgress_ = 0;
+};
+
+// Sorts ascending by path in the user's collation; among equal paths the entry
+// gathered later goes first.
+void SortPendingEntries(PendingEntries& pending);
+
+// folder + separator + name, without doubling a separator the folder ends with.
+std::u16string JoinPath(const std::u16string& folder, const std::u16string& name);
+
+}  // namespace morvalent::filelist

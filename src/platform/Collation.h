@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace morvalent::platform {
+
+// Locale-aware comparison that ignores letter case (accents still count), as the
+// user's locale orders texts.
+class Collator {
+public:
+    // `locale` like "ko_KR.UTF-8", "ko" or "" (root order).
+    explicit Collator(const std::string& locale);
+    ~Collator();
+    Collator(const Collator&) = delete;
+    Collator& operator=(const Collator&) = delete;
+
+    int Compare(std::u16string_view a, std::u16string_view b) const;  // -1, 0, 1
+    // A byte string whose memcmp order is the order of Compare.
+    std::string SortKey(std::u16string_view text) const;
+    void AppendSortKey(std::u16string_view text, std::string& out) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// The locale named by LC_ALL, LC_COLLATE or LANG, in that order ("" when none).
+std::string CollationLocaleFromEnvironment();
+
+// The collator the program orders texts with; made from the environment on first
+// use. Tests choose the locale explicitly with SetCollationLocale.
+const Collator& DefaultCollator();
+void SetCollationLocale(const std::string& locale);
+
+// -1, 0 or 1 under DefaultCollator(); a failed comparison counts as equal.
+int CompareTextNoCase(std::u16string_view a, std::u16string_view b);
+
+}  // namespace morvalent::platform

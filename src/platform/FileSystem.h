@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileTime.h"
+
+namespace morvalent::platform {
+
+struct FileInfo {
+    FileTime creationTime = kUnknownTime;
+    FileTime lastWriteTime = 0;
+    std::uint64_t size = 0;
+};
+
+// One entry of a folder listing. Links are not followed: a link is an item of
+// its own (isFolder false), so a walk never loops.
+struct FolderItem {
+    std::u16string name;
+    bool isFolder = false;
+    FileInfo info;
+};
+
+enum class MoveResult {
+    Moved,
+    TargetExists,
+    SourceMissing,
+    FolderAcrossDevices,
+    Failed,
+};
+
+struct MoveOutcome {
+    MoveResult result = MoveResult::Failed;
+    int error = 0;  // the system's error number when result is Failed
+};
+
+// The file-system services the program needs. Paths are UTF-16; the native
+// implementation converts them at the system boundary.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Whether the path is a folder, following links; nothing when the path does
+    // not exist or cannot be read.
+    virtual std::optional<bool> IsFolder(std::u16string_view path) = 0;
+    // Times and size of the item (following links); nothing when unreadable.
+    virtual std::optional<FileInfo> ReadInfo(std::u16string_view path) = 0;
+    // The folder's entries without "." and "..", in the order the file system
+    // returns them. False when the folder cannot be opened.
+    virtual bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) = 0;
+    // Renames or moves without ever replacing anything at `target`.
+    virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
+};
+
+std::unique_ptr<FileSystem> MakeNativeFileSystem();
+
+}  // namespace morvalent::platform

@@ -1,0 +1,37 @@
+#include "platform/FileTime.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace morvalent::platform {
+namespace {
+constexpr std::int64_t kTicksPerSecond = 10'000'000;
+constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
+}  // namespace
+
+FileTime FileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
+    return (seconds + kSecondsFrom1601To1970) * kTicksPerSecond + nanoseconds / 100;
+}
+
+std::u16string FormatFileTime(FileTime time) {
+    if (time == kUnknownTime) return {};
+    using namespace std::chrono;
+    // Floor division keeps times before 1970 (down to 1601) on the right day.
+    std::int64_t seconds = time / kTicksPerSecond;
+    if (time % kTicksPerSecond < 0) --seconds;
+    seconds -= kSecondsFrom1601To1970;
+    std::int64_t days = seconds / 86400;
+    std::int64_t secondOfDay = seconds % 86400;
+    if (secondOfDay < 0) {
+        secondOfDay += 86400;
+        --days;
+    }
+    year_month_day date{sys_days{std::chrono::days{days}}};
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%d-%02u-%02u %02d:%02d:%02d", int(date.year()),
+                  unsigned(date.month()), unsigned(date.day()), int(secondOfDay / 3600),
+                  int(secondOfDay / 60 % 60), int(secondOfDay % 60));
+    return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
+}
+
+}  // namespace morvalent::platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace morvalent::platform {
+
+// UTF-8 bytes to UTF-16. Bytes that are not valid UTF-8 become lone surrogates
+// U+DC80..U+DCFF, so any name read from disk converts back to the same bytes.
+std::u16string Utf8ToUtf16(std::string_view bytes);
+
+// UTF-16 to UTF-8, turning escaped bytes (U+DC80..U+DCFF) back into raw bytes.
+// Returns nothing when the text holds any other unpaired surrogate: such a text
+// cannot name anything on disk.
+std::optional<std::string> Utf16ToNative(std::u16string_view text);
+
+// UTF-16 to valid UTF-8 for display: unpaired surrogates become U+FFFD.
+std::string Utf16ToUtf8Lossy(std::u16string_view text);
+
+// Reads like the C runtime's _wtoi: leading white space, optional sign, decimal
+// digits up to the first other character; 0 without digits; saturates at the
+// 32-bit limits.
+std::int32_t ParseLeadingInt(std::u16string_view text);
+
+// Three-way comparison folding only ASCII A-Z to a-z (like _wcsicmp).
+int CompareAsciiNoCase(std::u16string_view a, std::u16string_view b);
+bool EqualsAsciiNoCase(std::u16string_view a, std::u16string_view b);
+// The ASCII-folded form of a text, for hashing under CompareAsciiNoCase.
+std::u16string FoldAscii(std::u16string_view text);
+
+// Unicode white space (includes U+3000 IDEOGRAPHIC SPACE).
+bool IsSpace(char16_t c);
+std::u16string_view TrimSpace(std::u16string_view text);
+
+std::u16string DecimalText(std::uint64_t value);
+std::u16string DecimalText(std::int64_t value);
+
+// Replaces each "%s" in order with the given arguments.
+std::u16string FormatText(std::u16string_view pattern, std::u16string_view a);
+std::u16string FormatText(std::u16string_view pattern, std::u16string_view a,
+                          std::u16string_view b);
+
+}  // namespace morvalent::platform

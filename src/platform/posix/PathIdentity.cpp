@@ -1,0 +1,8 @@
+#include "platform/Path.h"
+
+namespace morvalent::platform {
+
+// Linux names differ by every code unit: README and readme are two files.
+std::u16string PathIdentityKey(std::u16string_view path) { return std::u16string(path); }
+
+}  // namespace morvalent::platform

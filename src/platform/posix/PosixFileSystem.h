@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace morvalent::platform {
+
+class PosixFileSystem : public FileSystem {
+public:
+    std::optional<bool> IsFolder(std::u16string_view path) override;
+    std::optional<FileInfo> ReadInfo(std::u16string_view path) override;
+    bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) override;
+    MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
+};
+
+// The move without replacing, on native (byte) paths. Defined in its own file.
+MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& target);
+
+}  // namespace morvalent::platform

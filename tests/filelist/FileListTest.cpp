@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "filelist/FileList.h"
+
+namespace morvalent::filelist {
+namespace {
+
+FileEntry Entry(std::u16string path, bool isFolder = false, std::uint64_t size = 0) {
+    FileEntry e;
+    e.path = std::move(path);
+    e.isFolder = isFolder;
+    e.size = size;
+    e.lastWriteTime = 0;
+    return e;
+}
+
+class Recorder : public FileListObserver {
+public:
+    void OnBatchBegin() override { log.push_back("begin"); }
+    void OnBatchEnd() override { log.push_back("end"); }
+    void OnRowsInserted(std::size_t first, std::size_t count) override {
+        log.push_back("insert " + std::to_string(first) + "+" + std::to_string(count));
+    }
+    void OnRowsRemoved(std::size_t first, std::size_t count) override {
+        log.push_back("remove " + std::to_string(first) + "+" + std::to_string(count));
+    }
+    void OnRowsChanged(std::size_t first, std::size_t last) override {
+        log.push_back("change " + std::to_string(first) + "-" + std::to_string(last));
+    }
+    void OnRowsReordered() override { log.push_back("reorder"); }
+    void OnMarksChanged() override { log.push_back("marks"); }
+    std::vector<std::string> log;
+};
+
+struct Fixture : ::testing::Test {
+    PlainIconSource source;
+    IconCache icons{source};
+    FileList list{icons};
+};
+
+using FileListTest = Fixture;
+
+TEST_F(FileListTest, DerivesColumnsFromTheEntry) {
+    list.InsertEntryRow(Entry(u"/photos/Vol.2", true));
+    FileEntry big = Entry(u"/data/big.iso", false, 5ull << 30);
+    big.creationTime = platform::kUnknownTime;
+    list.InsertEntryRow(big);
+    EXPECT_EQ(list.ColumnText(0, ColCurrentName), u"Vol.2");
+    EXPECT_EQ(list.ColumnText(0, ColNewName), u"Vol.2");
+    EXPECT_EQ(list.ColumnText(0, ColFolder), u"/photos");
+    EXPECT_EQ(list.ColumnText(0, ColFullPath), u"/photos/Vol.2");
+    EXPECT_EQ(list.At(0).icon, 1);
+    EXPECT_EQ(list.ColumnText(1, ColSize), u"5368709120");
+    EXPECT_EQ(list.ColumnText(1, ColModified), u"1601-01-01 00:00:00");
+    EXPECT_EQ(list.ColumnText(1, ColCreated), u"");
+    EXPECT_EQ(list.At(1).icon, 0);
+}
+
+TEST_F(FileListTest, FolderTextOverrideAndRename) {
+    list.InsertEntryRow(Entry(u"/a/old.txt"));
+    list.SetNewName(0, u"new.md");
+    list.SetFolderText(0, u"");
+    EXPECT_EQ(list.FolderText(0), u"");
+    list.SetEntryPath(0, u"/new.md");
+    EXPECT_EQ(list.CurrentName(0), u"new.md");
+    EXPECT_EQ(list.NewName(0), u"new.md");
+    EXPECT_EQ(list.FolderText(0), u"");
+    EXPECT_EQ(list.ColumnText(0, ColFullPath), u"/new.md");
+}
+
+TEST_F(FileListTest, BatchTellsOnceAtTheEnd) {
+    Recorder recorder;
+    list.SetObserver(&recorder);
+    list.InsertEntryRow(Entry(u"/x"));
+    {
+        FileList::Batch batch(list);
+        list.InsertEntryRow(Entry(u"/a"));
+        list.InsertEntryRow(Entry(u"/b"));
+        list.SetNewName(0, u"y");
+        list.SetSelected(1, true);
+    }
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"insert 0+1", "begin", "insert 1+2",
+                                                      "change 0-0", "marks", "end"}));
+    list.SetObserver(nullptr);
+}
+
+TEST_F(FileListTest, MarksTravelWithRows) {
+    for (auto p : {u"/0", u"/1", u"/2", u"/3"}) list.InsertEntryRow(Entry(p));
+    list.SetSelected(1, true);
+    list.SetFocusedRow(1);
+    list.SwapRows(1, 2);
+    EXPECT_TRUE(list.IsSelected(2));
+    EXPECT_FALSE(list.IsSelected(1));
+    EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(2));
+    list.Reorder({3, 2, 1, 0});
+    EXPECT_EQ(list.Entry(0).path, u"/3");
+    EXPECT_TRUE(list.IsSelected(1));
+    EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(1));
+    EXPECT_EQ(list.SelectedRows(), std::vector<std::size_t>{1});
+}
+
+TEST_F(FileListTest, RemovingKeepsCountsRight) {
+    for (auto p : {u"/0", u"/1", u"/2"}) list.InsertEntryRow(Entry(p));
+    list.SetSelected(0, true);
+    list.SetSelected(2, true);
+    list.SetFocusedRow(2);
+    list.RemoveRow(0);
+    EXPECT_EQ(list.SelectedCount(), 1u);
+    EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(1));
+    EXPECT_EQ(list.FirstSelected(), std::optional<std::size_t>(1));
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.SelectedCount(), 0u);
+    EXPECT_FALSE(list.FirstSelected());
+}
+
+}  // namespace
+}  // namespace morvalent::filelist

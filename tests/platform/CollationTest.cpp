@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "platform/Collation.h"
+
+namespace morvalent::platform {
+namespace {
+
+TEST(Collation, IgnoresCaseNotAccents) {
+    Collator root("");
+    EXPECT_EQ(root.Compare(u"ABC", u"abc"), 0);
+    EXPECT_NE(root.Compare(u"\u00C9", u"E"), 0);
+    EXPECT_EQ(root.Compare(u"a", u"b"), -1);
+    EXPECT_EQ(root.Compare(u"b", u"a"), 1);
+}
+
+TEST(Collation, OrdersLinguisticallyNotNumerically) {
+    Collator root("en_US.UTF-8");
+    EXPECT_LT(root.Compare(u"file10.txt", u"file2.txt"), 0);
+}
+
+TEST(Collation, KoreanOrder) {
+    Collator ko("ko_KR.UTF-8");
+    // 가 < 나 < 다; Korean order puts Hangul before Latin letters, the root order after.
+    EXPECT_LT(ko.Compare(u"\uAC00", u"\uB098"), 0);
+    EXPECT_LT(ko.Compare(u"\uB098", u"\uB2E4"), 0);
+    EXPECT_LT(ko.Compare(u"\uAC00", u"z"), 0);
+    EXPECT_LT(Collator("").Compare(u"z", u"\uAC00"), 0);
+}
+
+TEST(Collation, SortKeysAgreeWithCompare) {
+    Collator ko("ko");
+    const std::u16string texts[] = {u"ABC", u"abc", u"file10", u"file2", u"\uAC00", u"\uB098", u"",
+                                    u"a/b", u"a.b"};
+    for (const auto& a : texts) {
+        for (const auto& b : texts) {
+            const int byKey = ko.SortKey(a).compare(ko.SortKey(b));
+            const int sign = (byKey > 0) - (byKey < 0);
+            EXPECT_EQ(sign, ko.Compare(a, b));
+        }
+    }
+}
+
+TEST(Collation, DefaultFollowsChosenLocale) {
+    SetCollationLocale("ko_KR.UTF-8");
+    EXPECT_EQ(CompareTextNoCase(u"Readme", u"README"), 0);
+    EXPECT_EQ(CompareTextNoCase(u"\uAC00", u"\uB098"), -1);
+}
+
+TEST(Collation, LocaleNameFromEnvironment) {
+    setenv("LC_ALL", "", 1);
+    setenv("LC_COLLATE", "ko_KR.UTF-8", 1);
+    EXPECT_EQ(CollationLocaleFromEnvironment(), "ko_KR.UTF-8");
+    setenv("LC_ALL", "C.UTF-8", 1);
+}
+
+}  // namespace
+}  // namespace morvalent::platform

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/FolderBrowser.h"
+#include "app/InputDialog.h"
+#include "app/UserInterface.h"
+
+namespace morvalent::testing {
+
+// A UserInterface that answers from scripts queued by the test and records what
+// the program showed. An unscripted question fails the test instead of hanging.
+class ScriptedUi : public app::UserInterface {
+public:
+    // What an InputDialog answer fills in; `ok` false is Cancel.
+    struct InputAnswer {
+        bool ok = true;
+        std::u16string text1;
+        std::u16string text2;
+        int choice = 0;
+    };
+
+    std::deque<bool> yesNoAnswers;
+    std::deque<bool> okCancelAnswers;
+    std::deque<InputAnswer> inputAnswers;
+    std::deque<std::u16string> folderAnswers;  // empty text = Cancel
+    std::deque<std::vector<std::u16string>> fileAnswers;
+
+    // Records.
+    std::vector<std::u16string> messages;
+    std::vector<std::pair<std::u16string, std::u16string>> questions;  // text, caption
+    std::vector<std::u16string> okCancelQuestions;
+    std::vector<app::InputDialog> shownDialogs;  // copies as the program set them up
+    std::vector<app::FileDialogRequest> fileRequests;
+    std::vector<std::u16string> statusHistory;
+    std::u16string status;
+    std::u16string clipboard;
+    std::map<int, bool> enabled;
+    std::map<int, bool> checked;
+    std::map<int, int> columnWidths;
+    std::vector<std::size_t> ensuredVisible;
+    int focusListCount = 0;
+    int busyDepth = 0;
+    bool closed = false;
+
+    void ShowMessage(const std::u16string& text) override;
+    void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
+    bool AskYesNo(const std::u16string& text, const std::u16string& caption) override;
+    bool AskOkCancel(const std::u16string& text) override;
+    int ShowInputDialog(app::InputDialog& dialog) override;
+    int ShowFolderBrowser(app::FolderBrowser& browser) override;
+    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
+    void SetClipboardText(const std::u16string& text) override { clipboard = text; }
+    void SetStatusText(const std::u16string& text) override;
+    void SetCommandEnabled(int command, bool on) override { enabled[command] = on; }
+    void SetCommandChecked(int command, bool on) override { checked[command] = on; }
+    void SetColumnWidth(int column, int width) override { columnWidths[column] = width; }
+    void FocusList() override { ++focusListCount; }
+    void EnsureRowVisible(std::size_t row) override { ensuredVisible.push_back(row); }
+    void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void KeepResponsive() override {}
+    void CloseWindow() override { closed = true; }
+};
+
+}  // namespace morvalent::testing
