@@ -76,6 +76,7 @@ void FileList::ReplaceEntryPath(std::size_t row, std::u16string path) {
 }
 
 void FileList::RemoveRow(std::size_t row) {
+    if (observer_ != nullptr) observer_->OnRowsAboutToBeRemoved(row, 1);
     if (rows_[row].selected) --selectedCount_;
     if (focused_) {
         if (*focused_ == row) focused_.reset();
@@ -88,6 +89,7 @@ void FileList::RemoveRow(std::size_t row) {
 
 void FileList::Clear() {
     const std::size_t count = rows_.size();
+    if (observer_ != nullptr && count > 0) observer_->OnRowsAboutToBeRemoved(0, count);
     rows_.clear();
     rows_.shrink_to_fit();
     selectedCount_ = 0;

@@ -31,6 +31,8 @@ public:
     virtual void OnBatchBegin() {}
     virtual void OnBatchEnd() {}
     virtual void OnRowsInserted(std::size_t first, std::size_t count) = 0;
+    // Removal is told twice: before (rows still there) and after.
+    virtual void OnRowsAboutToBeRemoved(std::size_t /*first*/, std::size_t /*count*/) {}
     virtual void OnRowsRemoved(std::size_t first, std::size_t count) = 0;
     virtual void OnRowsChanged(std::size_t first, std::size_t last) = 0;
     // Rows changed places (sorting, moving); the count is the same.

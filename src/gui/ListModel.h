@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <functional>
+#include <vector>
+
+#include "filelist/FileList.h"
+
+namespace morvalent::gui {
+
+class GuiIconSource;
+
+// The rows of the FileList as a Qt table. Texts are derived when the view asks,
+// so only visible rows cost anything.
+class ListModel : public QAbstractTableModel, public filelist::FileListObserver {
+    Q_OBJECT
+public:
+    ListModel(filelist::FileList& list, GuiIconSource& icons, QObject* parent = nullptr);
+    ~ListModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Called when the program changed selected or focused marks, or rows moved.
+    std::function<void()> onMarksChanged;
+
+private:
+    void OnRowsInserted(std::size_t first, std::size_t count) override;
+    void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) override;
+    void OnRowsRemoved(std::size_t first, std::size_t count) override;
+    void OnRowsChanged(std::size_t first, std::size_t last) override;
+    void OnRowsReordered() override;
+    void OnMarksChanged() override;
+
+    filelist::FileList& list_;
+    GuiIconSource& icons_;
+    // The count the view has been told about; the list may run ahead within a notice.
+    int count_ = 0;
+};
+
+}  // namespace morvalent::gui

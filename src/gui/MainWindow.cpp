@@ -1,0 +1,429 @@
+#include "gui/MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include "app/Commands.h"
+#include "app/FolderBrowser.h"
+#include "app/InputDialog.h"
+#include "app/Texts.h"
+#include "gui/FolderBrowserWindow.h"
+#include "gui/InputDialogWindow.h"
+#include "gui/QtText.h"
+
+// Resources of a static library are registered by hand, once.
+static void InitMorvalentResources() { Q_INIT_RESOURCE(morvalent); }
+
+namespace morvalent::gui {
+namespace {
+
+constexpr int kToolbarWidth = 44;
+constexpr int kStatusHeight = 18;
+constexpr int kBottomBand = 20;  // status line plus a 2-pixel gap above it
+constexpr int kStartWidths[filelist::ColumnCount] = {150, 150, 100, 0, 0, 0, 0};
+
+// Toolbar pictures, by command id.
+QString IconPath(int id) { return QStringLiteral(":/icons/cmd-%1.svg").arg(id); }
+
+app::Key KeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Delete: return app::Key::Delete;
+        case Qt::Key_Comma:
+        case Qt::Key_Less: return app::Key::Comma;
+        case Qt::Key_Period:
+        case Qt::Key_Greater: return app::Key::Period;
+        case Qt::Key_O: return app::Key::O;
+        case Qt::Key_S: return app::Key::S;
+        case Qt::Key_Z: return app::Key::Z;
+        case Qt::Key_L: return app::Key::L;
+        case Qt::Key_A: return app::Key::A;
+        case Qt::Key_C: return app::Key::C;
+        case Qt::Key_X: return app::Key::X;
+        case Qt::Key_V: return app::Key::V;
+        default: return app::Key::Other;
+    }
+}
+
+bool IsShortcutLetter(app::Key key) {
+    return key != app::Key::Other && key != app::Key::Delete && key != app::Key::Comma &&
+           key != app::Key::Period;
+}
+
+// "Text Files(*.txt)" with its pattern, for Qt's filter syntax. The caption is
+// shown as it is; the real pattern follows in parentheses and is hidden.
+QString QtFilter(const app::FileFilter& filter) {
+    return ToQString(filter.caption) + QStringLiteral(" (") + ToQString(filter.pattern) +
+           QStringLiteral(")");
+}
+
+}  // namespace
+
+MainWindow::MainWindow(platform::FileSystem& fs, QWidget* parent) : QMainWindow(parent) {
+    InitMorvalentResources();
+    dialog_ = std::make_unique<app::MainDialog>(*this, fs, icons_);
+    setWindowTitle(ToQString(app::texts::kTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/morvalent.svg")));
+    setAcceptDrops(true);
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    BuildActions();
+    BuildMenus();
+    left_ = BuildToolBar(app::LeftToolbar());
+    right_ = BuildToolBar(app::RightToolbar());
+    BuildList();
+    status_ = new QLabel(client_);
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    qApp->installEventFilter(this);
+    resize(600, 460);
+    dialog_->OnInitDialog();
+    LayoutControls();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    // The view goes before the model it shows, and the model before the list.
+    delete view_;
+    view_ = nullptr;
+    delete model_;
+    model_ = nullptr;
+}
+
+void MainWindow::BuildActions() {
+    for (const app::CommandInfo& command : app::AllCommands()) {
+        QString text = ToQString(command.caption);
+        if (command.shortcutLabel[0] != u'\0') {
+            // The label only: the keys are handled on release by the event filter.
+            text += QLatin1Char('\t') + ToQString(command.shortcutLabel);
+        }
+        auto* action = new QAction(text, this);
+        action->setToolTip(ToQString(command.caption).remove(QStringLiteral("(&X)")));
+        if (command.id >= app::CmdApplyRenames && command.id <= app::CmdChangeExtension) {
+            action->setIcon(QIcon(IconPath(command.id)));
+        }
+        if (command.id >= app::CmdShowFullPath && command.id <= app::CmdShowCreated) {
+            action->setCheckable(true);
+        }
+        const int id = command.id;
+        connect(action, &QAction::triggered, this, [this, id] { dialog_->OnCommand(id); });
+        actions_[id] = action;
+    }
+}
+
+void MainWindow::BuildMenus() {
+    for (const app::MenuInfo& menuInfo : app::MenuBar()) {
+        if (menuInfo.caption[0] == u'\0') {
+            for (int id : menuInfo.items) menuBar()->addAction(actions_.at(id));
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(ToQString(menuInfo.caption));
+        for (int id : menuInfo.items) {
+            if (id == 0) menu->addSeparator();
+            else menu->addAction(actions_.at(id));
+        }
+    }
+}
+
+QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
+    auto* bar = new QToolBar(client_);
+    bar->setOrientation(Qt::Vertical);
+    bar->setIconSize(QSize(38, 24));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setContentsMargins(0, 0, 0, 0);
+    for (int id : ids) {
+        if (id == 0) bar->addSeparator();
+        else bar->addAction(actions_.at(id));
+    }
+    return bar;
+}
+
+void MainWindow::BuildList() {
+    model_ = new ListModel(dialog_->List(), icons_, this);
+    model_->onMarksChanged = [this] { SyncSelectionFromList(); };
+    view_ = new QTreeView(client_);
+    view_->setModel(model_);
+    view_->setRootIsDecorated(false);
+    view_->setItemsExpandable(false);
+    view_->setUniformRowHeights(true);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setSortingEnabled(false);
+    view_->setAllColumnsShowFocus(true);
+    view_->setTextElideMode(Qt::ElideRight);
+    view_->setAcceptDrops(false);
+    view_->setIconSize(QSize(16, 16));
+    QHeaderView* header = view_->header();
+    header->setSectionsClickable(false);
+    header->setSortIndicatorShown(false);
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setMinimumSectionSize(0);
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        SetColumnWidth(column, kStartWidths[column]);
+    }
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::OnViewSelectionChanged);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (syncingSelection_) return;
+                dialog_->List().SetFocusedFromView(
+                    current.isValid() ? std::optional<std::size_t>(current.row()) : std::nullopt);
+            });
+    connect(view_, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex&) { dialog_->OnRowDoubleClicked(); });
+}
+
+QAction* MainWindow::CommandAction(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::LayoutControls() {
+    const int w = client_->width();
+    const int h = client_->height();
+    left_->setGeometry(0, 0, kToolbarWidth, h - kBottomBand);
+    right_->setGeometry(w - kToolbarWidth, 0, kToolbarWidth, h - kBottomBand);
+    view_->setGeometry(kToolbarWidth, 0, w - 2 * kToolbarWidth, h - kBottomBand);
+    status_->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (view_ != nullptr) LayoutControls();
+}
+
+void MainWindow::OnViewSelectionChanged(const QItemSelection& selected,
+                                        const QItemSelection& deselected) {
+    if (syncingSelection_) return;
+    auto& list = dialog_->List();
+    for (const QItemSelectionRange& range : deselected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (std::size_t(row) < list.Count()) list.SetSelectedFromView(std::size_t(row), false);
+        }
+    }
+    for (const QItemSelectionRange& range : selected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            if (std::size_t(row) < list.Count()) list.SetSelectedFromView(std::size_t(row), true);
+        }
+    }
+    dialog_->OnSelectionChanged();
+}
+
+void MainWindow::SyncSelectionFromList() {
+    const auto& list = dialog_->List();
+    QItemSelection selection;
+    const int lastColumn = filelist::ColumnCount - 1;
+    std::size_t i = 0;
+    while (i < list.Count()) {
+        if (!list.IsSelected(i)) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end + 1 < list.Count() && list.IsSelected(end + 1)) ++end;
+        selection.select(model_->index(int(i), 0), model_->index(int(end), lastColumn));
+        i = end + 1;
+    }
+    syncingSelection_ = true;
+    QItemSelectionModel* model = view_->selectionModel();
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (auto focused = list.FocusedRow(); focused && *focused < list.Count()) {
+        model->setCurrentIndex(model_->index(int(*focused), 0), QItemSelectionModel::NoUpdate);
+    }
+    syncingSelection_ = false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize && view_ != nullptr) {
+        LayoutControls();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        // Only keys meant for this window, not for its own modal dialogs.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this && QApplication::activeModalWidget() == nullptr) {
+            return FilterKey(static_cast<QKeyEvent*>(event));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::FilterKey(QKeyEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    if (press && event->key() == Qt::Key_Escape) {
+        dialog_->OnCommand(app::CmdExit);
+        return true;
+    }
+    if (press && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        dialog_->OnOK();
+        return true;
+    }
+    const app::Key key = KeyOf(event->key());
+    if (key == app::Key::Other) return false;
+    app::KeyMessage message;
+    message.type = press ? app::KeyMessage::Type::Press : app::KeyMessage::Type::Release;
+    message.key = key;
+    message.ctrl = ctrl;
+    message.shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    message.autoRepeat = event->isAutoRepeat();
+    if (press && ctrl && IsShortcutLetter(key)) {
+        // The shortcut acts on release; the view must not run its own Ctrl+A or Ctrl+C.
+        return true;
+    }
+    return dialog_->PreTranslateMessage(message);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        dialog_->OnCancel();
+    }
+    event->accept();
+}
+
+void MainWindow::CloseWindow() {
+    closing_ = true;
+    close();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::u16string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile()) continue;
+        // The raw bytes of the path, so a name that is not UTF-8 keeps them.
+        paths.push_back(PathFromLocalBytes(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
+    }
+    event->acceptProposedAction();
+    if (!paths.empty()) dialog_->OnDropFiles(paths);
+}
+
+void MainWindow::ShowMessage(const std::u16string& text) {
+    ShowMessage(text, app::texts::kTitle);
+}
+
+void MainWindow::ShowMessage(const std::u16string& text, const std::u16string& caption) {
+    if (answerer_ != nullptr) return answerer_->ShowMessage(text, caption);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool MainWindow::AskYesNo(const std::u16string& text, const std::u16string& caption) {
+    if (answerer_ != nullptr) return answerer_->AskYesNo(text, caption);
+    QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Yes);  // closing the box counts as Yes
+    return box.exec() != QMessageBox::No;
+}
+
+bool MainWindow::AskOkCancel(const std::u16string& text) {
+    if (answerer_ != nullptr) return answerer_->AskOkCancel(text);
+    QMessageBox box(QMessageBox::Question, ToQString(app::texts::kTitle), ToQString(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+int MainWindow::ShowInputDialog(app::InputDialog& dialog) {
+    if (answerer_ != nullptr) return answerer_->ShowInputDialog(dialog);
+    InputDialogWindow window(dialog, this);
+    return window.exec() == QDialog::Accepted ? 1 : 2;
+}
+
+int MainWindow::ShowFolderBrowser(app::FolderBrowser& browser) {
+    if (answerer_ != nullptr) return answerer_->ShowFolderBrowser(browser);
+    FolderBrowserWindow window(browser, this);
+    return window.exec() == QDialog::Accepted ? 1 : 2;
+}
+
+std::vector<std::u16string> MainWindow::ChooseFiles(const app::FileDialogRequest& request) {
+    if (answerer_ != nullptr) return answerer_->ChooseFiles(request);
+    QFileDialog dialog(this, ToQString(request.title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const auto& filter : request.filters) filters << QtFilter(filter);
+    dialog.setNameFilters(filters);
+    using Mode = app::FileDialogRequest::Mode;
+    if (request.mode == Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.mode == Mode::OpenMany ? QFileDialog::ExistingFiles
+                                                          : QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted) return {};
+    std::vector<std::u16string> paths;
+    for (const QString& file : dialog.selectedFiles()) paths.push_back(PathFromQString(file));
+    return paths;
+}
+
+void MainWindow::SetClipboardText(const std::u16string& text) {
+    if (answerer_ != nullptr) answerer_->SetClipboardText(text);
+    QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+void MainWindow::SetStatusText(const std::u16string& text) {
+    status_->setText(ToQString(text));
+    if (answerer_ != nullptr) answerer_->SetStatusText(text);
+}
+
+void MainWindow::SetCommandEnabled(int command, bool enabled) {
+    if (QAction* action = CommandAction(command)) action->setEnabled(enabled);
+}
+
+void MainWindow::SetCommandChecked(int command, bool checked) {
+    if (QAction* action = CommandAction(command)) action->setChecked(checked);
+}
+
+void MainWindow::SetColumnWidth(int column, int width) {
+    QHeaderView* header = view_->header();
+    if (width <= 0) {
+        header->setSectionHidden(column, true);
+        return;
+    }
+    header->setSectionHidden(column, false);
+    header->resizeSection(column, width);
+}
+
+void MainWindow::FocusList() { view_->setFocus(Qt::OtherFocusReason); }
+
+void MainWindow::EnsureRowVisible(std::size_t row) {
+    if (row < std::size_t(model_->rowCount())) view_->scrollTo(model_->index(int(row), 0));
+}
+
+void MainWindow::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::KeepResponsive() {
+    // Repaint, but take no input: the operation is still running.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace morvalent::gui
