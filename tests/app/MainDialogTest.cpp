@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include "app/Commands.h"
+#include "app/MainDialog.h"
+#include "platform/Collation.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace morvalent::app {
+namespace {
+
+using testing::ScriptedUi;
+using testing::TempDir;
+
+struct MainDialogTest : ::testing::Test {
+    void SetUp() override { platform::SetCollationLocale(""); }
+    void AddRows(std::initializer_list<const char16_t*> paths) {
+        for (const char16_t* p : paths) {
+            filelist::FileEntry e;
+            e.path = p;
+            dialog.List().InsertEntryRow(e);
+        }
+    }
+    KeyMessage Release(Key key, bool shift = false) {
+        return KeyMessage{KeyMessage::Type::Release, key, true, shift, false};
+    }
+
+    ScriptedUi ui;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, *fs, icons};
+};
+
+TEST_F(MainDialogTest, StatesAtStartAfterAddingAndClearing) {
+    dialog.OnInitDialog();
+    for (const auto& command : AllCommands()) {
+        if (command.needs == Needs::Always) continue;
+        EXPECT_FALSE(ui.enabled.at(command.id)) << command.id;
+    }
+    EXPECT_EQ(ui.columnWidths.at(3), 0);
+    EXPECT_EQ(ui.columnWidths.at(6), 0);
+    EXPECT_FALSE(ui.checked.at(CmdShowFullPath));
+
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    ui.fileAnswers.push_back({dir.Join(u"a.txt")});
+    EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
+    EXPECT_EQ(ui.fileRequests[0].title, u"이름 붙일 파일 불러오기");
+    EXPECT_EQ(ui.fileRequests[0].filters[0].caption, u"All Files(*.*)");
+    EXPECT_EQ(ui.status, u"1 개");
+    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"1 개"}));
+    EXPECT_TRUE(ui.enabled.at(CmdApplyRenames));
+    EXPECT_TRUE(ui.enabled.at(CmdLoadNewNames));
+    EXPECT_FALSE(ui.enabled.at(CmdDirectRename));
+    EXPECT_FALSE(ui.enabled.at(CmdMoveUp));
+
+    dialog.List().SetSelected(0, true);
+    dialog.OnSelectionChanged();  // the mouse changed the selection
+    EXPECT_TRUE(ui.enabled.at(CmdDirectRename));
+    EXPECT_TRUE(ui.enabled.at(CmdMoveDown));
+
+    dialog.OnCommand(CmdClearList);
+    EXPECT_EQ(dialog.List().Count(), 0u);
+    EXPECT_EQ(ui.status, u"");
+    EXPECT_FALSE(ui.enabled.at(CmdApplyRenames));
+    EXPECT_FALSE(ui.enabled.at(CmdDirectRename));
+}
+
+TEST_F(MainDialogTest, AddingAnAlreadyListedFileLeavesTheStatusEmpty) {
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    ui.fileAnswers.push_back({dir.Join(u"a.txt")});
+    ui.fileAnswers.push_back({dir.Join(u"a.txt")});
+    dialog.OnCommand(CmdAddFiles);
+    dialog.OnCommand(CmdAddFiles);
+    EXPECT_EQ(dialog.List().Count(), 1u);
+    EXPECT_EQ(ui.status, u"");
+}
+
+TEST_F(MainDialogTest, CancelledOpenDialogChangesNothing) {
+    ui.fileAnswers.push_back({});
+    dialog.OnCommand(CmdAddFiles);
+    EXPECT_TRUE(ui.statusHistory.empty());
+}
+
+TEST_F(MainDialogTest, DropResetsTheFolderAnswerAndAsksWithThePathAsCaption) {
+    TempDir dir;
+    dir.WriteFile("f/a.txt");
+    dir.WriteFile("g/b.txt");
+    ui.yesNoAnswers = {false, true};
+    dialog.OnDropFiles({dir.Join(u"f")});
+    dialog.OnDropFiles({dir.Join(u"g")});
+    ASSERT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(ui.questions[0].first, u"경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택.");
+    EXPECT_EQ(ui.questions[0].second, dir.Join(u"f"));
+    EXPECT_EQ(dialog.List().Count(), 2u);
+    EXPECT_FALSE(dialog.List().Entry(0).isFolder);
+    EXPECT_TRUE(dialog.List().Entry(1).isFolder);
+    EXPECT_EQ(dialog.FolderChoiceState().value, 1);
+}
+
+TEST_F(MainDialogTest, DeleteRemovesSelectedRowsAndShowsTheCount) {
+    AddRows({u"/0", u"/1", u"/2", u"/3"});
+    dialog.List().SetSelected(1, true);
+    dialog.List().SetSelected(3, true);
+    EXPECT_TRUE(dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::Delete}));
+    ASSERT_EQ(dialog.List().Count(), 2u);
+    EXPECT_EQ(dialog.List().Entry(0).path, u"/0");
+    EXPECT_EQ(dialog.List().Entry(1).path, u"/2");
+    EXPECT_EQ(ui.status, u"2 개");
+    // Consumed even with nothing selected.
+    EXPECT_TRUE(dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::Delete}));
+    EXPECT_EQ(dialog.List().Count(), 2u);
+    dialog.List().SetSelected(0, true);
+    dialog.List().SetSelected(1, true);
+    dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::Delete});
+    EXPECT_EQ(ui.status, u"");
+    EXPECT_FALSE(ui.enabled.at(CmdApplyRenames));
+}
+
+TEST_F(MainDialogTest, ShortcutsActOnReleaseWithCtrl) {
+    struct Row {
+        const char* name;
+        KeyMessage message;
+        bool consumed;
+        std::size_t fileDialogs;
+    };
+    const Row rows[] = {
+        {"Ctrl+O press passes", {KeyMessage::Type::Press, Key::O, true, false, false}, false, 0},
+        {"O release without Ctrl", {KeyMessage::Type::Release, Key::O, false, false, false}, false, 0},
+        {"auto-repeat release", {KeyMessage::Type::Release, Key::O, true, false, true}, false, 0},
+        {"Ctrl+O release opens", {KeyMessage::Type::Release, Key::O, true, false, false}, true, 1},
+        // Empty list: these do nothing and pass on.
+        {"Ctrl+S empty", Release(Key::S), false, 0},
+        {"Ctrl+Z empty", Release(Key::Z), false, 0},
+        {"Ctrl+L empty", Release(Key::L), false, 0},
+        {"Ctrl+A empty", Release(Key::A), false, 0},
+        {"Ctrl+C empty", Release(Key::C), false, 0},
+        {"Ctrl+X empty", Release(Key::X, true), false, 0},
+        // V is consumed in every case.
+        {"Ctrl+V empty", Release(Key::V), true, 0},
+    };
+    for (const Row& row : rows) {
+        ui.fileAnswers = {{}};
+        ui.fileRequests.clear();
+        EXPECT_EQ(dialog.PreTranslateMessage(row.message), row.consumed) << row.name;
+        EXPECT_EQ(ui.fileRequests.size(), row.fileDialogs) << row.name;
+    }
+}
+
+TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
+    struct Row {
+        int command;
+        int column;
+        int width;
+    };
+    const Row rows[] = {{CmdShowFullPath, 3, 120}, {CmdShowSize, 4, 80}, {CmdShowModified, 5, 120},
+                        {CmdShowCreated, 6, 120}};
+    for (const Row& row : rows) {
+        dialog.OnCommand(row.command);
+        EXPECT_EQ(ui.columnWidths.at(row.column), row.width);
+        EXPECT_TRUE(ui.checked.at(row.command));
+        EXPECT_TRUE(dialog.IsViewFlagSet(row.column));
+        dialog.OnCommand(row.command);
+        EXPECT_EQ(ui.columnWidths.at(row.column), 0);
+        EXPECT_FALSE(ui.checked.at(row.command));
+    }
+    EXPECT_EQ(dialog.ViewFlags(), 0u);
+    dialog.SetViewFlag(4, 7);  // values other than 0 and 1 leave the bit
+    EXPECT_FALSE(dialog.IsViewFlagSet(4));
+}
+
+TEST_F(MainDialogTest, VersionAndExit) {
+    dialog.OnCommand(CmdVersion);
+    EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"Morvalent 08.02.10 버전"});
+    AddRows({u"/a"});
+    EXPECT_TRUE(dialog.OnCommand(CmdExit));
+    EXPECT_TRUE(ui.closed);
+    EXPECT_EQ(dialog.List().Count(), 0u);
+    EXPECT_TRUE(dialog.OnCommand(CmdOk));
+    EXPECT_FALSE(dialog.OnCommand(12345));
+}
+
+TEST_F(MainDialogTest, EveryCommandIdIsDispatched) {
+    // With an empty list, every command runs without asking anything unscripted,
+    // except those that always ask.
+    for (const auto& command : AllCommands()) {
+        if (command.id == CmdExit) continue;
+        ui.fileAnswers = {{}};
+        ScriptedUi::InputAnswer cancel;
+        cancel.ok = false;
+        ui.inputAnswers = {cancel};
+        ui.folderAnswers = {u""};
+        ui.okCancelAnswers = {false};
+        EXPECT_TRUE(dialog.OnCommand(command.id)) << command.id;
+    }
+}
+
+}  // namespace
+}  // namespace morvalent::app
