@@ -1,0 +1,145 @@
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include "app/Commands.h"
+#include "gui/GuiFixture.h"
+#include "platform/Text.h"
+#include "support/TempDir.h"
+#include <QHeaderView>
+
+using namespace morvalent;
+using testing::ScriptedWindow;
+using testing::TempDir;
+using testing::ScriptedUi;
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ctrlOActsOnReleaseNotPress();
+    void listDoesNotRunItsOwnSelectAll();
+    void deleteKeyRemovesSelectedRows();
+    void mouseSelectionEnablesRowCommands();
+    void dropAddsLocalFilesInPathOrder();
+    void menuActionReachesTheCommand();
+};
+
+void CommandsTest::ctrlOActsOnReleaseNotPress() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.window.ListView()->setFocus();
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    w.answers.fileAnswers.push_back({dir.Join(u"a.txt")});
+    QTest::keyPress(w.window.ListView(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(w.answers.fileRequests.empty());
+    QTest::keyRelease(w.window.ListView(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(int(w.answers.fileRequests.size()), 1);
+    QCOMPARE(w.window.Model()->rowCount(), 1);
+    QCOMPARE(w.window.StatusLine()->text(), QStringLiteral("1 개"));
+    QVERIFY(w.window.CommandAction(app::CmdApplyRenames)->isEnabled());
+}
+
+void CommandsTest::listDoesNotRunItsOwnSelectAll() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    for (const char16_t* p : {u"/a", u"/b"}) {
+        filelist::FileEntry e;
+        e.path = p;
+        w.window.Dialog().List().InsertEntryRow(e);
+    }
+    w.window.ListView()->setFocus();
+    ScriptedUi::InputAnswer cancel;
+    cancel.ok = false;
+    w.answers.inputAnswers.push_back(cancel);  // Ctrl+A asks for a sort order
+    QTest::keyPress(w.window.ListView(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.window.ListView()->selectionModel()->selectedRows().size(), 0);
+    QTest::keyRelease(w.window.ListView(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.window.ListView()->selectionModel()->selectedRows().size(), 0);
+}
+
+void CommandsTest::deleteKeyRemovesSelectedRows() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    for (const char16_t* p : {u"/0", u"/1", u"/2", u"/3"}) {
+        filelist::FileEntry e;
+        e.path = p;
+        w.window.Dialog().List().InsertEntryRow(e);
+    }
+    auto* view = w.window.ListView();
+    auto* model = w.window.Model();
+    view->selectionModel()->select(model->index(1, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->selectionModel()->select(model->index(3, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(w.window.Dialog().List().SelectedCount(), std::size_t(2));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("2"));
+    QCOMPARE(w.window.StatusLine()->text(), QStringLiteral("2 개"));
+    // '.' with nothing selected changes nothing and does not reach the list.
+    QTest::keyClick(view, Qt::Key_Period);
+    QCOMPARE(model->rowCount(), 2);
+}
+
+void CommandsTest::mouseSelectionEnablesRowCommands() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    filelist::FileEntry e;
+    e.path = u"/a.txt";
+    w.window.Dialog().List().InsertEntryRow(e);
+    w.window.Dialog().UpdateCommandStates();
+    QVERIFY(!w.window.CommandAction(app::CmdDirectRename)->isEnabled());
+    auto* view = w.window.ListView();
+    const QRect rect = view->visualRect(w.window.Model()->index(0, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QVERIFY(w.window.CommandAction(app::CmdDirectRename)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CmdMoveUp)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CmdMoveDown)->isEnabled());
+}
+
+void CommandsTest::dropAddsLocalFilesInPathOrder() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    TempDir dir;
+    dir.WriteFile("b.txt");
+    dir.WriteFile("a.txt");
+    dir.WriteFile("\xC7\xD1.txt");  // not UTF-8
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "b.txt").string())),
+                  QUrl(QStringLiteral("https://example.invalid/x.txt")),
+                  QUrl::fromEncoded(QByteArray("file://") + QByteArray(dir.Path().c_str()) + "/%C7%D1.txt"),
+                  QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "a.txt").string()))});
+    // As a file manager's drag arrives: enter, then drop.
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w.window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w.window, &drop);
+    auto& list = w.window.Dialog().List();
+    QCOMPARE(list.Count(), std::size_t(3));
+    QCOMPARE(list.Entry(0).path, dir.Join(u"a.txt"));
+    QCOMPARE(list.Entry(1).path, dir.Join(u"b.txt"));
+    QCOMPARE(*platform::Utf16ToNative(list.CurrentName(2)), std::string("\xC7\xD1.txt"));
+    QVERIFY(w.window.CommandAction(app::CmdApplyRenames)->isEnabled());
+}
+
+void CommandsTest::menuActionReachesTheCommand() {
+    ScriptedWindow w;
+    w.window.CommandAction(app::CmdVersion)->trigger();
+    QCOMPARE(int(w.answers.messages.size()), 1);
+    QCOMPARE(w.answers.messages[0], std::u16string(u"Morvalent 08.02.10 버전"));
+    w.window.CommandAction(app::CmdShowSize)->trigger();
+    QVERIFY(w.window.CommandAction(app::CmdShowSize)->isChecked());
+    QCOMPARE(w.window.ListView()->header()->sectionSize(4), 80);
+    QVERIFY(!w.window.ListView()->header()->isSectionHidden(4));
+}
+
+QTEST_MAIN(CommandsTest)
+#include "Commands_test.moc"
