@@ -192,7 +192,9 @@ std::u16string DecimalText(std::uint64_t value) {
 std::u16string DecimalText(std::int64_t value) {
     if (value >= 0) return DecimalText(static_cast<std::uint64_t>(value));
     // Negate in unsigned arithmetic so the most negative value works too.
-    return u"-" + DecimalText(std::uint64_t(0) - static_cast<std::uint64_t>(value));
+    std::u16string text(1, u'-');
+    text += DecimalText(std::uint64_t(0) - static_cast<std::uint64_t>(value));
+    return text;
 }
 
 namespace {
