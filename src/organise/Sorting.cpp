@@ -15,11 +15,15 @@ namespace {
 using filelist::FileEntry;
 using filelist::FileList;
 
-// A row's collation key: a slice of the one buffer that holds every key.
+// A row's collation key: a slice of the one buffer that holds every key, and the
+// first bytes of it after the bytes all keys share. Most comparisons end on those
+// bytes alone, without reaching into the buffer.
 struct TextKey {
+    std::uint64_t head;
     std::size_t offset;
-    std::size_t length;
-    std::size_t row;
+    std::uint32_t length;
+    // 32 bits: a list with four billion rows would not fit in memory anyway.
+    std::uint32_t row;
 };
 
 template <class T>
@@ -42,6 +46,32 @@ std::vector<std::size_t> OrderOf(std::vector<Key>& keys, Compare compare, int di
     return order;
 }
 
+// How many leading bytes every key shares (paths all begin alike).
+std::size_t SharedPrefix(const std::string& buffer, const std::vector<TextKey>& keys) {
+    if (keys.empty()) return 0;
+    const char* first = buffer.data() + keys[0].offset;
+    std::size_t shared = keys[0].length;
+    for (const TextKey& key : keys) {
+        const char* other = buffer.data() + key.offset;
+        const std::size_t limit = std::min<std::size_t>(shared, key.length);
+        std::size_t i = 0;
+        while (i < limit && first[i] == other[i]) ++i;
+        shared = i;
+    }
+    return shared;
+}
+
+// Up to eight key bytes from `from` on, big-endian, zero-padded: their order as
+// numbers is their order under memcmp.
+std::uint64_t HeadOf(const char* key, std::size_t length, std::size_t from) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const std::size_t at = from + i;
+        head = (head << 8) | (at < length ? static_cast<unsigned char>(key[at]) : 0u);
+    }
+    return head;
+}
+
 std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int direction) {
     const platform::Collator& collator = platform::DefaultCollator();
     std::vector<TextKey> keys(list.Count());
@@ -53,12 +83,23 @@ std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int di
             collator.AppendSortKey(filelist::GetNamePart(path, true), buffer);
         else
             collator.AppendSortKey(path, buffer);
-        keys[i] = {offset, buffer.size() - offset, i};
+        keys[i] = {0, offset, static_cast<std::uint32_t>(buffer.size() - offset),
+                   static_cast<std::uint32_t>(i)};
     }
+    const std::size_t shared = SharedPrefix(buffer, keys);
     const char* base = buffer.data();
-    const auto compare = [base](const TextKey& a, const TextKey& b) {
-        const int c = std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
-        if (c != 0) return c < 0 ? -1 : 1;
+    for (TextKey& key : keys) key.head = HeadOf(base + key.offset, key.length, shared);
+
+    // memcmp order of whole keys, the shorter first when one begins the other.
+    const std::size_t skip = shared + 8;
+    const auto compare = [base, skip](const TextKey& a, const TextKey& b) {
+        if (a.head != b.head) return a.head < b.head ? -1 : 1;
+        const std::size_t common = std::min(a.length, b.length);
+        if (common > skip) {
+            const int c =
+                std::memcmp(base + a.offset + skip, base + b.offset + skip, common - skip);
+            if (c != 0) return c < 0 ? -1 : 1;
+        }
         return (a.length > b.length) - (a.length < b.length);
     };
     return OrderOf(keys, compare, direction);
