@@ -86,6 +86,13 @@ TEST_F(SortingTest, OrdersByEachKey) {
          {1, ColFullPath},
          {Entry(u"/b/a.txt"), Entry(u"/a/z.txt"), Entry(u"/A/m.txt")},
          {u"/A/m.txt", u"/a/z.txt", u"/b/a.txt"}},
+        {"path, long shared beginnings and names that begin others",
+         {1, ColFullPath},
+         {Entry(u"/same/folder/abcdefghij2"), Entry(u"/same/folder/abcdefghij10"),
+          Entry(u"/same/folder/abcdefghij1"), Entry(u"/same/folder/abc"),
+          Entry(u"/same/folder/ABCDEFGHIJ1"), Entry(u"/same/folder/")},
+         {u"/same/folder/", u"/same/folder/abc", u"/same/folder/abcdefghij1",
+          u"/same/folder/ABCDEFGHIJ1", u"/same/folder/abcdefghij10", u"/same/folder/abcdefghij2"}},
         {"path descending",
          {-1, ColFullPath},
          {Entry(u"/b/a.txt"), Entry(u"/a/z.txt"), Entry(u"/a/y.txt")},
@@ -227,6 +234,34 @@ TEST_F(SortingTest, SortedOrderAgreesWithCompareEntries) {
         for (std::size_t i = 1; i < order.size(); ++i) {
             EXPECT_LE(
                 CompareEntries(list.Entry(order[i - 1]), list.Entry(order[i]), criterion.spec), 0);
+        }
+    }
+}
+
+TEST_F(SortingTest, ManyRowsAgreeWithCompareEntriesAndStayStable) {
+    // Short texts over a few letters, so that keys begin alike, end early and tie.
+    const char16_t letters[] = {u'a', u'A', u'b', u'\u00e9', u'1', u'\uAC00', u'.', u' '};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (std::uint64_t i = 0; i < 3000; ++i) {
+        std::u16string name;
+        const std::uint32_t length = next() % 12;
+        for (std::uint32_t k = 0; k < length; ++k) name += letters[next() % 8];
+        list.InsertEntryRow(Entry((next() % 2 ? u"/x/" : u"/x/y/") + name, i));
+    }
+    for (const auto& criterion : kSortCriteria) {
+        if (criterion.spec.column != ColCurrentName && criterion.spec.column != ColFullPath)
+            continue;
+        SCOPED_TRACE(testing::U8(criterion.text));
+        const auto order = SortedOrder(list, criterion.spec);
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            const FileEntry& a = list.Entry(order[i - 1]);
+            const FileEntry& b = list.Entry(order[i]);
+            const int c = CompareEntries(a, b, criterion.spec);
+            ASSERT_LE(c, 0) << i;
+            if (c == 0) {
+                ASSERT_LT(a.size, b.size) << i;  // ties keep the list order
+            }
         }
     }
 }
