@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/MainDialog.h"
+#include "filelist/IconCache.h"
+#include "platform/Collation.h"
+#include "platform/FileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace morvalent::app {
+namespace {
+
+using testing::ScriptedUi;
+using testing::U16;
+
+struct OrganiseCommandsTest : ::testing::Test {
+    void SetUp() override { platform::SetCollationLocale(""); }
+
+    void AddRows(const std::vector<std::u16string>& paths) {
+        for (const auto& path : paths) {
+            filelist::FileEntry e;
+            e.path = path;
+            dialog.List().InsertEntryRow(e);
+        }
+    }
+    std::vector<std::u16string> Paths() const {
+        std::vector<std::u16string> paths;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i) {
+            paths.push_back(dialog.List().Entry(i).path);
+        }
+        return paths;
+    }
+    void Sort(int choice) {
+        ui.inputAnswers.push_back({true, u"", u"", choice});
+        dialog.OnCommand(CmdSortList);
+    }
+    void Press(Key key) {
+        KeyMessage message;
+        message.key = key;
+        EXPECT_TRUE(dialog.PreTranslateMessage(message));
+    }
+
+    ScriptedUi ui;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, *fs, icons};
+};
+
+using PathList = std::vector<std::u16string>;
+
+TEST_F(OrganiseCommandsTest, AsksForOneOfTenCriteria) {
+    AddRows({u"/b", u"/a"});
+    Sort(0);
+    ASSERT_EQ(ui.shownDialogs.size(), 1u);
+    const InputDialog& shown = ui.shownDialogs[0];
+    EXPECT_EQ(shown.description, U16("정렬 기준 설정"));
+    EXPECT_EQ(shown.label1, u"");
+    EXPECT_EQ(shown.label2, u"");
+    EXPECT_EQ(shown.choice, 0);
+    const std::vector<std::u16string> expected = {
+        U16("파일 이름에 따라 오름차순"),   U16("파일 이름에 따라 내림차순"),
+        U16("전체경로에 따라 오름차순"),    U16("전체경로에 따라 내림차순"),
+        U16("파일 크기에 따라 오름차순"),   U16("파일 크기에 따라 내림차순"),
+        U16("수정한 시각에 따라 오름차순"), U16("수정한 시각에 따라 내림차순"),
+        U16("만든 시각에 따라 오름차순"),   U16("만든 시각에 따라 내림차순"),
+    };
+    EXPECT_EQ(shown.choices, expected);
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Every sort starts again from the first criterion.
+    Sort(3);
+    ASSERT_EQ(ui.shownDialogs.size(), 2u);
+    EXPECT_EQ(ui.shownDialogs[1].choice, 0);
+}
+
+TEST_F(OrganiseCommandsTest, CancelKeepsTheOrder) {
+    AddRows({u"/c", u"/a", u"/b"});
+    ScriptedUi::InputAnswer cancel;
+    cancel.ok = false;
+    ui.inputAnswers.push_back(cancel);
+    dialog.OnCommand(CmdSortList);
+    EXPECT_EQ(Paths(), (PathList{u"/c", u"/a", u"/b"}));
+}
+
+TEST_F(OrganiseCommandsTest, ChoiceOutsideTheListKeepsTheOrder) {
+    AddRows({u"/c", u"/a"});
+    Sort(10);
+    Sort(-1);
+    EXPECT_EQ(Paths(), (PathList{u"/c", u"/a"}));
+}
+
+TEST_F(OrganiseCommandsTest, OkWithoutChangeSortsByNameAscending) {
+    AddRows({u"/1/file2.txt", u"/2/abc.txt", u"/3/file10.txt", u"/4/ABC.txt"});
+    auto& list = dialog.List();
+    list.SetNewName(1, u"zzz.txt");  // pending new names play no part
+    list.SetNewName(2, u"000.txt");
+    list.SetSelected(0, true);
+    list.SetFocusedRow(0);
+    Sort(0);
+    EXPECT_EQ(Paths(), (PathList{u"/2/abc.txt", u"/4/ABC.txt", u"/3/file10.txt", u"/1/file2.txt"}));
+    EXPECT_EQ(list.NewName(0), u"zzz.txt");
+    EXPECT_EQ(list.NewName(2), u"000.txt");
+    EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{3}));
+    EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(3));
+    // Nothing is scrolled into view; the busy cursor is back to normal.
+    EXPECT_TRUE(ui.ensuredVisible.empty());
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+TEST_F(OrganiseCommandsTest, PathSortIgnoresAChangedFolderColumn) {
+    AddRows({u"/b/x", u"/c/y", u"/a/z"});
+    dialog.List().SetFolderText(1, u"/0");
+    Sort(2);
+    EXPECT_EQ(Paths(), (PathList{u"/a/z", u"/b/x", u"/c/y"}));
+    EXPECT_EQ(dialog.List().FolderText(2), u"/0");
+    Sort(3);
+    EXPECT_EQ(Paths(), (PathList{u"/c/y", u"/b/x", u"/a/z"}));
+}
+
+TEST_F(OrganiseCommandsTest, SizesOfRealFilesBeyond32Bits) {
+    testing::TempDir dir;
+    dir.WriteFile("small", std::string(100, 'x'));
+    dir.WriteFile("big");
+    dir.WriteFile("middle", std::string(5000, 'x'));
+    // Sparse: the size is real, the disk blocks are not.
+    std::filesystem::resize_file(dir.Path() / "big", 3ull << 30);
+    dialog.OnDropFiles({dir.Join(u"big"), dir.Join(u"small"), dir.Join(u"middle")});
+    ASSERT_EQ(dialog.List().Count(), 3u);
+
+    Sort(4);
+    EXPECT_EQ(Paths(), (PathList{dir.Join(u"small"), dir.Join(u"middle"), dir.Join(u"big")}));
+    EXPECT_EQ(dialog.List().Entry(2).size, 3ull << 30);
+    Sort(5);
+    EXPECT_EQ(Paths(), (PathList{dir.Join(u"big"), dir.Join(u"middle"), dir.Join(u"small")}));
+}
+
+TEST_F(OrganiseCommandsTest, HangulNamesInKoreanOrder) {
+    platform::SetCollationLocale("ko");
+    AddRows({U16("/h/하늘.txt"), u"/h/sky.txt", U16("/h/가을.txt"), U16("/h/마음.txt")});
+    Sort(0);
+    EXPECT_EQ(Paths(), (PathList{U16("/h/가을.txt"), U16("/h/마음.txt"), U16("/h/하늘.txt"),
+                                 u"/h/sky.txt"}));
+    Sort(1);
+    EXPECT_EQ(Paths(), (PathList{u"/h/sky.txt", U16("/h/하늘.txt"), U16("/h/마음.txt"),
+                                 U16("/h/가을.txt")}));
+    platform::SetCollationLocale("");
+}
+
+TEST_F(OrganiseCommandsTest, CtrlAReleasedAsksForTheCriterion) {
+    KeyMessage ctrlA;
+    ctrlA.type = KeyMessage::Type::Release;
+    ctrlA.key = Key::A;
+    ctrlA.ctrl = true;
+    EXPECT_FALSE(dialog.PreTranslateMessage(ctrlA));  // empty list: not ours
+    EXPECT_TRUE(ui.shownDialogs.empty());
+    AddRows({u"/b", u"/a"});
+    ui.inputAnswers.push_back({true, u"", u"", 0});
+    EXPECT_TRUE(dialog.PreTranslateMessage(ctrlA));
+    EXPECT_EQ(Paths(), (PathList{u"/a", u"/b"}));
+}
+
+TEST_F(OrganiseCommandsTest, KeysAndMenuMoveTheSelection) {
+    AddRows({u"/a", u"/b", u"/c", u"/d", u"/e", u"/f", u"/g"});
+    auto& list = dialog.List();
+    list.SetSelected(2, true);
+    list.SetSelected(5, true);
+
+    // The keys act whatever the menu state says.
+    Press(Key::Period);
+    EXPECT_EQ(Paths(), (PathList{u"/a", u"/b", u"/d", u"/c", u"/e", u"/g", u"/f"}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{3, 6}));
+    ASSERT_EQ(ui.ensuredVisible.size(), 1u);
+    EXPECT_EQ(ui.ensuredVisible.back(), 3u);  // the top-most moved row
+
+    // The last row is selected: down moves nothing.
+    dialog.OnCommand(CmdMoveDown);
+    EXPECT_EQ(Paths(), (PathList{u"/a", u"/b", u"/d", u"/c", u"/e", u"/g", u"/f"}));
+    EXPECT_EQ(ui.ensuredVisible.size(), 1u);
+
+    Press(Key::Comma);
+    EXPECT_EQ(Paths(), (PathList{u"/a", u"/b", u"/c", u"/d", u"/e", u"/f", u"/g"}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{2, 5}));
+    EXPECT_EQ(ui.ensuredVisible.back(), 5u);  // the bottom-most moved row
+
+    dialog.OnCommand(CmdMoveUp);
+    dialog.OnCommand(CmdMoveUp);
+    EXPECT_EQ(Paths(), (PathList{u"/c", u"/a", u"/b", u"/f", u"/d", u"/e", u"/g"}));
+    // Row 0 is selected: up moves nothing.
+    dialog.OnCommand(CmdMoveUp);
+    EXPECT_EQ(Paths(), (PathList{u"/c", u"/a", u"/b", u"/f", u"/d", u"/e", u"/g"}));
+    EXPECT_EQ(ui.ensuredVisible.size(), 4u);
+}
+
+TEST_F(OrganiseCommandsTest, MovesWithoutSelectionOrRowsDoNothing) {
+    Press(Key::Comma);
+    Press(Key::Period);
+    AddRows({u"/a", u"/b"});
+    Press(Key::Comma);
+    Press(Key::Period);
+    EXPECT_EQ(Paths(), (PathList{u"/a", u"/b"}));
+    EXPECT_TRUE(ui.ensuredVisible.empty());
+}
+
+}  // namespace
+}  // namespace morvalent::app

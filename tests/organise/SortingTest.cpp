@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "filelist/FileList.h"
+#include "organise/SortSpec.h"
+#include "organise/Sorting.h"
+#include "platform/Collation.h"
+#include "support/TempDir.h"
+
+namespace morvalent::organise {
+namespace {
+
+using filelist::ColCreated;
+using filelist::ColCurrentName;
+using filelist::ColFullPath;
+using filelist::ColModified;
+using filelist::ColSize;
+using filelist::FileEntry;
+using testing::U16;
+
+constexpr std::uint64_t kGiB = 1ull << 30;
+
+FileEntry Entry(std::u16string path, std::uint64_t size = 0, platform::FileTime modified = 0,
+                platform::FileTime created = platform::kUnknownTime) {
+    FileEntry e;
+    e.path = std::move(path);
+    e.size = size;
+    e.lastWriteTime = modified;
+    e.creationTime = created;
+    return e;
+}
+
+class Recorder : public filelist::FileListObserver {
+  public:
+    void OnRowsInserted(std::size_t, std::size_t) override {}
+    void OnRowsRemoved(std::size_t, std::size_t) override {}
+    void OnRowsChanged(std::size_t, std::size_t) override { ++changed; }
+    void OnRowsReordered() override { ++reordered; }
+    void OnMarksChanged() override {}
+    int reordered = 0;
+    int changed = 0;
+};
+
+struct SortingTest : ::testing::Test {
+    void SetUp() override { platform::SetCollationLocale(""); }
+    void TearDown() override { platform::SetCollationLocale(""); }
+
+    void Add(const std::vector<FileEntry>& entries) {
+        for (const auto& e : entries) list.InsertEntryRow(e);
+    }
+    std::vector<std::u16string> Paths() const {
+        std::vector<std::u16string> paths;
+        for (std::size_t i = 0; i < list.Count(); ++i) paths.push_back(list.Entry(i).path);
+        return paths;
+    }
+
+    filelist::PlainIconSource source;
+    filelist::IconCache icons{source};
+    filelist::FileList list{icons};
+};
+
+struct OrderCase {
+    const char* name;
+    SortSpec spec;
+    std::vector<FileEntry> entries;
+    std::vector<std::u16string> expected;  // paths in their sorted order
+};
+
+TEST_F(SortingTest, OrdersByEachKey) {
+    const std::vector<OrderCase> cases = {
+        {"name, digits compare as characters",
+         {1, ColCurrentName},
+         {Entry(u"/a/file2.txt"), Entry(u"/b/file10.txt"), Entry(u"/c/File1.txt")},
+         {u"/c/File1.txt", u"/b/file10.txt", u"/a/file2.txt"}},
+        {"name takes the extension into account and not the folder",
+         {1, ColCurrentName},
+         {Entry(u"/z/b.txt"), Entry(u"/a/b.doc"), Entry(u"/m/a.txt")},
+         {u"/m/a.txt", u"/a/b.doc", u"/z/b.txt"}},
+        {"name descending",
+         {-1, ColCurrentName},
+         {Entry(u"/a/file2.txt"), Entry(u"/b/file10.txt"), Entry(u"/c/File1.txt")},
+         {u"/a/file2.txt", u"/b/file10.txt", u"/c/File1.txt"}},
+        {"path",
+         {1, ColFullPath},
+         {Entry(u"/b/a.txt"), Entry(u"/a/z.txt"), Entry(u"/A/m.txt")},
+         {u"/A/m.txt", u"/a/z.txt", u"/b/a.txt"}},
+        {"path, long shared beginnings and names that begin others",
+         {1, ColFullPath},
+         {Entry(u"/same/folder/abcdefghij2"), Entry(u"/same/folder/abcdefghij10"),
+          Entry(u"/same/folder/abcdefghij1"), Entry(u"/same/folder/abc"),
+          Entry(u"/same/folder/ABCDEFGHIJ1"), Entry(u"/same/folder/")},
+         {u"/same/folder/", u"/same/folder/abc", u"/same/folder/abcdefghij1",
+          u"/same/folder/ABCDEFGHIJ1", u"/same/folder/abcdefghij10", u"/same/folder/abcdefghij2"}},
+        {"path descending",
+         {-1, ColFullPath},
+         {Entry(u"/b/a.txt"), Entry(u"/a/z.txt"), Entry(u"/a/y.txt")},
+         {u"/b/a.txt", u"/a/z.txt", u"/a/y.txt"}},
+        {"size as an unsigned 64-bit number",
+         {1, ColSize},
+         {Entry(u"/3g", 3 * kGiB), Entry(u"/100", 100), Entry(u"/5g", 5 * kGiB), Entry(u"/0", 0),
+          Entry(u"/2g", 2 * kGiB + 1)},
+         {u"/0", u"/100", u"/2g", u"/3g", u"/5g"}},
+        {"size descending",
+         {-1, ColSize},
+         {Entry(u"/100", 100), Entry(u"/3g", 3 * kGiB), Entry(u"/max", UINT64_MAX)},
+         {u"/max", u"/3g", u"/100"}},
+        {"modification time",
+         {1, ColModified},
+         {Entry(u"/late", 0, 132000000000000000), Entry(u"/zero", 0, 0),
+          Entry(u"/early", 0, 116444736000000000)},
+         {u"/zero", u"/early", u"/late"}},
+        {"creation time, unknown first",
+         {1, ColCreated},
+         {Entry(u"/known", 0, 0, 116444736000000000), Entry(u"/zero", 0, 0, 0),
+          Entry(u"/unknown", 0, 0, platform::kUnknownTime)},
+         {u"/unknown", u"/zero", u"/known"}},
+        {"creation time descending, unknown last",
+         {-1, ColCreated},
+         {Entry(u"/unknown", 0, 0, platform::kUnknownTime), Entry(u"/known", 0, 0, 5)},
+         {u"/known", u"/unknown"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        list.Clear();
+        Add(c.entries);
+        SortRows(list, c.spec);
+        EXPECT_EQ(Paths(), c.expected);
+    }
+}
+
+TEST_F(SortingTest, EqualKeysKeepTheirOrderInBothDirections) {
+    // ABC.txt and abc.txt are equal by name; same size rows are equal by size.
+    Add({Entry(u"/1/abc.txt", 7), Entry(u"/2/b.txt", 5), Entry(u"/3/ABC.txt", 7)});
+    EXPECT_EQ(CompareEntries(list.Entry(0), list.Entry(2), {1, ColCurrentName}), 0);
+    SortRows(list, {1, ColCurrentName});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/1/abc.txt", u"/3/ABC.txt", u"/2/b.txt"}));
+    SortRows(list, {-1, ColCurrentName});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/2/b.txt", u"/1/abc.txt", u"/3/ABC.txt"}));
+    SortRows(list, {-1, ColSize});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/1/abc.txt", u"/3/ABC.txt", u"/2/b.txt"}));
+}
+
+TEST_F(SortingTest, DescendingIsTheExactReverseWhereKeysDiffer) {
+    Add({Entry(u"/d/delta"), Entry(u"/a/Alpha"), Entry(u"/c/charlie"), Entry(u"/b/bravo"),
+         Entry(u"/e/Echo")});
+    SortRows(list, {1, ColFullPath});
+    const auto ascending = Paths();
+    SortRows(list, {-1, ColFullPath});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>(ascending.rbegin(), ascending.rend())));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/e/Echo", u"/d/delta", u"/c/charlie",
+                                                    u"/b/bravo", u"/a/Alpha"}));
+}
+
+TEST_F(SortingTest, KeysComeFromTheEntryNotFromEditedColumns) {
+    Add({Entry(u"/x/c.txt"), Entry(u"/y/a.txt"), Entry(u"/z/b.txt")});
+    list.SetNewName(0, u"0-first.txt");
+    list.SetNewName(1, u"z-last.txt");
+    list.SetFolderText(2, u"/0");
+    SortRows(list, {1, ColCurrentName});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/y/a.txt", u"/z/b.txt", u"/x/c.txt"}));
+    // The edited texts travel with their rows.
+    EXPECT_EQ(list.NewName(0), u"z-last.txt");
+    EXPECT_EQ(list.FolderText(1), u"/0");
+    EXPECT_EQ(list.NewName(2), u"0-first.txt");
+
+    list.SetFolderText(0, u"/zzz");
+    SortRows(list, {1, ColFullPath});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/x/c.txt", u"/y/a.txt", u"/z/b.txt"}));
+    EXPECT_EQ(list.FolderText(1), u"/zzz");
+    EXPECT_EQ(list.FolderText(2), u"/0");
+}
+
+TEST_F(SortingTest, FoldersTakePartByTheirOwnName) {
+    FileEntry folder = Entry(u"/top/b.dir");
+    folder.isFolder = true;
+    Add({Entry(u"/top/c.txt"), folder, Entry(u"/top/b.dir/a.txt")});
+    SortRows(list, {1, ColCurrentName});
+    EXPECT_EQ(Paths(),
+              (std::vector<std::u16string>{u"/top/b.dir/a.txt", u"/top/b.dir", u"/top/c.txt"}));
+    EXPECT_EQ(list.At(1).icon, 1);
+}
+
+TEST_F(SortingTest, MarksTravelAndTheViewHearsOnce) {
+    Add({Entry(u"/c"), Entry(u"/a"), Entry(u"/d"), Entry(u"/b")});
+    list.SetSelected(0, true);
+    list.SetSelected(3, true);
+    list.SetFocusedRow(3);
+    Recorder recorder;
+    list.SetObserver(&recorder);
+    SortRows(list, {1, ColFullPath});
+    list.SetObserver(nullptr);
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/a", u"/b", u"/c", u"/d"}));
+    EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{1, 2}));
+    EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(1));
+    EXPECT_EQ(recorder.reordered, 1);
+    EXPECT_EQ(recorder.changed, 0);
+}
+
+TEST_F(SortingTest, HangulInKoreanOrder) {
+    const std::vector<FileEntry> entries = {Entry(U16("/k/다람쥐.txt")), Entry(u"/k/zebra.txt"),
+                                            Entry(U16("/k/가방.txt")), Entry(U16("/k/나무.txt")),
+                                            Entry(u"/k/Apple.txt")};
+    platform::SetCollationLocale("ko");
+    Add(entries);
+    SortRows(list, {1, ColCurrentName});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{U16("/k/가방.txt"), U16("/k/나무.txt"),
+                                                    U16("/k/다람쥐.txt"), u"/k/Apple.txt",
+                                                    u"/k/zebra.txt"}));
+    // The root order puts Latin letters first.
+    platform::SetCollationLocale("");
+    SortRows(list, {1, ColCurrentName});
+    EXPECT_EQ(Paths(),
+              (std::vector<std::u16string>{u"/k/Apple.txt", u"/k/zebra.txt", U16("/k/가방.txt"),
+                                           U16("/k/나무.txt"), U16("/k/다람쥐.txt")}));
+}
+
+TEST_F(SortingTest, EmptyListAndUnknownKey) {
+    SortRows(list, {1, ColCurrentName});
+    EXPECT_TRUE(list.Empty());
+    Add({Entry(u"/b"), Entry(u"/a")});
+    SortRows(list, {1, filelist::ColNewName});
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/b", u"/a"}));
+}
+
+TEST_F(SortingTest, SortedOrderAgreesWithCompareEntries) {
+    Add({Entry(u"/q/Zeta.md", 9, 3, 1), Entry(u"/q/alpha.md", 1, 9, 2),
+         Entry(u"/p/é.md", 4, 3, platform::kUnknownTime), Entry(u"/p/e.md", 4, 1, 0),
+         Entry(u"/p/E.md", 2, 5, 7), Entry(u"/p/10.md", 3, 2, 7)});
+    for (const auto& criterion : kSortCriteria) {
+        SCOPED_TRACE(testing::U8(criterion.text));
+        const auto order = SortedOrder(list, criterion.spec);
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            EXPECT_LE(
+                CompareEntries(list.Entry(order[i - 1]), list.Entry(order[i]), criterion.spec), 0);
+        }
+    }
+}
+
+TEST_F(SortingTest, ManyRowsAgreeWithCompareEntriesAndStayStable) {
+    // Short texts over a few letters, so that keys begin alike, end early and tie.
+    const char16_t letters[] = {u'a', u'A', u'b', u'\u00e9', u'1', u'\uAC00', u'.', u' '};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (std::uint64_t i = 0; i < 3000; ++i) {
+        std::u16string name;
+        const std::uint32_t length = next() % 12;
+        for (std::uint32_t k = 0; k < length; ++k) name += letters[next() % 8];
+        list.InsertEntryRow(Entry((next() % 2 ? u"/x/" : u"/x/y/") + name, i));
+    }
+    for (const auto& criterion : kSortCriteria) {
+        if (criterion.spec.column != ColCurrentName && criterion.spec.column != ColFullPath)
+            continue;
+        SCOPED_TRACE(testing::U8(criterion.text));
+        const auto order = SortedOrder(list, criterion.spec);
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            const FileEntry& a = list.Entry(order[i - 1]);
+            const FileEntry& b = list.Entry(order[i]);
+            const int c = CompareEntries(a, b, criterion.spec);
+            ASSERT_LE(c, 0) << i;
+            if (c == 0) {
+                ASSERT_LT(a.size, b.size) << i;  // ties keep the list order
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace morvalent::organise
