@@ -44,7 +44,7 @@ void MainDialog::ExportList(int mode) {
                 FileDialogRequest::Mode::Save,
                 paths ? transfer::texts::kSavePathsTitle : transfer::texts::kSaveNamesTitle));
             if (chosen.empty()) return;
-            if (!transfer::WriteTextFile(chosen.front(), transfer::BuildExportText(list_, paths))) {
+            if (!transfer::WriteTextFile(chosen.front(), list_, paths)) {
                 ui_.ShowMessage(platform::FormatText(transfer::texts::kSaveFailed, chosen.front()));
             }
             return;

@@ -9,16 +9,6 @@ namespace {
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
@@ -61,15 +51,16 @@ bool ConvertToUtf8(std::u16string_view text, std::string& out, OnLone onLone) {
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
+    // Never more units than bytes; written by index, as this runs over whole files.
+    std::u16string out(bytes.size(), u'\0');
+    char16_t* o = out.data();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
         unsigned char c = p[i];
         if (c < 0x80) {
-            out.push_back(c);
+            *o++ = c;
             ++i;
             continue;
         }
@@ -91,13 +82,20 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
         // Overlong forms, encoded surrogates and values past U+10FFFF are not UTF-8.
         if (valid && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
         if (!valid) {
-            out.push_back(static_cast<char16_t>(0xDC00 + c));
+            *o++ = static_cast<char16_t>(0xDC00 + c);
             ++i;
             continue;
         }
-        AppendCodePoint(out, cp);
+        if (cp < 0x10000) {
+            *o++ = static_cast<char16_t>(cp);
+        } else {
+            cp -= 0x10000;
+            *o++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+            *o++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        }
         i += len;
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 

@@ -1,20 +1,58 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace morvalent::platform {
 
-// The whole content of a file; nothing when it cannot be opened or read to its end.
-std::optional<std::string> ReadWholeFile(std::u16string_view path);
+// A file opened for reading.
+class InputFile {
+  public:
+    explicit InputFile(std::u16string_view path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
 
-// Puts `bytes` in the file at `path`, replacing a file already there (the user
-// has agreed to that). The new content goes to a temporary file beside it first
-// and takes the name only once it is complete on disk, so a failure never leaves
-// a shortened or half-written file in place of the old one. False on any failure,
-// with the old file as it was and no temporary file left behind.
-bool WriteFileReplacing(std::u16string_view path, std::string_view bytes);
+    // False when the path could not be opened as a file (a folder cannot).
+    bool IsOpen() const;
+    // The size when it was opened: a hint, as the file may still change.
+    std::uint64_t SizeHint() const;
+    // Fills `buffer` as far as the file goes: the number of bytes read, less than
+    // `size` only at the end; nothing on a read error.
+    std::optional<std::size_t> Read(char* buffer, std::size_t size);
+
+  private:
+    std::intptr_t handle_ = -1;  // the system's descriptor or handle
+    std::uint64_t size_ = 0;
+};
+
+// A file written under a temporary name beside the chosen one, which takes the
+// chosen name only in Commit, once it is complete on disk. So a failure never
+// leaves a shortened or half-written file in place of one that was there.
+class ReplacingFile {
+  public:
+    explicit ReplacingFile(std::u16string_view path);
+    // Removes the temporary file unless it was committed.
+    ~ReplacingFile();
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+    // False when the file cannot be written there: the folder is missing or not
+    // writable, or something other than a writable plain file has the name.
+    bool IsOpen() const;
+    bool Write(std::string_view bytes);
+    // Puts the file in place, replacing a file of that name (the user has agreed
+    // to that); it keeps the permissions of the file it replaces.
+    bool Commit();
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // 8-bit text in the system's code page, up to the first zero byte, as UTF-16.
 std::u16string DecodeSystemCodePage(std::string_view bytes);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "filelist/FileList.h"
 
@@ -15,12 +14,11 @@ enum class ExportMode : int {
     PathsToFile = 3,
 };
 
-// Every row's new name, or the path of its entry, in row order, each followed by
-// CR LF. Paths come from the entries, so a folder edit not yet committed is not in them.
-std::u16string BuildExportText(const filelist::FileList& list, bool paths);
+// The row's value in an export: its new name, or the path of its entry (so a
+// folder edit not yet committed is not in it).
+const std::u16string& ExportValue(const filelist::FileList& list, std::size_t row, bool paths);
 
-// The bytes of a text file: the UTF-16LE byte-order mark, then every unit of the
-// text, low byte first, with no terminating zero.
-std::string EncodeTextFile(std::u16string_view text);
+// Every row's value in row order, each followed by CR LF.
+std::u16string BuildExportText(const filelist::FileList& list, bool paths);
 
 }  // namespace morvalent::transfer

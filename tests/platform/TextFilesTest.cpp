@@ -27,70 +27,98 @@ std::vector<std::string> Names(const TempDir& dir) {
     return names;
 }
 
-TEST(ReadWholeFile, EveryByte) {
-    TempDir dir;
-    dir.WriteFile("zeros.bin", "a\0b\0\xFF"s);
-    dir.WriteFile("empty.txt", "");
-    const std::string raw = "\xC7\xD1.txt";  // a name that is not UTF-8
-    dir.WriteFile(raw, "x");
-    EXPECT_EQ(ReadWholeFile(dir.Join(u"zeros.bin")), "a\0b\0\xFF"s);
-    EXPECT_EQ(ReadWholeFile(dir.Join(u"empty.txt")), ""s);
-    EXPECT_EQ(ReadWholeFile(dir.Text() + u"/" + Utf8ToUtf16(raw)), "x"s);
-    EXPECT_EQ(ReadWholeFile(dir.Join(u"missing.txt")), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(dir.Text()), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(u""), std::nullopt);
+bool Replace(std::u16string_view path, std::string_view bytes) {
+    ReplacingFile file(path);
+    return file.IsOpen() && file.Write(bytes) && file.Commit();
 }
 
-TEST(WriteFileReplacing, CreatesOrReplacesWholly) {
+TEST(InputFile, ReadsEveryByteInPieces) {
     TempDir dir;
-    ASSERT_TRUE(WriteFileReplacing(dir.Join(u"new.txt"), "abc\0d"s));
+    dir.WriteFile("zeros.bin", "a\0b\0\xFF"s);
+    InputFile file(dir.Join(u"zeros.bin"));
+    ASSERT_TRUE(file.IsOpen());
+    EXPECT_EQ(file.SizeHint(), 5u);
+    std::string buffer(3, '-');
+    EXPECT_EQ(file.Read(buffer.data(), 3), 3u);
+    EXPECT_EQ(buffer, "a\0b"s);
+    EXPECT_EQ(file.Read(buffer.data(), 3), 2u);
+    EXPECT_EQ(buffer.substr(0, 2), "\0\xFF"s);
+    EXPECT_EQ(file.Read(buffer.data(), 3), 0u);
+}
+
+TEST(InputFile, OpensOnlyFiles) {
+    TempDir dir;
+    const std::string raw = "\xC7\xD1.txt";  // a name that is not UTF-8
+    dir.WriteFile(raw, "x");
+    EXPECT_TRUE(InputFile(dir.Text() + u"/" + Utf8ToUtf16(raw)).IsOpen());
+    EXPECT_FALSE(InputFile(dir.Join(u"missing.txt")).IsOpen());
+    EXPECT_FALSE(InputFile(dir.Text()).IsOpen());
+    EXPECT_FALSE(InputFile(u"").IsOpen());
+}
+
+TEST(ReplacingFile, CreatesOrReplacesWholly) {
+    TempDir dir;
+    ASSERT_TRUE(Replace(dir.Join(u"new.txt"), "abc\0d"s));
     EXPECT_EQ(dir.ReadFile("new.txt"), "abc\0d"s);
     dir.WriteFile("old.txt", std::string(1000, 'o'));
-    ASSERT_TRUE(WriteFileReplacing(dir.Join(u"old.txt"), "short"));
+    ASSERT_TRUE(Replace(dir.Join(u"old.txt"), "short"));
     EXPECT_EQ(dir.ReadFile("old.txt"), "short");
-    ASSERT_TRUE(WriteFileReplacing(dir.Join(u"한글.txt"), ""));
+    ASSERT_TRUE(Replace(dir.Join(u"한글.txt"), ""));
     EXPECT_EQ(dir.ReadFile("한글.txt"), "");
     // No temporary file stays behind.
     EXPECT_EQ(Names(dir), (std::vector<std::string>{"new.txt", "old.txt", "한글.txt"}));
 }
 
-TEST(WriteFileReplacing, KeepsPermissionsOfTheReplacedFile) {
+TEST(ReplacingFile, WithoutCommitTheOldFileStays) {
+    TempDir dir;
+    dir.WriteFile("names.txt", "old content");
+    {
+        ReplacingFile file(dir.Join(u"names.txt"));
+        ASSERT_TRUE(file.IsOpen());
+        ASSERT_TRUE(file.Write("half"));
+        EXPECT_EQ(dir.ReadFile("names.txt"), "old content");
+    }
+    EXPECT_EQ(dir.ReadFile("names.txt"), "old content");
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"names.txt"});
+}
+
+TEST(ReplacingFile, KeepsPermissionsOfTheReplacedFile) {
     TempDir dir;
     dir.WriteFile("kept.txt", "old");
     const auto path = dir.Path() / "kept.txt";
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(WriteFileReplacing(dir.Join(u"kept.txt"), "new"));
+    ASSERT_TRUE(Replace(dir.Join(u"kept.txt"), "new"));
     struct stat st;
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-TEST(WriteFileReplacing, ThroughALinkReplacesItsTarget) {
+TEST(ReplacingFile, ThroughALinkReplacesItsTarget) {
     TempDir dir;
     dir.WriteFile("real/target.txt", "old");
     std::filesystem::create_symlink(dir.Path() / "real/target.txt", dir.Path() / "link.txt");
-    ASSERT_TRUE(WriteFileReplacing(dir.Join(u"link.txt"), "new"));
+    ASSERT_TRUE(Replace(dir.Join(u"link.txt"), "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.txt"));
     EXPECT_EQ(dir.ReadFile("real/target.txt"), "new");
 }
 
-TEST(WriteFileReplacing, FailsWithoutTouchingAnything) {
+TEST(ReplacingFile, FailsWithoutTouchingAnything) {
     TempDir dir;
     dir.WriteFile("folder/inside.txt", "keep");
-    EXPECT_FALSE(WriteFileReplacing(dir.Join(u"missing/names.txt"), "x"));
-    EXPECT_FALSE(WriteFileReplacing(dir.Join(u"folder"), "x"));
-    EXPECT_FALSE(WriteFileReplacing(u"", "x"));
-    EXPECT_FALSE(WriteFileReplacing(u"\xD800", "x"));
+    EXPECT_FALSE(Replace(dir.Join(u"missing/names.txt"), "x"));
+    EXPECT_FALSE(Replace(dir.Join(u"folder"), "x"));
+    EXPECT_FALSE(Replace(u"", "x"));
+    EXPECT_FALSE(Replace(u"\xD800", "x"));
     EXPECT_EQ(dir.ReadFile("folder/inside.txt"), "keep");
     EXPECT_EQ(Names(dir), (std::vector<std::string>{"folder"}));
 }
 
-TEST(WriteFileReplacing, LeavesAFileTheUserMayNotWrite) {
+TEST(ReplacingFile, LeavesAFileTheUserMayNotWrite) {
     if (geteuid() == 0) GTEST_SKIP() << "every file is writable for root";
     TempDir dir;
     dir.WriteFile("locked.txt", "keep");
     ASSERT_EQ(chmod((dir.Path() / "locked.txt").c_str(), 0444), 0);
-    EXPECT_FALSE(WriteFileReplacing(dir.Join(u"locked.txt"), "x"));
+    EXPECT_FALSE(Replace(dir.Join(u"locked.txt"), "x"));
     EXPECT_EQ(dir.ReadFile("locked.txt"), "keep");
     EXPECT_EQ(Names(dir), (std::vector<std::string>{"locked.txt"}));
 }

@@ -44,27 +44,5 @@ TEST_F(ExportTextTest, EmptyListGivesEmptyText) {
     EXPECT_EQ(BuildExportText(list, true), u"");
 }
 
-TEST(EncodeTextFile, MarkThenLittleEndianUnits) {
-    struct Row {
-        const char* name;
-        std::u16string text;
-        std::string bytes;
-    };
-    const Row rows[] = {
-        {"empty", u"", std::string("\xFF\xFE", 2)},
-        {"three names", u"a.txt\r\nb.txt\r\nc.txt\r\n",
-         std::string("\xFF\xFE"
-                     "a\0.\0t\0x\0t\0\r\0\n\0"
-                     "b\0.\0t\0x\0t\0\r\0\n\0"
-                     "c\0.\0t\0x\0t\0\r\0\n\0",
-                     44)},
-        {"korean", u"한글\r\n", std::string("\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0", 10)},
-        {"beyond the basic plane", u"\U0001F600", std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6)},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(EncodeTextFile(row.text), row.bytes) << row.name;
-    }
-}
-
 }  // namespace
 }  // namespace morvalent::transfer

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -13,27 +12,6 @@
 
 namespace morvalent::platform {
 namespace {
-
-// Closes the descriptor when it goes out of scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { Close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    // False when closing reports an error (a delayed write failure).
-    bool Close() {
-        if (fd_ < 0) return true;
-        const int result = close(fd_);
-        fd_ = -1;
-        return result == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -64,7 +42,7 @@ std::string NameOf(const std::string& path) {
 int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
     const std::string folder = FolderOf(target);
     // Short, so that a name near the length limit still gets a temporary beside it.
-    std::string stem = NameOf(target).substr(0, 64);
+    const std::string stem = NameOf(target).substr(0, 64);
     std::random_device seed;
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -79,20 +57,33 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(std::u16string_view path) {
+InputFile::InputFile(std::u16string_view path) {
     const auto native = Utf16ToNative(path);
-    if (!native || native->empty()) return std::nullopt;
-    Descriptor file(open(native->c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.Valid()) return std::nullopt;
+    if (!native || native->empty()) return;
+    const int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
     struct stat st;
-    if (fstat(file.Get(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-    std::string bytes;
-    // The size is a hint: the file may grow or shrink while it is read.
-    bytes.resize(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 65536);
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(fd);
+        return;
+    }
+    handle_ = fd;
+    size_ = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+}
+
+InputFile::~InputFile() {
+    if (handle_ >= 0) close(static_cast<int>(handle_));
+}
+
+bool InputFile::IsOpen() const { return handle_ >= 0; }
+
+std::uint64_t InputFile::SizeHint() const { return size_; }
+
+std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size) {
+    if (handle_ < 0) return std::nullopt;
     std::size_t used = 0;
-    while (true) {
-        if (used == bytes.size()) bytes.resize(bytes.size() * 2);
-        const ssize_t got = read(file.Get(), bytes.data() + used, bytes.size() - used);
+    while (used < size) {
+        const ssize_t got = read(static_cast<int>(handle_), buffer + used, size - used);
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -100,46 +91,71 @@ std::optional<std::string> ReadWholeFile(std::u16string_view path) {
         if (got == 0) break;
         used += static_cast<std::size_t>(got);
     }
-    bytes.resize(used);
-    return bytes;
+    return used;
 }
 
-bool WriteFileReplacing(std::u16string_view path, std::string_view bytes) {
+struct ReplacingFile::State {
+    std::string target;
+    std::string temporary;
+    int fd = -1;
+    bool failed = false;
+    bool committed = false;
+};
+
+ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique<State>()) {
     const auto chosen = Utf16ToNative(path);
-    if (!chosen || chosen->empty()) return false;
+    if (!chosen || chosen->empty()) return;
     std::string target = *chosen;
     struct stat existing;
     const bool exists = lstat(target.c_str(), &existing) == 0;
     if (exists && S_ISLNK(existing.st_mode)) {
         // Replace the file the link points to, not the link.
         char* resolved = realpath(target.c_str(), nullptr);
-        if (resolved == nullptr) return false;
+        if (resolved == nullptr) return;
         target = resolved;
         std::free(resolved);
-        if (stat(target.c_str(), &existing) != 0) return false;
+        if (stat(target.c_str(), &existing) != 0) return;
     }
-    if (exists) {
-        // Only a plain file is ever replaced, and only one the user may write to.
-        if (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0) return false;
-    }
+    // Only a plain file is ever replaced, and only one the user may write to.
+    if (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)) return;
+    const int fd = CreateTemporaryBeside(target, state_->temporary);
+    if (fd < 0) return;
+    state_->fd = fd;
+    state_->target = std::move(target);
+    if (exists && fchmod(fd, existing.st_mode & 07777) != 0) state_->failed = true;
+}
 
-    std::string temporary;
-    Descriptor file(CreateTemporaryBeside(target, temporary));
-    if (!file.Valid()) return false;
-    bool ok = true;
-    // The replacement keeps the permissions of the file it replaces.
-    if (exists) ok = fchmod(file.Get(), existing.st_mode & 07777) == 0;
-    ok = ok && WriteAll(file.Get(), bytes);
-    ok = ok && fsync(file.Get()) == 0;
-    ok = file.Close() && ok;
-    ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
+ReplacingFile::~ReplacingFile() {
+    if (state_->fd >= 0) close(state_->fd);
+    if (!state_->committed && !state_->temporary.empty()) unlink(state_->temporary.c_str());
+}
+
+bool ReplacingFile::IsOpen() const { return state_->fd >= 0 && !state_->failed; }
+
+bool ReplacingFile::Write(std::string_view bytes) {
+    if (!IsOpen() || state_->committed) return false;
+    if (!WriteAll(state_->fd, bytes)) state_->failed = true;
+    return !state_->failed;
+}
+
+bool ReplacingFile::Commit() {
+    if (!IsOpen() || state_->committed) return false;
+    bool ok = fsync(state_->fd) == 0;
+    // A delayed write error can show only when closing.
+    ok = close(state_->fd) == 0 && ok;
+    state_->fd = -1;
+    ok = ok && rename(state_->temporary.c_str(), state_->target.c_str()) == 0;
     if (!ok) {
-        unlink(temporary.c_str());
+        state_->failed = true;
         return false;
     }
+    state_->committed = true;
     // Make the new name itself durable; the content already is.
-    Descriptor folder(open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Valid()) fsync(folder.Get());
+    const int folder = open(FolderOf(state_->target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
     return true;
 }
 
