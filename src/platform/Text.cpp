@@ -50,9 +50,14 @@ bool ConvertToUtf8(std::u16string_view text, std::string& out, OnLone onLone) {
 
 }  // namespace
 
-std::u16string Utf8ToUtf16(std::string_view bytes) {
+namespace {
+
+// Converts UTF-8 to UTF-16. A byte that does not begin a valid sequence becomes
+// U+DC00 + byte when `strict` is false; when it is true the conversion stops and
+// returns false.
+bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
     // Never more units than bytes; written by index, as this runs over whole files.
-    std::u16string out(bytes.size(), u'\0');
+    out.assign(bytes.size(), u'\0');
     char16_t* o = out.data();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
@@ -82,6 +87,7 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
         // Overlong forms, encoded surrogates and values past U+10FFFF are not UTF-8.
         if (valid && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
         if (!valid) {
+            if (strict) return false;
             *o++ = static_cast<char16_t>(0xDC00 + c);
             ++i;
             continue;
@@ -96,6 +102,20 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
         i += len;
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
+    return true;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view bytes) {
+    std::u16string out;
+    ConvertFromUtf8(bytes, out, false);
+    return out;
+}
+
+std::optional<std::u16string> ValidUtf8ToUtf16(std::string_view bytes) {
+    std::u16string out;
+    if (!ConvertFromUtf8(bytes, out, true)) return std::nullopt;
     return out;
 }
 

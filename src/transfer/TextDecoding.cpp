@@ -33,19 +33,6 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
 
 std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
-// The converter keeps bytes that are not UTF-8 as lone surrogates U+DC80..U+DCFF;
-// valid UTF-8 never gives a low surrogate without a high one before it.
-bool HasEscapedBytes(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c >= 0xDC80 && c <= 0xDCFF &&
-            (i == 0 || text[i - 1] < 0xD800 || text[i - 1] > 0xDBFF)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 std::u16string DecodeTextFile(std::string_view bytes) {
@@ -54,8 +41,7 @@ std::u16string DecodeTextFile(std::string_view bytes) {
     if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
     if (bytes.starts_with("\xEF\xBB\xBF")) return platform::Utf8ToUtf16(UpToZero(bytes.substr(3)));
     const std::string_view text = UpToZero(bytes);
-    std::u16string utf8 = platform::Utf8ToUtf16(text);
-    if (!HasEscapedBytes(utf8)) return utf8;
+    if (auto utf8 = platform::ValidUtf8ToUtf16(text)) return std::move(*utf8);
     return platform::DecodeSystemCodePage(text);
 }
 
