@@ -17,7 +17,8 @@ class InputFile {
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
-    // False when the path could not be opened as a file (a folder cannot).
+    // False when the path could not be opened as a plain file (not a folder, a
+    // device or a pipe).
     bool IsOpen() const;
     // The size when it was opened: a hint, as the file may still change.
     std::uint64_t SizeHint() const;

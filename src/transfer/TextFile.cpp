@@ -48,9 +48,9 @@ std::optional<std::u16string> ReadLittleEndianUnits(platform::InputFile& file) {
 }
 
 bool ReadRest(platform::InputFile& file, std::string& bytes) {
+    std::size_t used = bytes.size();
     const std::uint64_t hint = file.SizeHint();
-    bytes.resize(std::max<std::size_t>(static_cast<std::size_t>(hint) + 1, bytes.size() + 4096));
-    std::size_t used = 2;
+    bytes.resize(std::max<std::size_t>(static_cast<std::size_t>(hint) + 1, used + 4096));
     while (true) {
         if (used == bytes.size()) bytes.resize(bytes.size() + bytes.size() / 2);
         const std::size_t wanted = bytes.size() - used;

@@ -54,6 +54,9 @@ TEST(InputFile, OpensOnlyFiles) {
     EXPECT_FALSE(InputFile(dir.Join(u"missing.txt")).IsOpen());
     EXPECT_FALSE(InputFile(dir.Text()).IsOpen());
     EXPECT_FALSE(InputFile(u"").IsOpen());
+    EXPECT_FALSE(InputFile(u"/dev/zero").IsOpen());
+    ASSERT_EQ(mkfifo((dir.Path() / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(InputFile(dir.Join(u"pipe")).IsOpen());
 }
 
 TEST(ReplacingFile, CreatesOrReplacesWholly) {

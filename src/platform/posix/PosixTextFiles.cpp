@@ -60,15 +60,19 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
 InputFile::InputFile(std::u16string_view path) {
     const auto native = Utf16ToNative(path);
     if (!native || native->empty()) return;
-    const int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe does not hold the program up; it is refused below.
+    const int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return;
     struct stat st;
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    // Only plain files: a device or a pipe may never end.
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         return;
     }
+    // Back to blocking reads for the file itself.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     handle_ = fd;
-    size_ = S_ISREG(st.st_mode) ? static_cast<std::uint64_t>(st.st_size) : 0;
+    size_ = static_cast<std::uint64_t>(st.st_size);
 }
 
 InputFile::~InputFile() {
