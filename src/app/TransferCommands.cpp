@@ -44,7 +44,10 @@ void MainDialog::ExportList(int mode) {
                 FileDialogRequest::Mode::Save,
                 paths ? transfer::texts::kSavePathsTitle : transfer::texts::kSaveNamesTitle));
             if (chosen.empty()) return;
-            if (!transfer::WriteTextFile(chosen.front(), list_, paths)) {
+            ui_.SetBusy(true);
+            const bool written = transfer::WriteTextFile(chosen.front(), list_, paths);
+            ui_.SetBusy(false);
+            if (!written) {
                 ui_.ShowMessage(platform::FormatText(transfer::texts::kSaveFailed, chosen.front()));
             }
             return;
@@ -56,24 +59,31 @@ void MainDialog::LoadNewNames() {
     const auto chosen = ui_.ChooseFiles(
         TextFileRequest(FileDialogRequest::Mode::OpenOne, transfer::texts::kLoadNewNamesTitle));
     if (chosen.empty()) return;
+    ui_.SetBusy(true);
     const auto text = transfer::ReadTextFile(chosen.front());
     if (!text) {
+        ui_.SetBusy(false);
         ui_.ShowMessage(platform::FormatText(transfer::texts::kReadFailed, chosen.front()));
         return;
     }
     // By position only: empty lines take no row, lines past the last row are ignored.
     const auto lines = transfer::ReadLines(*text);
-    filelist::FileList::Batch batch(list_);
-    for (std::size_t row = 0; row < lines.size() && row < list_.Count(); ++row) {
-        list_.SetNewName(row, std::u16string(lines[row]));
+    {
+        filelist::FileList::Batch batch(list_);
+        for (std::size_t row = 0; row < lines.size() && row < list_.Count(); ++row) {
+            list_.SetNewName(row, std::u16string(lines[row]));
+        }
     }
+    ui_.SetBusy(false);
 }
 
 void MainDialog::LoadPathList() {
     const auto chosen = ui_.ChooseFiles(
         TextFileRequest(FileDialogRequest::Mode::OpenOne, transfer::texts::kLoadPathListTitle));
     if (chosen.empty()) return;
+    ui_.SetBusy(true);
     const auto text = transfer::ReadTextFile(chosen.front());
+    ui_.SetBusy(false);
     if (!text) {
         ui_.ShowMessage(platform::FormatText(transfer::texts::kReadFailed, chosen.front()));
         return;

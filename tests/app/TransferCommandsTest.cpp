@@ -33,6 +33,8 @@ std::string Utf16File(const std::vector<std::string>& lines) {
 }
 
 struct TransferCommandsTest : ::testing::Test {
+    // Every command ends with the busy cursor gone.
+    void TearDown() override { EXPECT_EQ(ui.busyDepth, 0); }
     void AddRow(const std::u16string& path, bool isFolder = false) {
         filelist::FileEntry entry;
         entry.path = path;
