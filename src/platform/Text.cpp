@@ -9,16 +9,6 @@ namespace {
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
@@ -60,16 +50,22 @@ bool ConvertToUtf8(std::u16string_view text, std::string& out, OnLone onLone) {
 
 }  // namespace
 
-std::u16string Utf8ToUtf16(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
+namespace {
+
+// Converts UTF-8 to UTF-16. A byte that does not begin a valid sequence becomes
+// U+DC00 + byte when `strict` is false; when it is true the conversion stops and
+// returns false.
+bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
+    // Never more units than bytes; written by index, as this runs over whole files.
+    out.assign(bytes.size(), u'\0');
+    char16_t* o = out.data();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
         unsigned char c = p[i];
         if (c < 0x80) {
-            out.push_back(c);
+            *o++ = c;
             ++i;
             continue;
         }
@@ -91,13 +87,35 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
         // Overlong forms, encoded surrogates and values past U+10FFFF are not UTF-8.
         if (valid && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
         if (!valid) {
-            out.push_back(static_cast<char16_t>(0xDC00 + c));
+            if (strict) return false;
+            *o++ = static_cast<char16_t>(0xDC00 + c);
             ++i;
             continue;
         }
-        AppendCodePoint(out, cp);
+        if (cp < 0x10000) {
+            *o++ = static_cast<char16_t>(cp);
+        } else {
+            cp -= 0x10000;
+            *o++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+            *o++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        }
         i += len;
     }
+    out.resize(static_cast<std::size_t>(o - out.data()));
+    return true;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view bytes) {
+    std::u16string out;
+    ConvertFromUtf8(bytes, out, false);
+    return out;
+}
+
+std::optional<std::u16string> ValidUtf8ToUtf16(std::string_view bytes) {
+    std::u16string out;
+    if (!ConvertFromUtf8(bytes, out, true)) return std::nullopt;
     return out;
 }
 

@@ -10,6 +10,8 @@ namespace morvalent::platform {
 // UTF-8 bytes to UTF-16. Bytes that are not valid UTF-8 become lone surrogates
 // U+DC80..U+DCFF, so any name read from disk converts back to the same bytes.
 std::u16string Utf8ToUtf16(std::string_view bytes);
+// UTF-8 bytes to UTF-16; nothing when the bytes are not valid UTF-8.
+std::optional<std::u16string> ValidUtf8ToUtf16(std::string_view bytes);
 
 // UTF-16 to UTF-8, turning escaped bytes (U+DC80..U+DCFF) back into raw bytes.
 // Returns nothing when the text holds any other unpaired surrogate: such a text

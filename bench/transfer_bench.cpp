@@ -1,0 +1,172 @@
+// Export and import of a million paths, each beside plain file I/O of the same
+// bytes in the same run. Prints the times and their ratios (goal: within 3x).
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "app/UserInterface.h"
+#include "filelist/IconCache.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
+#include "transfer/Lines.h"
+#include "transfer/TextFile.h"
+
+namespace {
+
+using namespace morvalent;
+
+constexpr std::size_t kRows = 1'000'000;
+constexpr int kRepeats = 5;
+
+// Answers every file dialog with one path; says nothing.
+class BenchUi : public app::UserInterface {
+  public:
+    std::u16string chosen;
+    void ShowMessage(const std::u16string&) override { std::puts("unexpected message"); }
+    void ShowMessage(const std::u16string&, const std::u16string&) override {}
+    bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
+    bool AskOkCancel(const std::u16string&) override { return true; }
+    int ShowInputDialog(app::InputDialog&) override { return 2; }
+    int ShowFolderBrowser(app::FolderBrowser&) override { return 2; }
+    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override {
+        return {chosen};
+    }
+    void SetClipboardText(const std::u16string&) override {}
+    void SetStatusText(const std::u16string&) override {}
+    void SetCommandEnabled(int, bool) override {}
+    void SetCommandChecked(int, bool) override {}
+    void SetColumnWidth(int, int) override {}
+    void FocusList() override {}
+    void EnsureRowVisible(std::size_t) override {}
+    void SetBusy(bool) override {}
+    void KeepResponsive() override {}
+    void CloseWindow() override {}
+};
+
+double Milliseconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}
+
+struct Times {
+    double ours = 1e300;
+    double plain = 1e300;
+};
+
+// The fastest of a few rounds of each, taken in turns so that both see the same
+// load on a shared machine.
+Times Compare(const std::function<void()>& ours, const std::function<void()>& plain) {
+    Times times;
+    for (int i = 0; i < kRepeats; ++i) {
+        times.ours = std::min(times.ours, Milliseconds(ours));
+        times.plain = std::min(times.plain, Milliseconds(plain));
+    }
+    return times;
+}
+
+void PlainWrite(const std::string& path, const std::string& bytes, bool sync) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0 || write(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size())) {
+        std::puts("plain write failed");
+    }
+    if (sync) fsync(fd);
+    close(fd);
+}
+
+std::string PlainRead(const std::string& path) {
+    std::string bytes(std::filesystem::file_size(path), '\0');
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || read(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size())) {
+        std::puts("plain read failed");
+    }
+    close(fd);
+    return bytes;
+}
+
+void Report(const char* what, Times times, const char* reference) {
+    std::printf("%-28s %8.1f ms   %-22s %8.1f ms   ratio %5.2fx\n", what, times.ours, reference,
+                times.plain, times.ours / times.plain);
+}
+
+}  // namespace
+
+int main() {
+    const auto folder = std::filesystem::temp_directory_path() / "morvalent-transfer-bench";
+    std::filesystem::create_directories(folder);
+    const std::string pathsFile = (folder / "paths.txt").string();
+    const std::string plainFile = (folder / "plain.txt").string();
+    const std::string utf8File = (folder / "paths-utf8.txt").string();
+
+    BenchUi ui;
+    filelist::PlainIconSource icons;
+    auto fs = platform::MakeNativeFileSystem();
+    app::MainDialog dialog(ui, *fs, icons);
+    {
+        filelist::FileList::Batch batch(dialog.List());
+        char buffer[96];
+        for (std::size_t i = 0; i < kRows; ++i) {
+            std::snprintf(buffer, sizeof buffer, "/home/user/사진/%04zu/holiday/IMG_%07zu.jpg",
+                          i / 1000, i);
+            filelist::FileEntry entry;
+            entry.path = platform::Utf8ToUtf16(buffer);
+            dialog.List().InsertEntryRow(std::move(entry));
+        }
+    }
+    ui.chosen = platform::Utf8ToUtf16(pathsFile);
+
+    // Export: the rows' paths encoded and written in pieces beside the chosen
+    // name, made durable and renamed over it.
+    dialog.ExportList(3);
+    const std::string bytes = PlainRead(pathsFile);
+    const Times exportSynced =
+        Compare([&] { dialog.ExportList(3); }, [&] { PlainWrite(plainFile, bytes, true); });
+    const Times exportUnsynced =
+        Compare([&] { dialog.ExportList(3); }, [&] { PlainWrite(plainFile, bytes, false); });
+
+    // Import of new names onto every row: read, decode, split, set.
+    const Times loadNames = Compare([&] { dialog.LoadNewNames(); }, [&] { PlainRead(pathsFile); });
+
+    // Import of a path list up to the gathering: read, decode, split into lines,
+    // and (as handed to the gathering) one owned string per line.
+    std::size_t count = 0;
+    auto readLines = [&](const std::string& file, bool owned) {
+        const auto text = transfer::ReadTextFile(platform::Utf8ToUtf16(file));
+        const auto lines = transfer::ReadLines(*text);
+        count = lines.size();
+        if (owned) count = std::vector<std::u16string>(lines.begin(), lines.end()).size();
+    };
+    const Times readList =
+        Compare([&] { readLines(pathsFile, false); }, [&] { PlainRead(pathsFile); });
+    const Times readOwned =
+        Compare([&] { readLines(pathsFile, true); }, [&] { PlainRead(pathsFile); });
+    const std::size_t utf16Count = count;
+
+    // The same list as UTF-8 without a mark, as other programs write it.
+    const std::string utf8 = platform::Utf16ToUtf8Lossy(*transfer::ReadTextFile(ui.chosen));
+    PlainWrite(utf8File, utf8, false);
+    const Times readUtf8List =
+        Compare([&] { readLines(utf8File, false); }, [&] { PlainRead(utf8File); });
+
+    std::printf("%zu paths, %zu bytes UTF-16LE, %zu bytes UTF-8; best of %d rounds\n", kRows,
+                bytes.size(), utf8.size(), kRepeats);
+    Report("export paths to file", exportSynced, "plain write + fsync");
+    Report("export paths to file", exportUnsynced, "plain write, no fsync");
+    Report("load new names (UTF-16LE)", loadNames, "plain read");
+    Report("path list to lines", readList, "plain read");
+    Report("path list to owned strings", readOwned, "plain read");
+    Report("UTF-8 path list to lines", readUtf8List, "plain read");
+    if (utf16Count != kRows || count != kRows) std::puts("line count mismatch");
+
+    std::filesystem::remove_all(folder);
+    return 0;
+}

@@ -1,0 +1,35 @@
+#include "transfer/Lines.h"
+
+#include "platform/Text.h"
+
+namespace morvalent::transfer {
+
+std::ptrdiff_t NextToken(std::u16string_view text, std::size_t start, std::u16string_view& piece,
+                         std::u16string_view separator) {
+    if (text.empty()) {
+        piece = {};
+        return -1;
+    }
+    const std::size_t found =
+        start >= text.size() ? std::u16string_view::npos : text.find(separator, start);
+    if (found == std::u16string_view::npos) {
+        piece = start >= text.size() ? std::u16string_view() : text.substr(start);
+        return -1;
+    }
+    piece = text.substr(start, found - start);
+    return static_cast<std::ptrdiff_t>(found + separator.size());
+}
+
+std::vector<std::u16string_view> ReadLines(std::u16string_view text) {
+    std::vector<std::u16string_view> lines;
+    std::ptrdiff_t position = 0;
+    while (position >= 0) {
+        std::u16string_view piece;
+        position = NextToken(text, static_cast<std::size_t>(position), piece, u"\n");
+        piece = platform::TrimSpace(piece);
+        if (!piece.empty()) lines.push_back(piece);
+    }
+    return lines;
+}
+
+}  // namespace morvalent::transfer

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvalent::transfer {
+
+// The text of a file's bytes. A byte-order mark says the encoding: FF FE UTF-16LE,
+// EF BB BF UTF-8, FE FF UTF-16BE. Without one the bytes are UTF-8 when they are
+// valid UTF-8, else 8-bit text in the system's code page. The text ends at the
+// first zero character. Two bytes or fewer give no text at all.
+std::u16string DecodeTextFile(std::string_view bytes);
+
+}  // namespace morvalent::transfer

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace morvalent::transfer::texts {
+
+inline constexpr char16_t kSaveNamesTitle[] = u"파일명 저장";
+inline constexpr char16_t kSavePathsTitle[] = u"경로명 저장";
+inline constexpr char16_t kLoadNewNamesTitle[] = u"바꿀 파일 이름 불러오기";
+inline constexpr char16_t kLoadPathListTitle[] = u"파일에서 경로목록 읽어 추가하기";
+inline constexpr char16_t kSaveFailed[] = u"파일을 저장하지 못했습니다.\n%s";
+inline constexpr char16_t kReadFailed[] = u"파일을 읽지 못했습니다.\n%s";
+inline constexpr char16_t kTextExtension[] = u"txt";
+inline constexpr char16_t kTextPattern[] = u"*.txt";
+inline constexpr char16_t kAllPattern[] = u"*";
+
+}  // namespace morvalent::transfer::texts

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/MainDialog.h"
+#include "filelist/IconCache.h"
+#include "platform/FileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace morvalent::app {
+namespace {
+
+using namespace std::string_literals;
+using testing::TempDir;
+
+const std::u16string kSaveFailed = u"파일을 저장하지 못했습니다.\n";
+const std::u16string kReadFailed = u"파일을 읽지 못했습니다.\n";
+
+// The bytes a file of the given ASCII lines holds: mark, then UTF-16LE, CR LF each.
+std::string Utf16File(const std::vector<std::string>& lines) {
+    std::string bytes = "\xFF\xFE";
+    for (const std::string& line : lines) {
+        for (char c : line + "\r\n") {
+            bytes.push_back(c);
+            bytes.push_back('\0');
+        }
+    }
+    return bytes;
+}
+
+struct TransferCommandsTest : ::testing::Test {
+    // Every command ends with the busy cursor gone.
+    void TearDown() override { EXPECT_EQ(ui.busyDepth, 0); }
+    void AddRow(const std::u16string& path, bool isFolder = false) {
+        filelist::FileEntry entry;
+        entry.path = path;
+        entry.isFolder = isFolder;
+        dialog.List().InsertEntryRow(std::move(entry));
+    }
+    std::vector<std::u16string> NewNames() const {
+        std::vector<std::u16string> names;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
+            names.push_back(dialog.List().NewName(i));
+        return names;
+    }
+    std::vector<std::u16string> Paths() const {
+        std::vector<std::u16string> paths;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
+            paths.push_back(dialog.List().Entry(i).path);
+        return paths;
+    }
+    void Answer(const std::u16string& path) { ui.fileAnswers.push_back({path}); }
+
+    TempDir dir;
+    testing::ScriptedUi ui;
+    filelist::PlainIconSource icons;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    MainDialog dialog{ui, *fs, icons};
+};
+
+TEST_F(TransferCommandsTest, SaveDialogsAskForTextFiles) {
+    AddRow(u"/d/a.txt");
+    ui.fileAnswers = {{}, {}};
+    dialog.ExportList(1);
+    dialog.ExportList(3);
+    ASSERT_EQ(ui.fileRequests.size(), 2u);
+    EXPECT_EQ(ui.fileRequests[0].title, u"파일명 저장");
+    EXPECT_EQ(ui.fileRequests[1].title, u"경로명 저장");
+    for (const FileDialogRequest& request : ui.fileRequests) {
+        EXPECT_EQ(request.mode, FileDialogRequest::Mode::Save);
+        EXPECT_EQ(request.defaultExtension, u"txt");
+        ASSERT_EQ(request.filters.size(), 2u);
+        EXPECT_EQ(request.filters[0].caption, u"Text Files(*.txt)");
+        EXPECT_EQ(request.filters[0].pattern, u"*.txt");
+        EXPECT_EQ(request.filters[1].caption, u"All Files(*.*)");
+        EXPECT_EQ(request.filters[1].pattern, u"*");
+    }
+    // Cancelled: nothing written, nothing said.
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(dir.Exists("a.txt"));
+}
+
+TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
+    struct Row {
+        const char* name;
+        std::vector<std::u16string> newNames;
+        int mode;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"three names", {u"a.txt", u"b.txt", u"c.txt"}, 1, Utf16File({"a.txt", "b.txt", "c.txt"})},
+        {"empty new name", {u"a", u"", u"c"}, 1, Utf16File({"a", "", "c"})},
+        {"Korean", {u"한글"}, 1, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
+        {"paths", {u"x", u"y"}, 3, Utf16File({"/d/0", "/d/1"})},
+        {"empty list", {}, 1, "\xFF\xFE"s},
+    };
+    for (const Row& row : rows) {
+        dialog.List().Clear();
+        for (std::size_t i = 0; i < row.newNames.size(); ++i) {
+            AddRow(u"/d/" + std::u16string(1, char16_t(u'0' + i)));
+            dialog.List().SetNewName(i, row.newNames[i]);
+        }
+        Answer(dir.Join(u"out.txt"));
+        dialog.ExportList(row.mode);
+        EXPECT_EQ(dir.ReadFile("out.txt"), row.bytes) << row.name;
+    }
+    EXPECT_EQ(dir.ReadFile("out.txt").size(), 2u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(TransferCommandsTest, ClipboardGetsTheTextWithoutMark) {
+    AddRow(u"/d/a.txt");
+    AddRow(u"/d/b.txt");
+    dialog.List().SetNewName(1, u"새 이름.txt");
+    dialog.OnCommand(CmdCopyNames);
+    EXPECT_EQ(ui.clipboard, u"a.txt\r\n새 이름.txt\r\n");
+    dialog.OnCommand(CmdCopyPaths);
+    EXPECT_EQ(ui.clipboard, u"/d/a.txt\r\n/d/b.txt\r\n");
+    EXPECT_TRUE(ui.fileRequests.empty());
+}
+
+TEST_F(TransferCommandsTest, PathsFollowTheCommitNotAnUncommittedFolder) {
+    AddRow(u"/d/a.txt");
+    AddRow(u"/d/b.txt");
+    dialog.List().SetFolderText(0, u"/elsewhere");
+    dialog.List().SetEntryPath(1, u"/d/renamed.txt");  // as a commit leaves it
+    dialog.ExportList(2);
+    EXPECT_EQ(ui.clipboard, u"/d/a.txt\r\n/d/renamed.txt\r\n");
+}
+
+TEST_F(TransferCommandsTest, SaveReplacesAnExistingFileWholly) {
+    dir.WriteFile("names.txt", std::string(500, 'x'));
+    AddRow(u"/d/a.txt");
+    Answer(dir.Join(u"names.txt"));
+    dialog.ExportList(1);
+    EXPECT_EQ(dir.ReadFile("names.txt"), Utf16File({"a.txt"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(TransferCommandsTest, FailedSaveIsReportedAndTouchesNothing) {
+    dir.WriteFile("taken/inside.txt", "keep");
+    AddRow(u"/d/a.txt");
+    const std::u16string missing = dir.Join(u"missing/names.txt");
+    const std::u16string folder = dir.Join(u"taken");
+    Answer(missing);
+    Answer(folder);
+    dialog.ExportList(1);
+    dialog.ExportList(3);
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::u16string>{kSaveFailed + missing, kSaveFailed + folder}));
+    EXPECT_FALSE(dir.Exists("missing"));
+    EXPECT_EQ(dir.ReadFile("taken/inside.txt"), "keep");
+    EXPECT_EQ(dialog.List().Count(), 1u);
+}
+
+TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
+    AddRow(u"/d/a.txt");
+    AddRow(u"/d/b.txt");
+    AddRow(u"/d/c.txt");
+    dialog.List().SetNewName(0, u"  앞뒤 공백  ");
+    dialog.List().SetNewName(1, u"한글 이름.txt");
+    dialog.List().SetNewName(2, u"x\\y");
+    Answer(dir.Join(u"names.txt"));
+    dialog.ExportList(1);
+    for (std::size_t i = 0; i < 3; ++i) dialog.List().SetNewName(i, u"other");
+    Answer(dir.Join(u"names.txt"));
+    dialog.LoadNewNames();
+    // Spaces at the ends do not survive the trimming of lines.
+    EXPECT_EQ(NewNames(), (std::vector<std::u16string>{u"앞뒤 공백", u"한글 이름.txt", u"x\\y"}));
+    ASSERT_EQ(ui.fileRequests.size(), 2u);
+    const FileDialogRequest& open = ui.fileRequests[1];
+    EXPECT_EQ(open.title, u"바꿀 파일 이름 불러오기");
+    EXPECT_EQ(open.mode, FileDialogRequest::Mode::OpenOne);
+    ASSERT_EQ(open.filters.size(), 2u);
+    EXPECT_EQ(open.filters[0].caption, u"Text Files(*.txt)");
+    EXPECT_EQ(open.filters[1].caption, u"All Files(*.*)");
+}
+
+TEST_F(TransferCommandsTest, NewNamesGoToRowsByPosition) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::vector<std::u16string> names;
+    };
+    const Row rows[] = {
+        {"empty lines take no row",
+         Utf16File({"one", "", "two", "   ", "three", "four"}),
+         {u"one", u"two", u"three"}},
+        {"fewer lines keep the rest", Utf16File({"one"}), {u"one", u"b", u"c"}},
+        {"UTF-8 without mark", "\xED\x95\x9C\n\xEA\xB8\x80\n"s, {u"한", u"글", u"c"}},
+        {"CP949", "\xC7\xD1\r\n\xB1\xDB\r\n"s, {u"한", u"글", u"c"}},
+        {"carriage returns alone", "a\rb\rc\r"s, {u"a\rb\rc", u"b", u"c"}},
+        {"two bytes", "ab"s, {u"a", u"b", u"c"}},
+        {"one byte", "a"s, {u"a", u"b", u"c"}},
+    };
+    for (const Row& row : rows) {
+        dialog.List().Clear();
+        AddRow(u"/d/a");
+        AddRow(u"/d/b");
+        AddRow(u"/d/c");
+        dir.WriteFile("in.txt", row.bytes);
+        Answer(dir.Join(u"in.txt"));
+        dialog.LoadNewNames();
+        EXPECT_EQ(NewNames(), row.names) << row.name;
+    }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(TransferCommandsTest, UnreadableFileIsReportedAndChangesNothing) {
+    AddRow(u"/d/a.txt");
+    const std::u16string missing = dir.Join(u"missing.txt");
+    Answer(missing);
+    dialog.LoadNewNames();
+    Answer(dir.Text());
+    dialog.LoadPathList();
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::u16string>{kReadFailed + missing, kReadFailed + dir.Text()}));
+    EXPECT_EQ(NewNames(), std::vector<std::u16string>{u"a.txt"});
+    EXPECT_EQ(dialog.List().Count(), 1u);
+    EXPECT_TRUE(ui.statusHistory.empty());
+}
+
+TEST_F(TransferCommandsTest, PathListComparesOnlyWithRowsListedBefore) {
+    dir.WriteFile("a.txt");
+    dir.WriteFile("A.TXT");
+    dir.WriteFile("b.txt");
+    dir.WriteFile("c.txt");
+    AddRow(dir.Join(u"a.txt"));
+    const std::string folder = testing::U8(dir.Text());
+    dir.WriteFile("list.txt", folder + "/c.txt\n" + folder + "/a.txt\n  " + folder + "/b.txt  \n" +
+                                  folder + "/c.txt\n\n" + folder + "/A.TXT\n" + folder +
+                                  "/missing.txt\n" + folder + "/b.txt/\n");
+    Answer(dir.Join(u"list.txt"));
+    dialog.OnCommand(CmdLoadPathList);
+    // Appended after the listed row in path order; the same file twice gives two
+    // rows, and a name in other letter case is another file here.
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"A.TXT"),
+                                                    dir.Join(u"b.txt"), dir.Join(u"c.txt"),
+                                                    dir.Join(u"c.txt")}));
+    EXPECT_EQ(ui.fileRequests.at(0).title, u"파일에서 경로목록 읽어 추가하기");
+    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"5 개"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
+    dir.WriteFile("one/x.txt");
+    dir.WriteFile("two/y.txt");
+    dir.WriteFile("list.txt", testing::U8(dir.Join(u"one\n")) + testing::U8(dir.Join(u"two\n")));
+    struct Row {
+        const char* name;
+        int choiceBefore;
+        std::deque<bool> answers;
+        std::vector<std::u16string> paths;
+    };
+    const Row rows[] = {
+        {"contents, answered earlier", 0, {}, {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
+        {"folders, answered earlier", 1, {}, {dir.Join(u"one"), dir.Join(u"two")}},
+        {"not asked yet: asked once",
+         -1,
+         {false},
+         {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
+    };
+    for (const Row& row : rows) {
+        dialog.List().Clear();
+        ui.questions.clear();
+        dialog.FolderChoiceState().value = row.choiceBefore;
+        ui.yesNoAnswers = row.answers;
+        Answer(dir.Join(u"list.txt"));
+        dialog.LoadPathList();
+        EXPECT_EQ(Paths(), row.paths) << row.name;
+        EXPECT_EQ(ui.questions.size(), row.answers.size()) << row.name;
+    }
+    EXPECT_EQ(dialog.FolderChoiceState().value, 0);
+}
+
+TEST_F(TransferCommandsTest, TrailingSeparatorIsComparedAsWritten) {
+    dir.WriteFile("sub/x.txt");
+    dialog.FolderChoiceState().value = 1;
+    AddRow(dir.Join(u"sub"), true);
+    dir.WriteFile("list.txt", testing::U8(dir.Join(u"sub/\n")) + testing::U8(dir.Join(u"sub\n")));
+    Answer(dir.Join(u"list.txt"));
+    dialog.LoadPathList();
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/")}));
+}
+
+TEST_F(TransferCommandsTest, PathsRoundTrip) {
+    dir.WriteFile("b.txt");
+    dir.WriteFile("a b.txt");
+    dir.WriteFile("한글.txt");
+    dialog.GatherBatch({dir.Join(u"한글.txt"), dir.Join(u"b.txt"), dir.Join(u"a b.txt")}, true);
+    const auto listed = Paths();
+    ASSERT_EQ(listed.size(), 3u);
+    Answer(dir.Join(u"paths.txt"));
+    dialog.ExportList(3);
+    // Into the same list: every path is listed already.
+    Answer(dir.Join(u"paths.txt"));
+    dialog.LoadPathList();
+    EXPECT_EQ(Paths(), listed);
+    // Into an empty list: the same rows again, new names equal to current names.
+    dialog.List().Clear();
+    Answer(dir.Join(u"paths.txt"));
+    dialog.LoadPathList();
+    EXPECT_EQ(Paths(), listed);
+    EXPECT_EQ(NewNames(), (std::vector<std::u16string>{u"a b.txt", u"b.txt", u"한글.txt"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace morvalent::app

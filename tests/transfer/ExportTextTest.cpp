@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "filelist/FileList.h"
+#include "transfer/ExportText.h"
+
+namespace morvalent::transfer {
+namespace {
+
+struct ExportTextTest : ::testing::Test {
+    void AddRow(std::u16string path) {
+        filelist::FileEntry entry;
+        entry.path = std::move(path);
+        list.InsertEntryRow(std::move(entry));
+    }
+    filelist::PlainIconSource source;
+    filelist::IconCache icons{source};
+    filelist::FileList list{icons};
+};
+
+TEST_F(ExportTextTest, NewNamesInRowOrderEachWithALineEnd) {
+    AddRow(u"/d/a.txt");
+    AddRow(u"/d/b.txt");
+    AddRow(u"/d/c.txt");
+    EXPECT_EQ(BuildExportText(list, false), u"a.txt\r\nb.txt\r\nc.txt\r\n");
+    list.SetNewName(1, u"");
+    list.SetNewName(2, u"한글 이름.txt");
+    EXPECT_EQ(BuildExportText(list, false), u"a.txt\r\n\r\n한글 이름.txt\r\n");
+}
+
+TEST_F(ExportTextTest, PathsComeFromTheEntries) {
+    AddRow(u"/d/a.txt");
+    AddRow(u"/d/b.txt");
+    list.SetNewName(0, u"new.txt");
+    list.SetFolderText(0, u"/elsewhere");
+    EXPECT_EQ(BuildExportText(list, true), u"/d/a.txt\r\n/d/b.txt\r\n");
+    list.SetEntryPath(1, u"/d/renamed.txt");
+    EXPECT_EQ(BuildExportText(list, true), u"/d/a.txt\r\n/d/renamed.txt\r\n");
+}
+
+TEST_F(ExportTextTest, EmptyListGivesEmptyText) {
+    EXPECT_EQ(BuildExportText(list, false), u"");
+    EXPECT_EQ(BuildExportText(list, true), u"");
+}
+
+}  // namespace
+}  // namespace morvalent::transfer

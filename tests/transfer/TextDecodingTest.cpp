@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "transfer/TextDecoding.h"
+
+namespace morvalent::transfer {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(DecodeTextFile, ByMarkOrContent) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::u16string text;
+    };
+    // The tests run in a UTF-8 locale, where 8-bit text is read as CP949.
+    const Row rows[] = {
+        {"empty", ""s, u""},
+        {"one byte", "a"s, u""},
+        {"two bytes", "ab"s, u""},
+        {"little-endian mark alone", "\xFF\xFE"s, u""},
+        {"little-endian",
+         "\xFF\xFE"
+         "a\0.\0t\0\r\0\n\0"s,
+         u"a.t\r\n"},
+        {"little-endian Korean", "\xFF\xFE\x5C\xD5\x00\xAE"s, u"한글"},
+        {"little-endian odd last byte",
+         "\xFF\xFE"
+         "a\0b"s,
+         u"ab"},
+        {"little-endian one byte after the mark",
+         "\xFF\xFE"
+         "a"s,
+         u"a"},
+        {"little-endian ends at zero",
+         "\xFF\xFE"
+         "a\0\0\0b\0"s,
+         u"a"},
+        {"big-endian", "\xFE\xFF\xD5\x5C\xAE\x00\x00\x0A"s, u"한글\n"},
+        {"big-endian odd last byte", "\xFE\xFF\x00\x61\x41"s, u"a\u4100"},
+        {"big-endian ends at zero", "\xFE\xFF\x00\x61\x00\x00\x00\x62"s, u"a"},
+        {"UTF-8 mark", "\xEF\xBB\xBF\xED\x95\x9C\xEA\xB8\x80\r\n"s, u"한글\r\n"},
+        {"UTF-8 mark alone", "\xEF\xBB\xBF"s, u""},
+        {"UTF-8 mark ends at zero",
+         "\xEF\xBB\xBF"
+         "ab\0c"s,
+         u"ab"},
+        {"UTF-8 without mark", "\xED\x95\x9C\xEA\xB8\x80.txt\n"s, u"한글.txt\n"},
+        {"ASCII", "abc\r\n"s, u"abc\r\n"},
+        {"ASCII ends at zero", "abc\0def"s, u"abc"},
+        {"CP949", "\xC7\xD1\xB1\xDB.txt\r\n"s, u"한글.txt\r\n"},
+        {"CP949 ends at zero", "\xC7\xD1\0\xB1\xDB"s, u"한"},
+        {"CP949 zero first", "\0\xC7\xD1"s, u""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(DecodeTextFile(row.bytes), row.text) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace morvalent::transfer

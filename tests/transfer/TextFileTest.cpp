@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "filelist/FileList.h"
+#include "support/TempDir.h"
+#include "transfer/ExportText.h"
+#include "transfer/Lines.h"
+#include "transfer/TextFile.h"
+
+namespace morvalent::transfer {
+namespace {
+
+using namespace std::string_literals;
+using testing::TempDir;
+
+struct TextFileTest : ::testing::Test {
+    void SetNames(const std::vector<std::u16string>& names) {
+        list.Clear();
+        for (const std::u16string& name : names) {
+            filelist::FileEntry entry;
+            entry.path = u"/d/" + name;
+            list.SetNewName(list.InsertEntryRow(std::move(entry)), name);
+        }
+    }
+    TempDir dir;
+    filelist::PlainIconSource source;
+    filelist::IconCache icons{source};
+    filelist::FileList list{icons};
+};
+
+TEST_F(TextFileTest, WritesMarkThenLittleEndianUnits) {
+    struct Row {
+        const char* name;
+        std::vector<std::u16string> names;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"empty list", {}, "\xFF\xFE"s},
+        {"three names",
+         {u"a.txt", u"b.txt", u"c.txt"},
+         "\xFF\xFE"
+         "a\0.\0t\0x\0t\0\r\0\n\0"
+         "b\0.\0t\0x\0t\0\r\0\n\0"
+         "c\0.\0t\0x\0t\0\r\0\n\0"s},
+        {"empty name",
+         {u"a", u"", u"c"},
+         "\xFF\xFE"
+         "a\0\r\0\n\0\r\0\n\0c\0\r\0\n\0"s},
+        {"Korean", {u"한글"}, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
+        {"beyond the basic plane", {u"\U0001F600"}, "\xFF\xFE\x3D\xD8\x00\xDE\r\0\n\0"s},
+    };
+    for (const Row& row : rows) {
+        SetNames(row.names);
+        ASSERT_TRUE(WriteTextFile(dir.Join(u"out.txt"), list, false)) << row.name;
+        EXPECT_EQ(dir.ReadFile("out.txt"), row.bytes) << row.name;
+    }
+    SetNames({u"a.txt", u"b.txt", u"c.txt"});
+    ASSERT_TRUE(WriteTextFile(dir.Join(u"out.txt"), list, false));
+    EXPECT_EQ(dir.ReadFile("out.txt").size(), 44u);
+}
+
+TEST_F(TextFileTest, LongListRoundTrips) {
+    std::vector<std::u16string> names;
+    char buffer[32];
+    for (int i = 0; i < 100000; ++i) {
+        std::snprintf(buffer, sizeof buffer, "name-%06d", i);
+        names.push_back(testing::U16(buffer));
+    }
+    SetNames(names);
+    ASSERT_TRUE(WriteTextFile(dir.Join(u"long.txt"), list, false));
+    EXPECT_EQ(dir.ReadFile("long.txt").size(), 2u + 100000u * 26u);
+    const auto text = ReadTextFile(dir.Join(u"long.txt"));
+    ASSERT_TRUE(text);
+    const auto lines = ReadLines(*text);
+    ASSERT_EQ(lines.size(), 100000u);
+    EXPECT_EQ(lines.front(), u"name-000000");
+    EXPECT_EQ(lines[65536], u"name-065536");
+    EXPECT_EQ(lines.back(), u"name-099999");
+}
+
+TEST_F(TextFileTest, ReadsFilesOfEveryKind) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::u16string text;
+    };
+    const Row rows[] = {
+        {"empty", ""s, u""},
+        {"one byte", "a"s, u""},
+        {"two bytes", "ab"s, u""},
+        {"mark alone", "\xFF\xFE"s, u""},
+        {"mark and one byte",
+         "\xFF\xFE"
+         "a"s,
+         u"a"},
+        {"little-endian",
+         "\xFF\xFE"
+         "a\0\r\0\n\0\x5C\xD5"s,
+         u"a\r\n한"},
+        {"odd last byte",
+         "\xFF\xFE"
+         "a\0b"s,
+         u"ab"},
+        {"ends at zero",
+         "\xFF\xFE"
+         "a\0\0\0b\0"s,
+         u"a"},
+        {"big-endian", "\xFE\xFF\xD5\x5C"s, u"한"},
+        {"UTF-8 mark", "\xEF\xBB\xBF\xED\x95\x9C"s, u"한"},
+        {"UTF-8", "\xED\x95\x9C\n"s, u"한\n"},
+        {"CP949", "\xC7\xD1\xB1\xDB\n"s, u"한글\n"},
+        {"three ASCII bytes", "abc"s, u"abc"},
+    };
+    for (const Row& row : rows) {
+        dir.WriteFile("in.txt", row.bytes);
+        EXPECT_EQ(ReadTextFile(dir.Join(u"in.txt")), row.text) << row.name;
+    }
+    EXPECT_EQ(ReadTextFile(dir.Join(u"missing.txt")), std::nullopt);
+    EXPECT_EQ(ReadTextFile(dir.Text()), std::nullopt);
+}
+
+}  // namespace
+}  // namespace morvalent::transfer
