@@ -30,7 +30,8 @@ TEST(ExtensionText, Table) {
         std::u16string typed, expected;
     };
     const Case cases[] = {
-        {u"bak", u".bak"}, {u".bak", u".bak"}, {u"..bak", u"..bak"}, {u" bak", u". bak"}, {u"", u""},
+        {u"bak", u".bak"},   {u".bak", u".bak"}, {u"..bak", u"..bak"},
+        {u" bak", u". bak"}, {u"", u""},
     };
     for (const Case& c : cases) EXPECT_EQ(ExtensionText(c.typed), c.expected);
 }

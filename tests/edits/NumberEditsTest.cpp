@@ -64,7 +64,7 @@ TEST(WidthError, Table) {
         std::optional<std::u16string_view> error;
     };
     const Case cases[] = {
-        {1, std::nullopt},    {255, std::nullopt},       {0, texts::kBadWidth},
+        {1, std::nullopt},      {255, std::nullopt},     {0, texts::kBadWidth},
         {-3, texts::kBadWidth}, {256, texts::kBadWidth}, {INT32_MAX, texts::kBadWidth},
     };
     for (const Case& c : cases) {
