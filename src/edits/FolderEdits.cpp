@@ -1,5 +1,6 @@
 #include "edits/FolderEdits.h"
 
+#include "edits/Concat.h"
 #include "edits/EditTexts.h"
 #include "filelist/NameParts.h"
 #include "platform/Path.h"
@@ -8,10 +9,6 @@ namespace morvalent::edits {
 
 using platform::kPathSeparator;
 
-std::u16string FolderName(std::u16string_view folderText) {
-    return filelist::GetNamePart(folderText, true);
-}
-
 bool HasFolderName(std::u16string_view folderText) {
     return folderText.find(kPathSeparator) != std::u16string_view::npos;
 }
@@ -19,15 +16,12 @@ bool HasFolderName(std::u16string_view folderText) {
 std::optional<std::u16string> PrefixFolderName(std::u16string_view newName,
                                                std::u16string_view folderText) {
     if (!HasFolderName(folderText)) return std::nullopt;
-    std::u16string out = FolderName(folderText);
-    out.append(texts::kFolderNameSeparator);
-    out.append(newName);
-    return out;
+    return Concat({filelist::NamePartView(folderText, true), texts::kFolderNameSeparator, newName});
 }
 
 std::optional<std::u16string> FolderNameSuffix(std::u16string_view folderText) {
     if (!HasFolderName(folderText)) return std::nullopt;
-    return texts::kFolderNameSeparator + FolderName(folderText);
+    return Concat({texts::kFolderNameSeparator, filelist::NamePartView(folderText, true)});
 }
 
 std::u16string UnifiedFolderText(std::u16string_view chosenPath) {

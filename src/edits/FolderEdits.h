@@ -6,12 +6,11 @@
 
 namespace morvalent::edits {
 
-// The last component of a row's folder text; the whole text without a separator.
-std::u16string FolderName(std::u16string_view folderText);
-
 // Whether a row takes part in the folder-name edits: its folder text holds a
 // separator (a file directly in the root, folder text "", does not).
 bool HasFolderName(std::u16string_view folderText);
+
+// The folder name of a row is the last component of its folder text.
 
 // Folder name, "_", the whole new name; nothing for a row that does not take part.
 std::optional<std::u16string> PrefixFolderName(std::u16string_view newName,

@@ -1,5 +1,6 @@
 #include "edits/NumberEdits.h"
 
+#include "edits/Concat.h"
 #include "edits/EditTexts.h"
 #include "filelist/NameParts.h"
 #include "platform/Text.h"
@@ -17,15 +18,20 @@ std::optional<std::u16string_view> WidthError(std::int32_t width) {
 }
 
 std::u16string KeepDigitsOnly(std::u16string_view text, bool isFolder) {
-    std::u16string name = filelist::GetNamePart(text, isFolder);
-    std::erase_if(name, [](char16_t c) { return !IsDigit(c); });
-    name.append(filelist::GetExtension(text, isFolder));
-    return name;
+    const auto name = filelist::NamePartView(text, isFolder);
+    const auto extension = filelist::ExtensionView(text, isFolder);
+    std::u16string out;
+    out.reserve(name.size() + extension.size());
+    for (const char16_t c : name) {
+        if (IsDigit(c)) out.push_back(c);
+    }
+    out.append(extension);
+    return out;
 }
 
 std::u16string PadDigits(std::u16string_view text, bool isFolder, DigitRun run,
                          std::int32_t width) {
-    std::u16string name = filelist::GetNamePart(text, isFolder);
+    const auto name = filelist::NamePartView(text, isFolder);
     std::size_t begin = 0;
     std::size_t end = 0;  // one past the run; begin == end means no digit
     if (run == DigitRun::Last) {
@@ -39,11 +45,16 @@ std::u16string PadDigits(std::u16string_view text, bool isFolder, DigitRun run,
         while (end < name.size() && IsDigit(name[end])) ++end;
     }
     const std::size_t digits = end - begin;
-    if (digits > 0 && width > 0 && digits < std::size_t(width)) {
-        name.insert(begin, std::size_t(width) - digits, u'0');
-    }
-    name.append(filelist::GetExtension(text, isFolder));
-    return name;
+    const std::size_t zeros =
+        (digits > 0 && width > 0 && digits < std::size_t(width)) ? std::size_t(width) - digits : 0;
+    const auto extension = filelist::ExtensionView(text, isFolder);
+    std::u16string out;
+    out.reserve(name.size() + zeros + extension.size());
+    out.append(name.substr(0, begin));
+    out.append(zeros, u'0');
+    out.append(name.substr(begin));
+    out.append(extension);
+    return out;
 }
 
 std::u16string NumberText(std::int64_t counter, std::int32_t width) {
@@ -56,13 +67,10 @@ std::u16string NumberText(std::int64_t counter, std::int32_t width) {
 
 std::u16string AddNumber(std::u16string_view text, bool isFolder, std::u16string_view number,
                          bool inFront) {
-    std::u16string name = filelist::GetNamePart(text, isFolder);
-    if (inFront)
-        name.insert(0, number);
-    else
-        name.append(number);
-    name.append(filelist::GetExtension(text, isFolder));
-    return name;
+    const auto name = filelist::NamePartView(text, isFolder);
+    const auto extension = filelist::ExtensionView(text, isFolder);
+    if (inFront) return Concat({number, name, extension});
+    return Concat({name, number, extension});
 }
 
 RowCounter::RowCounter(std::int32_t start, bool perFolder)

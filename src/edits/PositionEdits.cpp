@@ -1,17 +1,10 @@
 #include "edits/PositionEdits.h"
 
+#include "edits/Concat.h"
 #include "edits/EditTexts.h"
 #include "filelist/NameParts.h"
 
 namespace morvalent::edits {
-namespace {
-
-std::u16string Join(std::u16string name, std::u16string_view extension) {
-    name.append(extension);
-    return name;
-}
-
-}  // namespace
 
 bool IsEmptyPositionRange(std::int32_t from, std::int32_t to) { return from == 0 && to == 0; }
 
@@ -25,19 +18,22 @@ std::optional<std::u16string_view> PositionRangeError(PositionMode mode, std::in
 
 std::u16string DeleteByPosition(std::u16string_view text, bool isFolder, PositionMode mode,
                                 std::int32_t from, std::int32_t to) {
-    std::u16string name = filelist::GetNamePart(text, isFolder);
+    const auto name = filelist::NamePartView(text, isFolder);
     const std::size_t length = name.size();
+    // The name part keeps [0, cutBegin) and [cutEnd, length).
+    std::size_t cutBegin = length;
+    std::size_t cutEnd = length;
     if (mode == PositionMode::FromFront) {
         const std::size_t start = from == 0 ? 1 : std::size_t(from);
         if (start <= length) {
-            const std::size_t end = (to > 0 && std::size_t(to) < length) ? std::size_t(to) : length;
-            name.erase(start - 1, end - start + 1);
+            cutBegin = start - 1;
+            cutEnd = (to > 0 && std::size_t(to) < length) ? std::size_t(to) : length;
         }
     } else {
-        const std::size_t count = std::size_t(to) < length ? std::size_t(to) : length;
-        name.erase(length - count);
+        cutBegin = length - (std::size_t(to) < length ? std::size_t(to) : length);
     }
-    return Join(std::move(name), filelist::GetExtension(text, isFolder));
+    return Concat(
+        {name.substr(0, cutBegin), name.substr(cutEnd), filelist::ExtensionView(text, isFolder)});
 }
 
 std::optional<std::u16string_view> EnclosedError(std::u16string_view startText,
@@ -48,13 +44,19 @@ std::optional<std::u16string_view> EnclosedError(std::u16string_view startText,
 
 std::u16string DeleteEnclosed(std::u16string_view text, bool isFolder, char16_t start,
                               char16_t end) {
-    std::u16string name = filelist::GetNamePart(text, isFolder);
+    const auto name = filelist::NamePartView(text, isFolder);
+    std::size_t cutBegin = name.size();
+    std::size_t cutEnd = name.size();
     const auto open = name.find(start);
-    if (open != std::u16string::npos) {
+    if (open != std::u16string_view::npos) {
         const auto close = name.find(end, open + 1);
-        if (close != std::u16string::npos) name.erase(open, close - open + 1);
+        if (close != std::u16string_view::npos) {
+            cutBegin = open;
+            cutEnd = close + 1;
+        }
     }
-    return Join(std::move(name), filelist::GetExtension(text, isFolder));
+    return Concat(
+        {name.substr(0, cutBegin), name.substr(cutEnd), filelist::ExtensionView(text, isFolder)});
 }
 
 }  // namespace morvalent::edits
