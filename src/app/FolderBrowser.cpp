@@ -6,7 +6,9 @@ namespace morvalent::app {
 
 int FolderBrowser::Browse() {
     chosenPath = initialFolder;
-    return ui_.ShowFolderBrowser(*this) == 1 ? 1 : 2;
+    // Only a confirmed folder with a path counts; an empty path would name the root.
+    if (ui_.ShowFolderBrowser(*this) == 1 && !chosenPath.empty()) return 1;
+    return 2;
 }
 
 std::u16string FolderBrowser::ShortenForStatus(std::u16string_view text) {

@@ -9,11 +9,11 @@ class UserInterface;
 
 // Lets the user pick one folder of the file system. Made for one browse.
 class FolderBrowser {
-public:
+  public:
     FolderBrowser(UserInterface& ui, std::u16string titleText, std::u16string initial = {})
         : title(std::move(titleText)), initialFolder(std::move(initial)), ui_(ui) {}
 
-    // 1 when the user confirmed a folder, 2 otherwise.
+    // 1 when the user confirmed a folder with a path, 2 otherwise.
     int Browse();
     std::u16string GetPath() const { return chosenPath; }
 
@@ -24,7 +24,7 @@ public:
     std::u16string initialFolder;
     std::u16string chosenPath;
 
-private:
+  private:
     UserInterface& ui_;
 };
 

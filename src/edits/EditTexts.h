@@ -1,0 +1,59 @@
+#pragma once
+
+// Every text the name edits show, exactly as the user sees it.
+namespace morvalent::edits::texts {
+
+// Replace a string.
+inline constexpr char16_t kReplaceDescription[] = u"이름에 들어있는 문자열을 바꿉니다.";
+inline constexpr char16_t kReplaceFindLabel[] = u"를";
+inline constexpr char16_t kReplaceWithLabel[] = u"으로";
+
+// Add front name / back name.
+inline constexpr char16_t kPrefixDescription[] = u"이름의 앞에 지정한 문자열을 붙여줍니다.";
+inline constexpr char16_t kSuffixDescription[] = u"이름의 뒤에 지정한 문자열을 붙여줍니다.";
+inline constexpr char16_t kAttachLabel[] = u"붙일 문자열";
+
+// Change directly: "<name> 를" / "으로".
+inline constexpr char16_t kDirectDescriptionTail[] = u" 를";
+inline constexpr char16_t kDirectLabel[] = u"으로";
+
+// Delete by position.
+inline constexpr char16_t kPositionDescription[] = u"지정위치를 삭제합니다.(첫글자는 1번째)";
+inline constexpr char16_t kPositionFromLabel[] = u"번째부터";
+inline constexpr char16_t kPositionToLabel[] = u"번째까지";
+inline constexpr char16_t kPositionFromFront[] = u"앞에서부터 삭제";
+inline constexpr char16_t kPositionFromEnd[] = u"제일 뒤부터 삭제";
+inline constexpr char16_t kNegativeValue[] = u"음수값이나 잘못된 값이 입력되었습니다.";
+inline constexpr char16_t kStartBehindEnd[] = u"시작점이 끝점보다 뒤에 있습니다.";
+inline constexpr char16_t kOnlyUpToNeeded[] = u"맨 뒤에서부터 삭제할때는 '~까지'만 필요합니다.";
+
+// Delete the enclosed part.
+inline constexpr char16_t kEnclosedDescription[] = u"지정된 문자로 묶인 부분을 삭제합니다.";
+inline constexpr char16_t kEnclosedStartLabel[] = u":시작문자";
+inline constexpr char16_t kEnclosedEndLabel[] = u":끝문자";
+inline constexpr char16_t kEnclosedMissing[] = u"시작/끝 문자가 정확하게 지정되지 않았습니다.";
+
+// Pad digits and number the rows.
+inline constexpr char16_t kPadDescription[] = u"숫자부분의 자리수를 맞춰 0을 붙입니다.";
+inline constexpr char16_t kWidthLabel[] = u"자리수";
+inline constexpr char16_t kPadLastRun[] = u"제일 뒷번호 맞춤";
+inline constexpr char16_t kPadFirstRun[] = u"제일 앞번호 맞춤";
+inline constexpr char16_t kNumberDescription[] = u"붙일 숫자의 자리수와 시작값을 지정합니다.";
+inline constexpr char16_t kStartLabel[] = u"시작값";
+inline constexpr char16_t kNumberBehind[] = u"이름뒤에 번호붙임";
+inline constexpr char16_t kNumberInFront[] = u"이름앞에 번호붙임";
+inline constexpr char16_t kNumberBehindPerFolder[] = u"폴더별로 뒤 번호붙임";
+inline constexpr char16_t kNumberInFrontPerFolder[] = u"폴더별로 앞 번호붙임";
+inline constexpr char16_t kBadWidth[] = u"자리수 입력이 잘못되었습니다.";
+
+// Extensions.
+inline constexpr char16_t kAddExtensionDescription[] = u"확장자를 뒤에 붙입니다.";
+inline constexpr char16_t kAddExtensionLabel[] = u"붙일 확장자";
+inline constexpr char16_t kChangeExtensionDescription[] = u"확장자를 바꿔 줍니다.";
+inline constexpr char16_t kChangeExtensionLabel[] = u"바꿀 확장자";
+
+// Folder names and unifying the folder.
+inline constexpr char16_t kFolderNameSeparator[] = u"_";
+inline constexpr char16_t kChooseFolderTitle[] = u"경로 선택";
+
+}  // namespace morvalent::edits::texts
