@@ -1,0 +1,105 @@
+// A user's way through the window with the real dialogs: drop a folder, answer the
+// folder question, add a prefix, sort, and look at the result.
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/Commands.h"
+#include "gui/InputDialogWindow.h"
+#include "gui/MainWindow.h"
+#include "platform/FileSystem.h"
+#include "support/TempDir.h"
+
+using namespace morvalent;
+
+namespace {
+
+// Acts on the next modal dialog once it runs its own loop.
+void OnNextModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        act(modal);
+    });
+}
+
+void Drop(QWidget& target, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+}
+
+QString Cell(gui::MainWindow& w, int row, int column) {
+    return w.Model()->index(row, column).data().toString();
+}
+
+}  // namespace
+
+class JourneyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void dropEditAndSort();
+};
+
+void JourneyTest::dropEditAndSort() {
+    testing::TempDir dir;
+    dir.WriteFile("photos/b.jpg", "bb");
+    dir.WriteFile("photos/a.jpg", "a");
+    dir.WriteFile("photos/trip/c.jpg", "ccc");
+    auto fs = platform::MakeNativeFileSystem();
+    gui::MainWindow window(*fs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QString caption;
+    OnNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        caption = box->windowTitle();
+        QCOMPARE(box->text(), QStringLiteral("경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택."));
+        box->button(QMessageBox::No)->click();  // the folder's contents
+    });
+    Drop(window, {QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "photos").string()))});
+    QCOMPARE(caption, QString::fromStdString((dir.Path() / "photos").string()));
+    QCOMPARE(window.Model()->rowCount(), 3);
+    QCOMPARE(Cell(window, 0, 0), QStringLiteral("a.jpg"));
+    QCOMPARE(Cell(window, 2, 0), QStringLiteral("c.jpg"));
+    QCOMPARE(window.StatusLine()->text(), QStringLiteral("3 개"));
+
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::InputDialogWindow*>(modal);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->Description()->text(), QStringLiteral("이름의 앞에 지정한 문자열을 붙여줍니다."));
+        dialog->Field1()->setText(QStringLiteral("2026_"));
+        QTest::keyClick(dialog->Field1(), Qt::Key_Return);
+    });
+    window.CommandAction(app::CmdAddPrefix)->trigger();
+    QCOMPARE(Cell(window, 0, 1), QStringLiteral("2026_a.jpg"));
+    QCOMPARE(Cell(window, 2, 1), QStringLiteral("2026_c.jpg"));
+    QCOMPARE(Cell(window, 0, 0), QStringLiteral("a.jpg"));
+
+    // Sort by size, descending: the sixth criterion.
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::InputDialogWindow*>(modal);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->Choices()->count(), 10);
+        dialog->Choices()->setCurrentIndex(5);
+        dialog->OkButton()->click();
+    });
+    window.ListView()->setFocus();
+    QTest::keyPress(window.ListView(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyRelease(window.ListView(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(Cell(window, 0, 0), QStringLiteral("c.jpg"));
+    QCOMPARE(Cell(window, 2, 0), QStringLiteral("a.jpg"));
+
+    const QByteArray shot = qgetenv("MORVALENT_SCREENSHOT_DIR");
+    if (!shot.isEmpty()) QVERIFY(window.grab().save(QString::fromLocal8Bit(shot) + "/journey.png"));
+}
+
+QTEST_MAIN(JourneyTest)
+#include "Journey_test.moc"
