@@ -180,10 +180,7 @@ void MainDialog::RefreshOptionalColumn(int column) {
 void MainDialog::ShowVersion() { ui_.ShowMessage(texts::kVersionMessage, texts::kTitle); }
 
 void MainDialog::DeleteSelectedRows() {
-    if (list_.SelectedCount() == 0) return;
-    // From the bottom, so earlier indices stay valid; one run of rows per notice.
-    const auto selected = list_.SelectedRows();
-    for (auto it = selected.rbegin(); it != selected.rend(); ++it) list_.RemoveRow(*it);
+    if (list_.RemoveSelectedRows() == 0) return;
     ShowRowCount(list_.Count());
 }
 

@@ -87,6 +87,48 @@ void FileList::RemoveRow(std::size_t row) {
     if (observer_ != nullptr) observer_->OnRowsRemoved(row, 1);
 }
 
+std::size_t FileList::RemoveSelectedRows() {
+    const std::size_t removed = selectedCount_;
+    if (removed == 0) return 0;
+    // A few runs are told one by one, so a view keeps its place; many at once
+    // would cost a move of the tail each, so the list is compacted in one pass.
+    std::vector<std::pair<std::size_t, std::size_t>> runs;  // first, count
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (!rows_[i].selected) continue;
+        if (!runs.empty() && runs.back().first + runs.back().second == i) ++runs.back().second;
+        else runs.emplace_back(i, 1);
+    }
+    constexpr std::size_t kRunsToldOneByOne = 16;
+    if (runs.size() <= kRunsToldOneByOne) {
+        for (auto it = runs.rbegin(); it != runs.rend(); ++it) {
+            const auto [first, count] = *it;
+            if (observer_ != nullptr) observer_->OnRowsAboutToBeRemoved(first, count);
+            rows_.erase(rows_.begin() + std::ptrdiff_t(first),
+                        rows_.begin() + std::ptrdiff_t(first + count));
+            if (focused_) {
+                if (*focused_ >= first + count) *focused_ -= count;
+                else if (*focused_ >= first) focused_.reset();
+            }
+            if (observer_ != nullptr) observer_->OnRowsRemoved(first, count);
+        }
+    } else {
+        if (observer_ != nullptr) observer_->OnListAboutToBeReset();
+        std::optional<std::size_t> focus;
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            if (rows_[i].selected) continue;
+            if (focused_ == i) focus = kept;
+            if (kept != i) rows_[kept] = std::move(rows_[i]);
+            ++kept;
+        }
+        rows_.erase(rows_.begin() + std::ptrdiff_t(kept), rows_.end());
+        focused_ = focus;
+        if (observer_ != nullptr) observer_->OnListReset();
+    }
+    selectedCount_ = 0;
+    return removed;
+}
+
 void FileList::Clear() {
     const std::size_t count = rows_.size();
     if (observer_ != nullptr && count > 0) observer_->OnRowsAboutToBeRemoved(0, count);

@@ -35,6 +35,9 @@ public:
     virtual void OnRowsAboutToBeRemoved(std::size_t /*first*/, std::size_t /*count*/) {}
     virtual void OnRowsRemoved(std::size_t first, std::size_t count) = 0;
     virtual void OnRowsChanged(std::size_t first, std::size_t last) = 0;
+    // Many rows went at once: the view starts over from the list.
+    virtual void OnListAboutToBeReset() {}
+    virtual void OnListReset() {}
     // Rows changed places (sorting, moving); the count is the same.
     virtual void OnRowsReordered() = 0;
     // Selected or focused marks were set by the program (not by the view).
@@ -72,6 +75,8 @@ public:
     void ReplaceEntryPath(std::size_t row, std::u16string path);
 
     void RemoveRow(std::size_t row);
+    // Removes every selected row in one pass over the list; returns how many.
+    std::size_t RemoveSelectedRows();
     void Clear();
 
     // Marks. At most one row holds the focus.

@@ -78,6 +78,14 @@ void ListModel::OnRowsReordered() {
     if (onMarksChanged) onMarksChanged();
 }
 
+void ListModel::OnListAboutToBeReset() { beginResetModel(); }
+
+void ListModel::OnListReset() {
+    count_ = int(list_.Count());
+    endResetModel();
+    if (onMarksChanged) onMarksChanged();
+}
+
 void ListModel::OnMarksChanged() {
     if (onMarksChanged) onMarksChanged();
 }

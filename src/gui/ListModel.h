@@ -33,6 +33,8 @@ private:
     void OnRowsRemoved(std::size_t first, std::size_t count) override;
     void OnRowsChanged(std::size_t first, std::size_t last) override;
     void OnRowsReordered() override;
+    void OnListAboutToBeReset() override;
+    void OnListReset() override;
     void OnMarksChanged() override;
 
     filelist::FileList& list_;

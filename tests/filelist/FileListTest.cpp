@@ -31,6 +31,11 @@ public:
         log.push_back("change " + std::to_string(first) + "-" + std::to_string(last));
     }
     void OnRowsReordered() override { log.push_back("reorder"); }
+    void OnListAboutToBeReset() override { log.push_back("reset?"); }
+    void OnListReset() override { log.push_back("reset"); }
+    void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) override {
+        log.push_back("remove? " + std::to_string(first) + "+" + std::to_string(count));
+    }
     void OnMarksChanged() override { log.push_back("marks"); }
     std::vector<std::string> log;
 };
@@ -115,6 +120,41 @@ TEST_F(FileListTest, RemovingKeepsCountsRight) {
     EXPECT_EQ(list.Count(), 0u);
     EXPECT_EQ(list.SelectedCount(), 0u);
     EXPECT_FALSE(list.FirstSelected());
+}
+
+TEST_F(FileListTest, RemoveSelectedRowsByRunsOrInOnePass) {
+    struct Case {
+        const char* name;
+        std::size_t rows;
+        std::vector<std::size_t> selected;
+        std::size_t focus;
+        std::vector<std::string> log;
+        std::size_t remaining;
+        std::optional<std::size_t> focusAfter;
+    };
+    std::vector<std::size_t> alternate;
+    for (std::size_t i = 0; i < 40; i += 2) alternate.push_back(i);
+    const Case cases[] = {
+        {"two runs from the bottom", 6, {1, 2, 4}, 5,
+         {"remove? 4+1", "remove 4+1", "remove? 1+2", "remove 1+2"}, 3, 2},
+        {"focus on a removed row", 3, {0}, 0, {"remove? 0+1", "remove 0+1"}, 2, std::nullopt},
+        {"many runs in one pass", 40, alternate, 39, {"reset?", "reset"}, 20, 19},
+    };
+    for (const Case& c : cases) {
+        list.Clear();
+        for (std::size_t i = 0; i < c.rows; ++i) list.InsertEntryRow(Entry(u"/" + std::u16string(1, char16_t(u'A' + i))));
+        for (std::size_t row : c.selected) list.SetSelected(row, true);
+        list.SetFocusedRow(c.focus);
+        Recorder recorder;
+        list.SetObserver(&recorder);
+        EXPECT_EQ(list.RemoveSelectedRows(), c.selected.size()) << c.name;
+        list.SetObserver(nullptr);
+        EXPECT_EQ(recorder.log, c.log) << c.name;
+        EXPECT_EQ(list.Count(), c.remaining) << c.name;
+        EXPECT_EQ(list.SelectedCount(), 0u) << c.name;
+        EXPECT_EQ(list.FocusedRow(), c.focusAfter) << c.name;
+        for (std::size_t i = 0; i < list.Count(); ++i) EXPECT_FALSE(list.IsSelected(i)) << c.name;
+    }
 }
 
 }  // namespace

@@ -195,6 +195,16 @@ void MainWindowTest::modelPassesTheTester() {
     list.SwapRows(0, 2);
     list.RemoveRow(1);
     QCOMPARE(w.window.Model()->rowCount(), 2);
+    // Deleting many scattered rows resets the view in one go.
+    e.isFolder = false;
+    for (int i = 0; i < 60; ++i) {
+        e.path = u"/y/" + std::u16string(1, char16_t(u'a' + i % 26)) + std::u16string(1, char16_t(u'0' + i / 26));
+        list.InsertEntryRow(e);
+    }
+    for (std::size_t i = 0; i < list.Count(); i += 2) list.SetSelected(i, true);
+    w.window.Dialog().DeleteSelectedRows();
+    QCOMPARE(w.window.Model()->rowCount(), 31);
+    QCOMPARE(w.window.ListView()->selectionModel()->selectedRows().size(), 0);
     list.Clear();
     QCOMPARE(w.window.Model()->rowCount(), 0);
 }
