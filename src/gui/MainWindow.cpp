@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QUrl>
 
 #include "app/Commands.h"
@@ -238,11 +239,19 @@ void MainWindow::SyncSelectionFromList() {
         i = end + 1;
     }
     syncingSelection_ = true;
+    // Marks follow their rows, but the view stays where the user left it.
+    const bool autoScroll = view_->hasAutoScroll();
+    view_->setAutoScroll(false);
+    const int top = view_->verticalScrollBar()->value();
+    const int left = view_->horizontalScrollBar()->value();
     QItemSelectionModel* model = view_->selectionModel();
     model->select(selection, QItemSelectionModel::ClearAndSelect);
     if (auto focused = list.FocusedRow(); focused && *focused < list.Count()) {
         model->setCurrentIndex(model_->index(int(*focused), 0), QItemSelectionModel::NoUpdate);
     }
+    view_->verticalScrollBar()->setValue(top);
+    view_->horizontalScrollBar()->setValue(left);
+    view_->setAutoScroll(autoScroll);
     syncingSelection_ = false;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Text.h"
 #include "support/TempDir.h"
 #include <QHeaderView>
+#include <QScrollBar>
 
 using namespace morvalent;
 using testing::ScriptedWindow;
@@ -22,6 +23,8 @@ private slots:
     void mouseSelectionEnablesRowCommands();
     void dropAddsLocalFilesInPathOrder();
     void menuActionReachesTheCommand();
+    void sortKeepsSelectionAndScrollPosition();
+    void doubleClickOpensDirectRename();
 };
 
 void CommandsTest::ctrlOActsOnReleaseNotPress() {
@@ -139,6 +142,53 @@ void CommandsTest::menuActionReachesTheCommand() {
     QVERIFY(w.window.CommandAction(app::CmdShowSize)->isChecked());
     QCOMPARE(w.window.ListView()->header()->sectionSize(4), 80);
     QVERIFY(!w.window.ListView()->header()->isSectionHidden(4));
+}
+
+void CommandsTest::sortKeepsSelectionAndScrollPosition() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    auto& list = w.window.Dialog().List();
+    for (int i = 0; i < 500; ++i) {
+        filelist::FileEntry e;
+        e.path = u"/f" + platform::DecimalText(std::uint64_t(100000 + i));
+        list.InsertEntryRow(e);
+    }
+    auto* view = w.window.ListView();
+    view->scrollTo(w.window.Model()->index(250, 0), QAbstractItemView::PositionAtTop);
+    const int top = view->verticalScrollBar()->value();
+    QVERIFY(top > 0);
+    list.SetSelected(3, true);
+    list.SetFocusedRow(3);
+    ScriptedUi::InputAnswer descending;
+    descending.choice = 3;  // path, descending
+    w.answers.inputAnswers.push_back(descending);
+    w.window.Dialog().OnCommand(app::CmdSortList);
+    QCOMPARE(list.Entry(0).path, std::u16string(u"/f100499"));
+    QCOMPARE(view->verticalScrollBar()->value(), top);
+    const auto rows = view->selectionModel()->selectedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].row(), 496);
+    QCOMPARE(view->currentIndex().row(), 496);
+}
+
+void CommandsTest::doubleClickOpensDirectRename() {
+    ScriptedWindow w;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    filelist::FileEntry e;
+    e.path = u"/a.txt";
+    w.window.Dialog().List().InsertEntryRow(e);
+    ScriptedUi::InputAnswer answer;
+    answer.text1 = u"b.txt";
+    w.answers.inputAnswers.push_back(answer);
+    auto* view = w.window.ListView();
+    const QPoint at = view->visualRect(w.window.Model()->index(0, 1)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(int(w.answers.shownDialogs.size()), 1);
+    QCOMPARE(w.answers.shownDialogs[0].text1, std::u16string(u"a.txt"));
+    QCOMPARE(w.window.Model()->index(0, 1).data().toString(), QStringLiteral("b.txt"));
 }
 
 QTEST_MAIN(CommandsTest)
