@@ -43,7 +43,9 @@ int CliRunner::Run(const Recipe& recipe) {
     for (const Step& given : recipe.steps) {
         const Step step = WithWholePaths(given);
         ui_.BeginStep(step);
-        switch (RunStep(step)) {
+        const Outcome outcome = RunStep(step);
+        ui_.EndStep();
+        switch (outcome) {
             case Outcome::Done:
                 break;
             case Outcome::Failures:

@@ -24,6 +24,8 @@ class CliUserInterface : public app::UserInterface {
     // The dialogs from now on are answered from this step; its messages so far
     // are forgotten.
     void BeginStep(const Step& step);
+    // No step runs: every dialog is cancelled.
+    void EndStep() { step_ = nullptr; }
     // The answer the folder question gets: true = the folder itself (예).
     void SetFolderItself(bool itself) { folderItself_ = itself; }
     // The message texts shown since BeginStep, in order.
