@@ -1,8 +1,10 @@
 #include "cli/Recipe.h"
 
+#include <algorithm>
 #include <map>
 
 #include "app/Commands.h"
+#include "cli/CliTexts.h"
 #include "platform/Text.h"
 
 namespace morvalent::cli {
@@ -54,9 +56,9 @@ const std::map<std::string, OptionInfo>& Options() {
 
 const std::map<std::string, int>& SortKeys() {
     static const std::map<std::string, int> keys = {
-        {"name", 0},     {"name-desc", 1},     {"path", 2},    {"path-desc", 3},
-        {"size", 4},     {"size-desc", 5},     {"modified", 6}, {"modified-desc", 7},
-        {"created", 8},  {"created-desc", 9},
+        {"name", 0},    {"name-desc", 1},    {"path", 2},     {"path-desc", 3},
+        {"size", 4},    {"size-desc", 5},    {"modified", 6}, {"modified-desc", 7},
+        {"created", 8}, {"created-desc", 9},
     };
     return keys;
 }
@@ -68,7 +70,8 @@ std::optional<std::vector<std::size_t>> ParseRows(const std::string& text) {
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         const std::string part = text.substr(start, comma - start);
-        if (part.empty() || part.size() > 9 || part.find_first_not_of("0123456789") != std::string::npos) {
+        if (part.empty() || part.size() > 9 ||
+            part.find_first_not_of("0123456789") != std::string::npos) {
             return std::nullopt;
         }
         const std::size_t row = std::stoul(part);
@@ -88,25 +91,31 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
         result.error = std::move(message);
         return result;
     };
+    auto push = [&](Step step) { recipe.steps.push_back(std::move(step)); };
     bool pathsOnly = false;
+    // Only PATHs next to each other share a batch; any option in between (also
+    // one that adds no step, like --print=) starts the next batch afresh. The
+    // lone "--" merely ends the options.
+    bool previousWasPath = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool isPath = pathsOnly || arg.rfind("--", 0) != 0;
         if (isPath) {
-            if (recipe.steps.empty() || recipe.steps.back().kind != Kind::Gather) {
+            if (!previousWasPath) {
                 Step step;
                 step.kind = Kind::Gather;
                 step.option = "PATH";
-                recipe.steps.push_back(step);
+                push(std::move(step));
             }
             recipe.steps.back().texts.push_back(platform::Utf8ToUtf16(arg));
+            previousWasPath = true;
             continue;
         }
         if (arg == "--") {
             pathsOnly = true;
             continue;
         }
-        // A PATH after any option starts a new batch.
+        previousWasPath = false;
         auto needs = [&](std::size_t count) { return i + count < args.size(); };
         if (arg == "--help") {
             recipe.help = true;
@@ -114,63 +123,77 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             recipe.version = true;
         } else if (arg.rfind("--print=", 0) == 0) {
             const std::string mode = arg.substr(8);
-            if (mode == "table") recipe.print = PrintMode::Table;
-            else if (mode == "names") recipe.print = PrintMode::Names;
-            else if (mode == "paths") recipe.print = PrintMode::Paths;
-            else if (mode == "targets") recipe.print = PrintMode::Targets;
-            else if (mode == "none") recipe.print = PrintMode::None;
-            else return fail("알 수 없는 출력 형식: " + mode);
-        } else if (arg == "--folders=contents" || arg == "--folders=self") {
+            if (mode == "table")
+                recipe.print = PrintMode::Table;
+            else if (mode == "names")
+                recipe.print = PrintMode::Names;
+            else if (mode == "paths")
+                recipe.print = PrintMode::Paths;
+            else if (mode == "targets")
+                recipe.print = PrintMode::Targets;
+            else if (mode == "none")
+                recipe.print = PrintMode::None;
+            else
+                return fail(texts::kUnknownPrintMode + mode);
+        } else if (arg.rfind("--folders=", 0) == 0) {
+            const std::string answer = arg.substr(10);
+            if (answer != "contents" && answer != "self") {
+                return fail(texts::kUnknownFolderAnswer + answer);
+            }
             Step step;
             step.kind = Kind::FolderAnswer;
             step.option = arg;
-            step.folderItself = arg == "--folders=self";
-            recipe.steps.push_back(step);
+            step.folderItself = answer == "self";
+            push(std::move(step));
         } else if (arg == "--sort") {
-            if (!needs(1)) return fail("--sort 다음에 기준이 필요합니다");
+            if (!needs(1)) return fail(texts::kSortKeyMissing);
             auto key = SortKeys().find(args[i + 1]);
-            if (key == SortKeys().end()) return fail("알 수 없는 정렬 기준: " + args[i + 1]);
+            if (key == SortKeys().end()) return fail(texts::kUnknownSortKey + args[i + 1]);
             Step step;
             step.option = arg;
             step.command = app::CmdSortList;
             step.choice = key->second;
-            recipe.steps.push_back(step);
+            push(std::move(step));
             ++i;
         } else if (arg == "--select") {
-            if (!needs(1)) return fail("--select 다음에 행 번호가 필요합니다");
+            if (!needs(1)) return fail(texts::kRowsMissing);
             auto rows = ParseRows(args[i + 1]);
-            if (!rows) return fail("잘못된 행 번호: " + args[i + 1]);
+            if (!rows) return fail(texts::kBadRows + args[i + 1]);
             Step step;
             step.kind = Kind::Select;
             step.option = arg;
             step.rows = *rows;
-            recipe.steps.push_back(step);
+            push(std::move(step));
             ++i;
         } else if (arg == "--delete-rows") {
             Step step;
             step.kind = Kind::DeleteRows;
             step.option = arg;
-            recipe.steps.push_back(step);
+            push(std::move(step));
         } else if (arg == "--apply") {
             Step step;
             step.kind = Kind::Apply;
             step.option = arg;
             step.command = app::CmdApplyRenames;
-            recipe.steps.push_back(step);
+            push(std::move(step));
         } else if (auto option = Options().find(arg); option != Options().end()) {
             const OptionInfo& info = option->second;
             if (!needs(std::size_t(info.arguments))) {
-                return fail(arg + " 다음에 값이 " + std::to_string(info.arguments) + "개 필요합니다");
+                return fail(arg + texts::kValuesMissingMiddle + std::to_string(info.arguments) +
+                            texts::kValuesMissingTail);
             }
             Step step;
             step.option = arg;
             step.command = info.command;
             step.choice = info.choice;
-            for (int k = 1; k <= info.arguments; ++k) step.texts.push_back(platform::Utf8ToUtf16(args[i + k]));
-            recipe.steps.push_back(step);
+            // Values are taken as typed, even when they begin with "--".
+            for (int k = 1; k <= info.arguments; ++k) {
+                step.texts.push_back(platform::Utf8ToUtf16(args[i + std::size_t(k)]));
+            }
+            push(std::move(step));
             i += std::size_t(info.arguments);
         } else {
-            return fail("알 수 없는 옵션: " + arg);
+            return fail(texts::kUnknownOption + arg);
         }
     }
     return result;
@@ -183,15 +206,17 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
 경로
   PATH                      '--'로 시작하지 않는 인수(그리고 '--' 뒤의 모든 인수)는 경로입니다.
                             이어진 경로들은 창에 한 번에 끌어 놓은 것처럼 한 묶음으로 추가됩니다.
+                            (이미 목록에 있는 경로는 건너뛰고, 경로 순서로 정렬해 추가합니다.)
   --folders=contents|self   이후 묶음에서 폴더를 만나면: contents = 폴더 안의 파일들 (아니요),
                             self = 폴더 자체 (예, 기본값)
 
-이름 바꾸기 단계 (창의 명령과 같고, 값은 입력창에 입력한 것처럼 읽습니다)
+이름 바꾸기 단계 (창의 명령과 같고, 값은 입력창에 입력한 그대로 읽습니다:
+                  ""는 빈 칸, 숫자는 앞부분의 정수만, 숫자가 없으면 0)
   --replace 찾을문자 바꿀문자        문자열 바꾸기
   --prefix 문자열 / --suffix 문자열  앞이름 붙이기 / 뒷이름 붙이기
   --erase-name                       이름 지우기
   --delete-position 시작 끝          위치 지우기 (앞에서부터 삭제)
-  --delete-position-from-end 시작 끝 위치 지우기 (제일 뒤부터 삭제)
+  --delete-position-from-end 0 개수  위치 지우기 (제일 뒤부터 삭제: 이름 끝의 글자 개수만큼)
   --delete-enclosed 시작문자 끝문자  묶인곳 지우기
   --keep-digits                      숫자만 남기기
   --pad-digits 자리수                자리수 맞추기 (제일 뒷번호 맞춤)
@@ -226,8 +251,15 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
 
   --help           이 도움말        --version        버전
 
-메시지 상자의 글은 표준 오류로 나갑니다.
-종료 상태: 0 성공, 1 변경 실패가 있음, 2 잘못된 사용법, 3 메시지와 함께 단계가 멈춤.
+메시지 상자의 글은 창에 보이는 그대로 표준 오류로 나갑니다 (--apply의 마지막 메시지도).
+잘못된 값 때문에 메시지를 보인 단계에서 실행이 멈추고, 뒤의 단계와 출력은 없습니다.
+표준 오류가 터미널이면 오래 걸리는 작업 중에 진행 상황을 보여 줍니다.
+
+종료 상태
+  0  모든 단계를 실행했고 실제 파일 변경에 실패가 없음
+  1  실제 파일 변경에서 실패한 줄이 있음
+  2  잘못된 사용법 (알 수 없는 옵션, 빠진 값, 잘못된 정렬 기준이나 행 번호)
+  3  메시지와 함께 단계가 멈춤
 
 예:
   morvalent-cli --folders=contents ~/사진 --number-per-folder-front 3 1 --apply

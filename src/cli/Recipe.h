@@ -17,12 +17,12 @@ struct Step {
         Apply,         // --apply
     };
     Kind kind = Kind::Command;
-    std::string option;                // as written, for messages
-    int command = 0;                   // window command id
-    std::vector<std::u16string> texts; // dialog fields, or paths, or the chosen file/folder
-    int choice = 0;                    // the list item chosen in the dialog
-    bool folderItself = true;          // FolderAnswer
-    std::vector<std::size_t> rows;     // Select: 1-based; empty = none
+    std::string option;                 // as written, for messages
+    int command = 0;                    // window command id
+    std::vector<std::u16string> texts;  // dialog fields, or paths, or the chosen file/folder
+    int choice = 0;                     // the list item chosen in the dialog
+    bool folderItself = true;           // FolderAnswer
+    std::vector<std::size_t> rows;      // Select: 1-based; empty = none
 };
 
 enum class PrintMode { Table, Names, Paths, Targets, None };

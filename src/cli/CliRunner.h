@@ -1,0 +1,59 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "cli/CliUserInterface.h"
+#include "cli/CountingFileSystem.h"
+#include "cli/Recipe.h"
+#include "filelist/IconCache.h"
+
+namespace morvalent::cli {
+
+// The process exit statuses.
+enum ExitStatus : int {
+    kExitOk = 0,        // every step ran; no commit reported a failure
+    kExitFailures = 1,  // a commit reported failure lines
+    kExitUsage = 2,     // the command line asks for something impossible
+    kExitStopped = 3,   // a step stopped with a message
+};
+
+// Runs a recipe on the program's own main window logic, answering its dialogs
+// from the steps, then prints the list.
+class CliRunner {
+  public:
+    // Messages go to `err`, the list to `out`. `showProgress` when `err` is a
+    // terminal.
+    CliRunner(std::ostream& out, std::ostream& err, bool showProgress = false);
+    CliRunner(const CliRunner&) = delete;
+    CliRunner& operator=(const CliRunner&) = delete;
+
+    int Run(const Recipe& recipe);
+
+    const app::MainDialog& Dialog() const { return dialog_; }
+
+  private:
+    enum class Outcome { Done, Failures, Stopped, UsageError };
+    Outcome RunStep(const Step& step);
+    Outcome Select(const Step& step);
+    Outcome ApplyOutcome() const;
+    void UsageError(const std::string& reason);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::unique_ptr<platform::FileSystem> nativeFs_;
+    CountingFileSystem fs_;
+    CliUserInterface ui_;
+    filelist::PlainIconSource icons_;
+    app::MainDialog dialog_;
+};
+
+// The whole program: reads the arguments (without the program name), runs them
+// and returns the exit status.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   bool showProgress = false);
+
+}  // namespace morvalent::cli
