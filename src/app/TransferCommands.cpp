@@ -2,6 +2,8 @@
 #include <vector>
 
 #include "app/MainDialog.h"
+#include "filelist/NameParts.h"
+#include "platform/Path.h"
 #include "app/Texts.h"
 #include "app/UserInterface.h"
 #include "platform/Text.h"
@@ -89,7 +91,15 @@ void MainDialog::LoadPathList() {
         return;
     }
     const auto lines = transfer::ReadLines(*text);
-    const std::vector<std::u16string> paths(lines.begin(), lines.end());
+    // A relative line (a list made with `find .`) names a place beside the list
+    // file; taken as it is, its target would be built in the root folder.
+    const std::u16string listFolder = filelist::GetFolderPart(chosen.front());
+    std::vector<std::u16string> paths;
+    paths.reserve(lines.size());
+    for (const auto& line : lines) {
+        if (platform::IsAbsolutePath(line)) paths.emplace_back(line);
+        else paths.push_back(filelist::JoinPath(listFolder, std::u16string(line)));
+    }
     // The folder answer given earlier in this run still holds for a path list.
     GatherBatch(paths, false);
 }

@@ -287,6 +287,18 @@ TEST_F(TransferCommandsTest, TrailingSeparatorIsComparedAsWritten) {
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/")}));
 }
 
+TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
+    // As `find . > list.txt` writes them: never taken as paths under the root.
+    dir.WriteFile("lists/photos/a.jpg");
+    dir.WriteFile("lists/b.jpg");
+    dir.WriteFile("lists/list.txt", "./photos/a.jpg\nb.jpg\n");
+    Answer(dir.Join(u"lists/list.txt"));
+    dialog.LoadPathList();
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/./photos/a.jpg"),
+                                                    dir.Join(u"lists/b.jpg")}));
+    EXPECT_EQ(dialog.List().FolderText(1), dir.Join(u"lists"));
+}
+
 TEST_F(TransferCommandsTest, PathsRoundTrip) {
     dir.WriteFile("b.txt");
     dir.WriteFile("a b.txt");

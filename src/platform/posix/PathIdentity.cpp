@@ -5,4 +5,6 @@ namespace morvalent::platform {
 // Linux names differ by every code unit: README and readme are two files.
 std::u16string PathIdentityKey(std::u16string_view path) { return std::u16string(path); }
 
+bool IsAbsolutePath(std::u16string_view path) { return !path.empty() && path.front() == u'/'; }
+
 }  // namespace morvalent::platform
