@@ -10,7 +10,7 @@ namespace morvalent::platform {
 // user's locale orders texts.
 class Collator {
 public:
-    // `locale` like "ko_KR.UTF-8", "ko" or "" (root order).
+    // `locale` like "ko_KR.UTF-8", "ko-KR", "ko" or "" (root order).
     explicit Collator(const std::string& locale);
     ~Collator();
     Collator(const Collator&) = delete;
@@ -26,7 +26,8 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// The locale named by LC_ALL, LC_COLLATE or LANG, in that order ("" when none).
+// The locale named by LC_ALL, LC_COLLATE or LANG, in that order ("" when none);
+// on Windows the user's locale setting ("ko-KR").
 std::string CollationLocaleFromEnvironment();
 
 // The collator the program orders texts with; made from the environment on first

@@ -1,7 +1,7 @@
 #include "platform/Text.h"
 
-#include <unicode/uchar.h>
-
+#include <algorithm>
+#include <initializer_list>
 #include <limits>
 
 namespace morvalent::platform {
@@ -186,8 +186,6 @@ std::u16string FoldAscii(std::u16string_view text) {
     for (char16_t& c : out) c = LowerAscii(c);
     return out;
 }
-
-bool IsSpace(char16_t c) { return u_isUWhiteSpace(c) != 0; }
 
 std::u16string_view TrimSpace(std::u16string_view text) {
     std::size_t b = 0;

@@ -4,13 +4,16 @@
 #include <vector>
 
 #include "filelist/FileList.h"
+#include "support/TempDir.h"
 
 namespace morvalent::filelist {
 namespace {
 
+using testing::NativePath;
+
 FileEntry Entry(std::u16string path, bool isFolder = false, std::uint64_t size = 0) {
     FileEntry e;
-    e.path = std::move(path);
+    e.path = NativePath(path);
     e.isFolder = isFolder;
     e.size = size;
     e.lastWriteTime = 0;
@@ -55,8 +58,8 @@ TEST_F(FileListTest, DerivesColumnsFromTheEntry) {
     list.InsertEntryRow(big);
     EXPECT_EQ(list.ColumnText(0, ColCurrentName), u"Vol.2");
     EXPECT_EQ(list.ColumnText(0, ColNewName), u"Vol.2");
-    EXPECT_EQ(list.ColumnText(0, ColFolder), u"/photos");
-    EXPECT_EQ(list.ColumnText(0, ColFullPath), u"/photos/Vol.2");
+    EXPECT_EQ(list.ColumnText(0, ColFolder), NativePath(u"/photos"));
+    EXPECT_EQ(list.ColumnText(0, ColFullPath), NativePath(u"/photos/Vol.2"));
     EXPECT_EQ(list.At(0).icon, 1);
     EXPECT_EQ(list.ColumnText(1, ColSize), u"5368709120");
     EXPECT_EQ(list.ColumnText(1, ColModified), u"1601-01-01 00:00:00");
@@ -69,11 +72,11 @@ TEST_F(FileListTest, FolderTextOverrideAndRename) {
     list.SetNewName(0, u"new.md");
     list.SetFolderText(0, u"");
     EXPECT_EQ(list.FolderText(0), u"");
-    list.SetEntryPath(0, u"/new.md");
+    list.SetEntryPath(0, NativePath(u"/new.md"));
     EXPECT_EQ(list.CurrentName(0), u"new.md");
     EXPECT_EQ(list.NewName(0), u"new.md");
     EXPECT_EQ(list.FolderText(0), u"");
-    EXPECT_EQ(list.ColumnText(0, ColFullPath), u"/new.md");
+    EXPECT_EQ(list.ColumnText(0, ColFullPath), NativePath(u"/new.md"));
 }
 
 TEST_F(FileListTest, BatchTellsOnceAtTheEnd) {
@@ -101,7 +104,7 @@ TEST_F(FileListTest, MarksTravelWithRows) {
     EXPECT_FALSE(list.IsSelected(1));
     EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(2));
     list.Reorder({3, 2, 1, 0});
-    EXPECT_EQ(list.Entry(0).path, u"/3");
+    EXPECT_EQ(list.Entry(0).path, NativePath(u"/3"));
     EXPECT_TRUE(list.IsSelected(1));
     EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(1));
     EXPECT_EQ(list.SelectedRows(), std::vector<std::size_t>{1});

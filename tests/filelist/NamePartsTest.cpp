@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "filelist/NameParts.h"
+#include "support/TempDir.h"
 
 namespace morvalent::filelist {
 namespace {
@@ -25,12 +26,14 @@ TEST(NameParts, WorkedCases) {
         {u"/dir/", false, u"/dir", u"", u"", u""},
         {u"", false, u"", u"", u"", u""},
     };
+    using testing::NativePath;
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
-        EXPECT_EQ(GetFolderPart(row.text), row.folder);
-        EXPECT_EQ(GetNamePart(row.text, true), row.whole);
-        EXPECT_EQ(GetNamePart(row.text, row.isFolder), row.withoutExtension);
-        EXPECT_EQ(GetExtension(row.text, row.isFolder), row.extension);
+        const std::u16string text = NativePath(row.text);
+        EXPECT_EQ(GetFolderPart(text), NativePath(row.folder));
+        EXPECT_EQ(GetNamePart(text, true), row.whole);
+        EXPECT_EQ(GetNamePart(text, row.isFolder), row.withoutExtension);
+        EXPECT_EQ(GetExtension(text, row.isFolder), NativePath(row.extension));
     }
 }
 

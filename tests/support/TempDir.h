@@ -30,6 +30,9 @@ private:
     std::filesystem::path path_;
 };
 
+// A path written with '/' in the system's form ("/a/b" becomes \a\b on Windows).
+std::u16string NativePath(std::u16string_view slashed);
+
 // UTF-8 text to UTF-16 (test literals are UTF-8).
 std::u16string U16(std::string_view utf8);
 std::string U8(std::u16string_view text);

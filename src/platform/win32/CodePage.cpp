@@ -1,0 +1,47 @@
+#include "platform/CodePage.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace morvalent::platform {
+namespace {
+
+constexpr std::size_t kPieceSize = std::size_t(1) << 26;
+
+// How many bytes from the start of `bytes`, at most about `limit`, end on a
+// character boundary, so no double-byte character is split between two calls.
+std::size_t WholeCharacters(std::string_view bytes, std::size_t limit) {
+    if (bytes.size() <= limit) return bytes.size();
+    std::size_t i = 0;
+    while (i < limit) {
+        i += IsDBCSLeadByte(static_cast<BYTE>(bytes[i])) ? 2 : 1;
+    }
+    return i;
+}
+
+void AppendDecoded(std::string_view piece, std::u16string& out) {
+    const int length = static_cast<int>(piece.size());
+    const int need = MultiByteToWideChar(CP_ACP, 0, piece.data(), length, nullptr, 0);
+    if (need <= 0) return;
+    const std::size_t base = out.size();
+    out.resize(base + static_cast<std::size_t>(need));
+    const int written = MultiByteToWideChar(CP_ACP, 0, piece.data(), length,
+                                            reinterpret_cast<wchar_t*>(out.data() + base), need);
+    out.resize(base + static_cast<std::size_t>(written > 0 ? written : 0));
+}
+
+}  // namespace
+
+std::u16string DecodeSystemCodePage(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t n = WholeCharacters(bytes, kPieceSize);
+        AppendDecoded(bytes.substr(0, n), out);
+        bytes.remove_prefix(std::min(n, bytes.size()));
+    }
+    return out;
+}
+
+}  // namespace morvalent::platform

@@ -1,0 +1,104 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include "platform/win32/WideText.h"
+
+namespace morvalent::platform {
+namespace {
+
+FileTime TimeFrom(const FILETIME& time) {
+    return static_cast<FileTime>((std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+bool EndsWithSeparator(const std::wstring& path) {
+    return !path.empty() && (path.back() == L'\\' || path.back() == L'/');
+}
+
+// Closes a handle from CreateFileW when the reading is done.
+class OpenItem {
+public:
+    explicit OpenItem(HANDLE handle) : handle_(handle) {}
+    ~OpenItem() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    OpenItem(const OpenItem&) = delete;
+    OpenItem& operator=(const OpenItem&) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+std::optional<bool> Win32FileSystem::IsFolder(std::u16string_view path) {
+    auto wide = WidePath(path);
+    if (!wide) return std::nullopt;
+    const DWORD attributes = GetFileAttributesW(wide->c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<FileInfo> Win32FileSystem::ReadInfo(std::u16string_view path) {
+    auto wide = WidePath(path);
+    if (!wide) return std::nullopt;
+    // No access asked (attributes only); backup semantics let folders open too.
+    OpenItem item(CreateFileW(wide->c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (item.Get() == INVALID_HANDLE_VALUE) return std::nullopt;
+    FILETIME created;
+    FILETIME written;
+    if (!GetFileTime(item.Get(), &created, nullptr, &written)) return std::nullopt;
+    FileInfo info;
+    info.creationTime = TimeFrom(created);
+    info.lastWriteTime = TimeFrom(written);
+    LARGE_INTEGER size;
+    // A folder has no size of its own.
+    if (GetFileSizeEx(item.Get(), &size)) info.size = static_cast<std::uint64_t>(size.QuadPart);
+    return info;
+}
+
+bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) {
+    items.clear();
+    auto pattern = WidePath(folder);
+    if (!pattern) return false;
+    // "C:" alone would mean the current folder of drive C; "C:\*" is its root.
+    if (!EndsWithSeparator(*pattern)) pattern->push_back(L'\\');
+    pattern->push_back(L'*');
+    WIN32_FIND_DATAW data;
+    HANDLE search = FindFirstFileW(pattern->c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) {
+        // An empty drive root has not even "." and "..".
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    do {
+        const std::wstring_view name(data.cFileName);
+        if (name == L"." || name == L"..") continue;
+        FolderItem item;
+        item.name = FromWide(name);
+        // Links and junctions are items of their own, so a walk never loops.
+        item.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+                        (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+        item.info.creationTime = TimeFrom(data.ftCreationTime);
+        item.info.lastWriteTime = TimeFrom(data.ftLastWriteTime);
+        if (!item.isFolder) {
+            item.info.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        }
+        items.push_back(std::move(item));
+    } while (FindNextFileW(search, &data));
+    FindClose(search);
+    return true;
+}
+
+MoveOutcome Win32FileSystem::MoveNoReplace(std::u16string_view source, std::u16string_view target) {
+    auto from = WidePath(source);
+    auto to = WidePath(target);
+    if (!from || !to) return {MoveResult::Failed, ERROR_INVALID_NAME};
+    return MoveNoReplaceNative(*from, *to);
+}
+
+std::unique_ptr<FileSystem> MakeNativeFileSystem() { return std::make_unique<Win32FileSystem>(); }
+
+}  // namespace morvalent::platform

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "platform/Collation.h"
+
+// ICU's orders and the POSIX locale variables; Windows orders by its own rules.
+namespace morvalent::platform {
+namespace {
+
+TEST(IcuCollation, KoreanPutsHangulBeforeLatin) {
+    // The root order puts Latin letters first.
+    EXPECT_LT(Collator("ko_KR.UTF-8").Compare(u"\uAC00", u"z"), 0);
+    EXPECT_LT(Collator("").Compare(u"z", u"\uAC00"), 0);
+}
+
+TEST(IcuCollation, LocaleNameFromEnvironment) {
+    setenv("LC_ALL", "", 1);
+    setenv("LC_COLLATE", "ko_KR.UTF-8", 1);
+    EXPECT_EQ(CollationLocaleFromEnvironment(), "ko_KR.UTF-8");
+    setenv("LC_ALL", "C.UTF-8", 1);
+}
+
+}  // namespace
+}  // namespace morvalent::platform

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "platform/Path.h"
+
+namespace morvalent::platform {
+namespace {
+
+TEST(Win32Path, SeparatorIsBackslash) { EXPECT_EQ(kPathSeparator, u'\\'); }
+
+TEST(Win32Path, IdentityFoldsOnlyAsciiLetters) {
+    struct Row {
+        const char* name;
+        std::u16string a;
+        std::u16string b;
+        bool same;
+    };
+    const Row rows[] = {
+        {"ascii letters", u"C:\\A.TXT", u"c:\\a.txt", true},
+        {"network share", u"\\\\Server\\Share\\Report.doc", u"\\\\server\\share\\REPORT.DOC", true},
+        {"accented letters", u"C:\\\u00C9t\u00E9.txt", u"C:\\\u00E9t\u00E9.txt", false},
+        {"fullwidth letters", u"C:\\\uFF21", u"C:\\\uFF41", false},
+        {"greek letters", u"C:\\\u03A3", u"C:\\\u03C3", false},
+        {"separators are not unified", u"C:\\a\\b", u"C:/a/b", false},
+        {"trailing dot kept", u"C:\\a.", u"C:\\a", false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(PathIdentityKey(row.a) == PathIdentityKey(row.b), row.same) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace morvalent::platform
