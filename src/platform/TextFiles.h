@@ -55,7 +55,4 @@ class ReplacingFile {
     std::unique_ptr<State> state_;
 };
 
-// 8-bit text in the system's code page, up to the first zero byte, as UTF-16.
-std::u16string DecodeSystemCodePage(std::string_view bytes);
-
 }  // namespace morvalent::platform

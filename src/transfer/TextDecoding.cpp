@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/Text.h"
+#include "platform/CodePage.h"
 #include "platform/TextFiles.h"
 
 namespace morvalent::transfer {

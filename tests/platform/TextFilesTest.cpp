@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Text.h"
+#include "platform/CodePage.h"
 #include "platform/TextFiles.h"
 #include "platform/posix/CodePage.h"
 #include "support/TempDir.h"

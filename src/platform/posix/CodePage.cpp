@@ -1,5 +1,7 @@
 #include "platform/posix/CodePage.h"
 
+#include "platform/CodePage.h"
+
 #include <langinfo.h>
 #include <locale.h>
 #include <unicode/ucnv.h>

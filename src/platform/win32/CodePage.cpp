@@ -34,6 +34,8 @@ void AppendDecoded(std::string_view piece, std::u16string& out) {
 }  // namespace
 
 std::u16string DecodeSystemCodePage(std::string_view bytes) {
+    // 8-bit text ends at its first zero byte.
+    bytes = bytes.substr(0, bytes.find('\0'));
     std::u16string out;
     out.reserve(bytes.size());
     while (!bytes.empty()) {
