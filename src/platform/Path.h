@@ -20,4 +20,12 @@ std::u16string PathIdentityKey(std::u16string_view path);
 // or "\\server\share" on Windows).
 bool IsAbsolutePath(std::u16string_view path);
 
+// The path the system would open for `path` from the current folder: absolute,
+// without "." or ".." parts and without a trailing separator (a root keeps its
+// own). ".." goes up the way the system takes it: on Linux from the folder a link
+// leads to, on Windows by the text. The item itself is kept as named, so a link
+// stays the link. A path that cannot be resolved is made absolute by its text
+// alone; one that cannot name anything comes back unchanged.
+std::u16string FullPath(std::u16string_view path);
+
 }  // namespace morvalent::platform

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/AbsolutePath.h"
+#include "support/TempDir.h"
+
+namespace morvalent::cli {
+namespace {
+
+using testing::TempDir;
+using testing::U16;
+
+struct LinkCase {
+    const char* name;
+    std::string typed;     // below the test folder
+    std::string expected;  // below the test folder's real path
+};
+
+class PosixAbsolutePathLinks : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(PosixAbsolutePathLinks, FoldersAboveAreResolvedTheItemIsKept) {
+    TempDir dir;
+    dir.WriteFile("real/a.txt");
+    std::filesystem::create_directory_symlink(dir.Path() / "real", dir.Path() / "link");
+    const std::string base = std::filesystem::canonical(dir.Path()).string();
+    EXPECT_EQ(AbsolutePath(U16(dir.Path().string() + "/" + GetParam().typed)),
+              U16(base + GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(All, PosixAbsolutePathLinks,
+                         ::testing::Values(LinkCase{"link_itself_is_kept", "link", "/link"},
+                                           LinkCase{"link_above_is_resolved", "link/a.txt",
+                                                    "/real/a.txt"},
+                                           LinkCase{"parent_of_a_link_is_the_target_s",
+                                                    "link/../real/a.txt", "/real/a.txt"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PosixAbsolutePath, RootStaysRoot) { EXPECT_EQ(AbsolutePath(u"/"), u"/"); }
+
+TEST(PosixAbsolutePath, NameThatIsNotUtf8KeepsItsBytes) {
+    TempDir dir;
+    const std::string raw = "raw-\xFF.txt";
+    dir.WriteFile(raw);
+    EXPECT_EQ(AbsolutePath(U16(dir.Path().string() + "/" + raw)),
+              U16(std::filesystem::canonical(dir.Path()).string() + "/" + raw));
+}
+
+}  // namespace
+}  // namespace morvalent::cli

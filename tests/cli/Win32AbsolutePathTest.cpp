@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "cli/AbsolutePath.h"
+
+namespace morvalent::cli {
+namespace {
+
+TEST(Win32AbsolutePath, DriveRootsAndShares) {
+    struct Case {
+        std::u16string typed, expected;
+    };
+    const Case cases[] = {
+        {u"C:\\", u"C:\\"},
+        {u"C:\\missing\\..\\a\\.\\b.txt", u"C:\\a\\b.txt"},
+        {u"C:/missing/x/", u"C:\\missing\\x"},
+        {u"\\\\server\\share\\a\\..\\b.txt", u"\\\\server\\share\\b.txt"},
+        {u"\\\\server\\share\\", u"\\\\server\\share"},
+        {u"D:\\Photos\\\\", u"D:\\Photos"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(AbsolutePath(c.typed), c.expected);
+}
+
+}  // namespace
+}  // namespace morvalent::cli
