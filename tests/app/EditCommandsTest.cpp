@@ -10,6 +10,7 @@
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
 #include "support/ScriptedUi.h"
+#include "support/TempDir.h"
 
 namespace morvalent::app {
 namespace {
@@ -17,6 +18,13 @@ namespace {
 using Operation = void (MainDialog::*)();
 using Answer = testing::ScriptedUi::InputAnswer;
 using Names = std::vector<std::u16string>;
+using testing::NativePath;
+
+Names NativePaths(const Names& paths) {
+    Names native;
+    for (const auto& path : paths) native.push_back(NativePath(path));
+    return native;
+}
 
 // Also records what the folder browser was opened with.
 class RecordingUi : public testing::ScriptedUi {
@@ -53,7 +61,7 @@ class EditCommandsTest : public ::testing::Test {
     void AddRows(const std::vector<Row>& rows) {
         for (const Row& row : rows) {
             filelist::FileEntry entry;
-            entry.path = row.path;
+            entry.path = NativePath(row.path);
             entry.isFolder = row.isFolder;
             dialog.List().InsertEntryRow(entry);
         }
@@ -324,7 +332,7 @@ TEST_F(EditCommandsTest, EditsRunInOneBatch) {
     dialog.List().SetObserver(&counter);
     ui.inputAnswers.push_back(Ok(u"x"));
     dialog.AddPrefix();
-    ui.folderAnswers.push_back(u"/tmp");
+    ui.folderAnswers.push_back(NativePath(u"/tmp"));
     dialog.UnifyFolder();
     dialog.SuffixFolderName();
     dialog.List().SetObserver(nullptr);
@@ -467,18 +475,18 @@ TEST_F(EditCommandsTest, UnifyFolder) {
         dialog.List().Clear();
         AddRows({{u"/x/a.txt"}, {u"/y/z/B.txt", true}, {u"/c.txt"}});
         ui.browserTitles.clear();
-        ui.folderAnswers.push_back(c.chosen);
+        ui.folderAnswers.push_back(NativePath(c.chosen));
         dialog.UnifyFolder();
         EXPECT_EQ(ui.browserTitles, Names{u"경로 선택"});
         EXPECT_EQ(ui.browserInitialFolders.back(), u"");
-        EXPECT_EQ(FolderTexts(), c.folders);
+        EXPECT_EQ(FolderTexts(), NativePaths(c.folders));
         EXPECT_EQ(NewNames(), (Names{u"a.txt", u"B.txt", u"c.txt"}));
     }
 }
 
 TEST_F(EditCommandsTest, EditsAfterUnifyUseTheChosenFolder) {
     AddRows({{u"/x/a.txt"}, {u"/y/b.txt"}, {u"/x/c.txt"}});
-    ui.folderAnswers.push_back(u"/home/Album/");
+    ui.folderAnswers.push_back(NativePath(u"/home/Album/"));
     dialog.UnifyFolder();
     ui.inputAnswers.push_back(Ok(u"1", u"1", 2));
     dialog.NumberRows();
@@ -489,7 +497,7 @@ TEST_F(EditCommandsTest, EditsAfterUnifyUseTheChosenFolder) {
               (Names{u"Album_a1_Album.txt", u"Album_b2_Album.txt", u"Album_c3_Album.txt"}));
 
     // Unified onto the root, no row has a folder name any more.
-    ui.folderAnswers.push_back(u"/");
+    ui.folderAnswers.push_back(NativePath(u"/"));
     dialog.UnifyFolder();
     dialog.PrefixFolderName();
     EXPECT_EQ(NewNames(),

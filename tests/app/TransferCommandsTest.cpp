@@ -15,7 +15,9 @@ namespace morvalent::app {
 namespace {
 
 using namespace std::string_literals;
+using testing::NativePath;
 using testing::TempDir;
+using testing::U8;
 
 const std::u16string kSaveFailed = u"파일을 저장하지 못했습니다.\n";
 const std::u16string kReadFailed = u"파일을 읽지 못했습니다.\n";
@@ -37,7 +39,7 @@ struct TransferCommandsTest : ::testing::Test {
     void TearDown() override { EXPECT_EQ(ui.busyDepth, 0); }
     void AddRow(const std::u16string& path, bool isFolder = false) {
         filelist::FileEntry entry;
-        entry.path = path;
+        entry.path = NativePath(path);
         entry.isFolder = isFolder;
         dialog.List().InsertEntryRow(std::move(entry));
     }
@@ -95,7 +97,7 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
         {"three names", {u"a.txt", u"b.txt", u"c.txt"}, 1, Utf16File({"a.txt", "b.txt", "c.txt"})},
         {"empty new name", {u"a", u"", u"c"}, 1, Utf16File({"a", "", "c"})},
         {"Korean", {u"한글"}, 1, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
-        {"paths", {u"x", u"y"}, 3, Utf16File({"/d/0", "/d/1"})},
+        {"paths", {u"x", u"y"}, 3, Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
         {"empty list", {}, 1, "\xFF\xFE"s},
     };
     for (const Row& row : rows) {
@@ -119,7 +121,7 @@ TEST_F(TransferCommandsTest, ClipboardGetsTheTextWithoutMark) {
     dialog.OnCommand(CmdCopyNames);
     EXPECT_EQ(ui.clipboard, u"a.txt\r\n새 이름.txt\r\n");
     dialog.OnCommand(CmdCopyPaths);
-    EXPECT_EQ(ui.clipboard, u"/d/a.txt\r\n/d/b.txt\r\n");
+    EXPECT_EQ(ui.clipboard, NativePath(u"/d/a.txt\r\n/d/b.txt\r\n"));
     EXPECT_TRUE(ui.fileRequests.empty());
 }
 
@@ -127,9 +129,9 @@ TEST_F(TransferCommandsTest, PathsFollowTheCommitNotAnUncommittedFolder) {
     AddRow(u"/d/a.txt");
     AddRow(u"/d/b.txt");
     dialog.List().SetFolderText(0, u"/elsewhere");
-    dialog.List().SetEntryPath(1, u"/d/renamed.txt");  // as a commit leaves it
+    dialog.List().SetEntryPath(1, NativePath(u"/d/renamed.txt"));  // as a commit leaves it
     dialog.ExportList(2);
-    EXPECT_EQ(ui.clipboard, u"/d/a.txt\r\n/d/renamed.txt\r\n");
+    EXPECT_EQ(ui.clipboard, NativePath(u"/d/a.txt\r\n/d/renamed.txt\r\n"));
 }
 
 TEST_F(TransferCommandsTest, SaveReplacesAnExistingFileWholly) {
@@ -226,30 +228,26 @@ TEST_F(TransferCommandsTest, UnreadableFileIsReportedAndChangesNothing) {
 
 TEST_F(TransferCommandsTest, PathListComparesOnlyWithRowsListedBefore) {
     dir.WriteFile("a.txt");
-    dir.WriteFile("A.TXT");
     dir.WriteFile("b.txt");
     dir.WriteFile("c.txt");
     AddRow(dir.Join(u"a.txt"));
-    const std::string folder = testing::U8(dir.Text());
-    dir.WriteFile("list.txt", folder + "/c.txt\n" + folder + "/a.txt\n  " + folder + "/b.txt  \n" +
-                                  folder + "/c.txt\n\n" + folder + "/A.TXT\n" + folder +
-                                  "/missing.txt\n" + folder + "/b.txt/\n");
+    const auto line = [&](std::u16string_view name) { return U8(dir.Join(name)); };
+    dir.WriteFile("list.txt", line(u"c.txt\n") + line(u"a.txt\n  ") + line(u"b.txt  \n") +
+                                  line(u"c.txt\n\n") + line(u"missing.txt\n") + line(u"b.txt/\n"));
     Answer(dir.Join(u"list.txt"));
     dialog.OnCommand(CmdLoadPathList);
-    // Appended after the listed row in path order; the same file twice gives two
-    // rows, and a name in other letter case is another file here.
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"A.TXT"),
-                                                    dir.Join(u"b.txt"), dir.Join(u"c.txt"),
-                                                    dir.Join(u"c.txt")}));
+    // Appended after the listed row in path order; the same file twice gives two rows.
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"b.txt"),
+                                                    dir.Join(u"c.txt"), dir.Join(u"c.txt")}));
     EXPECT_EQ(ui.fileRequests.at(0).title, u"파일에서 경로목록 읽어 추가하기");
-    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"5 개"}));
+    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"4 개"}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
     dir.WriteFile("one/x.txt");
     dir.WriteFile("two/y.txt");
-    dir.WriteFile("list.txt", testing::U8(dir.Join(u"one\n")) + testing::U8(dir.Join(u"two\n")));
+    dir.WriteFile("list.txt", U8(dir.Join(u"one\n")) + U8(dir.Join(u"two\n")));
     struct Row {
         const char* name;
         int choiceBefore;
@@ -281,7 +279,7 @@ TEST_F(TransferCommandsTest, TrailingSeparatorIsComparedAsWritten) {
     dir.WriteFile("sub/x.txt");
     dialog.FolderChoiceState().value = 1;
     AddRow(dir.Join(u"sub"), true);
-    dir.WriteFile("list.txt", testing::U8(dir.Join(u"sub/\n")) + testing::U8(dir.Join(u"sub\n")));
+    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")));
     Answer(dir.Join(u"list.txt"));
     dialog.LoadPathList();
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/")}));
@@ -291,7 +289,7 @@ TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
     // As `find . > list.txt` writes them: never taken as paths under the root.
     dir.WriteFile("lists/photos/a.jpg");
     dir.WriteFile("lists/b.jpg");
-    dir.WriteFile("lists/list.txt", "./photos/a.jpg\nb.jpg\n");
+    dir.WriteFile("lists/list.txt", U8(NativePath(u"./photos/a.jpg\nb.jpg\n")));
     Answer(dir.Join(u"lists/list.txt"));
     dialog.LoadPathList();
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/./photos/a.jpg"),

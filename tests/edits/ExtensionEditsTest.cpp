@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "edits/ExtensionEdits.h"
+#include "support/TempDir.h"
 
 namespace morvalent::edits {
 namespace {
+
+using testing::NativePath;
 
 TEST(DeleteExtension, Table) {
     struct Case {
@@ -17,7 +20,7 @@ TEST(DeleteExtension, Table) {
         {"no dot", u"README", false, u"README"},
         {"folder keeps dots", u"backup.2020", true, u"backup.2020"},
         {"only dot first", u".profile", false, u""},
-        {"separator in new name", u"a/b.txt", false, u"b"},
+        {"separator in new name", NativePath(u"a/b.txt"), false, u"b"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -50,7 +53,8 @@ TEST(AddAndChangeExtension, Table) {
         {"two dots", u"archive.tar.gz", false, u".jpg", u"archive.tar.gz.jpg", u"archive.tar.jpg"},
         {"no dot", u"README", false, u".jpg", u"README.jpg", u"README.jpg"},
         {"folder", u"album.2020", true, u".jpg", u"album.2020.jpg", u"album.2020.jpg"},
-        {"separator in new name", u"a/b.txt", false, u".md", u"a/b.txt.md", u"b.md"},
+        {"separator in new name", NativePath(u"a/b.txt"), false, u".md", NativePath(u"a/b.txt.md"),
+         u"b.md"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -5,9 +5,12 @@
 
 #include "edits/EditTexts.h"
 #include "edits/NumberEdits.h"
+#include "support/TempDir.h"
 
 namespace morvalent::edits {
 namespace {
+
+using testing::NativePath;
 
 TEST(KeepDigitsOnly, Table) {
     struct Case {
@@ -24,7 +27,7 @@ TEST(KeepDigitsOnly, Table) {
         {"extension digits untouched", u"a1.mp3", false, u"1.mp3"},
         {"only dot first", u".profile", false, u".profile"},
         {"full-width digits are not digits", u"a\uFF11b2.txt", false, u"2.txt"},
-        {"separator in new name", u"x1/y2.txt", false, u"2.txt"},
+        {"separator in new name", NativePath(u"x1/y2.txt"), false, u"2.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "edits/TextEdits.h"
+#include "support/TempDir.h"
 
 namespace morvalent::edits {
 namespace {
+
+using testing::NativePath;
 
 TEST(ReplaceString, Table) {
     struct Case {
@@ -44,7 +47,8 @@ TEST(AddPrefixAndSuffix, Table) {
         {"folder", u"Docs", true, u"x", u"xDocs", u"Docsx"},
         {"only dot first", u".profile", false, u"_1", u"_1.profile", u"_1.profile"},
         {"empty text added", u"photo.jpg", false, u"", u"photo.jpg", u"photo.jpg"},
-        {"separator in new name", u"a/b.txt", false, u"_1", u"_1a/b.txt", u"b_1.txt"},
+        {"separator in new name", NativePath(u"a/b.txt"), false, u"_1", NativePath(u"_1a/b.txt"),
+         u"b_1.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -6,9 +6,12 @@
 
 #include "filelist/FileList.h"
 #include "organise/RowMoves.h"
+#include "support/TempDir.h"
 
 namespace morvalent::organise {
 namespace {
+
+using testing::NativePath;
 
 enum class Direction { Up, Down };
 
@@ -26,7 +29,7 @@ struct RowMovesTest : ::testing::Test {
     void Fill(std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             filelist::FileEntry e;
-            e.path = u"/d/" + std::u16string(1, char16_t(u'a' + i));
+            e.path = NativePath(u"/d/") + std::u16string(1, char16_t(u'a' + i));
             e.size = i;
             list.InsertEntryRow(e);
         }
@@ -86,7 +89,7 @@ TEST_F(RowMovesTest, MovesSelectedRowsOnePlace) {
 TEST_F(RowMovesTest, EverythingOfARowTravels) {
     Fill(4);
     filelist::FileEntry folder;
-    folder.path = u"/d/sub.dir";
+    folder.path = NativePath(u"/d/sub.dir");
     folder.isFolder = true;
     list.InsertEntryRow(folder);  // row 4
     list.SetNewName(1, u"B.txt");
@@ -97,24 +100,24 @@ TEST_F(RowMovesTest, EverythingOfARowTravels) {
     list.SetFocusedRow(4);
 
     MoveSelectionUp(list);
-    EXPECT_EQ(list.Entry(0).path, u"/d/b");
+    EXPECT_EQ(list.Entry(0).path, NativePath(u"/d/b"));
     EXPECT_EQ(list.Entry(0).size, 1u);
     EXPECT_EQ(list.NewName(0), u"B.txt");
     EXPECT_EQ(list.FolderText(0), u"/elsewhere");
-    EXPECT_EQ(list.Entry(3).path, u"/d/sub.dir");
+    EXPECT_EQ(list.Entry(3).path, NativePath(u"/d/sub.dir"));
     EXPECT_EQ(list.NewName(3), u"renamed");
     EXPECT_EQ(list.At(3).icon, 1);
     EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(3));
     // The rows passed over keep their own texts.
     EXPECT_EQ(list.NewName(1), u"a");
-    EXPECT_EQ(list.FolderText(1), u"/d");
+    EXPECT_EQ(list.FolderText(1), NativePath(u"/d"));
     EXPECT_EQ(list.NewName(4), u"d");
 
     EXPECT_EQ(MoveSelectionDown(list), std::optional<std::size_t>(1));
-    EXPECT_EQ(list.Entry(1).path, u"/d/b");
+    EXPECT_EQ(list.Entry(1).path, NativePath(u"/d/b"));
     EXPECT_EQ(list.NewName(1), u"B.txt");
     EXPECT_EQ(list.FolderText(1), u"/elsewhere");
-    EXPECT_EQ(list.Entry(4).path, u"/d/sub.dir");
+    EXPECT_EQ(list.Entry(4).path, NativePath(u"/d/sub.dir"));
     EXPECT_EQ(list.NewName(4), u"renamed");
     EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(4));
     EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{1, 4}));

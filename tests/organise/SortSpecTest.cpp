@@ -11,6 +11,7 @@ namespace morvalent::organise {
 namespace {
 
 using filelist::FileEntry;
+using testing::NativePath;
 using testing::U8;
 
 TEST(SortSpec, ChoicesMapToKeyAndDirection) {
@@ -43,7 +44,7 @@ TEST(SortSpec, ChoicesMapToKeyAndDirection) {
 FileEntry Entry(std::u16string path, std::uint64_t size = 0, platform::FileTime modified = 0,
                 platform::FileTime created = 0) {
     FileEntry e;
-    e.path = std::move(path);
+    e.path = NativePath(path);
     e.size = size;
     e.lastWriteTime = modified;
     e.creationTime = created;

@@ -3,15 +3,18 @@
 #include <string>
 
 #include "filelist/FileList.h"
+#include "support/TempDir.h"
 #include "transfer/ExportText.h"
 
 namespace morvalent::transfer {
 namespace {
 
+using testing::NativePath;
+
 struct ExportTextTest : ::testing::Test {
     void AddRow(std::u16string path) {
         filelist::FileEntry entry;
-        entry.path = std::move(path);
+        entry.path = NativePath(path);
         list.InsertEntryRow(std::move(entry));
     }
     filelist::PlainIconSource source;
@@ -34,9 +37,9 @@ TEST_F(ExportTextTest, PathsComeFromTheEntries) {
     AddRow(u"/d/b.txt");
     list.SetNewName(0, u"new.txt");
     list.SetFolderText(0, u"/elsewhere");
-    EXPECT_EQ(BuildExportText(list, true), u"/d/a.txt\r\n/d/b.txt\r\n");
-    list.SetEntryPath(1, u"/d/renamed.txt");
-    EXPECT_EQ(BuildExportText(list, true), u"/d/a.txt\r\n/d/renamed.txt\r\n");
+    EXPECT_EQ(BuildExportText(list, true), NativePath(u"/d/a.txt\r\n/d/b.txt\r\n"));
+    list.SetEntryPath(1, NativePath(u"/d/renamed.txt"));
+    EXPECT_EQ(BuildExportText(list, true), NativePath(u"/d/a.txt\r\n/d/renamed.txt\r\n"));
 }
 
 TEST_F(ExportTextTest, EmptyListGivesEmptyText) {

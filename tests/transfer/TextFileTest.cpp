@@ -20,7 +20,7 @@ struct TextFileTest : ::testing::Test {
         list.Clear();
         for (const std::u16string& name : names) {
             filelist::FileEntry entry;
-            entry.path = u"/d/" + name;
+            entry.path = testing::NativePath(u"/d/") + name;
             list.SetNewName(list.InsertEntryRow(std::move(entry)), name);
         }
     }

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "filelist/IconCache.h"
+#include "platform/FileSystem.h"
+#include "support/ScriptedUi.h"
+
+namespace morvalent::app {
+namespace {
+
+using Names = std::vector<std::u16string>;
+
+struct Win32EditCommandsTest : ::testing::Test {
+    void AddRows(const Names& paths) {
+        for (const auto& path : paths) {
+            filelist::FileEntry entry;
+            entry.path = path;
+            dialog.List().InsertEntryRow(entry);
+        }
+    }
+    Names FolderTexts() const {
+        Names folders;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i) {
+            folders.push_back(dialog.List().FolderText(i));
+        }
+        return folders;
+    }
+    Names NewNames() const {
+        Names names;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i) {
+            names.push_back(dialog.List().NewName(i));
+        }
+        return names;
+    }
+
+    testing::ScriptedUi ui;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, *fs, icons};
+};
+
+TEST_F(Win32EditCommandsTest, UnifyFolderOntoADriveRootGivesTheDriveAlone) {
+    AddRows({u"C:\\Photos\\2020\\a.jpg", u"C:\\b.txt", u"\\\\server\\share\\c.txt"});
+    ui.folderAnswers.push_back(u"D:\\");
+    dialog.UnifyFolder();
+    EXPECT_EQ(FolderTexts(), (Names{u"D:", u"D:", u"D:"}));
+    // A drive alone has no folder name to put in front.
+    dialog.PrefixFolderName();
+    EXPECT_EQ(NewNames(), (Names{u"a.jpg", u"b.txt", u"c.txt"}));
+
+    ui.folderAnswers.push_back(u"D:\\Album\\");
+    dialog.UnifyFolder();
+    EXPECT_EQ(FolderTexts(), (Names{u"D:\\Album", u"D:\\Album", u"D:\\Album"}));
+    dialog.PrefixFolderName();
+    EXPECT_EQ(NewNames(), (Names{u"Album_a.jpg", u"Album_b.txt", u"Album_c.txt"}));
+}
+
+TEST_F(Win32EditCommandsTest, FolderNameEditsOnDrivesAndShares) {
+    AddRows({u"C:\\Photos\\2020\\a.jpg", u"C:\\b.txt", u"\\\\server\\share\\c.txt"});
+    EXPECT_EQ(FolderTexts(), (Names{u"C:\\Photos\\2020", u"C:", u"\\\\server\\share"}));
+    dialog.SuffixFolderName();
+    EXPECT_EQ(NewNames(), (Names{u"a_2020.jpg", u"b.txt", u"c_share.txt"}));
+}
+
+}  // namespace
+}  // namespace morvalent::app
