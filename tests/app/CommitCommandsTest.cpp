@@ -228,6 +228,7 @@ TEST_F(CommitTest, RenamedRowsShowTheirNewState) {
     EXPECT_EQ(list.At(3).icon, 1);
     EXPECT_EQ(list.SelectedCount(), 0u);
     EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_TRUE(ui.statusHistory.empty());
     EXPECT_EQ(fs.moves, 3);
 }
 
