@@ -386,20 +386,7 @@ TEST(CliEngine, RecipeGivesTheNamesTheWindowGives) {
 
 // ---- committing through the command line ----
 
-// True once the window's commit renames files; until then the tests that need it
-// are skipped.
-bool CommitRenames() {
-    TempDir dir;
-    dir.WriteFile("probe.txt");
-    RunCli({Path(dir, "probe.txt"), "--prefix", "x", "--apply", "--print=none"});
-    return dir.Exists("xprobe.txt");
-}
-
-#define SKIP_WITHOUT_COMMIT() \
-    if (!CommitRenames()) GTEST_SKIP() << "the rename commit is not in this build yet"
-
 TEST(CliCommit, RenamesTheFilesAndSaysSo) {
-    SKIP_WITHOUT_COMMIT();
     TempDir dir;
     dir.WriteFile("photos/2023/a.jpg", "A");
     dir.WriteFile("photos/2023/b.jpg", "B");
@@ -416,7 +403,6 @@ TEST(CliCommit, RenamesTheFilesAndSaysSo) {
 }
 
 TEST(CliCommit, MovesIntoOneFolderWithANewExtension) {
-    SKIP_WITHOUT_COMMIT();
     TempDir dir;
     dir.WriteFile("a/one.txt", "1");
     dir.WriteFile("b/two.txt", "2");
@@ -432,7 +418,6 @@ TEST(CliCommit, MovesIntoOneFolderWithANewExtension) {
 }
 
 TEST(CliCommit, FailureLinesExitOneAndKeepTheOtherFile) {
-    SKIP_WITHOUT_COMMIT();
     TempDir dir;
     dir.WriteFile("a.txt", "a");
     dir.WriteFile("b.txt", "b");
@@ -447,7 +432,6 @@ TEST(CliCommit, FailureLinesExitOneAndKeepTheOtherFile) {
 }
 
 TEST(CliCommit, DuplicateNamesStopWithNothingRenamed) {
-    SKIP_WITHOUT_COMMIT();
     TempDir dir;
     dir.WriteFile("a.txt");
     dir.WriteFile("b.txt");

@@ -97,6 +97,46 @@ void JourneyTest::dropEditAndSort() {
     QCOMPARE(Cell(window, 0, 0), QStringLiteral("c.jpg"));
     QCOMPARE(Cell(window, 2, 0), QStringLiteral("a.jpg"));
 
+    // Move the first row down, number the rows in front, and commit: each file
+    // takes the name in its own row.
+    window.Dialog().List().SetSelected(0, true);
+    QTest::keyClick(window.ListView(), Qt::Key_Period);
+    QCOMPARE(Cell(window, 0, 0), QStringLiteral("b.jpg"));
+    QCOMPARE(Cell(window, 1, 0), QStringLiteral("c.jpg"));
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::InputDialogWindow*>(modal);
+        QVERIFY(dialog != nullptr);
+        dialog->Field1()->setText(QStringLiteral("2"));
+        dialog->Field2()->setText(QStringLiteral("1"));
+        dialog->Choices()->setCurrentIndex(1);
+        dialog->OkButton()->click();
+    });
+    window.CommandAction(app::CmdNumberRows)->trigger();
+    QStringList messages;
+    OnNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        messages << box->text();
+        OnNextModal([&](QWidget* done) {
+            auto* closing = qobject_cast<QMessageBox*>(done);
+            QVERIFY(closing != nullptr);
+            messages << closing->text();
+            closing->accept();
+        });
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::keyPress(window.ListView(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyRelease(window.ListView(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(messages, (QStringList{QStringLiteral("실제 파일 이름을 변경하시겠습니까?"),
+                                    QStringLiteral("파일 이름을 변경하였습니다.")}));
+    const QString names[] = {Cell(window, 0, 0), Cell(window, 1, 0), Cell(window, 2, 0)};
+    for (int row = 0; row < 3; ++row) QCOMPARE(Cell(window, row, 1), names[row]);
+    QVERIFY(names[0].startsWith(QStringLiteral("01")) && names[0].endsWith(QStringLiteral("2026_b.jpg")));
+    QCOMPARE(dir.ReadFile("photos/" + names[0].toStdString()), std::string("bb"));
+    QCOMPARE(dir.ReadFile("photos/trip/" + names[1].toStdString()), std::string("ccc"));
+    QCOMPARE(dir.ReadFile("photos/" + names[2].toStdString()), std::string("a"));
+    QVERIFY(!dir.Exists("photos/a.jpg"));
+
     const QByteArray shot = qgetenv("MORVALENT_SCREENSHOT_DIR");
     if (!shot.isEmpty()) QVERIFY(window.grab().save(QString::fromLocal8Bit(shot) + "/journey.png"));
 }

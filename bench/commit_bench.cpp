@@ -1,0 +1,164 @@
+// Commit of 100,000 changed rows (a suffix before the extension) beside a plain C
+// loop of renameat2(RENAME_NOREPLACE) doing the same renames on an identical tree,
+// in the same run. Prints both times per round and the median of the rounds' ratios.
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "app/UserInterface.h"
+#include "platform/Text.h"
+
+namespace {
+
+using namespace morvalent;
+using Clock = std::chrono::steady_clock;
+
+// Answers OK and keeps the last message.
+class QuietUi : public app::UserInterface {
+  public:
+    void ShowMessage(const std::u16string& text) override { last = text; }
+    void ShowMessage(const std::u16string& text, const std::u16string&) override { last = text; }
+    bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
+    bool AskOkCancel(const std::u16string&) override { return true; }
+    int ShowInputDialog(app::InputDialog&) override { return 2; }
+    int ShowFolderBrowser(app::FolderBrowser&) override { return 2; }
+    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
+    void SetClipboardText(const std::u16string&) override {}
+    void SetStatusText(const std::u16string&) override {}
+    void SetCommandEnabled(int, bool) override {}
+    void SetCommandChecked(int, bool) override {}
+    void SetColumnWidth(int, int) override {}
+    void FocusList() override {}
+    void EnsureRowVisible(std::size_t) override {}
+    void SetBusy(bool) override {}
+    void KeepResponsive() override {}
+    void CloseWindow() override {}
+
+    std::u16string last;
+};
+
+// Time spent in the program itself (not in the kernel), in seconds.
+double UserSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec) + double(usage.ru_utime.tv_usec) / 1e6;
+}
+
+std::string FileName(int i, const char* suffix) {
+    char name[64];
+    snprintf(name, sizeof name, "file%06d%s.txt", i, suffix);
+    return name;
+}
+
+void MakeTree(const std::string& folder, int count) {
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < count; ++i) {
+        const int fd =
+            open((folder + "/" + FileName(i, "")).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        if (fd < 0 || write(fd, "x", 1) != 1) {
+            perror("creating the tree");
+            exit(1);
+        }
+        close(fd);
+    }
+    sync();
+}
+
+double CommitSeconds(const std::string& folder, int count) {
+    QuietUi ui;
+    auto fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    app::MainDialog dialog(ui, *fs, icons);
+    auto& list = dialog.List();
+    const std::u16string base = platform::Utf8ToUtf16(folder) + u"/";
+    for (int i = 0; i < count; ++i) {
+        filelist::FileEntry entry;
+        entry.path = base + platform::Utf8ToUtf16(FileName(i, ""));
+        list.InsertEntryRow(entry);
+        list.SetNewName(std::size_t(i), platform::Utf8ToUtf16(FileName(i, "_v2")));
+    }
+    const double user = UserSeconds();
+    const auto start = Clock::now();
+    dialog.ApplyRenames();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    printf("  commit: %.3f s in the program itself\n", UserSeconds() - user);
+    if (ui.last != u"파일 이름을 변경하였습니다.") {
+        fprintf(stderr, "the commit failed\n");
+        exit(1);
+    }
+    return seconds;
+}
+
+double LoopSeconds(const std::string& folder, int count) {
+    const double user = UserSeconds();
+    const auto start = Clock::now();
+    char from[4096];
+    char to[4096];
+    for (int i = 0; i < count; ++i) {
+        snprintf(from, sizeof from, "%s/file%06d.txt", folder.c_str(), i);
+        snprintf(to, sizeof to, "%s/file%06d_v2.txt", folder.c_str(), i);
+        if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) != 0) {
+            perror("renameat2");
+            exit(1);
+        }
+    }
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    printf("  loop: %.3f s in the program itself\n", UserSeconds() - user);
+    return seconds;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    const int count = argc > 1 ? atoi(argv[1]) : 100000;
+    const int rounds = argc > 2 ? atoi(argv[2]) : 3;
+    std::string root = (std::filesystem::temp_directory_path() / "morvalent-bench-XXXXXX").string();
+    if (mkdtemp(root.data()) == nullptr) {
+        perror("mkdtemp");
+        return 1;
+    }
+    std::vector<double> commits;
+    std::vector<double> loops;
+    std::vector<double> ratios;
+    for (int round = 0; round < rounds; ++round) {
+        const std::string a = root + "/commit" + std::to_string(round);
+        const std::string b = root + "/loop" + std::to_string(round);
+        MakeTree(a, count);
+        MakeTree(b, count);
+        // Alternate which goes first, so neither always meets a busier journal.
+        if (round % 2 == 0) {
+            commits.push_back(CommitSeconds(a, count));
+            loops.push_back(LoopSeconds(b, count));
+        } else {
+            loops.push_back(LoopSeconds(b, count));
+            commits.push_back(CommitSeconds(a, count));
+        }
+        ratios.push_back(commits.back() / loops.back());
+        printf("round %d: commit %.3f s, renameat2 loop %.3f s, ratio %.2f\n", round + 1,
+               commits.back(), loops.back(), ratios.back());
+        std::filesystem::remove_all(a);
+        std::filesystem::remove_all(b);
+    }
+    std::filesystem::remove_all(root);
+    printf(
+        "%d rows: commit %.3f s, renameat2 loop %.3f s (medians); median ratio %.2f "
+        "(goal: within 1.50)\n",
+        count, Median(commits), Median(loops), Median(ratios));
+    return 0;
+}

@@ -1,0 +1,66 @@
+#include "commit/RenamePass.h"
+
+#include <exception>
+
+#include "commit/CommitTexts.h"
+#include "platform/Path.h"
+#include "platform/Text.h"
+
+namespace morvalent::commit {
+namespace {
+
+// Whether `path` names `folder` itself or a place beneath it.
+bool IsAtOrBeneath(const std::u16string& path, const std::u16string& folder) {
+    const std::u16string key = platform::PathIdentityKey(path);
+    const std::u16string folderKey = platform::PathIdentityKey(folder);
+    return key.starts_with(folderKey) &&
+           (key.size() == folderKey.size() || key[folderKey.size()] == platform::kPathSeparator);
+}
+
+}  // namespace
+
+RenamePass::RenamePass(filelist::FileList& list, platform::FileSystem& fs,
+                       std::vector<std::u16string> targets)
+    : list_(list), fs_(fs), targets_(std::move(targets)) {}
+
+RowOutcome RenamePass::RenameRow(std::size_t row) {
+    const std::u16string& target = targets_[row];
+    const filelist::FileEntry& entry = list_.Entry(row);
+    // Only an exact match is the item's own name; a change of letter case is a rename.
+    if (target == entry.path) return {};
+    const std::u16string source = entry.path;
+    const bool isFolder = entry.isFolder;
+    try {
+        // A target with a lone surrogate names nothing on disk: it fails whole
+        // rather than being renamed to some other name.
+        const bool nameable = platform::Utf16ToNative(target).has_value();
+        if (!nameable || fs_.MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
+            failures_ += platform::FormatText(texts::kFailureLine, source, target);
+            return {RowResult::Failed, {}};
+        }
+        if (index_.Built()) index_.Repoint(row, source, target);
+        list_.SetEntryPath(row, target);
+        if (isFolder) RepointBeneath(row, source, target);
+        return {RowResult::Renamed, {}};
+    } catch (const std::exception& error) {
+        failures_ += platform::FormatText(texts::kErrorLine, source, target);
+        return {RowResult::Failed, platform::Utf8ToUtf16(error.what())};
+    }
+}
+
+// The items beneath a renamed folder moved with it: their rows follow, and a folder
+// text that named the old place names the new one. Targets already checked stay.
+void RenamePass::RepointBeneath(std::size_t folderRow, const std::u16string& from,
+                                const std::u16string& to) {
+    if (!index_.Built()) index_.Build(list_);
+    for (std::size_t row : index_.MoveBeneath(from, to)) {
+        if (row == folderRow) continue;
+        const filelist::Row& r = list_.At(row);
+        list_.ReplaceEntryPath(row, to + r.entry.path.substr(from.size()));
+        if (r.hasFolderOverride && IsAtOrBeneath(r.folderOverride, from)) {
+            list_.SetFolderText(row, to + r.folderOverride.substr(from.size()));
+        }
+    }
+}
+
+}  // namespace morvalent::commit

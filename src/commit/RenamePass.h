@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "commit/RowPathIndex.h"
+#include "filelist/FileList.h"
+#include "platform/FileSystem.h"
+
+namespace morvalent::commit {
+
+enum class RowResult { Skipped, Renamed, Failed };
+
+struct RowOutcome {
+    RowResult result = RowResult::Skipped;
+    // The report of an error raised while the row was handled, for the caller to
+    // show before it goes on; empty otherwise.
+    std::u16string errorReport;
+};
+
+// Renames rows one at a time, each seeing the disk as the earlier ones left it.
+// A renamed row takes its target as its path (columns and icon follow); the rows
+// beneath a renamed folder are repointed to the folder's new place. Rows that
+// cannot be renamed stay as they are and add one line to the failure report.
+class RenamePass {
+  public:
+    // `targets` holds one target per row, in row order.
+    RenamePass(filelist::FileList& list, platform::FileSystem& fs,
+               std::vector<std::u16string> targets);
+
+    RowOutcome RenameRow(std::size_t row);
+    // The failure lines so far, in the order the rows were handled.
+    const std::u16string& FailureReport() const { return failures_; }
+
+  private:
+    void RepointBeneath(std::size_t folderRow, const std::u16string& from,
+                        const std::u16string& to);
+
+    filelist::FileList& list_;
+    platform::FileSystem& fs_;
+    std::vector<std::u16string> targets_;
+    std::u16string failures_;
+    // Built at the first renamed folder; commits of files alone never pay for it.
+    RowPathIndex index_;
+};
+
+}  // namespace morvalent::commit

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace morvalent::platform {
+
+// The system calls at which the move chooses its way. Tests put stand-ins here to
+// walk the fallback ways on any file system; the program uses NativeMoveCalls().
+struct MoveCalls {
+    int (*renameat2)(int fromDir, const char* from, int toDir, const char* to, unsigned flags);
+    int (*renameat)(int fromDir, const char* from, int toDir, const char* to);
+    int (*linkat)(int fromDir, const char* from, int toDir, const char* to, int flags);
+    int (*unlinkat)(int dir, const char* path, int flags);
+    int (*lstat)(const char* path, struct stat* st);
+};
+
+const MoveCalls& NativeMoveCalls();
+
+// The move without replacing, on native (byte) paths, through the given calls.
+MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
+                              const std::string& target);
+
+}  // namespace morvalent::platform

@@ -1,0 +1,444 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "platform/Text.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace morvalent::app {
+namespace {
+
+using testing::TempDir;
+using testing::U16;
+
+// The native file system, counting moves, and throwing for one source on request.
+class CountingFileSystem : public platform::FileSystem {
+  public:
+    std::optional<bool> IsFolder(std::u16string_view path) override {
+        return native->IsFolder(path);
+    }
+    std::optional<platform::FileInfo> ReadInfo(std::u16string_view path) override {
+        return native->ReadInfo(path);
+    }
+    bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override {
+        return native->ListFolder(folder, items);
+    }
+    platform::MoveOutcome MoveNoReplace(std::u16string_view source,
+                                        std::u16string_view target) override {
+        ++moves;
+        if (source == throwFor) throw std::runtime_error("read error on the disk");
+        return native->MoveNoReplace(source, target);
+    }
+
+    std::unique_ptr<platform::FileSystem> native = platform::MakeNativeFileSystem();
+    int moves = 0;
+    std::u16string throwFor;
+};
+
+// Icons that tell extensions apart: .png is 7, other files 0, folders 1.
+class ExtensionIcons : public filelist::IconSource {
+  public:
+    std::int32_t IconIndexFor(std::u16string_view extension, bool isFolder) override {
+        if (isFolder) return 1;
+        return extension == u".png" ? 7 : 0;
+    }
+};
+
+// Every item beneath the folder, sorted: "name=bytes" for files, "name/" for folders.
+std::string Listing(const std::filesystem::path& root) {
+    std::vector<std::string> lines;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string rel = std::filesystem::relative(item.path(), root).string();
+        if (item.is_directory()) {
+            lines.push_back(rel + "/");
+        } else {
+            std::string bytes;
+            if (FILE* f = fopen(item.path().c_str(), "rb")) {
+                char buffer[256];
+                std::size_t n;
+                while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+                fclose(f);
+            }
+            lines.push_back(rel + "=" + bytes);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    return text;
+}
+
+struct CommitTest : ::testing::Test {
+    // A row for an item under the temporary folder, with its new name.
+    std::size_t Add(std::u16string_view relative, std::u16string newName, bool isFolder = false) {
+        filelist::FileEntry entry;
+        entry.path = dir.Join(relative);
+        entry.isFolder = isFolder;
+        const std::size_t row = dialog.List().InsertEntryRow(entry);
+        dialog.List().SetNewName(row, std::move(newName));
+        return row;
+    }
+    void Commit() {
+        ui.okCancelAnswers.push_back(true);
+        dialog.ApplyRenames();
+    }
+    std::u16string Fail(std::u16string_view from, std::u16string_view to) const {
+        return dir.Join(from) + u" -> " + dir.Join(to) + u" 변경 실패.\n";
+    }
+    std::u16string LastMessage() const {
+        return ui.messages.empty() ? std::u16string() : ui.messages.back();
+    }
+    std::string Disk() const { return Listing(dir.Path()); }
+
+    TempDir dir;
+    testing::ScriptedUi ui;
+    CountingFileSystem fs;
+    ExtensionIcons iconSource;
+    MainDialog dialog{ui, fs, iconSource};
+};
+
+TEST_F(CommitTest, NeverOverwritesAnything) {
+    struct Case {
+        const char* name;
+        std::function<void(const TempDir&)> make;
+        std::u16string from;
+        std::u16string newName;
+        bool isFolder;
+    };
+    const Case cases[] = {
+        {"file onto file",
+         [](const TempDir& d) {
+             d.WriteFile("a.txt", "A");
+             d.WriteFile("b.txt", "B");
+         },
+         u"a.txt", u"b.txt", false},
+        {"file onto folder",
+         [](const TempDir& d) {
+             d.WriteFile("a.txt", "A");
+             d.WriteFile("b/x.txt", "X");
+         },
+         u"a.txt", u"b", false},
+        {"file onto empty folder",
+         [](const TempDir& d) {
+             d.WriteFile("a.txt", "A");
+             d.MakeFolder("b");
+         },
+         u"a.txt", u"b", false},
+        {"file onto a hard link of itself",
+         [](const TempDir& d) {
+             d.WriteFile("a.txt", "A");
+             std::filesystem::create_hard_link(d.Path() / "a.txt", d.Path() / "b.txt");
+         },
+         u"a.txt", u"b.txt", false},
+        {"folder onto folder",
+         [](const TempDir& d) {
+             d.WriteFile("a/x.txt", "X");
+             d.WriteFile("b/y.txt", "Y");
+         },
+         u"a", u"b", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir local;
+        c.make(local);
+        const std::string before = Listing(local.Path());
+        dialog.List().Clear();
+        filelist::FileEntry entry;
+        entry.path = local.Join(c.from);
+        entry.isFolder = c.isFolder;
+        dialog.List().InsertEntryRow(entry);
+        dialog.List().SetNewName(0, c.newName);
+        Commit();
+        EXPECT_EQ(LastMessage(),
+                  local.Join(c.from) + u" -> " + local.Join(c.newName) + u" 변경 실패.\n");
+        EXPECT_EQ(Listing(local.Path()), before);
+        EXPECT_EQ(dialog.List().CurrentName(0), c.from);
+        EXPECT_EQ(dialog.List().NewName(0), c.newName);
+    }
+}
+
+TEST_F(CommitTest, SwappingTwoNamesFailsOnBothRows) {
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("b.txt", "B");
+    Add(u"a.txt", u"b.txt");
+    Add(u"b.txt", u"a.txt");
+    Commit();
+    EXPECT_EQ(LastMessage(), Fail(u"a.txt", u"b.txt") + Fail(u"b.txt", u"a.txt"));
+    EXPECT_EQ(Disk(), "a.txt=A\nb.txt=B\n");
+}
+
+TEST_F(CommitTest, EachRenameSeesTheDiskAsEarlierRowsLeftIt) {
+    {
+        SCOPED_TRACE("b to c, then a to b");
+        TempDir local;
+        local.WriteFile("a", "A");
+        local.WriteFile("b", "B");
+        dialog.List().Clear();
+        dialog.List().InsertEntryRow({local.Join(u"b")});
+        dialog.List().SetNewName(0, u"c");
+        dialog.List().InsertEntryRow({local.Join(u"a")});
+        dialog.List().SetNewName(1, u"b");
+        Commit();
+        EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
+        EXPECT_EQ(Listing(local.Path()), "b=A\nc=B\n");
+    }
+    {
+        SCOPED_TRACE("a to b, then b to c");
+        TempDir local;
+        local.WriteFile("a", "A");
+        local.WriteFile("b", "B");
+        dialog.List().Clear();
+        dialog.List().InsertEntryRow({local.Join(u"a")});
+        dialog.List().SetNewName(0, u"b");
+        dialog.List().InsertEntryRow({local.Join(u"b")});
+        dialog.List().SetNewName(1, u"c");
+        Commit();
+        EXPECT_EQ(LastMessage(), local.Join(u"a") + u" -> " + local.Join(u"b") + u" 변경 실패.\n");
+        EXPECT_EQ(Listing(local.Path()), "a=A\nc=B\n");
+    }
+}
+
+TEST_F(CommitTest, RenamedRowsShowTheirNewState) {
+    dir.WriteFile("readme.txt", "R");
+    dir.WriteFile("photo.txt", "P");
+    dir.WriteFile("same.txt", "S");
+    dir.WriteFile("d/x.txt", "X");
+    Add(u"readme.txt", u"README.txt");
+    Add(u"photo.txt", u"photo.png");
+    Add(u"same.txt", u"same.txt");
+    Add(u"d", u"e", true);
+    Commit();
+    EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"파일 이름을 변경하였습니다."});
+    EXPECT_EQ(Disk(), "README.txt=R\ne/\ne/x.txt=X\nphoto.png=P\nsame.txt=S\n");
+    const auto& list = dialog.List();
+    EXPECT_EQ(list.CurrentName(0), u"README.txt");
+    EXPECT_EQ(list.ColumnText(1, filelist::ColCurrentName), u"photo.png");
+    EXPECT_EQ(list.ColumnText(1, filelist::ColNewName), u"photo.png");
+    EXPECT_EQ(list.ColumnText(1, filelist::ColFolder), dir.Text());
+    EXPECT_EQ(list.ColumnText(1, filelist::ColFullPath), dir.Join(u"photo.png"));
+    EXPECT_EQ(list.At(1).icon, 7);
+    EXPECT_EQ(list.At(3).icon, 1);
+    EXPECT_EQ(list.SelectedCount(), 0u);
+    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_TRUE(ui.statusHistory.empty());
+    EXPECT_EQ(fs.moves, 3);
+}
+
+TEST_F(CommitTest, UnifiedFolderMovesTheFilesThere) {
+    dir.WriteFile("x/a.txt", "A");
+    dir.WriteFile("y/b.txt", "B");
+    dir.MakeFolder("dest");
+    Add(u"x/a.txt", u"a.txt");
+    Add(u"y/b.txt", u"b.txt");
+    dialog.List().SetFolderText(0, dir.Join(u"dest"));
+    dialog.List().SetFolderText(1, dir.Join(u"dest"));
+    Commit();
+    EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
+    EXPECT_EQ(Disk(), "dest/\ndest/a.txt=A\ndest/b.txt=B\nx/\ny/\n");
+    EXPECT_EQ(dialog.List().FolderText(0), dir.Join(u"dest"));
+}
+
+TEST_F(CommitTest, NameWithASeparatorMovesIntoASubfolderThatExists) {
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("b.txt", "B");
+    dir.MakeFolder("sub");
+    Add(u"a.txt", u"sub/a2.txt");
+    Add(u"b.txt", u"missing/b.txt");
+    Commit();
+    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"missing/b.txt"));
+    EXPECT_EQ(Disk(), "b.txt=B\nsub/\nsub/a2.txt=A\n");
+    EXPECT_EQ(dialog.List().CurrentName(0), u"a2.txt");
+    EXPECT_EQ(dialog.List().NewName(0), u"a2.txt");
+    EXPECT_EQ(dialog.List().FolderText(0), dir.Join(u"sub"));
+}
+
+TEST_F(CommitTest, FolderRowAndARowInsideIt) {
+    {
+        SCOPED_TRACE("folder first: the file fails, a second commit renames it");
+        TempDir local;
+        local.WriteFile("d/f.txt", "F");
+        dialog.List().Clear();
+        dialog.List().InsertEntryRow({local.Join(u"d"), 0, 0, 0, true});
+        dialog.List().SetNewName(0, u"e");
+        dialog.List().InsertEntryRow({local.Join(u"d/f.txt")});
+        dialog.List().SetNewName(1, u"g.txt");
+        Commit();
+        EXPECT_EQ(LastMessage(),
+                  local.Join(u"e/f.txt") + u" -> " + local.Join(u"d/g.txt") + u" 변경 실패.\n");
+        EXPECT_EQ(Listing(local.Path()), "e/\ne/f.txt=F\n");
+        EXPECT_EQ(dialog.List().Entry(1).path, local.Join(u"e/f.txt"));
+        EXPECT_EQ(dialog.List().FolderText(1), local.Join(u"e"));
+        EXPECT_EQ(dialog.List().NewName(1), u"g.txt");
+        Commit();
+        EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
+        EXPECT_EQ(Listing(local.Path()), "e/\ne/g.txt=F\n");
+    }
+    {
+        SCOPED_TRACE("file first: both succeed, the file row follows its folder");
+        TempDir local;
+        local.WriteFile("d/f.txt", "F");
+        dialog.List().Clear();
+        dialog.List().InsertEntryRow({local.Join(u"d/f.txt")});
+        dialog.List().SetNewName(0, u"g.txt");
+        dialog.List().InsertEntryRow({local.Join(u"d"), 0, 0, 0, true});
+        dialog.List().SetNewName(1, u"e");
+        Commit();
+        EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
+        EXPECT_EQ(Listing(local.Path()), "e/\ne/g.txt=F\n");
+        EXPECT_EQ(dialog.List().Entry(0).path, local.Join(u"e/g.txt"));
+    }
+}
+
+TEST_F(CommitTest, NamesThatAreNotUtf8AreRenamedExactly) {
+    const std::string raw = "\xC7\xD1\xB1\xDB.txt";  // CP949 bytes
+    dir.WriteFile(raw, "K");
+    dir.WriteFile("plain.txt", "P");
+    Add(U16(raw), u"ok.txt");
+    // The same kind of bytes, written as the escapes a listing gives them.
+    Add(u"plain.txt", std::u16string{0xDCB0, 0xDCA1} + u".txt");
+    Commit();
+    EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
+    EXPECT_EQ(Disk(), "ok.txt=K\n\xB0\xA1.txt=P\n");
+}
+
+TEST_F(CommitTest, TargetThatCannotNameAnythingIsAFailureLine) {
+    dir.WriteFile("a.txt", "A");
+    const std::u16string bad = std::u16string(u"a") + char16_t(0xD800) + u".txt";
+    Add(u"a.txt", bad);
+    Commit();
+    EXPECT_EQ(LastMessage(), Fail(u"a.txt", bad));
+    EXPECT_EQ(Disk(), "a.txt=A\n");
+    EXPECT_EQ(fs.moves, 0);
+}
+
+TEST_F(CommitTest, SecondCommitRetriesOnlyTheFailedRows) {
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("b.txt", "B");
+    dir.WriteFile("c.txt", "C");
+    Add(u"a.txt", u"a2.txt");
+    Add(u"b.txt", u"c.txt");
+    Commit();
+    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"c.txt"));
+    EXPECT_EQ(fs.moves, 2);
+    std::filesystem::remove(dir.Path() / "c.txt");
+    Commit();
+    EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
+    EXPECT_EQ(fs.moves, 3);
+    EXPECT_EQ(Disk(), "a2.txt=A\nc.txt=B\n");
+}
+
+TEST_F(CommitTest, ErrorDuringOneRowIsShownAndTheOthersGoOn) {
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("b.txt", "B");
+    Add(u"a.txt", u"a2.txt");
+    Add(u"b.txt", u"b2.txt");
+    fs.throwFor = dir.Join(u"a.txt");
+    Commit();
+    EXPECT_EQ(ui.messages,
+              (std::vector<std::u16string>{
+                  u"read error on the disk",
+                  dir.Join(u"a.txt") + u"를 " + dir.Join(u"a2.txt") + u"로 바꾸는데 실패.\n"}));
+    EXPECT_EQ(Disk(), "a.txt=A\nb2.txt=B\n");
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+// Rows 0-9 named r0..r9 in one folder; nothing on disk is needed, since the
+// check stops before any rename.
+struct ValidationCase {
+    const char* name;
+    std::size_t emptyRow;
+    std::u16string message;  // after the folder text where it holds a path
+    std::vector<std::size_t> selected;
+    std::size_t focused;
+    std::size_t shown;
+};
+
+TEST_F(CommitTest, ValidationStopsWithMessageAndMarks) {
+    const ValidationCase cases[] = {
+        {"empty name found before the duplicate",
+         5,
+         u"이름이 지정되지 않은 경우가 있습니다.",
+         {5},
+         5,
+         5},
+        {"duplicate found before the empty name",
+         9,
+         u"중복되는 이름이 있습니다.\n/t/SAME.txt",
+         {3, 7},
+         3,
+         7},
+    };
+    for (const ValidationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& list = dialog.List();
+        list.Clear();
+        ui.messages.clear();
+        ui.ensuredVisible.clear();
+        for (int i = 0; i < 10; ++i) {
+            const std::u16string name = u"r" + platform::DecimalText(std::uint64_t(i));
+            list.InsertEntryRow({u"/t/" + name});
+        }
+        list.SetNewName(3, u"same.txt");
+        list.SetNewName(7, u"SAME.txt");
+        list.SetNewName(c.emptyRow, u"");
+        list.SetSelected(0, true);
+        Commit();
+        EXPECT_EQ(ui.messages, std::vector<std::u16string>{c.message});
+        EXPECT_EQ(list.SelectedRows(), c.selected);
+        EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(c.focused));
+        EXPECT_EQ(ui.ensuredVisible, std::vector<std::size_t>{c.shown});
+        EXPECT_EQ(fs.moves, 0);
+    }
+    EXPECT_EQ(ui.focusListCount, 2);
+}
+
+TEST_F(CommitTest, CancelKeepsTheSelection) {
+    dir.WriteFile("a.txt", "A");
+    Add(u"a.txt", u"b.txt");
+    Add(u"a.txt", u"c.txt");
+    dialog.List().SetSelected(1, true);
+    dialog.List().SetFocusedRow(1);
+    ui.okCancelAnswers.push_back(false);
+    dialog.ApplyRenames();
+    EXPECT_EQ(ui.okCancelQuestions,
+              std::vector<std::u16string>{u"실제 파일 이름을 변경하시겠습니까?"});
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(dialog.List().SelectedRows(), std::vector<std::size_t>{1});
+    EXPECT_EQ(dialog.List().FocusedRow(), std::optional<std::size_t>(1));
+    EXPECT_EQ(Disk(), "a.txt=A\n");
+}
+
+TEST_F(CommitTest, RevertAfterCommitAndClear) {
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("b.txt", "B");
+    Add(u"a.txt", u"a2.txt");
+    Add(u"b.txt", u"");
+    dialog.List().SetSelected(1, true);
+    dialog.List().SetFolderText(1, dir.Join(u"elsewhere"));
+    dialog.RevertNewNames();
+    EXPECT_EQ(dialog.List().NewName(0), u"a.txt");
+    EXPECT_EQ(dialog.List().NewName(1), u"b.txt");
+    EXPECT_EQ(dialog.List().SelectedRows(), std::vector<std::size_t>{1});
+    EXPECT_EQ(dialog.List().FolderText(1), dir.Join(u"elsewhere"));
+    dialog.List().SetNewName(0, u"a2.txt");
+    dialog.List().SetFolderText(1, dir.Text());
+    Commit();
+    dialog.List().SetNewName(0, u"a3.txt");
+    dialog.RevertNewNames();
+    EXPECT_EQ(dialog.List().NewName(0), u"a2.txt");
+    EXPECT_EQ(Disk(), "a2.txt=A\nb.txt=B\n");
+    dialog.ClearList();
+    EXPECT_TRUE(dialog.List().Empty());
+    EXPECT_EQ(ui.status, u"");
+}
+
+}  // namespace
+}  // namespace morvalent::app
