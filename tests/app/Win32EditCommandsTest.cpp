@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/MainDialog.h"
+#include "commit/TargetCheck.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
 #include "support/ScriptedUi.h"
@@ -48,6 +49,9 @@ TEST_F(Win32EditCommandsTest, UnifyFolderOntoADriveRootGivesTheDriveAlone) {
     ui.folderAnswers.push_back(u"D:\\");
     dialog.UnifyFolder();
     EXPECT_EQ(FolderTexts(), (Names{u"D:", u"D:", u"D:"}));
+    // The commit puts every item straight into the root of D:.
+    EXPECT_EQ(commit::CheckTargets(dialog.List()).targets,
+              (Names{u"D:\\a.jpg", u"D:\\b.txt", u"D:\\c.txt"}));
     // A drive alone has no folder name to put in front.
     dialog.PrefixFolderName();
     EXPECT_EQ(NewNames(), (Names{u"a.jpg", u"b.txt", u"c.txt"}));

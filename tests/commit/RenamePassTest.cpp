@@ -7,12 +7,14 @@
 
 #include "commit/RenamePass.h"
 #include "commit/TargetCheck.h"
+#include "support/TempDir.h"
 
 namespace morvalent::commit {
 namespace {
 
 using platform::MoveOutcome;
 using platform::MoveResult;
+using testing::NativePath;
 
 // Moves whatever it is asked to, except where told otherwise; records the calls.
 class FakeFileSystem : public platform::FileSystem {
@@ -39,7 +41,7 @@ class FakeFileSystem : public platform::FileSystem {
 struct Fixture : ::testing::Test {
     void Add(std::u16string path, std::u16string newName, bool isFolder = false) {
         filelist::FileEntry entry;
-        entry.path = std::move(path);
+        entry.path = NativePath(path);
         entry.isFolder = isFolder;
         const std::size_t row = list.InsertEntryRow(entry);
         list.SetNewName(row, std::move(newName));
@@ -76,19 +78,20 @@ TEST_F(RenamePassTest, RowsBeneathARenamedFolderFollowIt) {
     Add(u"/t/a/sub/y.txt", u"y.txt");
     Add(u"/t/ab/z.txt", u"z.txt");  // shares the first letters only
     Add(u"/t/a/other.txt", u"other.txt");
-    list.SetFolderText(4, u"/t/a/sub");
+    list.SetFolderText(4, NativePath(u"/t/a/sub"));
     Add(u"/t/a/stray.txt", u"stray.txt");
-    list.SetFolderText(5, u"/t/ab");
+    list.SetFolderText(5, NativePath(u"/t/ab"));
     TargetCheck check = CheckTargets(list);
     RenamePass pass(list, fs, std::move(check.targets));
     EXPECT_EQ(pass.RenameRow(0).result, RowResult::Renamed);
-    EXPECT_EQ(Paths(),
-              (std::vector<std::u16string>{u"/t/b", u"/t/b/x.txt", u"/t/b/sub/y.txt",
-                                           u"/t/ab/z.txt", u"/t/b/other.txt", u"/t/b/stray.txt"}));
-    EXPECT_EQ(list.FolderText(1), u"/t/b");
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{
+                           NativePath(u"/t/b"), NativePath(u"/t/b/x.txt"),
+                           NativePath(u"/t/b/sub/y.txt"), NativePath(u"/t/ab/z.txt"),
+                           NativePath(u"/t/b/other.txt"), NativePath(u"/t/b/stray.txt")}));
+    EXPECT_EQ(list.FolderText(1), NativePath(u"/t/b"));
     EXPECT_EQ(list.NewName(1), u"x.txt");
-    EXPECT_EQ(list.FolderText(4), u"/t/b/sub");
-    EXPECT_EQ(list.FolderText(5), u"/t/ab");
+    EXPECT_EQ(list.FolderText(4), NativePath(u"/t/b/sub"));
+    EXPECT_EQ(list.FolderText(5), NativePath(u"/t/ab"));
 }
 
 TEST_F(RenamePassTest, CheckedTargetsAreNotRecomputed) {
@@ -97,8 +100,8 @@ TEST_F(RenamePassTest, CheckedTargetsAreNotRecomputed) {
     Add(u"/t/d", u"e", true);
     Add(u"/t/d/f.txt", u"g.txt");
     RunAll();
-    EXPECT_EQ(fs.moves,
-              (std::vector<std::u16string>{u"/t/d => /t/e", u"/t/e/f.txt => /t/d/g.txt"}));
+    EXPECT_EQ(fs.moves, (std::vector<std::u16string>{NativePath(u"/t/d => /t/e"),
+                                                     NativePath(u"/t/e/f.txt => /t/d/g.txt")}));
 }
 
 TEST_F(RenamePassTest, NestedFoldersAndEarlierRowsFollowEachRename) {
@@ -106,9 +109,11 @@ TEST_F(RenamePassTest, NestedFoldersAndEarlierRowsFollowEachRename) {
     Add(u"/t/a", u"b", true);
     Add(u"/t/a/c", u"d", true);
     RunAll();
-    EXPECT_EQ(fs.moves, (std::vector<std::u16string>{u"/t/a/c/f.txt => /t/a/c/g.txt",
-                                                     u"/t/a => /t/b", u"/t/b/c => /t/a/d"}));
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/t/a/d/g.txt", u"/t/b", u"/t/a/d"}));
+    EXPECT_EQ(fs.moves, (std::vector<std::u16string>{NativePath(u"/t/a/c/f.txt => /t/a/c/g.txt"),
+                                                     NativePath(u"/t/a => /t/b"),
+                                                     NativePath(u"/t/b/c => /t/a/d")}));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{NativePath(u"/t/a/d/g.txt"),
+                                                    NativePath(u"/t/b"), NativePath(u"/t/a/d")}));
 }
 
 TEST_F(RenamePassTest, FailuresAndErrorsAreCollectedInRowOrder) {
@@ -116,14 +121,16 @@ TEST_F(RenamePassTest, FailuresAndErrorsAreCollectedInRowOrder) {
     Add(u"/t/2.txt", u"two.txt");
     Add(u"/t/3.txt", u"three.txt");
     Add(u"/t/4.txt", u"4.txt");
-    fs.refuse.insert(u"/t/1.txt");
-    fs.throwFor.insert(u"/t/2.txt");
+    fs.refuse.insert(NativePath(u"/t/1.txt"));
+    fs.throwFor.insert(NativePath(u"/t/2.txt"));
     const auto reports = RunAll();
-    EXPECT_EQ(reports, (std::vector<std::u16string>{u"disk on fire",
-                                                    u"/t/1.txt -> /t/one.txt 변경 실패.\n"
-                                                    u"/t/2.txt를 /t/two.txt로 바꾸는데 실패.\n"}));
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/t/1.txt", u"/t/2.txt", u"/t/three.txt",
-                                                    u"/t/4.txt"}));
+    EXPECT_EQ(reports,
+              (std::vector<std::u16string>{
+                  u"disk on fire", NativePath(u"/t/1.txt -> /t/one.txt 변경 실패.\n"
+                                              u"/t/2.txt를 /t/two.txt로 바꾸는데 실패.\n")}));
+    EXPECT_EQ(Paths(),
+              (std::vector<std::u16string>{NativePath(u"/t/1.txt"), NativePath(u"/t/2.txt"),
+                                           NativePath(u"/t/three.txt"), NativePath(u"/t/4.txt")}));
     EXPECT_EQ(list.NewName(0), u"one.txt");
 }
 
@@ -131,7 +138,7 @@ TEST_F(RenamePassTest, OnlyAnExactMatchIsSkipped) {
     Add(u"/t/readme.txt", u"README.txt");
     Add(u"/t/same.txt", u"same.txt");
     EXPECT_EQ(RunAll(), std::vector<std::u16string>{u""});
-    EXPECT_EQ(fs.moves, std::vector<std::u16string>{u"/t/readme.txt => /t/README.txt"});
+    EXPECT_EQ(fs.moves, std::vector<std::u16string>{NativePath(u"/t/readme.txt => /t/README.txt")});
     EXPECT_EQ(list.CurrentName(0), u"README.txt");
 }
 
@@ -140,8 +147,8 @@ TEST_F(RenamePassTest, TargetThatCannotNameAnythingFails) {
     const auto reports = RunAll();
     EXPECT_TRUE(fs.moves.empty());
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], u"/t/a.txt -> /t/a\xD800.txt 변경 실패.\n");
-    EXPECT_EQ(list.Entry(0).path, u"/t/a.txt");
+    EXPECT_EQ(reports[0], NativePath(u"/t/a.txt -> /t/a\xD800.txt 변경 실패.\n"));
+    EXPECT_EQ(list.Entry(0).path, NativePath(u"/t/a.txt"));
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "commit/TargetCheck.h"
+#include "support/TempDir.h"
 
 namespace morvalent::commit {
 namespace {
+
+using testing::NativePath;
 
 struct Row {
     std::u16string path;
@@ -81,10 +84,12 @@ TEST(CheckTargets, StopsAtTheFirstProblem) {
         filelist::FileList list(icons);
         for (std::size_t i = 0; i < c.rows.size(); ++i) {
             filelist::FileEntry entry;
-            entry.path = c.rows[i].path;
+            entry.path = NativePath(c.rows[i].path);
             list.InsertEntryRow(entry);
             list.SetNewName(i, c.rows[i].newName);
-            if (!c.rows[i].folderText.empty()) list.SetFolderText(i, c.rows[i].folderText);
+            if (!c.rows[i].folderText.empty()) {
+                list.SetFolderText(i, NativePath(c.rows[i].folderText));
+            }
         }
         const TargetCheck check = CheckTargets(list);
         EXPECT_EQ(check.problem, c.problem);
@@ -94,7 +99,9 @@ TEST(CheckTargets, StopsAtTheFirstProblem) {
         if (c.problem == TargetProblem::Duplicate) {
             EXPECT_EQ(check.earlierRow, c.earlierRow);
         }
-        EXPECT_EQ(check.targets, c.targets);
+        std::vector<std::u16string> targets;
+        for (const auto& target : c.targets) targets.push_back(NativePath(target));
+        EXPECT_EQ(check.targets, targets);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "ForcedMove.h"
+#include "PosixForcedMove.h"
 
 #include <fcntl.h>
 #include <linux/audit.h>

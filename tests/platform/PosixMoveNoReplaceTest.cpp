@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "ForcedMove.h"
+#include "PosixForcedMove.h"
 #include "platform/posix/MoveNoReplace.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
