@@ -24,6 +24,8 @@ FolderBrowserWindow::FolderBrowserWindow(app::FolderBrowser& browser, QWidget* p
     tree_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column) tree_->hideColumn(column);
     tree_->header()->hide();
+    tree_->setSortingEnabled(true);
+    tree_->sortByColumn(0, Qt::AscendingOrder);
     tree_->setRootIndex(model_->index(QStringLiteral("/")).parent());
     layout->addWidget(tree_, 1);
 

@@ -36,7 +36,7 @@ inline constexpr std::array<SortCriterion, 10> kSortCriteria = {{
     {texts::kByCreatedDescending, {-1, filelist::ColCreated}},
 }};
 
-// The spec of a chosen criterion; nothing for an index outside the list.
+// The sort order of a chosen criterion; nothing for an index outside the list.
 std::optional<SortSpec> SortSpecForChoice(std::int32_t choice);
 
 // Negative when `a` comes first, positive when after, zero when the key gives no

@@ -169,6 +169,13 @@ void DialogsTest::screenshots() {
     b.show();
     QVERIFY(QTest::qWaitForWindowExposed(&b));
     QVERIFY(b.grab().save(folder + QStringLiteral("/input-list.png")));
+    app::FolderBrowser browser(ui, u"경로 선택");
+    gui::FolderBrowserWindow c(browser);
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    c.SelectFolder(QStringLiteral("/usr/share"));
+    QTRY_VERIFY(c.OkButton()->isEnabled());
+    QVERIFY(c.grab().save(folder + QStringLiteral("/folder-browser.png")));
 }
 
 QTEST_MAIN(DialogsTest)
