@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "GatheringFixture.h"
+#include "platform/Text.h"
+
+namespace morvalent::filelist::gathering_testing {
+namespace {
+
+// Names differ by every letter here: Same.txt listed, same.txt is another file.
+TEST_F(GatheringTest, NameInOtherLetterCaseIsAnotherFile) {
+    dir.WriteFile("Same.txt");
+    dir.WriteFile("same.txt");
+    CountingQuestion contents(false);
+    Batch({dir.Join(u"Same.txt")}, contents);
+    Batch({dir.Join(u"Same.txt"), dir.Join(u"same.txt")}, contents);
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"Same.txt"), dir.Join(u"same.txt")}));
+}
+
+// Links are items of their own; only POSIX file systems here make them for any user.
+TEST_F(GatheringTest, LinkLoopIsGatheredNotFollowed) {
+    dir.WriteFile("loop/a.txt");
+    std::filesystem::create_directory_symlink(dir.Path() / "loop", dir.Path() / "loop" / "back");
+    CountingQuestion contents(false);
+    Batch({dir.Join(u"loop")}, contents);
+    EXPECT_EQ(Paths(),
+              (std::vector<std::u16string>{dir.Join(u"loop/a.txt"), dir.Join(u"loop/back")}));
+    // A top-level link to a folder is a folder.
+    std::filesystem::create_directory_symlink(dir.Path() / "loop", dir.Path() / "top");
+    Batch({dir.Join(u"top")}, contents);
+    EXPECT_EQ(list.Count(), 4u);
+}
+
+// Names on Linux are bytes, which need not be UTF-8.
+TEST_F(GatheringTest, NameThatIsNotUtf8IsGathered) {
+    dir.WriteFile("raw/\xC7\xD1.txt");
+    CountingQuestion contents(false);
+    Batch({dir.Join(u"raw")}, contents);
+    ASSERT_EQ(list.Count(), 1u);
+    EXPECT_EQ(*platform::Utf16ToNative(list.CurrentName(0)), "\xC7\xD1.txt");
+}
+
+}  // namespace
+}  // namespace morvalent::filelist::gathering_testing
