@@ -28,5 +28,23 @@ TEST(Win32Path, IdentityFoldsOnlyAsciiLetters) {
     }
 }
 
+TEST(Win32Path, AbsoluteWithADriveOrAShare) {
+    struct Row {
+        std::u16string path;
+        bool absolute;
+    };
+    const Row rows[] = {
+        {u"C:\\a.txt", true},    {u"d:/a.txt", true},
+        {u"C:\\", true},         {u"\\\\server\\share", true},
+        {u"\\\\?\\C:\\a", true}, {u"C:a.txt", false},
+        {u"C:", false},          {u"\\a.txt", false},
+        {u"a\\b.txt", false},    {u".\\a.txt", false},
+        {u"1:\\a", false},       {u"", false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(IsAbsolutePath(row.path), row.absolute) << ::testing::PrintToString(row.path);
+    }
+}
+
 }  // namespace
 }  // namespace morvalent::platform
