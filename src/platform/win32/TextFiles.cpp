@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 
 #include "platform/win32/WideText.h"
@@ -67,6 +66,14 @@ bool IsWritableFile(const std::wstring& path) {
     return ok;
 }
 
+std::wstring HexDigits(std::uint64_t value) {
+    std::wstring digits(16, L'0');
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it, value >>= 4) {
+        *it = L"0123456789abcdef"[value & 0xF];
+    }
+    return digits;
+}
+
 // Creates a new file beside `target` under a name nobody uses.
 HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
     const std::size_t nameStart = NameStart(target);
@@ -78,9 +85,7 @@ HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary
     std::random_device seed;
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        wchar_t suffix[17];
-        std::swprintf(suffix, 17, L"%016llx", static_cast<unsigned long long>(random()));
-        temporary = folder + L"." + stem + L"." + suffix + L".tmp";
+        temporary = folder + L"." + stem + L"." + HexDigits(random()) + L".tmp";
         HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;
