@@ -40,13 +40,15 @@ double Seconds(Clock::time_point start) {
 int main(int argc, char** argv) {
     const int files = argc > 1 ? std::atoi(argv[1]) : 100000;
     platform::SetCollationLocale(platform::CollationLocaleFromEnvironment());
-    std::string base = (std::filesystem::temp_directory_path() / "morvalent-gather-XXXXXX").string();
+    std::string base =
+        (std::filesystem::temp_directory_path() / "morvalent-gather-XXXXXX").string();
     if (mkdtemp(base.data()) == nullptr) return 1;
     // 100 folders of 10 subfolders of files, names like a photo collection.
     int made = 0;
     for (int a = 0; made < files; ++a) {
         for (int b = 0; b < 10 && made < files; ++b) {
-            auto folder = std::filesystem::path(base) / ("album " + std::to_string(a)) / ("day " + std::to_string(b));
+            auto folder = std::filesystem::path(base) / ("album " + std::to_string(a)) /
+                          ("day " + std::to_string(b));
             std::filesystem::create_directories(folder);
             for (int c = 0; c < 100 && made < files; ++c, ++made) {
                 std::ofstream(folder / ("IMG_" + std::to_string(10000 + made) + ".jpg")) << "x";
@@ -82,8 +84,8 @@ int main(int argc, char** argv) {
         rssAfter = std::max(rssAfter, PeakRssKiB());
     }
     std::printf("gathered %zu rows\n", rows);
-    std::printf("find -printf: %.3f s   gathering: %.3f s   ratio %.2f (goal <= 2)\n", findBest, oursBest,
-                oursBest / findBest);
+    std::printf("find -printf: %.3f s   gathering: %.3f s   ratio %.2f (goal <= 2)\n", findBest,
+                oursBest, oursBest / findBest);
     std::printf("peak memory: %.0f bytes per row (pending entries and rows together)\n",
                 double(rssAfter - rssBefore) * 1024.0 / double(std::max<std::size_t>(rows, 1)));
     std::filesystem::remove_all(base);

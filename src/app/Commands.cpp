@@ -44,16 +44,30 @@ constexpr std::array<CommandInfo, 35> kCommands{{
     {CmdExit, u"종료(&X)", u"Esc", Needs::Always},
 }};
 
-constexpr int kFileMenu[] = {CmdAddFiles, 0, CmdApplyRenames, CmdRevertNewNames, CmdClearList,
-                             CmdSortList, 0, CmdCopyNames, CmdSaveNames, 0, CmdCopyPaths,
-                             CmdSavePaths, 0, CmdLoadNewNames, CmdLoadPathList, 0, CmdExit};
+constexpr int kFileMenu[] = {CmdAddFiles,
+                             0,
+                             CmdApplyRenames,
+                             CmdRevertNewNames,
+                             CmdClearList,
+                             CmdSortList,
+                             0,
+                             CmdCopyNames,
+                             CmdSaveNames,
+                             0,
+                             CmdCopyPaths,
+                             CmdSavePaths,
+                             0,
+                             CmdLoadNewNames,
+                             CmdLoadPathList,
+                             0,
+                             CmdExit};
 constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename};
 constexpr int kViewMenu[] = {CmdShowFullPath, CmdShowSize, CmdShowModified, CmdShowCreated};
-constexpr int kToolsMenu[] = {CmdReplaceString,     CmdAddPrefix,       CmdAddSuffix,   0,
-                              CmdEraseName,         CmdDeleteByPosition, CmdDeleteEnclosed, 0,
-                              CmdKeepDigitsOnly,    CmdPadDigits,       CmdNumberRows,  0,
-                              CmdDeleteExtension,   CmdAddExtension,    CmdChangeExtension, 0,
-                              CmdPrefixFolderName,  CmdSuffixFolderName, CmdUnifyFolder};
+constexpr int kToolsMenu[] = {CmdReplaceString,    CmdAddPrefix,        CmdAddSuffix,       0,
+                              CmdEraseName,        CmdDeleteByPosition, CmdDeleteEnclosed,  0,
+                              CmdKeepDigitsOnly,   CmdPadDigits,        CmdNumberRows,      0,
+                              CmdDeleteExtension,  CmdAddExtension,     CmdChangeExtension, 0,
+                              CmdPrefixFolderName, CmdSuffixFolderName, CmdUnifyFolder};
 constexpr int kVersionItem[] = {CmdVersion};
 
 constexpr std::array<MenuInfo, 5> kMenus{{
@@ -65,13 +79,13 @@ constexpr std::array<MenuInfo, 5> kMenus{{
     {u"", kVersionItem},
 }};
 
-constexpr int kLeft[] = {CmdApplyRenames,   0, CmdReplaceString, CmdAddPrefix,
-                         CmdAddSuffix,      0, CmdEraseName,     CmdDeleteByPosition,
+constexpr int kLeft[] = {CmdApplyRenames,   0, CmdReplaceString,  CmdAddPrefix,
+                         CmdAddSuffix,      0, CmdEraseName,      CmdDeleteByPosition,
                          CmdDeleteEnclosed, 0, CmdKeepDigitsOnly, CmdPadDigits,
                          CmdNumberRows};
-constexpr int kRight[] = {CmdRevertNewNames,   0, CmdClearList,     CmdDirectRename,
-                          CmdSortList,         0, CmdPrefixFolderName, CmdSuffixFolderName,
-                          CmdUnifyFolder,      0, CmdDeleteExtension, CmdAddExtension,
+constexpr int kRight[] = {CmdRevertNewNames, 0, CmdClearList,        CmdDirectRename,
+                          CmdSortList,       0, CmdPrefixFolderName, CmdSuffixFolderName,
+                          CmdUnifyFolder,    0, CmdDeleteExtension,  CmdAddExtension,
                           CmdChangeExtension};
 
 }  // namespace

@@ -11,7 +11,7 @@ class UserInterface;
 // The values one operation asks for: a description line, up to two text fields
 // with labels at their right, and an optional list of choices. Made for one use.
 class InputDialog {
-public:
+  public:
     explicit InputDialog(UserInterface& ui) : ui_(ui) {}
 
     void SetPrompts(std::u16string descriptionText, std::u16string label1Text,
@@ -28,7 +28,7 @@ public:
     std::vector<std::u16string> choices;
     std::int32_t choice = 0;  // preselected item; after OK the chosen one, -1 without items
 
-private:
+  private:
     UserInterface& ui_;
 };
 

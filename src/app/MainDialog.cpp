@@ -7,8 +7,8 @@
 
 namespace morvalent::app {
 
-using filelist::ColFullPath;
 using filelist::ColCreated;
+using filelist::ColFullPath;
 
 MainDialog::MainDialog(UserInterface& ui, platform::FileSystem& fs, filelist::IconSource& icons)
     : ui_(ui), fs_(fs), icons_(icons), list_(icons_) {}
@@ -44,41 +44,104 @@ bool MainDialog::OnCommand(int id) {
 
 void MainDialog::RunCommand(int id) {
     switch (id) {
-        case CmdApplyRenames: ApplyRenames(); break;
-        case CmdReplaceString: ReplaceString(); break;
-        case CmdAddPrefix: AddPrefix(); break;
-        case CmdAddSuffix: AddSuffix(); break;
-        case CmdEraseName: EraseName(); break;
-        case CmdDeleteByPosition: DeleteByPosition(); break;
-        case CmdDeleteEnclosed: DeleteEnclosed(); break;
-        case CmdKeepDigitsOnly: KeepDigitsOnly(); break;
-        case CmdPadDigits: PadDigits(); break;
-        case CmdNumberRows: NumberRows(); break;
-        case CmdRevertNewNames: RevertNewNames(); break;
-        case CmdClearList: ClearList(); break;
-        case CmdDirectRename: DirectRename(); break;
-        case CmdSortList: SortList(); break;
-        case CmdPrefixFolderName: PrefixFolderName(); break;
-        case CmdSuffixFolderName: SuffixFolderName(); break;
-        case CmdUnifyFolder: UnifyFolder(); break;
-        case CmdDeleteExtension: DeleteExtension(); break;
-        case CmdAddExtension: AddExtension(); break;
-        case CmdChangeExtension: ChangeExtension(); break;
-        case CmdAddFiles: OnAddFiles(); break;
-        case CmdCopyNames: ExportList(0); break;
-        case CmdSaveNames: ExportList(1); break;
-        case CmdCopyPaths: ExportList(2); break;
-        case CmdSavePaths: ExportList(3); break;
-        case CmdLoadNewNames: LoadNewNames(); break;
-        case CmdLoadPathList: LoadPathList(); break;
-        case CmdMoveUp: MoveSelectionUp(); break;
-        case CmdMoveDown: MoveSelectionDown(); break;
+        case CmdApplyRenames:
+            ApplyRenames();
+            break;
+        case CmdReplaceString:
+            ReplaceString();
+            break;
+        case CmdAddPrefix:
+            AddPrefix();
+            break;
+        case CmdAddSuffix:
+            AddSuffix();
+            break;
+        case CmdEraseName:
+            EraseName();
+            break;
+        case CmdDeleteByPosition:
+            DeleteByPosition();
+            break;
+        case CmdDeleteEnclosed:
+            DeleteEnclosed();
+            break;
+        case CmdKeepDigitsOnly:
+            KeepDigitsOnly();
+            break;
+        case CmdPadDigits:
+            PadDigits();
+            break;
+        case CmdNumberRows:
+            NumberRows();
+            break;
+        case CmdRevertNewNames:
+            RevertNewNames();
+            break;
+        case CmdClearList:
+            ClearList();
+            break;
+        case CmdDirectRename:
+            DirectRename();
+            break;
+        case CmdSortList:
+            SortList();
+            break;
+        case CmdPrefixFolderName:
+            PrefixFolderName();
+            break;
+        case CmdSuffixFolderName:
+            SuffixFolderName();
+            break;
+        case CmdUnifyFolder:
+            UnifyFolder();
+            break;
+        case CmdDeleteExtension:
+            DeleteExtension();
+            break;
+        case CmdAddExtension:
+            AddExtension();
+            break;
+        case CmdChangeExtension:
+            ChangeExtension();
+            break;
+        case CmdAddFiles:
+            OnAddFiles();
+            break;
+        case CmdCopyNames:
+            ExportList(0);
+            break;
+        case CmdSaveNames:
+            ExportList(1);
+            break;
+        case CmdCopyPaths:
+            ExportList(2);
+            break;
+        case CmdSavePaths:
+            ExportList(3);
+            break;
+        case CmdLoadNewNames:
+            LoadNewNames();
+            break;
+        case CmdLoadPathList:
+            LoadPathList();
+            break;
+        case CmdMoveUp:
+            MoveSelectionUp();
+            break;
+        case CmdMoveDown:
+            MoveSelectionDown();
+            break;
         case CmdShowFullPath:
         case CmdShowSize:
         case CmdShowModified:
-        case CmdShowCreated: ToggleViewFlag(3 + id - CmdShowFullPath); break;
-        case CmdVersion: ShowVersion(); break;
-        default: break;
+        case CmdShowCreated:
+            ToggleViewFlag(3 + id - CmdShowFullPath);
+            break;
+        case CmdVersion:
+            ShowVersion();
+            break;
+        default:
+            break;
     }
 }
 
@@ -86,10 +149,17 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     using Type = KeyMessage::Type;
     if (message.type == Type::Press) {
         switch (message.key) {
-            case Key::Delete: DeleteSelectedRows(); break;
-            case Key::Comma: MoveSelectionUp(); break;
-            case Key::Period: MoveSelectionDown(); break;
-            default: return false;
+            case Key::Delete:
+                DeleteSelectedRows();
+                break;
+            case Key::Comma:
+                MoveSelectionUp();
+                break;
+            case Key::Period:
+                MoveSelectionDown();
+                break;
+            default:
+                return false;
         }
         UpdateCommandStates();
         return true;
@@ -98,11 +168,33 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     if (message.autoRepeat || !message.ctrl) return false;
     const bool hasRows = !list_.Empty();
     switch (message.key) {
-        case Key::O: OnAddFiles(); break;
-        case Key::S: if (hasRows) ApplyRenames(); else return false; break;
-        case Key::Z: if (hasRows) RevertNewNames(); else return false; break;
-        case Key::L: if (hasRows) ClearList(); else return false; break;
-        case Key::A: if (hasRows) SortList(); else return false; break;
+        case Key::O:
+            OnAddFiles();
+            break;
+        case Key::S:
+            if (hasRows)
+                ApplyRenames();
+            else
+                return false;
+            break;
+        case Key::Z:
+            if (hasRows)
+                RevertNewNames();
+            else
+                return false;
+            break;
+        case Key::L:
+            if (hasRows)
+                ClearList();
+            else
+                return false;
+            break;
+        case Key::A:
+            if (hasRows)
+                SortList();
+            else
+                return false;
+            break;
         case Key::C:
             if (!hasRows) return false;
             ExportList(message.shift ? 2 : 0);
@@ -113,10 +205,13 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
             break;
         case Key::V:
             // Consumed in every case, also when nothing runs.
-            if (message.shift) LoadPathList();
-            else if (hasRows) LoadNewNames();
+            if (message.shift)
+                LoadPathList();
+            else if (hasRows)
+                LoadNewNames();
             break;
-        default: return false;
+        default:
+            return false;
     }
     UpdateCommandStates();
     return true;
@@ -138,8 +233,10 @@ void MainDialog::UpdateCommandStates() {
     const bool hasRows = !list_.Empty();
     const bool hasSelection = list_.SelectedCount() > 0;
     for (const CommandInfo& command : AllCommands()) {
-        if (command.needs == Needs::Rows) ui_.SetCommandEnabled(command.id, hasRows);
-        else if (command.needs == Needs::Selection) ui_.SetCommandEnabled(command.id, hasSelection);
+        if (command.needs == Needs::Rows)
+            ui_.SetCommandEnabled(command.id, hasRows);
+        else if (command.needs == Needs::Selection)
+            ui_.SetCommandEnabled(command.id, hasSelection);
     }
     for (int column = ColFullPath; column <= ColCreated; ++column) {
         ui_.SetCommandChecked(CmdShowFullPath + column - ColFullPath, IsViewFlagSet(column));
@@ -148,8 +245,8 @@ void MainDialog::UpdateCommandStates() {
 
 void MainDialog::ShowRowCount(std::size_t count) {
     if (count != 0) {
-        ui_.SetStatusText(platform::FormatText(texts::kRowCount,
-                                               platform::DecimalText(std::uint64_t(count))));
+        ui_.SetStatusText(
+            platform::FormatText(texts::kRowCount, platform::DecimalText(std::uint64_t(count))));
         return;
     }
     ui_.SetStatusText(u"");
@@ -159,8 +256,10 @@ void MainDialog::ShowRowCount(std::size_t count) {
 bool MainDialog::IsViewFlagSet(int column) const { return (viewFlags_ >> column) & 1u; }
 
 void MainDialog::SetViewFlag(int column, int value) {
-    if (value == 0) viewFlags_ &= ~(1u << column);
-    else if (value == 1) viewFlags_ |= 1u << column;
+    if (value == 0)
+        viewFlags_ &= ~(1u << column);
+    else if (value == 1)
+        viewFlags_ |= 1u << column;
 }
 
 void MainDialog::ToggleViewFlag(int column) {

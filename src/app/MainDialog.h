@@ -18,7 +18,7 @@ class UserInterface;
 // id, turns keys into commands, keeps command states, and asks the user through
 // the UserInterface it is given. Knows nothing of any window toolkit.
 class MainDialog : private filelist::FolderQuestion {
-public:
+  public:
     MainDialog(UserInterface& ui, platform::FileSystem& fs, filelist::IconSource& icons);
     ~MainDialog() override;
     MainDialog(const MainDialog&) = delete;
@@ -91,7 +91,7 @@ public:
     void LoadNewNames();
     void LoadPathList();
 
-private:
+  private:
     bool AddFolderItself(const std::u16string& folderPath) override;
     void RunCommand(int id);
 

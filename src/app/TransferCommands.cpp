@@ -2,10 +2,10 @@
 #include <vector>
 
 #include "app/MainDialog.h"
-#include "filelist/NameParts.h"
-#include "platform/Path.h"
 #include "app/Texts.h"
 #include "app/UserInterface.h"
+#include "filelist/NameParts.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 #include "transfer/ExportText.h"
 #include "transfer/Lines.h"
@@ -97,8 +97,10 @@ void MainDialog::LoadPathList() {
     std::vector<std::u16string> paths;
     paths.reserve(lines.size());
     for (const auto& line : lines) {
-        if (platform::IsAbsolutePath(line)) paths.emplace_back(line);
-        else paths.push_back(filelist::JoinPath(listFolder, std::u16string(line)));
+        if (platform::IsAbsolutePath(line))
+            paths.emplace_back(line);
+        else
+            paths.push_back(filelist::JoinPath(listFolder, std::u16string(line)));
     }
     // The folder answer given earlier in this run still holds for a path list.
     GatherBatch(paths, false);

@@ -26,7 +26,7 @@ struct FileDialogRequest {
 // Everything the program asks of the user or tells the window, so that the window,
 // the terminal front end and tests can each answer in their own way.
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // A modal message with an OK button, captioned with the program's title.

@@ -19,19 +19,28 @@ std::u16string FileList::FolderText(std::size_t row) const {
 std::u16string FileList::ColumnText(std::size_t row, int column) const {
     const FileEntry& e = rows_[row].entry;
     switch (column) {
-        case ColCurrentName: return CurrentName(row);
-        case ColNewName: return rows_[row].newName;
-        case ColFolder: return FolderText(row);
-        case ColFullPath: return e.path;
-        case ColSize: return platform::DecimalText(e.size);
-        case ColModified: return platform::FormatFileTime(e.lastWriteTime);
-        case ColCreated: return platform::FormatFileTime(e.creationTime);
-        default: return {};
+        case ColCurrentName:
+            return CurrentName(row);
+        case ColNewName:
+            return rows_[row].newName;
+        case ColFolder:
+            return FolderText(row);
+        case ColFullPath:
+            return e.path;
+        case ColSize:
+            return platform::DecimalText(e.size);
+        case ColModified:
+            return platform::FormatFileTime(e.lastWriteTime);
+        case ColCreated:
+            return platform::FormatFileTime(e.creationTime);
+        default:
+            return {};
     }
 }
 
 void FileList::RefreshIcon(Row& row) {
-    row.icon = icons_.GetIconIndex(GetExtension(row.entry.path, row.entry.isFolder), row.entry.isFolder);
+    row.icon =
+        icons_.GetIconIndex(GetExtension(row.entry.path, row.entry.isFolder), row.entry.isFolder);
 }
 
 std::size_t FileList::InsertEntryRow(FileEntry entry) {
@@ -79,8 +88,10 @@ void FileList::RemoveRow(std::size_t row) {
     if (observer_ != nullptr) observer_->OnRowsAboutToBeRemoved(row, 1);
     if (rows_[row].selected) --selectedCount_;
     if (focused_) {
-        if (*focused_ == row) focused_.reset();
-        else if (*focused_ > row) --*focused_;
+        if (*focused_ == row)
+            focused_.reset();
+        else if (*focused_ > row)
+            --*focused_;
     }
     rows_.erase(rows_.begin() + std::ptrdiff_t(row));
     if (insertedFirst_ && *insertedFirst_ > row) --*insertedFirst_;
@@ -95,8 +106,10 @@ std::size_t FileList::RemoveSelectedRows() {
     std::vector<std::pair<std::size_t, std::size_t>> runs;  // first, count
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (!rows_[i].selected) continue;
-        if (!runs.empty() && runs.back().first + runs.back().second == i) ++runs.back().second;
-        else runs.emplace_back(i, 1);
+        if (!runs.empty() && runs.back().first + runs.back().second == i)
+            ++runs.back().second;
+        else
+            runs.emplace_back(i, 1);
     }
     constexpr std::size_t kRunsToldOneByOne = 16;
     if (runs.size() <= kRunsToldOneByOne) {
@@ -106,8 +119,10 @@ std::size_t FileList::RemoveSelectedRows() {
             rows_.erase(rows_.begin() + std::ptrdiff_t(first),
                         rows_.begin() + std::ptrdiff_t(first + count));
             if (focused_) {
-                if (*focused_ >= first + count) *focused_ -= count;
-                else if (*focused_ >= first) focused_.reset();
+                if (*focused_ >= first + count)
+                    *focused_ -= count;
+                else if (*focused_ >= first)
+                    focused_.reset();
             }
             if (observer_ != nullptr) observer_->OnRowsRemoved(first, count);
         }
@@ -150,8 +165,10 @@ void FileList::SetSelectedFromView(std::size_t row, bool selected) {
     Row& r = rows_[row];
     if (r.selected == selected) return;
     r.selected = selected;
-    if (selected) ++selectedCount_;
-    else --selectedCount_;
+    if (selected)
+        ++selectedCount_;
+    else
+        --selectedCount_;
 }
 
 std::optional<std::size_t> FileList::FirstSelected() const {
@@ -187,8 +204,10 @@ void FileList::SetFocusedRow(std::optional<std::size_t> row) {
 void FileList::SwapRows(std::size_t a, std::size_t b) {
     if (a == b) return;
     std::swap(rows_[a], rows_[b]);
-    if (focused_ == a) focused_ = b;
-    else if (focused_ == b) focused_ = a;
+    if (focused_ == a)
+        focused_ = b;
+    else if (focused_ == b)
+        focused_ = a;
     if (batchDepth_ > 0) {
         structureChanged_ = true;
     } else if (observer_ != nullptr) {
@@ -250,8 +269,10 @@ void FileList::RowsChanged(std::size_t first, std::size_t last) {
 }
 
 void FileList::MarksChanged() {
-    if (batchDepth_ > 0) marksChanged_ = true;
-    else if (observer_ != nullptr) observer_->OnMarksChanged();
+    if (batchDepth_ > 0)
+        marksChanged_ = true;
+    else if (observer_ != nullptr)
+        observer_->OnMarksChanged();
 }
 
 }  // namespace morvalent::filelist

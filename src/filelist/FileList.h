@@ -26,7 +26,7 @@ struct Row {
 
 // Told what changed, so a view repaints once per batch.
 class FileListObserver {
-public:
+  public:
     virtual ~FileListObserver() = default;
     virtual void OnBatchBegin() {}
     virtual void OnBatchEnd() {}
@@ -46,7 +46,7 @@ public:
 
 // The ordered rows of the list: the program's only working store.
 class FileList {
-public:
+  public:
     explicit FileList(IconCache& icons) : icons_(icons) {}
     FileList(const FileList&) = delete;
     FileList& operator=(const FileList&) = delete;
@@ -98,13 +98,13 @@ public:
     void BeginBatch();
     void EndBatch();
     class Batch {
-    public:
+      public:
         explicit Batch(FileList& list) : list_(list) { list_.BeginBatch(); }
         ~Batch() { list_.EndBatch(); }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
-    private:
+      private:
         FileList& list_;
     };
 
@@ -112,7 +112,7 @@ public:
     void SetSelectedFromView(std::size_t row, bool selected);
     void SetFocusedFromView(std::optional<std::size_t> row) { focused_ = row; }
 
-private:
+  private:
     void RowsChanged(std::size_t first, std::size_t last);
     void MarksChanged();
     void RefreshIcon(Row& row);

@@ -22,7 +22,7 @@ struct FolderChoice {
 
 // The question asked at the first folder of a batch.
 class FolderQuestion {
-public:
+  public:
     virtual ~FolderQuestion() = default;
     // True (Yes, or the box closed) to add the folder itself; false for its contents.
     virtual bool AddFolderItself(const std::u16string& folderPath) = 0;
@@ -30,7 +30,7 @@ public:
 
 // Gathers candidate paths of one batch into pending entries and then appends them.
 class Gatherer {
-public:
+  public:
     Gatherer(FileList& list, platform::FileSystem& fs, FolderQuestion& question,
              FolderChoice& folderChoice);
 
@@ -44,7 +44,7 @@ public:
     // Called every few thousand gathered items, so a window can repaint.
     void SetProgress(std::function<void()> progress) { progress_ = std::move(progress); }
 
-private:
+  private:
     void Gathered();
     void WalkFolder(PendingEntries& pending, const std::u16string& folder);
     bool IsListed(const std::u16string& path);

@@ -13,7 +13,7 @@ namespace morvalent::gui {
 // A folder tree of the file system; its status line shows the folder under the cursor.
 class FolderBrowserWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     FolderBrowserWindow(app::FolderBrowser& browser, QWidget* parent = nullptr);
 
     QTreeView* Tree() const { return tree_; }
@@ -24,7 +24,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void OnCurrentChanged(const QModelIndex& current);
 
     app::FolderBrowser& browser_;

@@ -6,7 +6,8 @@ namespace morvalent::gui {
 
 GuiIconSource::GuiIconSource() {
     icons_.push_back(QIcon(QStringLiteral(":/icons/file.svg")));
-    icons_.push_back(QIcon::fromTheme(QStringLiteral("folder"), QIcon(QStringLiteral(":/icons/folder.svg"))));
+    icons_.push_back(
+        QIcon::fromTheme(QStringLiteral("folder"), QIcon(QStringLiteral(":/icons/folder.svg"))));
 }
 
 std::int32_t GuiIconSource::IconIndexFor(std::u16string_view extension, bool isFolder) {

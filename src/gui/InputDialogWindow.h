@@ -14,7 +14,7 @@ namespace morvalent::gui {
 // right, an etched line, then the choice list with OK and Cancel.
 class InputDialogWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     InputDialogWindow(app::InputDialog& dialog, QWidget* parent = nullptr);
 
     QLabel* Description() const { return description_; }
@@ -28,10 +28,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     app::InputDialog& dialog_;
     QLabel* description_;
     QLineEdit* field1_;

@@ -27,7 +27,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     }
     const auto row = std::size_t(index.row());
     switch (role) {
-        case Qt::DisplayRole: return ToQString(list_.ColumnText(row, index.column()));
+        case Qt::DisplayRole:
+            return ToQString(list_.ColumnText(row, index.column()));
         case Qt::DecorationRole:
             if (index.column() == filelist::ColCurrentName) return icons_.Icon(list_.At(row).icon);
             return {};
@@ -36,7 +37,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
                 return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
             }
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-        default: return {};
+        default:
+            return {};
     }
 }
 

@@ -15,7 +15,7 @@ class GuiIconSource;
 // so only visible rows cost anything.
 class ListModel : public QAbstractTableModel, public filelist::FileListObserver {
     Q_OBJECT
-public:
+  public:
     ListModel(filelist::FileList& list, GuiIconSource& icons, QObject* parent = nullptr);
     ~ListModel() override;
 
@@ -27,7 +27,7 @@ public:
     // Called when the program changed selected or focused marks, or rows moved.
     std::function<void()> onMarksChanged;
 
-private:
+  private:
     void OnRowsInserted(std::size_t first, std::size_t count) override;
     void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) override;
     void OnRowsRemoved(std::size_t first, std::size_t count) override;

@@ -39,20 +39,32 @@ QString IconPath(int id) { return QStringLiteral(":/icons/cmd-%1.svg").arg(id); 
 
 app::Key KeyOf(int qtKey) {
     switch (qtKey) {
-        case Qt::Key_Delete: return app::Key::Delete;
+        case Qt::Key_Delete:
+            return app::Key::Delete;
         case Qt::Key_Comma:
-        case Qt::Key_Less: return app::Key::Comma;
+        case Qt::Key_Less:
+            return app::Key::Comma;
         case Qt::Key_Period:
-        case Qt::Key_Greater: return app::Key::Period;
-        case Qt::Key_O: return app::Key::O;
-        case Qt::Key_S: return app::Key::S;
-        case Qt::Key_Z: return app::Key::Z;
-        case Qt::Key_L: return app::Key::L;
-        case Qt::Key_A: return app::Key::A;
-        case Qt::Key_C: return app::Key::C;
-        case Qt::Key_X: return app::Key::X;
-        case Qt::Key_V: return app::Key::V;
-        default: return app::Key::Other;
+        case Qt::Key_Greater:
+            return app::Key::Period;
+        case Qt::Key_O:
+            return app::Key::O;
+        case Qt::Key_S:
+            return app::Key::S;
+        case Qt::Key_Z:
+            return app::Key::Z;
+        case Qt::Key_L:
+            return app::Key::L;
+        case Qt::Key_A:
+            return app::Key::A;
+        case Qt::Key_C:
+            return app::Key::C;
+        case Qt::Key_X:
+            return app::Key::X;
+        case Qt::Key_V:
+            return app::Key::V;
+        default:
+            return app::Key::Other;
     }
 }
 
@@ -130,8 +142,10 @@ void MainWindow::BuildMenus() {
         }
         QMenu* menu = menuBar()->addMenu(ToQString(menuInfo.caption));
         for (int id : menuInfo.items) {
-            if (id == 0) menu->addSeparator();
-            else menu->addAction(actions_.at(id));
+            if (id == 0)
+                menu->addSeparator();
+            else
+                menu->addAction(actions_.at(id));
         }
     }
 }
@@ -144,8 +158,10 @@ QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bar->setContentsMargins(0, 0, 0, 0);
     for (int id : ids) {
-        if (id == 0) bar->addSeparator();
-        else bar->addAction(actions_.at(id));
+        if (id == 0)
+            bar->addSeparator();
+        else
+            bar->addAction(actions_.at(id));
     }
     return bar;
 }
@@ -263,7 +279,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         // Only keys meant for this window, not for its own modal dialogs.
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == this && QApplication::activeModalWidget() == nullptr) {
+        if (widget != nullptr && widget->window() == this &&
+            QApplication::activeModalWidget() == nullptr) {
             return FilterKey(static_cast<QKeyEvent*>(event));
         }
     }
@@ -325,13 +342,12 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (!paths.empty()) dialog_->OnDropFiles(paths);
 }
 
-void MainWindow::ShowMessage(const std::u16string& text) {
-    ShowMessage(text, app::texts::kTitle);
-}
+void MainWindow::ShowMessage(const std::u16string& text) { ShowMessage(text, app::texts::kTitle); }
 
 void MainWindow::ShowMessage(const std::u16string& text, const std::u16string& caption) {
     if (answerer_ != nullptr) return answerer_->ShowMessage(text, caption);
-    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 

@@ -19,7 +19,7 @@ namespace morvalent::gui {
 // command, key and drop to it; it holds no program logic.
 class MainWindow : public QMainWindow, public app::UserInterface {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(platform::FileSystem& fs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -54,14 +54,14 @@ public:
     void KeepResponsive() override;
     void CloseWindow() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void BuildActions();
     void BuildMenus();
     QToolBar* BuildToolBar(std::span<const int> ids);

@@ -11,7 +11,8 @@ inline QString ToQString(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }
 inline std::u16string ToU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          std::size_t(text.size()));
 }
 
 // A local path as the program holds it: from the file system's bytes, so names

@@ -9,7 +9,7 @@ namespace morvalent::platform {
 // Locale-aware comparison that ignores letter case (accents still count), as the
 // user's locale orders texts.
 class Collator {
-public:
+  public:
     // `locale` like "ko_KR.UTF-8", "ko-KR", "ko" or "" (root order).
     explicit Collator(const std::string& locale);
     ~Collator();
@@ -21,7 +21,7 @@ public:
     std::string SortKey(std::u16string_view text) const;
     void AppendSortKey(std::u16string_view text, std::string& out) const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

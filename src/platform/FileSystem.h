@@ -41,7 +41,7 @@ struct MoveOutcome {
 // The file-system services the program needs. Paths are UTF-16; the native
 // implementation converts them at the system boundary.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Whether the path is a folder, following links; nothing when the path does

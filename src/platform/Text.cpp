@@ -81,8 +81,10 @@ bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
         }
         bool valid = len != 0 && i + len <= n;
         for (std::size_t k = 1; valid && k < len; ++k) {
-            if (!IsContinuation(p[i + k])) valid = false;
-            else cp = (cp << 6) | (p[i + k] & 0x3F);
+            if (!IsContinuation(p[i + k]))
+                valid = false;
+            else
+                cp = (cp << 6) | (p[i + k] & 0x3F);
         }
         // Overlong forms, encoded surrogates and values past U+10FFFF are not UTF-8.
         if (valid && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
@@ -214,7 +216,8 @@ std::u16string DecimalText(std::int64_t value) {
 }
 
 namespace {
-std::u16string FormatWith(std::u16string_view pattern, std::initializer_list<std::u16string_view> args) {
+std::u16string FormatWith(std::u16string_view pattern,
+                          std::initializer_list<std::u16string_view> args) {
     std::u16string out;
     auto next = args.begin();
     for (std::size_t i = 0; i < pattern.size(); ++i) {

@@ -4,8 +4,8 @@
 #include <bit>
 #include <cstring>
 
-#include "platform/Text.h"
 #include "platform/CodePage.h"
+#include "platform/Text.h"
 #include "platform/TextFiles.h"
 
 namespace morvalent::transfer {

@@ -91,7 +91,8 @@ TEST_F(MainDialogTest, DropResetsTheFolderAnswerAndAsksWithThePathAsCaption) {
     dialog.OnDropFiles({dir.Join(u"f")});
     dialog.OnDropFiles({dir.Join(u"g")});
     ASSERT_EQ(ui.questions.size(), 2u);
-    EXPECT_EQ(ui.questions[0].first, u"경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택.");
+    EXPECT_EQ(ui.questions[0].first,
+              u"경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택.");
     EXPECT_EQ(ui.questions[0].second, dir.Join(u"f"));
     EXPECT_EQ(dialog.List().Count(), 2u);
     EXPECT_FALSE(dialog.List().Entry(0).isFolder);
@@ -127,7 +128,10 @@ TEST_F(MainDialogTest, ShortcutsActOnReleaseWithCtrl) {
     };
     const Row rows[] = {
         {"Ctrl+O press passes", {KeyMessage::Type::Press, Key::O, true, false, false}, false, 0},
-        {"O release without Ctrl", {KeyMessage::Type::Release, Key::O, false, false, false}, false, 0},
+        {"O release without Ctrl",
+         {KeyMessage::Type::Release, Key::O, false, false, false},
+         false,
+         0},
         {"auto-repeat release", {KeyMessage::Type::Release, Key::O, true, false, true}, false, 0},
         {"Ctrl+O release opens", {KeyMessage::Type::Release, Key::O, true, false, false}, true, 1},
         // Empty list: these do nothing and pass on.
@@ -154,7 +158,9 @@ TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
         int column;
         int width;
     };
-    const Row rows[] = {{CmdShowFullPath, 3, 120}, {CmdShowSize, 4, 80}, {CmdShowModified, 5, 120},
+    const Row rows[] = {{CmdShowFullPath, 3, 120},
+                        {CmdShowSize, 4, 80},
+                        {CmdShowModified, 5, 120},
                         {CmdShowCreated, 6, 120}};
     for (const Row& row : rows) {
         dialog.OnCommand(row.command);

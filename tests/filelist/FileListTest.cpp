@@ -21,7 +21,7 @@ FileEntry Entry(std::u16string path, bool isFolder = false, std::uint64_t size =
 }
 
 class Recorder : public FileListObserver {
-public:
+  public:
     void OnBatchBegin() override { log.push_back("begin"); }
     void OnBatchEnd() override { log.push_back("end"); }
     void OnRowsInserted(std::size_t first, std::size_t count) override {
@@ -138,14 +138,20 @@ TEST_F(FileListTest, RemoveSelectedRowsByRunsOrInOnePass) {
     std::vector<std::size_t> alternate;
     for (std::size_t i = 0; i < 40; i += 2) alternate.push_back(i);
     const Case cases[] = {
-        {"two runs from the bottom", 6, {1, 2, 4}, 5,
-         {"remove? 4+1", "remove 4+1", "remove? 1+2", "remove 1+2"}, 3, 2},
+        {"two runs from the bottom",
+         6,
+         {1, 2, 4},
+         5,
+         {"remove? 4+1", "remove 4+1", "remove? 1+2", "remove 1+2"},
+         3,
+         2},
         {"focus on a removed row", 3, {0}, 0, {"remove? 0+1", "remove 0+1"}, 2, std::nullopt},
         {"many runs in one pass", 40, alternate, 39, {"reset?", "reset"}, 20, 19},
     };
     for (const Case& c : cases) {
         list.Clear();
-        for (std::size_t i = 0; i < c.rows; ++i) list.InsertEntryRow(Entry(u"/" + std::u16string(1, char16_t(u'A' + i))));
+        for (std::size_t i = 0; i < c.rows; ++i)
+            list.InsertEntryRow(Entry(u"/" + std::u16string(1, char16_t(u'A' + i))));
         for (std::size_t row : c.selected) list.SetSelected(row, true);
         list.SetFocusedRow(c.focus);
         Recorder recorder;

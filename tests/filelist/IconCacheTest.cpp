@@ -8,7 +8,7 @@ namespace morvalent::filelist {
 namespace {
 
 class CountingSource : public IconSource {
-public:
+  public:
     std::int32_t IconIndexFor(std::u16string_view extension, bool isFolder) override {
         asked.emplace_back(extension, isFolder);
         return static_cast<std::int32_t>(asked.size()) + 10;

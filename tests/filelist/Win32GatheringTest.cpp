@@ -7,7 +7,7 @@ namespace morvalent::filelist {
 namespace {
 
 class NoQuestion : public FolderQuestion {
-public:
+  public:
     bool AddFolderItself(const std::u16string&) override {
         ADD_FAILURE() << "no folder question expected";
         return true;

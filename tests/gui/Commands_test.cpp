@@ -2,21 +2,21 @@
 #include <QTest>
 #include <QUrl>
 
+#include <QHeaderView>
+#include <QScrollBar>
 #include "app/Commands.h"
 #include "gui/GuiFixture.h"
 #include "platform/Text.h"
 #include "support/TempDir.h"
-#include <QHeaderView>
-#include <QScrollBar>
 
 using namespace morvalent;
+using testing::ScriptedUi;
 using testing::ScriptedWindow;
 using testing::TempDir;
-using testing::ScriptedUi;
 
 class CommandsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void ctrlOActsOnReleaseNotPress();
     void listDoesNotRunItsOwnSelectAll();
     void deleteKeyRemovesSelectedRows();
@@ -115,10 +115,11 @@ void CommandsTest::dropAddsLocalFilesInPathOrder() {
     dir.WriteFile("a.txt");
     dir.WriteFile("\xC7\xD1.txt");  // not UTF-8
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "b.txt").string())),
-                  QUrl(QStringLiteral("https://example.invalid/x.txt")),
-                  QUrl::fromEncoded(QByteArray("file://") + QByteArray(dir.Path().c_str()) + "/%C7%D1.txt"),
-                  QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "a.txt").string()))});
+    data.setUrls(
+        {QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "b.txt").string())),
+         QUrl(QStringLiteral("https://example.invalid/x.txt")),
+         QUrl::fromEncoded(QByteArray("file://") + QByteArray(dir.Path().c_str()) + "/%C7%D1.txt"),
+         QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "a.txt").string()))});
     // As a file manager's drag arrives: enter, then drop.
     QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&w.window, &enter);

@@ -14,7 +14,7 @@ using namespace morvalent;
 
 class DialogsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void showAndHideRules_data();
     void showAndHideRules();
     void listOnlyLayout();
@@ -24,7 +24,7 @@ private slots:
     void shortenForStatus();
     void screenshots();
 
-private:
+  private:
     testing::ScriptedUi ui;
 };
 
@@ -34,9 +34,12 @@ void DialogsTest::showAndHideRules_data() {
     QTest::addColumn<bool>("field1Shown");
     QTest::addColumn<bool>("field2Shown");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("both") << "찾을 문자" << "바꿀 문자" << true << true << "field1";
-    QTest::newRow("only label 1") << "앞이름" << "" << true << false << "field1";
-    QTest::newRow("only label 2") << "" << "끝" << false << true << "field2";
+    QTest::newRow("both") << "찾을 문자"
+                          << "바꿀 문자" << true << true << "field1";
+    QTest::newRow("only label 1") << "앞이름"
+                                  << "" << true << false << "field1";
+    QTest::newRow("only label 2") << ""
+                                  << "끝" << false << true << "field2";
 }
 
 void DialogsTest::showAndHideRules() {
@@ -66,7 +69,8 @@ void DialogsTest::showAndHideRules() {
     QWidget* expected = focused == QLatin1String("field1") ? static_cast<QWidget*>(window.Field1())
                                                            : static_cast<QWidget*>(window.Field2());
     QCOMPARE(QApplication::focusWidget(), expected);
-    if (focused == QLatin1String("field1")) QCOMPARE(window.Field1()->selectedText(), QStringLiteral("old text"));
+    if (focused == QLatin1String("field1"))
+        QCOMPARE(window.Field1()->selectedText(), QStringLiteral("old text"));
 }
 
 void DialogsTest::listOnlyLayout() {
@@ -142,7 +146,8 @@ void DialogsTest::folderBrowserShowsAndReturnsTheFolder() {
     window.SelectFolder(target);
     QTRY_VERIFY(window.OkButton()->isEnabled());
     QCOMPARE(browser.chosenPath, dir.Join(u"target"));
-    QCOMPARE(window.Status()->text(), gui::ToQString(app::FolderBrowser::ShortenForStatus(dir.Join(u"target"))));
+    QCOMPARE(window.Status()->text(),
+             gui::ToQString(app::FolderBrowser::ShortenForStatus(dir.Join(u"target"))));
 }
 
 void DialogsTest::shortenForStatus() {

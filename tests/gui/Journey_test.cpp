@@ -42,7 +42,7 @@ QString Cell(gui::MainWindow& w, int row, int column) {
 
 class JourneyTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void dropEditAndSort();
 };
 
@@ -61,7 +61,8 @@ void JourneyTest::dropEditAndSort() {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
         caption = box->windowTitle();
-        QCOMPARE(box->text(), QStringLiteral("경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택."));
+        QCOMPARE(box->text(),
+                 QStringLiteral("경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택."));
         box->button(QMessageBox::No)->click();  // the folder's contents
     });
     Drop(window, {QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "photos").string()))});
@@ -74,7 +75,8 @@ void JourneyTest::dropEditAndSort() {
     OnNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<gui::InputDialogWindow*>(modal);
         QVERIFY(dialog != nullptr);
-        QCOMPARE(dialog->Description()->text(), QStringLiteral("이름의 앞에 지정한 문자열을 붙여줍니다."));
+        QCOMPARE(dialog->Description()->text(),
+                 QStringLiteral("이름의 앞에 지정한 문자열을 붙여줍니다."));
         dialog->Field1()->setText(QStringLiteral("2026_"));
         QTest::keyClick(dialog->Field1(), Qt::Key_Return);
     });
@@ -131,7 +133,8 @@ void JourneyTest::dropEditAndSort() {
                                     QStringLiteral("파일 이름을 변경하였습니다.")}));
     const QString names[] = {Cell(window, 0, 0), Cell(window, 1, 0), Cell(window, 2, 0)};
     for (int row = 0; row < 3; ++row) QCOMPARE(Cell(window, row, 1), names[row]);
-    QVERIFY(names[0].startsWith(QStringLiteral("01")) && names[0].endsWith(QStringLiteral("2026_b.jpg")));
+    QVERIFY(names[0].startsWith(QStringLiteral("01")) &&
+            names[0].endsWith(QStringLiteral("2026_b.jpg")));
     QCOMPARE(dir.ReadFile("photos/" + names[0].toStdString()), std::string("bb"));
     QCOMPARE(dir.ReadFile("photos/trip/" + names[1].toStdString()), std::string("ccc"));
     QCOMPARE(dir.ReadFile("photos/" + names[2].toStdString()), std::string("a"));

@@ -16,7 +16,7 @@ using testing::ScriptedWindow;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsWithTitleColumnsAndEmptyStatus();
     void menusCarryCaptionsAndLabels();
     void toolbarsHoldButtonsInOrder();
@@ -40,11 +40,14 @@ void MainWindowTest::startsWithTitleColumnsAndEmptyStatus() {
                                  QStringLiteral("생성시각")};
     const int widths[] = {150, 150, 100, 0, 0, 0, 0};
     for (int c = 0; c < 7; ++c) {
-        QCOMPARE(w.window.Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), headers[c]);
+        QCOMPARE(w.window.Model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 headers[c]);
         const int shown = header->isSectionHidden(c) ? 0 : header->sectionSize(c);
         QCOMPARE(shown, widths[c]);
     }
-    QCOMPARE(w.window.Model()->headerData(4, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+    QCOMPARE(w.window.Model()
+                     ->headerData(4, Qt::Horizontal, Qt::TextAlignmentRole)
+                     .value<Qt::Alignment>() &
                  Qt::AlignHorizontal_Mask,
              Qt::AlignRight);
     QVERIFY(!header->sectionsClickable());
@@ -68,18 +71,20 @@ void MainWindowTest::menusCarryCaptionsAndLabels() {
                                   QStringLiteral("버전(H)")}));
     QMenu* file = w.window.menuBar()->actions()[0]->menu();
     QStringList items;
-    for (QAction* a : file->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(items, (QStringList{
-                        QStringLiteral("경로목록에 파일 추가하기\tCtrl+O"), QStringLiteral("-"),
-                        QStringLiteral("실제 파일 변경\tCtrl+S"), QStringLiteral("원래 이름으로\tCtrl+Z"),
-                        QStringLiteral("경로목록 지우기\tCtrl+L"), QStringLiteral("경로목록 정렬\tCtrl+A"),
-                        QStringLiteral("-"), QStringLiteral("클립보드로 바꿀이름 복사\tCtrl+C"),
-                        QStringLiteral("문서파일로 바꿀이름 저장\tCtrl+X"), QStringLiteral("-"),
-                        QStringLiteral("클립보드로 경로목록 복사\tCtrl+Shift+C"),
-                        QStringLiteral("문서파일로 경로목록 저장\tCtrl+Shift+X"), QStringLiteral("-"),
-                        QStringLiteral("바꿀이름 불러오기\tCtrl+V"),
-                        QStringLiteral("경로목록 불러오기\tCtrl+Shift+V"), QStringLiteral("-"),
-                        QStringLiteral("종료(&X)\tEsc")}));
+    for (QAction* a : file->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(items,
+             (QStringList{
+                 QStringLiteral("경로목록에 파일 추가하기\tCtrl+O"), QStringLiteral("-"),
+                 QStringLiteral("실제 파일 변경\tCtrl+S"), QStringLiteral("원래 이름으로\tCtrl+Z"),
+                 QStringLiteral("경로목록 지우기\tCtrl+L"), QStringLiteral("경로목록 정렬\tCtrl+A"),
+                 QStringLiteral("-"), QStringLiteral("클립보드로 바꿀이름 복사\tCtrl+C"),
+                 QStringLiteral("문서파일로 바꿀이름 저장\tCtrl+X"), QStringLiteral("-"),
+                 QStringLiteral("클립보드로 경로목록 복사\tCtrl+Shift+C"),
+                 QStringLiteral("문서파일로 경로목록 저장\tCtrl+Shift+X"), QStringLiteral("-"),
+                 QStringLiteral("바꿀이름 불러오기\tCtrl+V"),
+                 QStringLiteral("경로목록 불러오기\tCtrl+Shift+V"), QStringLiteral("-"),
+                 QStringLiteral("종료(&X)\tEsc")}));
     QMenu* edit = w.window.menuBar()->actions()[1]->menu();
     QCOMPARE(edit->actions()[0]->text(), QStringLiteral("위로 올림\t<"));
     QCOMPARE(edit->actions()[1]->text(), QStringLiteral("아래로 내림\t>"));
@@ -108,12 +113,13 @@ void MainWindowTest::toolbarsHoldButtonsInOrder() {
         }
         return out;
     };
-    QCOMPARE(ids(w.window.LeftToolBar()),
-             (QList<int>{32771, 0, 32772, 32773, 32774, 0, 32775, 32776, 32777, 0, 32778, 32779, 32780}));
-    QCOMPARE(ids(w.window.RightToolBar()),
-             (QList<int>{32781, 0, 32782, 32783, 32784, 0, 32785, 32786, 32787, 0, 32788, 32789, 32790}));
+    QCOMPARE(ids(w.window.LeftToolBar()), (QList<int>{32771, 0, 32772, 32773, 32774, 0, 32775,
+                                                      32776, 32777, 0, 32778, 32779, 32780}));
+    QCOMPARE(ids(w.window.RightToolBar()), (QList<int>{32781, 0, 32782, 32783, 32784, 0, 32785,
+                                                       32786, 32787, 0, 32788, 32789, 32790}));
     for (QAction* a : w.window.LeftToolBar()->actions()) {
-        if (!a->isSeparator()) QVERIFY2(!a->icon().pixmap(38, 24).isNull(), qPrintable(a->toolTip()));
+        if (!a->isSeparator())
+            QVERIFY2(!a->icon().pixmap(38, 24).isNull(), qPrintable(a->toolTip()));
     }
     QCOMPARE(w.window.CommandAction(32772)->toolTip(), QStringLiteral("문자열 바꾸기"));
 }
@@ -176,7 +182,8 @@ void MainWindowTest::enterDoesNotClose() {
 
 void MainWindowTest::modelPassesTheTester() {
     ScriptedWindow w;
-    QAbstractItemModelTester tester(w.window.Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(w.window.Model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     auto& list = w.window.Dialog().List();
     filelist::FileEntry e;
     e.path = u"/x/one.txt";
@@ -198,7 +205,8 @@ void MainWindowTest::modelPassesTheTester() {
     // Deleting many scattered rows resets the view in one go.
     e.isFolder = false;
     for (int i = 0; i < 60; ++i) {
-        e.path = u"/y/" + std::u16string(1, char16_t(u'a' + i % 26)) + std::u16string(1, char16_t(u'0' + i / 26));
+        e.path = u"/y/" + std::u16string(1, char16_t(u'a' + i % 26)) +
+                 std::u16string(1, char16_t(u'0' + i / 26));
         list.InsertEntryRow(e);
     }
     for (std::size_t i = 0; i < list.Count(); i += 2) list.SetSelected(i, true);
@@ -227,7 +235,8 @@ void MainWindowTest::screenshot() {
     const QByteArray target = qgetenv("MORVALENT_SCREENSHOT");
     if (target.isEmpty()) QSKIP("MORVALENT_SCREENSHOT not set");
     testing::TempDir dir;
-    for (const char* name : {"사진 001.jpg", "사진 002.jpg", "여행/바다.png", "여행/산.png", "메모.txt"}) {
+    for (const char* name :
+         {"사진 001.jpg", "사진 002.jpg", "여행/바다.png", "여행/산.png", "메모.txt"}) {
         dir.WriteFile(name, "data");
     }
     ScriptedWindow w;

@@ -27,8 +27,8 @@ TEST(Collation, KoreanOrder) {
 
 TEST(Collation, SortKeysAgreeWithCompare) {
     Collator ko("ko");
-    const std::u16string texts[] = {u"ABC", u"abc", u"file10", u"file2", u"\uAC00", u"\uB098", u"",
-                                    u"a/b", u"a.b"};
+    const std::u16string texts[] = {u"ABC",    u"abc", u"file10", u"file2", u"\uAC00",
+                                    u"\uB098", u"",    u"a/b",    u"a.b"};
     for (const auto& a : texts) {
         for (const auto& b : texts) {
             const int byKey = ko.SortKey(a).compare(ko.SortKey(b));

@@ -37,7 +37,8 @@ bool ScriptedUi::AskOkCancel(const std::u16string& text) {
 int ScriptedUi::ShowInputDialog(app::InputDialog& dialog) {
     shownDialogs.push_back(dialog);
     if (inputAnswers.empty()) {
-        ADD_FAILURE() << "unscripted input dialog: " << platform::Utf16ToUtf8Lossy(dialog.description);
+        ADD_FAILURE() << "unscripted input dialog: "
+                      << platform::Utf16ToUtf8Lossy(dialog.description);
         return 2;
     }
     InputAnswer answer = inputAnswers.front();

@@ -15,7 +15,7 @@ namespace morvalent::testing {
 // A UserInterface that answers from scripts queued by the test and records what
 // the program showed. An unscripted question fails the test instead of hanging.
 class ScriptedUi : public app::UserInterface {
-public:
+  public:
     // What an InputDialog answer fills in; `ok` false is Cancel.
     struct InputAnswer {
         bool ok = true;

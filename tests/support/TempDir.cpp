@@ -35,8 +35,8 @@ void TempDir::MakeFolder(std::string_view relative) const {
 
 bool TempDir::Exists(std::string_view relative) const {
     std::error_code ec;
-    return std::filesystem::symlink_status(path_ / native::PathFromUtf8(relative), ec)
-               .type() != std::filesystem::file_type::not_found;
+    return std::filesystem::symlink_status(path_ / native::PathFromUtf8(relative), ec).type() !=
+           std::filesystem::file_type::not_found;
 }
 
 std::string TempDir::ReadFile(std::string_view relative) const {

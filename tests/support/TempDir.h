@@ -8,7 +8,7 @@ namespace morvalent::testing {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -26,7 +26,7 @@ public:
     bool Exists(std::string_view relative) const;
     std::string ReadFile(std::string_view relative) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

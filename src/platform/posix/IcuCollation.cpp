@@ -51,9 +51,9 @@ void Collator::AppendSortKey(std::u16string_view text, std::string& out) const {
     // Most keys fit in a few bytes per unit; grow once when they do not.
     std::size_t room = text.size() * 4 + 16;
     out.resize(base + room);
-    int32_t need = ucol_getSortKey(impl_->collator, text.data(), static_cast<int32_t>(text.size()),
-                                   reinterpret_cast<uint8_t*>(out.data() + base),
-                                   static_cast<int32_t>(room));
+    int32_t need =
+        ucol_getSortKey(impl_->collator, text.data(), static_cast<int32_t>(text.size()),
+                        reinterpret_cast<uint8_t*>(out.data() + base), static_cast<int32_t>(room));
     if (static_cast<std::size_t>(need) > room) {
         out.resize(base + static_cast<std::size_t>(need));
         need = ucol_getSortKey(impl_->collator, text.data(), static_cast<int32_t>(text.size()),

@@ -17,7 +17,7 @@ bool EndsWithSeparator(const std::wstring& path) {
 
 // Closes a handle from CreateFileW when the reading is done.
 class OpenItem {
-public:
+  public:
     explicit OpenItem(HANDLE handle) : handle_(handle) {}
     ~OpenItem() {
         if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
@@ -26,7 +26,7 @@ public:
     OpenItem& operator=(const OpenItem&) = delete;
     HANDLE Get() const { return handle_; }
 
-private:
+  private:
     HANDLE handle_;
 };
 

@@ -7,7 +7,7 @@
 namespace morvalent::platform {
 
 class Win32FileSystem : public FileSystem {
-public:
+  public:
     std::optional<bool> IsFolder(std::u16string_view path) override;
     std::optional<FileInfo> ReadInfo(std::u16string_view path) override;
     bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) override;
