@@ -48,8 +48,9 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
     items.clear();
     auto native = Utf16ToNative(folder);
     if (!native) return false;
-    if (native->empty()) *native = "/";
-    int fd = open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // An empty folder text stands for the root.
+    const char* name = native->empty() ? "/" : native->c_str();
+    int fd = open(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {
