@@ -25,8 +25,8 @@ using testing::U16;
 
 constexpr std::uint64_t kGiB = 1ull << 30;
 
-FileEntry Entry(std::u16string path, std::uint64_t size = 0, platform::FileTime modified = 0,
-                platform::FileTime created = platform::kUnknownTime) {
+FileEntry SortingEntry(std::u16string path, std::uint64_t size = 0, platform::FileTime modified = 0,
+                       platform::FileTime created = platform::kUnknownTime) {
     FileEntry e;
     e.path = NativePath(path);
     e.size = size;
@@ -80,53 +80,58 @@ TEST_F(SortingTest, OrdersByEachKey) {
     const std::vector<OrderCase> cases = {
         {"name, digits compare as characters",
          {1, ColCurrentName},
-         {Entry(u"/a/file2.txt"), Entry(u"/b/file10.txt"), Entry(u"/c/File1.txt")},
+         {SortingEntry(u"/a/file2.txt"), SortingEntry(u"/b/file10.txt"),
+          SortingEntry(u"/c/File1.txt")},
          {u"/c/File1.txt", u"/b/file10.txt", u"/a/file2.txt"}},
         {"name takes the extension into account and not the folder",
          {1, ColCurrentName},
-         {Entry(u"/z/b.txt"), Entry(u"/a/b.doc"), Entry(u"/m/a.txt")},
+         {SortingEntry(u"/z/b.txt"), SortingEntry(u"/a/b.doc"), SortingEntry(u"/m/a.txt")},
          {u"/m/a.txt", u"/a/b.doc", u"/z/b.txt"}},
         {"name descending",
          {-1, ColCurrentName},
-         {Entry(u"/a/file2.txt"), Entry(u"/b/file10.txt"), Entry(u"/c/File1.txt")},
+         {SortingEntry(u"/a/file2.txt"), SortingEntry(u"/b/file10.txt"),
+          SortingEntry(u"/c/File1.txt")},
          {u"/a/file2.txt", u"/b/file10.txt", u"/c/File1.txt"}},
         {"path",
          {1, ColFullPath},
-         {Entry(u"/b/a.txt"), Entry(u"/a/z.txt"), Entry(u"/A/m.txt")},
+         {SortingEntry(u"/b/a.txt"), SortingEntry(u"/a/z.txt"), SortingEntry(u"/A/m.txt")},
          {u"/A/m.txt", u"/a/z.txt", u"/b/a.txt"}},
         {"path, long shared beginnings and names that begin others",
          {1, ColFullPath},
-         {Entry(u"/same/folder/abcdefghij2"), Entry(u"/same/folder/abcdefghij10"),
-          Entry(u"/same/folder/abcdefghij1"), Entry(u"/same/folder/abc"),
-          Entry(u"/same/folder/ABCDEFGHIJ1"), Entry(u"/same/folder/")},
+         {SortingEntry(u"/same/folder/abcdefghij2"), SortingEntry(u"/same/folder/abcdefghij10"),
+          SortingEntry(u"/same/folder/abcdefghij1"), SortingEntry(u"/same/folder/abc"),
+          SortingEntry(u"/same/folder/ABCDEFGHIJ1"), SortingEntry(u"/same/folder/")},
          {u"/same/folder/", u"/same/folder/abc", u"/same/folder/abcdefghij1",
           u"/same/folder/ABCDEFGHIJ1", u"/same/folder/abcdefghij10", u"/same/folder/abcdefghij2"}},
         {"path descending",
          {-1, ColFullPath},
-         {Entry(u"/b/a.txt"), Entry(u"/a/z.txt"), Entry(u"/a/y.txt")},
+         {SortingEntry(u"/b/a.txt"), SortingEntry(u"/a/z.txt"), SortingEntry(u"/a/y.txt")},
          {u"/b/a.txt", u"/a/z.txt", u"/a/y.txt"}},
         {"size as an unsigned 64-bit number",
          {1, ColSize},
-         {Entry(u"/3g", 3 * kGiB), Entry(u"/100", 100), Entry(u"/5g", 5 * kGiB), Entry(u"/0", 0),
-          Entry(u"/2g", 2 * kGiB + 1)},
+         {SortingEntry(u"/3g", 3 * kGiB), SortingEntry(u"/100", 100),
+          SortingEntry(u"/5g", 5 * kGiB), SortingEntry(u"/0", 0),
+          SortingEntry(u"/2g", 2 * kGiB + 1)},
          {u"/0", u"/100", u"/2g", u"/3g", u"/5g"}},
         {"size descending",
          {-1, ColSize},
-         {Entry(u"/100", 100), Entry(u"/3g", 3 * kGiB), Entry(u"/max", UINT64_MAX)},
+         {SortingEntry(u"/100", 100), SortingEntry(u"/3g", 3 * kGiB),
+          SortingEntry(u"/max", UINT64_MAX)},
          {u"/max", u"/3g", u"/100"}},
         {"modification time",
          {1, ColModified},
-         {Entry(u"/late", 0, 132000000000000000), Entry(u"/zero", 0, 0),
-          Entry(u"/early", 0, 116444736000000000)},
+         {SortingEntry(u"/late", 0, 132000000000000000), SortingEntry(u"/zero", 0, 0),
+          SortingEntry(u"/early", 0, 116444736000000000)},
          {u"/zero", u"/early", u"/late"}},
         {"creation time, unknown first",
          {1, ColCreated},
-         {Entry(u"/known", 0, 0, 116444736000000000), Entry(u"/zero", 0, 0, 0),
-          Entry(u"/unknown", 0, 0, platform::kUnknownTime)},
+         {SortingEntry(u"/known", 0, 0, 116444736000000000), SortingEntry(u"/zero", 0, 0, 0),
+          SortingEntry(u"/unknown", 0, 0, platform::kUnknownTime)},
          {u"/unknown", u"/zero", u"/known"}},
         {"creation time descending, unknown last",
          {-1, ColCreated},
-         {Entry(u"/unknown", 0, 0, platform::kUnknownTime), Entry(u"/known", 0, 0, 5)},
+         {SortingEntry(u"/unknown", 0, 0, platform::kUnknownTime),
+          SortingEntry(u"/known", 0, 0, 5)},
          {u"/known", u"/unknown"}},
     };
     for (const auto& c : cases) {
@@ -140,7 +145,8 @@ TEST_F(SortingTest, OrdersByEachKey) {
 
 TEST_F(SortingTest, EqualKeysKeepTheirOrderInBothDirections) {
     // ABC.txt and abc.txt are equal by name; same size rows are equal by size.
-    Add({Entry(u"/1/abc.txt", 7), Entry(u"/2/b.txt", 5), Entry(u"/3/ABC.txt", 7)});
+    Add({SortingEntry(u"/1/abc.txt", 7), SortingEntry(u"/2/b.txt", 5),
+         SortingEntry(u"/3/ABC.txt", 7)});
     EXPECT_EQ(CompareEntries(list.Entry(0), list.Entry(2), {1, ColCurrentName}), 0);
     SortRows(list, {1, ColCurrentName});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/1/abc.txt", u"/3/ABC.txt", u"/2/b.txt"}));
@@ -151,8 +157,8 @@ TEST_F(SortingTest, EqualKeysKeepTheirOrderInBothDirections) {
 }
 
 TEST_F(SortingTest, DescendingIsTheExactReverseWhereKeysDiffer) {
-    Add({Entry(u"/d/delta"), Entry(u"/a/Alpha"), Entry(u"/c/charlie"), Entry(u"/b/bravo"),
-         Entry(u"/e/Echo")});
+    Add({SortingEntry(u"/d/delta"), SortingEntry(u"/a/Alpha"), SortingEntry(u"/c/charlie"),
+         SortingEntry(u"/b/bravo"), SortingEntry(u"/e/Echo")});
     SortRows(list, {1, ColFullPath});
     const auto ascending = Paths();
     SortRows(list, {-1, ColFullPath});
@@ -162,7 +168,7 @@ TEST_F(SortingTest, DescendingIsTheExactReverseWhereKeysDiffer) {
 }
 
 TEST_F(SortingTest, KeysComeFromTheEntryNotFromEditedColumns) {
-    Add({Entry(u"/x/c.txt"), Entry(u"/y/a.txt"), Entry(u"/z/b.txt")});
+    Add({SortingEntry(u"/x/c.txt"), SortingEntry(u"/y/a.txt"), SortingEntry(u"/z/b.txt")});
     list.SetNewName(0, u"0-first.txt");
     list.SetNewName(1, u"z-last.txt");
     list.SetFolderText(2, u"/0");
@@ -181,9 +187,9 @@ TEST_F(SortingTest, KeysComeFromTheEntryNotFromEditedColumns) {
 }
 
 TEST_F(SortingTest, FoldersTakePartByTheirOwnName) {
-    FileEntry folder = Entry(u"/top/b.dir");
+    FileEntry folder = SortingEntry(u"/top/b.dir");
     folder.isFolder = true;
-    Add({Entry(u"/top/c.txt"), folder, Entry(u"/top/b.dir/a.txt")});
+    Add({SortingEntry(u"/top/c.txt"), folder, SortingEntry(u"/top/b.dir/a.txt")});
     SortRows(list, {1, ColCurrentName});
     EXPECT_EQ(Paths(),
               (std::vector<std::u16string>{u"/top/b.dir/a.txt", u"/top/b.dir", u"/top/c.txt"}));
@@ -191,7 +197,7 @@ TEST_F(SortingTest, FoldersTakePartByTheirOwnName) {
 }
 
 TEST_F(SortingTest, MarksTravelAndTheViewHearsOnce) {
-    Add({Entry(u"/c"), Entry(u"/a"), Entry(u"/d"), Entry(u"/b")});
+    Add({SortingEntry(u"/c"), SortingEntry(u"/a"), SortingEntry(u"/d"), SortingEntry(u"/b")});
     list.SetSelected(0, true);
     list.SetSelected(3, true);
     list.SetFocusedRow(3);
@@ -207,8 +213,9 @@ TEST_F(SortingTest, MarksTravelAndTheViewHearsOnce) {
 }
 
 TEST_F(SortingTest, LatinBeforeHangulInTheRootOrder) {
-    Add({Entry(U16("/k/다람쥐.txt")), Entry(u"/k/zebra.txt"), Entry(U16("/k/가방.txt")),
-         Entry(U16("/k/나무.txt")), Entry(u"/k/Apple.txt")});
+    Add({SortingEntry(U16("/k/다람쥐.txt")), SortingEntry(u"/k/zebra.txt"),
+         SortingEntry(U16("/k/가방.txt")), SortingEntry(U16("/k/나무.txt")),
+         SortingEntry(u"/k/Apple.txt")});
     SortRows(list, {1, ColCurrentName});
     EXPECT_EQ(Paths(),
               (std::vector<std::u16string>{u"/k/Apple.txt", u"/k/zebra.txt", U16("/k/가방.txt"),
@@ -218,15 +225,15 @@ TEST_F(SortingTest, LatinBeforeHangulInTheRootOrder) {
 TEST_F(SortingTest, EmptyListAndUnknownKey) {
     SortRows(list, {1, ColCurrentName});
     EXPECT_TRUE(list.Empty());
-    Add({Entry(u"/b"), Entry(u"/a")});
+    Add({SortingEntry(u"/b"), SortingEntry(u"/a")});
     SortRows(list, {1, filelist::ColNewName});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/b", u"/a"}));
 }
 
 TEST_F(SortingTest, SortedOrderAgreesWithCompareEntries) {
-    Add({Entry(u"/q/Zeta.md", 9, 3, 1), Entry(u"/q/alpha.md", 1, 9, 2),
-         Entry(u"/p/é.md", 4, 3, platform::kUnknownTime), Entry(u"/p/e.md", 4, 1, 0),
-         Entry(u"/p/E.md", 2, 5, 7), Entry(u"/p/10.md", 3, 2, 7)});
+    Add({SortingEntry(u"/q/Zeta.md", 9, 3, 1), SortingEntry(u"/q/alpha.md", 1, 9, 2),
+         SortingEntry(u"/p/é.md", 4, 3, platform::kUnknownTime), SortingEntry(u"/p/e.md", 4, 1, 0),
+         SortingEntry(u"/p/E.md", 2, 5, 7), SortingEntry(u"/p/10.md", 3, 2, 7)});
     for (const auto& criterion : kSortCriteria) {
         SCOPED_TRACE(testing::U8(criterion.text));
         const auto order = SortedOrder(list, criterion.spec);
@@ -246,7 +253,7 @@ TEST_F(SortingTest, ManyRowsAgreeWithCompareEntriesAndStayStable) {
         std::u16string name;
         const std::uint32_t length = next() % 12;
         for (std::uint32_t k = 0; k < length; ++k) name += letters[next() % 8];
-        list.InsertEntryRow(Entry((next() % 2 ? u"/x/" : u"/x/y/") + name, i));
+        list.InsertEntryRow(SortingEntry((next() % 2 ? u"/x/" : u"/x/y/") + name, i));
     }
     for (const auto& criterion : kSortCriteria) {
         if (criterion.spec.column != ColCurrentName && criterion.spec.column != ColFullPath)

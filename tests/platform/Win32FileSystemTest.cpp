@@ -23,7 +23,7 @@ std::vector<std::u16string> NamesIn(FileSystem& fs, const std::u16string& folder
     return names;
 }
 
-using Names = std::vector<std::u16string>;
+using ItemNames = std::vector<std::u16string>;
 
 TEST(Win32FileSystem, Attributes) {
     TempDir dir;
@@ -75,7 +75,7 @@ TEST(Win32FileSystem, ListsFolderItems) {
     EXPECT_EQ(items[2].info.size, 2u);
     EXPECT_GT(items[2].info.lastWriteTime, FileTimeFromUnix(1600000000, 0));
     // A trailing separator lists the same folder.
-    EXPECT_EQ(NamesIn(*fs, dir.Text() + u"\\"), (Names{u"a.txt", u"sub", u"\uD55C\uAE00.txt"}));
+    EXPECT_EQ(NamesIn(*fs, dir.Text() + u"\\"), (ItemNames{u"a.txt", u"sub", u"\uD55C\uAE00.txt"}));
     EXPECT_FALSE(fs->ListFolder(dir.Join(u"missing"), items));
     EXPECT_FALSE(fs->ListFolder(dir.Join(u"a.txt"), items));
 }
@@ -119,7 +119,7 @@ TEST(Win32FileSystem, MoveNeverReplaces) {
     }
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
     EXPECT_EQ(dir.ReadFile("b.txt"), "B");
-    EXPECT_EQ(NamesIn(*fs, dir.Text()), (Names{u"a.txt", u"b.txt", u"one", u"two"}));
+    EXPECT_EQ(NamesIn(*fs, dir.Text()), (ItemNames{u"a.txt", u"b.txt", u"one", u"two"}));
 }
 
 TEST(Win32FileSystem, RenamesAndMoves) {
@@ -131,8 +131,8 @@ TEST(Win32FileSystem, RenamesAndMoves) {
     EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"a.txt"), dir.Join(u"sub/\uD55C.txt")).result,
               MoveResult::Moved);
     EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"old"), dir.Join(u"new")).result, MoveResult::Moved);
-    EXPECT_EQ(NamesIn(*fs, dir.Text()), (Names{u"new", u"sub"}));
-    EXPECT_EQ(NamesIn(*fs, dir.Join(u"sub")), (Names{u"\uD55C.txt"}));
+    EXPECT_EQ(NamesIn(*fs, dir.Text()), (ItemNames{u"new", u"sub"}));
+    EXPECT_EQ(NamesIn(*fs, dir.Join(u"sub")), (ItemNames{u"\uD55C.txt"}));
 }
 
 TEST(Win32FileSystem, CaseOnlyRenameTakesTheNewSpelling) {
@@ -145,7 +145,7 @@ TEST(Win32FileSystem, CaseOnlyRenameTakesTheNewSpelling) {
               MoveResult::Moved);
     EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"docs"), dir.Join(u"Docs")).result, MoveResult::Moved);
     // Exactly the new spellings, and no temporary name left behind.
-    EXPECT_EQ(NamesIn(*fs, dir.Text()), (Names{u"Docs", u"README.txt"}));
+    EXPECT_EQ(NamesIn(*fs, dir.Text()), (ItemNames{u"Docs", u"README.txt"}));
     EXPECT_EQ(dir.ReadFile("README.txt"), "text");
     EXPECT_EQ(dir.ReadFile("Docs/inner.txt"), "inner");
 }
@@ -164,9 +164,9 @@ TEST(Win32FileSystem, RefusesNamesWindowsCannotHold) {
                   MoveResult::Failed)
             << testing::U8(target);
     }
-    EXPECT_EQ(NamesIn(*fs, dir.Text()), (Names{u"a.txt"}));
+    EXPECT_EQ(NamesIn(*fs, dir.Text()), (ItemNames{u"a.txt"}));
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
-    // Names that only resemble a device are fine.
+    // ItemNames that only resemble a device are fine.
     EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"a.txt"), dir.Join(u"console.txt")).result,
               MoveResult::Moved);
 }

@@ -11,7 +11,7 @@ namespace {
 
 using testing::TempDir;
 
-bool Replace(std::u16string_view path, std::string_view bytes) {
+bool ReplaceContents(std::u16string_view path, std::string_view bytes) {
     ReplacingFile file(path);
     return file.IsOpen() && file.Write(bytes) && file.Commit();
 }
@@ -35,7 +35,7 @@ TEST(Win32ReplacingFile, LeavesAReadOnlyFile) {
     dir.WriteFile("locked.txt", "keep");
     const std::u16string path = dir.Join(u"locked.txt");
     ASSERT_TRUE(SetAttributes(path, FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(Replace(path, "x"));
+    EXPECT_FALSE(ReplaceContents(path, "x"));
     EXPECT_EQ(dir.ReadFile("locked.txt"), "keep");
     SetAttributes(path, FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
 }
@@ -45,7 +45,7 @@ TEST(Win32ReplacingFile, KeepsTheHiddenMark) {
     dir.WriteFile("hidden.txt", "old");
     const std::u16string path = dir.Join(u"hidden.txt");
     ASSERT_TRUE(SetAttributes(path, FILE_ATTRIBUTE_HIDDEN));
-    ASSERT_TRUE(Replace(path, "new"));
+    ASSERT_TRUE(ReplaceContents(path, "new"));
     EXPECT_EQ(dir.ReadFile("hidden.txt"), "new");
     EXPECT_NE(Attributes(path) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
