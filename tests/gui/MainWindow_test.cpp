@@ -250,6 +250,7 @@ void MainWindowTest::screenshot() {
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     w.window.Dialog().List().SetSelected(1, true);
+    w.window.Dialog().OnSelectionChanged();
     QCoreApplication::processEvents();
     QVERIFY(w.window.grab().save(QString::fromLocal8Bit(target)));
 }
