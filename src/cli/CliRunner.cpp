@@ -8,6 +8,7 @@
 #include "cli/AbsolutePath.h"
 #include "cli/CliTexts.h"
 #include "cli/CommitReport.h"
+#include "cli/FileManagerActions.h"
 #include "cli/ListPrinter.h"
 #include "platform/Text.h"
 
@@ -136,6 +137,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out.flush();
         return kExitOk;
     }
+    if (recipe.installFileManagerActions) return RunInstallFileManagerActions(out, err);
     CliRunner runner(out, err, showProgress);
     return runner.Run(recipe);
 }
