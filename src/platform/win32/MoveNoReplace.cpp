@@ -14,21 +14,26 @@ std::size_t NameStart(std::wstring_view path) {
 }
 
 bool IsDeviceName(std::wstring_view name) {
-    // CON, NUL, COM1 and the like name devices in every folder, with any extension.
-    const std::wstring_view stem = name.substr(0, name.find(L'.'));
+    // CON, NUL, COM1 and the like name devices in every folder, with any extension
+    // and with spaces before it ("NUL .txt" is NUL too).
+    std::wstring_view stem = name.substr(0, name.find(L'.'));
+    while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
     auto is = [&](std::wstring_view device) {
         return CompareStringOrdinal(stem.data(), int(stem.size()), device.data(),
                                     int(device.size()), TRUE) == CSTR_EQUAL;
     };
     if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
-    if (stem.size() == 4 && stem[3] >= L'1' && stem[3] <= L'9') {
-        const std::wstring_view prefix = stem.substr(0, 3);
-        auto prefixIs = [&](std::wstring_view device) {
-            return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
-        };
-        return prefixIs(L"COM") || prefixIs(L"LPT");
-    }
-    return false;
+    if (stem.size() != 4) return false;
+    // COM0-COM9 and LPT0-LPT9, with the superscript digits 1-3 among them.
+    const wchar_t digit = stem[3];
+    const bool isDigit = (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' ||
+                         digit == L'\u00B2' || digit == L'\u00B3';
+    if (!isDigit) return false;
+    const std::wstring_view prefix = stem.substr(0, 3);
+    auto prefixIs = [&](std::wstring_view device) {
+        return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
+    };
+    return prefixIs(L"COM") || prefixIs(L"LPT");
 }
 
 // Whether Windows can hold `name` exactly as written. Some file systems (and Wine)
