@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
 #include "platform/win32/PathForms.h"
+#include "platform/win32/Win32FileSystem.h"
 #include "support/TempDir.h"
 
 namespace morvalent::platform {
@@ -94,6 +95,17 @@ TEST(Win32PathForms, LongPathsAreReachable) {
         EXPECT_TRUE(RemoveDirectoryW(ExtendedPath(folder)->c_str()));
         folder.resize(folder.rfind(u'\\'));
     }
+}
+
+TEST(Win32PathForms, MoveReportedDoneMustHaveMovedTheSource) {
+    // On plain paths "q " and "q" are one file: the system may call the move done
+    // although nothing changed.
+    TempDir dir;
+    dir.WriteFile("q", "Q");
+    const std::u16string folder = dir.Text();
+    const std::wstring wide(folder.begin(), folder.end());
+    EXPECT_NE(MoveNoReplaceNative(wide + L"\\q ", wide + L"\\q").result, MoveResult::Moved);
+    EXPECT_EQ(dir.ReadFile("q"), "Q");
 }
 
 }  // namespace
