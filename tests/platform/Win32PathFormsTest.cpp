@@ -56,6 +56,29 @@ TEST(Win32PathForms, ExtendedLengthForm) {
     }
 }
 
+TEST(Win32PathForms, PathListLinesAsWindowsReadsThem) {
+    struct Row {
+        const char* name;
+        std::u16string list;
+        std::u16string line;
+        std::u16string expected;
+    };
+    const Row rows[] = {
+        {"relative", u"D:\\lists\\l.txt", u"x.txt", u"D:\\lists\\x.txt"},
+        {"relative with '/'", u"D:\\lists\\l.txt", u"sub/x.txt", u"D:\\lists\\sub\\x.txt"},
+        {"list named with '/'", u"D:/lists/l.txt", u"x.txt", u"D:\\lists\\x.txt"},
+        {"rooted", u"D:\\lists\\l.txt", u"\\tmp\\x", u"D:\\tmp\\x"},
+        {"rooted on a share", u"\\\\srv\\share\\lists\\l.txt", u"\\tmp\\x",
+         u"\\\\srv\\share\\tmp\\x"},
+        {"absolute", u"D:\\lists\\l.txt", u"E:\\a\\b.", u"E:\\a\\b."},
+        // The tests run on drive Z; drive C's current folder is its root.
+        {"drive-relative", u"D:\\lists\\l.txt", u"C:data\\x", u"C:\\data\\x"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(PathBesideFile(row.list, row.line), row.expected) << row.name;
+    }
+}
+
 TEST(Win32PathForms, TrailingDotAndSpaceNameTheirOwnFiles) {
     TempDir dir;
     for (const char16_t* name : {u"abc.", u"abc", u"xyz ", u"xyz"}) {

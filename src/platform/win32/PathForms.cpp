@@ -63,6 +63,25 @@ std::u16string TidyAbsolutePath(std::u16string_view path) {
     return tidy;
 }
 
+// Parts are left as written, as on Linux: "." and ".." are the file system's to
+// read when the path is used.
+std::u16string PathBesideFile(std::u16string_view file, std::u16string_view path) {
+    std::u16string line(path);
+    for (char16_t& c : line) {
+        if (c == u'/') c = u'\\';
+    }
+    if (line.empty() || IsAbsolutePath(line)) return line;
+    // "D:a" goes on from the current folder Windows keeps for drive D.
+    if (line.size() >= 2 && line[1] == u':') return FullPath(line);
+    const std::u16string list = TidyAbsolutePath(IsAbsolutePath(file) ? file : FullPath(file));
+    if (!IsAbsolutePath(list)) return line;
+    if (line[0] == u'\\') {
+        const std::u16string root = list.substr(0, RootLength(list));
+        return (root.back() == u'\\' ? root.substr(0, root.size() - 1) : root) + line;
+    }
+    return list.substr(0, list.rfind(u'\\')) + u'\\' + line;
+}
+
 std::optional<std::wstring> ExtendedPath(std::u16string_view path) {
     if (!WidePath(path)) return std::nullopt;
     if (IsSystemForm(path)) return WidePath(path);
