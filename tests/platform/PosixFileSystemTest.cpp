@@ -44,6 +44,9 @@ TEST(PosixFileSystem, SizeAndTimes) {
     ASSERT_TRUE(bigInfo);
     EXPECT_EQ(bigInfo->size, 5ull << 30);
     EXPECT_FALSE(fs->ReadInfo(dir.Join(u"missing")));
+    // A folder's size is 0, whatever its entries list takes.
+    dir.MakeFolder("folder");
+    EXPECT_EQ(fs->ReadInfo(dir.Join(u"folder"))->size, 0u);
 }
 
 TEST(PosixFileSystem, ListsWithoutFollowingLinks) {

@@ -16,7 +16,8 @@ constexpr unsigned kStatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BT
 
 FileInfo InfoFrom(const struct statx& st) {
     FileInfo info;
-    info.size = st.stx_size;
+    // A folder's size is the space of its entries list, not a size the user means.
+    info.size = S_ISDIR(st.stx_mode) ? 0 : st.stx_size;
     info.lastWriteTime = FileTimeFromUnix(st.stx_mtime.tv_sec, st.stx_mtime.tv_nsec);
     if ((st.stx_mask & STATX_BTIME) != 0) {
         info.creationTime = FileTimeFromUnix(st.stx_btime.tv_sec, st.stx_btime.tv_nsec);
