@@ -66,6 +66,8 @@ void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder)
     std::vector<platform::FolderItem> items;
     if (!fs_.ListFolder(folder, items)) return;
     for (platform::FolderItem& item : items) {
+        // Contents are files: a link to a folder is a folder not followed, no row.
+        if (item.linksToFolder) continue;
         std::u16string full = JoinPath(folder, item.name);
         if (item.isFolder) {
             // folderChoice is 0 here, so this walks the subfolder as well.

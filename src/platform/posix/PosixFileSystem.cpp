@@ -67,6 +67,9 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
         FolderItem item;
         item.name = Utf8ToUtf16(name);
         item.isFolder = S_ISDIR(st.stx_mode);
+        struct statx target;
+        item.linksToFolder = S_ISLNK(st.stx_mode) && statx(fd, name, 0, STATX_TYPE, &target) == 0 &&
+                             S_ISDIR(target.stx_mode);
         item.info = InfoFrom(st);
         items.push_back(std::move(item));
     }
