@@ -1,8 +1,12 @@
 #include "app/MainDialog.h"
 
+#include <exception>
+#include <new>
+
 #include "app/Commands.h"
 #include "app/Texts.h"
 #include "app/UserInterface.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace morvalent::app {
@@ -304,7 +308,8 @@ void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool rese
     filelist::PendingEntries pending;
     filelist::Gatherer gatherer(list_, fs_, *this, folderChoice_);
     gatherer.SetProgress([this] { ui_.KeepResponsive(); });
-    for (const auto& path : paths) gatherer.AddCandidate(pending, path);
+    // Every way in gives paths in one form, so one item never has two spellings.
+    for (const auto& path : paths) gatherer.AddCandidate(pending, platform::NormalisePath(path));
     ui_.SetStatusText(u"");
     const std::size_t before = list_.Count();
     gatherer.AppendPendingRows(pending);

@@ -93,7 +93,9 @@ void MainDialog::LoadPathList() {
     const auto lines = transfer::ReadLines(*text);
     // A relative line (a list made with `find .`) names a place beside the list
     // file; taken as it is, its target would be built in the root folder.
-    const std::u16string listFolder = filelist::GetFolderPart(chosen.front());
+    // A list named without a folder is the one in the current folder.
+    const std::u16string listFolder =
+        filelist::GetFolderPart(platform::NormalisePath(chosen.front()));
     std::vector<std::u16string> paths;
     paths.reserve(lines.size());
     for (const auto& line : lines) {

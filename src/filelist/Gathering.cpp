@@ -123,7 +123,8 @@ std::u16string JoinPath(const std::u16string& folder, const std::u16string& name
     std::u16string full;
     full.reserve(folder.size() + 1 + name.size());
     full = folder;
-    if (full.empty() || full.back() != kPathSeparator) full.push_back(kPathSeparator);
+    // An empty folder part stays empty: it is never taken for the root.
+    if (!full.empty() && full.back() != kPathSeparator) full.push_back(kPathSeparator);
     full += name;
     return full;
 }

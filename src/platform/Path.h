@@ -28,4 +28,10 @@ bool IsAbsolutePath(std::u16string_view path);
 // alone; one that cannot name anything comes back unchanged.
 std::u16string FullPath(std::u16string_view path);
 
+// The one form of a path coming in from outside (a drop, a file dialog, a line of
+// a path list, the command line): FullPath's, so that repeated separators, a
+// trailing separator and "." parts never make a second name for one item. Cheap
+// for a path already in that form. Empty stays empty.
+std::u16string NormalisePath(std::u16string_view path);
+
 }  // namespace morvalent::platform

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "platform/Path.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -236,11 +238,13 @@ TEST_F(TransferCommandsTest, PathListComparesOnlyWithRowsListedBefore) {
                                   line(u"c.txt\n\n") + line(u"missing.txt\n") + line(u"b.txt/\n"));
     Answer(dir.Join(u"list.txt"));
     dialog.OnCommand(CmdLoadPathList);
-    // Appended after the listed row in path order; the same file twice gives two rows.
+    // Appended after the listed row in path order; the same file twice gives two
+    // rows, also when written once with a trailing separator.
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"b.txt"),
-                                                    dir.Join(u"c.txt"), dir.Join(u"c.txt")}));
+                                                    dir.Join(u"b.txt"), dir.Join(u"c.txt"),
+                                                    dir.Join(u"c.txt")}));
     EXPECT_EQ(ui.fileRequests.at(0).title, u"파일에서 경로목록 읽어 추가하기");
-    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"4 개"}));
+    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"5 개"}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -275,14 +279,21 @@ TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
     EXPECT_EQ(dialog.FolderChoiceState().value, 0);
 }
 
-TEST_F(TransferCommandsTest, TrailingSeparatorIsComparedAsWritten) {
+// One item has one spelling, whatever separators a line has: never a row with an
+// empty name, never a second row for a listed item.
+TEST_F(TransferCommandsTest, SeparatorsDoNotMakeASecondName) {
     dir.WriteFile("sub/x.txt");
+    dir.WriteFile("Vol.2/y.txt");
     dialog.FolderChoiceState().value = 1;
     AddRow(dir.Join(u"sub"), true);
-    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")));
+    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")) +
+                                  U8(dir.Join(u"Vol.2/\n")) + U8(dir.Join(u"sub//x.txt\n")) +
+                                  U8(dir.Join(u"sub/./x.txt\n")));
     Answer(dir.Join(u"list.txt"));
     dialog.LoadPathList();
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/")}));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/x.txt"),
+                                                    dir.Join(u"sub/x.txt"), dir.Join(u"Vol.2")}));
+    EXPECT_EQ(dialog.List().CurrentName(3), u"Vol.2");
 }
 
 TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
@@ -292,9 +303,23 @@ TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
     dir.WriteFile("lists/list.txt", U8(NativePath(u"./photos/a.jpg\nb.jpg\n")));
     Answer(dir.Join(u"lists/list.txt"));
     dialog.LoadPathList();
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/./photos/a.jpg"),
-                                                    dir.Join(u"lists/b.jpg")}));
-    EXPECT_EQ(dialog.List().FolderText(1), dir.Join(u"lists"));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/b.jpg"),
+                                                    dir.Join(u"lists/photos/a.jpg")}));
+    EXPECT_EQ(dialog.List().FolderText(0), dir.Join(u"lists"));
+}
+
+// A list named without a folder is the one in the current folder; its relative
+// lines are beside it, never under the root.
+TEST_F(TransferCommandsTest, ListNamedWithoutAFolderIsInTheCurrentFolder) {
+    dir.WriteFile("sub/a.txt");
+    dir.WriteFile("rel.txt", U8(NativePath(u"sub/a.txt\netc\n")));
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    Answer(u"rel.txt");
+    dialog.LoadPathList();
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(Paths(), std::vector<std::u16string>{platform::FullPath(dir.Join(u"sub/a.txt"))});
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(TransferCommandsTest, PathsRoundTrip) {

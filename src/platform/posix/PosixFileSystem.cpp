@@ -48,10 +48,9 @@ std::optional<FileInfo> PosixFileSystem::ReadInfo(std::u16string_view path) {
 bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) {
     items.clear();
     auto native = Utf16ToNative(folder);
-    if (!native) return false;
-    // An empty folder text stands for the root.
-    const char* name = native->empty() ? "/" : native->c_str();
-    int fd = open(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // An empty folder text names nothing, least of all the root.
+    if (!native || native->empty()) return false;
+    int fd = open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {
