@@ -60,14 +60,22 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
 InputFile::InputFile(std::u16string_view path) {
     const auto native = Utf16ToNative(path);
     if (!native || native->empty()) return;
-    // Non-blocking, so that a named pipe does not hold the program up; it is refused below.
-    const int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // Non-blocking, so that opening a device does not hold the program up.
+    int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return;
     struct stat st;
-    // Only plain files: a device or a pipe may never end.
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Plain files and pipes (a list made by another program as it runs, bounded
+    // by the reader's limit); never a device, which may never end.
+    if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
         close(fd);
         return;
+    }
+    if (S_ISFIFO(st.st_mode)) {
+        // Opened again to wait for a writer, as a reader of a named pipe expects.
+        close(fd);
+        fd = open(native->c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        st.st_size = 0;
     }
     // Back to blocking reads for the file itself.
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
