@@ -46,6 +46,12 @@ void MainDialog::ExportList(int mode) {
                 FileDialogRequest::Mode::Save,
                 paths ? transfer::texts::kSavePathsTitle : transfer::texts::kSaveNamesTitle));
             if (chosen.empty()) return;
+            // A value the file cannot hold would shift every later row on loading.
+            if (const auto row = transfer::FirstRowNotLoadingBack(list_, paths)) {
+                ui_.ShowMessage(
+                    platform::FormatText(transfer::texts::kNotLoadingBack, list_.Entry(*row).path));
+                return;
+            }
             ui_.SetBusy(true);
             const bool written = transfer::WriteTextFile(chosen.front(), list_, paths);
             ui_.SetBusy(false);

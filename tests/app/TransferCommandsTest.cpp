@@ -97,7 +97,6 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     };
     const Row rows[] = {
         {"three names", {u"a.txt", u"b.txt", u"c.txt"}, 1, Utf16File({"a.txt", "b.txt", "c.txt"})},
-        {"empty new name", {u"a", u"", u"c"}, 1, Utf16File({"a", "", "c"})},
         {"Korean", {u"한글"}, 1, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
         {"paths", {u"x", u"y"}, 3, Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
         {"empty list", {}, 1, "\xFF\xFE"s},
@@ -114,6 +113,38 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     }
     EXPECT_EQ(dir.ReadFile("out.txt").size(), 2u);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Loading such a file back would give every later row its neighbour's name.
+TEST_F(TransferCommandsTest, ValuesThatWouldNotLoadBackAreNotSaved) {
+    const struct {
+        const char* name;
+        std::u16string newName;
+        int mode;
+        std::u16string row;
+    } cases[] = {
+        {"empty new name", u"", 1, u"/d/1"},
+        {"line break in a new name", u"b\nc", 1, u"/d/1"},
+        {"leading space in a new name", u" b", 1, u"/d/1"},
+        {"trailing space in a path", u"b", 3, u"/d/2 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        ui.messages.clear();
+        AddRow(u"/d/0");
+        AddRow(u"/d/1");
+        AddRow(u"/d/2 ");
+        dialog.List().SetNewName(1, c.newName);
+        dialog.List().SetNewName(2, u"c");
+        Answer(dir.Join(u"out.txt"));
+        dialog.ExportList(c.mode);
+        EXPECT_EQ(ui.messages,
+                  (std::vector<std::u16string>{
+                      u"빈 이름, 줄바꿈이나 앞뒤 공백이 있는 이름은 저장할 수 없습니다.\n" +
+                      NativePath(c.row)}));
+        EXPECT_FALSE(dir.Exists("out.txt"));
+    }
 }
 
 TEST_F(TransferCommandsTest, ClipboardGetsTheTextWithoutMark) {
@@ -165,7 +196,7 @@ TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
     AddRow(u"/d/a.txt");
     AddRow(u"/d/b.txt");
     AddRow(u"/d/c.txt");
-    dialog.List().SetNewName(0, u"  앞뒤 공백  ");
+    dialog.List().SetNewName(0, u"앞뒤 공백");
     dialog.List().SetNewName(1, u"한글 이름.txt");
     dialog.List().SetNewName(2, u"x\\y");
     Answer(dir.Join(u"names.txt"));
@@ -173,7 +204,6 @@ TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
     for (std::size_t i = 0; i < 3; ++i) dialog.List().SetNewName(i, u"other");
     Answer(dir.Join(u"names.txt"));
     dialog.LoadNewNames();
-    // Spaces at the ends do not survive the trimming of lines.
     EXPECT_EQ(NewNames(), (std::vector<std::u16string>{u"앞뒤 공백", u"한글 이름.txt", u"x\\y"}));
     ASSERT_EQ(ui.fileRequests.size(), 2u);
     const FileDialogRequest& open = ui.fileRequests[1];
