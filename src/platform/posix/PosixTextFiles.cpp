@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,6 +116,8 @@ struct ReplacingFile::State {
 };
 
 ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique<State>()) {
+    // A write past the file-size limit then fails the save instead of ending the program.
+    signal(SIGXFSZ, SIG_IGN);
     const auto chosen = Utf16ToNative(path);
     if (!chosen || chosen->empty()) return;
     std::string target = *chosen;
