@@ -63,6 +63,19 @@ TEST(PosixReplacingFile, KeepsPermissionsOfTheReplacedFile) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+TEST(PosixReplacingFile, KeepsTheOwnerWhenRunAsRoot) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root gives files away";
+    TempDir dir;
+    dir.WriteFile("owned.txt", "old");
+    const auto path = dir.Path() / "owned.txt";
+    ASSERT_EQ(chown(path.c_str(), 1234, 5678), 0);
+    ASSERT_TRUE(Replace(dir.Join(u"owned.txt"), "new"));
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 5678u);
+}
+
 TEST(PosixReplacingFile, ThroughALinkReplacesItsTarget) {
     TempDir dir;
     dir.WriteFile("real/target.txt", "old");

@@ -137,6 +137,11 @@ ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique
     if (fd < 0) return;
     state_->fd = fd;
     state_->target = std::move(target);
+    // The replaced file's owner keeps it: root saving into a user's folder must
+    // not leave the user a file of root's. Owner first, as it may clear set-id bits.
+    if (exists && geteuid() == 0 && fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        state_->failed = true;
+    }
     if (exists && fchmod(fd, existing.st_mode & 07777) != 0) state_->failed = true;
 }
 
