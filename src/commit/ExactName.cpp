@@ -3,7 +3,7 @@
 #include <bitset>
 
 #include "filelist/NameParts.h"
-#include "platform/Text.h"
+#include "platform/Path.h"
 
 namespace morvalent::commit {
 namespace {
@@ -27,7 +27,7 @@ void ForEachUnpaired(std::u16string_view text, Found found) {
 }  // namespace
 
 bool IsExactTarget(std::u16string_view source, std::u16string_view target) {
-    if (!platform::Utf16ToNative(target)) return false;
+    if (!platform::ConvertsExactly(target)) return false;
     std::bitset<0x800> inSource;
     ForEachUnpaired(source, [&](char16_t c) { inSource.set(c - 0xD800); });
     bool exact = true;

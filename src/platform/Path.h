@@ -16,6 +16,10 @@ inline constexpr char16_t kPathSeparator = u'/';
 // item exactly when their keys are equal (exact on Linux, ASCII-folded on Windows).
 std::u16string PathIdentityKey(std::u16string_view path);
 
+// Whether the text converts to the system's form of a path and back unchanged:
+// on Linux, bytes that decode to exactly this text; on Windows, always.
+bool ConvertsExactly(std::u16string_view path);
+
 // Whether the path names its place without a current folder ("/a" here; "C:\a"
 // or "\\server\share" on Windows).
 bool IsAbsolutePath(std::u16string_view path);
