@@ -7,7 +7,6 @@
 #include "app/Texts.h"
 #include "cli/AbsolutePath.h"
 #include "cli/CliTexts.h"
-#include "cli/CommitReport.h"
 #include "cli/ListPrinter.h"
 #include "platform/Text.h"
 
@@ -28,13 +27,28 @@ Step WithWholePaths(const Step& step) {
 
 }  // namespace
 
+CliRunner::StepEnd EndOfStep(const std::optional<app::Outcome>& outcome) {
+    if (!outcome) return CliRunner::StepEnd::Done;
+    switch (outcome->kind) {
+        case app::Outcome::Kind::Done:
+        case app::Outcome::Kind::Cancelled:
+            return CliRunner::StepEnd::Done;
+        case app::Outcome::Kind::Refused:
+            return CliRunner::StepEnd::Stopped;
+        case app::Outcome::Kind::Committed:
+            return outcome->failures.empty() ? CliRunner::StepEnd::Done
+                                             : CliRunner::StepEnd::Failures;
+    }
+    return CliRunner::StepEnd::Stopped;
+}
+
 CliRunner::CliRunner(std::ostream& out, std::ostream& err, bool showProgress)
     : out_(out),
       err_(err),
       nativeFs_(platform::MakeNativeFileSystem()),
       fs_(*nativeFs_),
       ui_(err, showProgress, [this] { return fs_.Count(); }),
-      dialog_(ui_, fs_, icons_) {
+      dialog_(ui_, ui_, fs_, icons_) {
     dialog_.OnInitDialog();
 }
 
@@ -43,17 +57,17 @@ int CliRunner::Run(const Recipe& recipe) {
     for (const Step& given : recipe.steps) {
         const Step step = WithWholePaths(given);
         ui_.BeginStep(step);
-        const Outcome outcome = RunStep(step);
+        const StepEnd end = RunStep(step);
         ui_.EndStep();
-        switch (outcome) {
-            case Outcome::Done:
+        switch (end) {
+            case StepEnd::Done:
                 break;
-            case Outcome::Failures:
+            case StepEnd::Failures:
                 failures = true;
                 break;
-            case Outcome::Stopped:
+            case StepEnd::Stopped:
                 return kExitStopped;
-            case Outcome::UsageError:
+            case StepEnd::UsageError:
                 return kExitUsage;
         }
     }
@@ -61,7 +75,7 @@ int CliRunner::Run(const Recipe& recipe) {
     return failures ? kExitFailures : kExitOk;
 }
 
-CliRunner::Outcome CliRunner::RunStep(const Step& step) {
+CliRunner::StepEnd CliRunner::RunStep(const Step& step) {
     switch (step.kind) {
         case Kind::Gather:
             dialog_.OnDropFiles(step.texts);
@@ -70,46 +84,30 @@ CliRunner::Outcome CliRunner::RunStep(const Step& step) {
             ui_.SetFolderItself(step.folderItself);
             break;
         case Kind::Command:
-            dialog_.OnCommand(step.command);
-            break;
+        case Kind::Apply:
+            return EndOfStep(dialog_.OnCommand(step.command));
         case Kind::Select:
             return Select(step);
         case Kind::DeleteRows:
             dialog_.PreTranslateMessage({app::KeyMessage::Type::Press, app::Key::Delete});
             break;
-        case Kind::Apply:
-            dialog_.OnCommand(app::CmdApplyRenames);
-            return ApplyOutcome();
     }
-    // A message from any other step means the operation refused its values.
-    return ui_.StepMessages().empty() ? Outcome::Done : Outcome::Stopped;
+    return StepEnd::Done;
 }
 
-CliRunner::Outcome CliRunner::Select(const Step& step) {
+CliRunner::StepEnd CliRunner::Select(const Step& step) {
     filelist::FileList& list = dialog_.List();
     for (std::size_t row : step.rows) {
         if (row == 0 || row > list.Count()) {
             UsageError(step.option + ": " + std::to_string(row) + texts::kRowMissingMiddle +
                        std::to_string(list.Count()) + texts::kRowMissingTail);
-            return Outcome::UsageError;
+            return StepEnd::UsageError;
         }
     }
     list.ClearSelection();
     for (std::size_t row : step.rows) list.SetSelected(row - 1, true);
     dialog_.OnSelectionChanged();
-    return Outcome::Done;
-}
-
-CliRunner::Outcome CliRunner::ApplyOutcome() const {
-    switch (ClassifyCommitMessages(ui_.StepMessages())) {
-        case CommitResult::Done:
-            return Outcome::Done;
-        case CommitResult::Failures:
-            return Outcome::Failures;
-        case CommitResult::Stopped:
-            break;
-    }
-    return Outcome::Stopped;
+    return StepEnd::Done;
 }
 
 void CliRunner::UsageError(const std::string& reason) {

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "gui/MainWindow.h"
+#include "gui/QtPrompts.h"
 #include "platform/FileSystem.h"
 
 namespace morvalent::gui {
@@ -26,7 +27,9 @@ bool BatchRenameApp::LoadKoreanTranslation(QApplication& app, QTranslator& trans
 
 int BatchRenameApp::Run() {
     auto fs = platform::MakeNativeFileSystem();
-    MainWindow window(*fs);
+    QtPrompts prompts;
+    MainWindow window(*fs, prompts);
+    prompts.SetParentWindow(&window);
     window.show();
     return app_.exec();
 }

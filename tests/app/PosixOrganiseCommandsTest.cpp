@@ -23,7 +23,7 @@ TEST(PosixOrganiseCommands, HangulNamesInKoreanOrder) {
     testing::ScriptedUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
     const auto paths = [&dialog] {
         PathList paths;
         for (std::size_t i = 0; i < dialog.List().Count(); ++i) {

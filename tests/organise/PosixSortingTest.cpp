@@ -25,7 +25,7 @@ TEST(PosixSorting, HangulBeforeLatinInKoreanOrder) {
         list.InsertEntryRow(entry);
     }
     platform::SetCollationLocale("ko");
-    SortRows(list, {1, filelist::ColCurrentName});
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
     platform::SetCollationLocale("");
     std::vector<std::u16string> paths;
     for (std::size_t i = 0; i < list.Count(); ++i) paths.push_back(list.Entry(i).path);
