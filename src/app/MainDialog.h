@@ -34,7 +34,6 @@ class MainDialog : private filelist::FolderQuestion {
 
     filelist::FileList& List() { return list_; }
     const filelist::FileList& List() const { return list_; }
-    filelist::IconCache& Icons() { return icons_; }
     filelist::FolderChoice& FolderChoiceState() { return folderChoice_; }
 
     // Window events.

@@ -5,7 +5,7 @@
 #include "app/Commands.h"
 #include "app/KeyMessage.h"
 #include "app/Texts.h"
-#include "cli/AbsolutePath.h"
+#include "platform/Path.h"
 #include "cli/CliTexts.h"
 #include "cli/ListPrinter.h"
 #include "platform/Text.h"
@@ -20,7 +20,7 @@ using Kind = Step::Kind;
 Step WithWholePaths(const Step& step) {
     Step whole = step;
     if (step.kind == Kind::Gather || step.command == app::CmdUnifyFolder) {
-        for (auto& path : whole.texts) path = AbsolutePath(path);
+        for (auto& path : whole.texts) path = platform::FullPath(path);
     }
     return whole;
 }
