@@ -23,7 +23,7 @@ constexpr Chord CtrlShift(Key key, const char16_t* label) {
 constexpr Chord Plain(Key key, const char16_t* label) { return {key, false, false, label, true}; }
 
 // One row per command: everything the window, the keys and the terminal need.
-constexpr std::array<CommandInfo, 35> kCommands{{
+constexpr CommandInfo kCommands[] = {
     {CmdApplyRenames,
      u"실제 파일 변경",
      Ctrl(Key::S, u"Ctrl+S"),
@@ -291,7 +291,7 @@ constexpr std::array<CommandInfo, 35> kCommands{{
      {}},
     {CmdVersion, u"버전(H)", {}, Needs::Always, u"", &D::ShowVersion, nullptr, {}},
     {CmdExit, u"종료(&X)", Plain(Key::Escape, u"Esc"), Needs::Always, u"", &D::Exit, nullptr, {}},
-}};
+};
 
 constexpr int kFileMenu[] = {CmdAddFiles,
                              0,
@@ -338,8 +338,8 @@ constexpr int kRight[] = {CmdRevertNewNames, 0, CmdClearList,        CmdDirectRe
                           CmdChangeExtension};
 
 const CommandInfo* FindIf(auto matches) {
-    auto it = std::find_if(kCommands.begin(), kCommands.end(), matches);
-    return it == kCommands.end() ? nullptr : &*it;
+    auto it = std::find_if(std::begin(kCommands), std::end(kCommands), matches);
+    return it == std::end(kCommands) ? nullptr : &*it;
 }
 
 }  // namespace
