@@ -35,10 +35,11 @@ void Gatherer::AddCandidate(PendingEntries& pending, const std::u16string& path)
 
 void Gatherer::AddPath(PendingEntries& pending, const std::u16string& path, bool isFolder) {
     if (isFolder) {
-        if (folderChoice_.value == -1) {
-            folderChoice_.value = question_.AddFolderItself(path) ? 1 : 0;
+        if (folderChoice_.answer == FolderAnswer::NotAsked) {
+            folderChoice_.answer = question_.AddFolderItself(path) ? FolderAnswer::FolderItself
+                                                                   : FolderAnswer::Contents;
         }
-        if (folderChoice_.value == 0) {
+        if (folderChoice_.answer == FolderAnswer::Contents) {
             WalkFolder(pending, path);
             return;
         }
@@ -70,7 +71,7 @@ void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder)
         if (item.linksToFolder) continue;
         std::u16string full = JoinPath(folder, item.name);
         if (item.isFolder) {
-            // folderChoice is 0 here, so this walks the subfolder as well.
+            // The answer is Contents here, so this walks the subfolder as well.
             AddPath(pending, full, true);
             continue;
         }

@@ -133,22 +133,20 @@ platform::FileTime CreatedOf(const FileEntry& e) { return e.creationTime; }
 }  // namespace
 
 std::vector<std::size_t> SortedOrder(const FileList& list, const SortSpec& spec) {
-    const int direction = spec.direction < 0 ? -1 : 1;
-    switch (spec.column) {
-        case filelist::ColCurrentName:
+    const int direction = spec.direction == SortDirection::Descending ? -1 : 1;
+    switch (spec.key) {
+        case SortKey::Name:
             return OrderByText(list, true, direction);
-        case filelist::ColFullPath:
+        case SortKey::Path:
             return OrderByText(list, false, direction);
-        case filelist::ColSize:
+        case SortKey::Size:
             return OrderByNumber(list, &SizeOf, direction);
-        case filelist::ColModified:
+        case SortKey::Modified:
             return OrderByNumber(list, &ModifiedOf, direction);
-        case filelist::ColCreated:
+        case SortKey::Created:
             return OrderByNumber(list, &CreatedOf, direction);
-        default:
-            break;
     }
-    // A key no column shows gives no order.
+    // Not reached: every key has its order above.
     std::vector<std::size_t> order(list.Count());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     return order;

@@ -33,7 +33,7 @@ struct MainDialogTest : ::testing::Test {
     ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 // Every call fails as an exhausted memory or a broken library would.
@@ -66,7 +66,7 @@ TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
         ScriptedUi ui;
         FailingFileSystem fs;
         filelist::PlainIconSource icons;
-        MainDialog dialog{ui, fs, icons};
+        MainDialog dialog{ui, ui, fs, icons};
         filelist::FileEntry listed;
         listed.path = u"/listed.txt";
         dialog.List().InsertEntryRow(listed);
@@ -145,7 +145,7 @@ TEST_F(MainDialogTest, DropResetsTheFolderAnswerAndAsksWithThePathAsCaption) {
     EXPECT_EQ(dialog.List().Count(), 2u);
     EXPECT_FALSE(dialog.List().Entry(0).isFolder);
     EXPECT_TRUE(dialog.List().Entry(1).isFolder);
-    EXPECT_EQ(dialog.FolderChoiceState().value, 1);
+    EXPECT_EQ(dialog.FolderChoiceState().answer, filelist::FolderAnswer::FolderItself);
 }
 
 TEST_F(MainDialogTest, DeleteRemovesSelectedRowsAndShowsTheCount) {
@@ -203,13 +203,13 @@ TEST_F(MainDialogTest, ShortcutsActOnReleaseWithCtrl) {
 TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
     struct Row {
         int command;
-        int column;
+        filelist::Column column;
         int width;
     };
-    const Row rows[] = {{CmdShowFullPath, 3, 120},
-                        {CmdShowSize, 4, 80},
-                        {CmdShowModified, 5, 120},
-                        {CmdShowCreated, 6, 120}};
+    const Row rows[] = {{CmdShowFullPath, filelist::ColFullPath, 120},
+                        {CmdShowSize, filelist::ColSize, 80},
+                        {CmdShowModified, filelist::ColModified, 120},
+                        {CmdShowCreated, filelist::ColCreated, 120}};
     for (const Row& row : rows) {
         dialog.OnCommand(row.command);
         EXPECT_EQ(ui.columnWidths.at(row.column), row.width);
@@ -219,9 +219,10 @@ TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
         EXPECT_EQ(ui.columnWidths.at(row.column), 0);
         EXPECT_FALSE(ui.checked.at(row.command));
     }
-    EXPECT_EQ(dialog.ViewFlags(), 0u);
-    dialog.SetViewFlag(4, 7);  // values other than 0 and 1 leave the bit
-    EXPECT_FALSE(dialog.IsViewFlagSet(4));
+    for (const Row& row : rows) EXPECT_FALSE(dialog.IsViewFlagSet(row.column));
+    dialog.SetViewFlag(filelist::ColSize, true);
+    dialog.SetViewFlag(filelist::ColSize, false);
+    EXPECT_FALSE(dialog.IsViewFlagSet(filelist::ColSize));
 }
 
 TEST_F(MainDialogTest, VersionAndExit) {

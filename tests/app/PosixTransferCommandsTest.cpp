@@ -22,7 +22,7 @@ TEST(PosixTransferCommands, PathListNameInOtherLetterCaseIsAnotherFile) {
     testing::ScriptedUi ui;
     filelist::PlainIconSource icons;
     auto fs = platform::MakeNativeFileSystem();
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
     dir.WriteFile("a.txt");
     dir.WriteFile("A.TXT");
     dialog.GatherBatch({dir.Join(u"a.txt")}, true);
@@ -39,7 +39,7 @@ TEST(PosixTransferCommands, NewNamesFromAPipe) {
     testing::ScriptedUi ui;
     filelist::PlainIconSource icons;
     auto fs = platform::MakeNativeFileSystem();
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
     dir.WriteFile("a.txt");
     dir.WriteFile("b.txt");
     dialog.GatherBatch({dir.Join(u"a.txt"), dir.Join(u"b.txt")}, true);

@@ -16,6 +16,9 @@
 namespace morvalent::app {
 namespace {
 
+using filelist::FolderAnswer;
+using transfer::ExportMode;
+
 using namespace std::string_literals;
 using testing::NativePath;
 using testing::TempDir;
@@ -63,14 +66,14 @@ struct TransferCommandsTest : ::testing::Test {
     testing::ScriptedUi ui;
     filelist::PlainIconSource icons;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 TEST_F(TransferCommandsTest, SaveDialogsAskForTextFiles) {
     AddRow(u"/d/a.txt");
     ui.fileAnswers = {{}, {}};
-    dialog.ExportList(1);
-    dialog.ExportList(3);
+    dialog.ExportList(ExportMode::NewNamesToFile);
+    dialog.ExportList(ExportMode::PathsToFile);
     ASSERT_EQ(ui.fileRequests.size(), 2u);
     EXPECT_EQ(ui.fileRequests[0].title, u"파일명 저장");
     EXPECT_EQ(ui.fileRequests[1].title, u"경로명 저장");
@@ -92,14 +95,20 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     struct Row {
         const char* name;
         std::vector<std::u16string> newNames;
-        int mode;
+        ExportMode mode;
         std::string bytes;
     };
     const Row rows[] = {
-        {"three names", {u"a.txt", u"b.txt", u"c.txt"}, 1, Utf16File({"a.txt", "b.txt", "c.txt"})},
-        {"Korean", {u"한글"}, 1, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
-        {"paths", {u"x", u"y"}, 3, Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
-        {"empty list", {}, 1, "\xFF\xFE"s},
+        {"three names",
+         {u"a.txt", u"b.txt", u"c.txt"},
+         ExportMode::NewNamesToFile,
+         Utf16File({"a.txt", "b.txt", "c.txt"})},
+        {"Korean", {u"한글"}, ExportMode::NewNamesToFile, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
+        {"paths",
+         {u"x", u"y"},
+         ExportMode::PathsToFile,
+         Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
+        {"empty list", {}, ExportMode::NewNamesToFile, "\xFF\xFE"s},
     };
     for (const Row& row : rows) {
         dialog.List().Clear();
@@ -120,13 +129,13 @@ TEST_F(TransferCommandsTest, ValuesThatWouldNotLoadBackAreNotSaved) {
     const struct {
         const char* name;
         std::u16string newName;
-        int mode;
+        ExportMode mode;
         std::u16string row;
     } cases[] = {
-        {"empty new name", u"", 1, u"/d/1"},
-        {"line break in a new name", u"b\nc", 1, u"/d/1"},
-        {"leading space in a new name", u" b", 1, u"/d/1"},
-        {"trailing space in a path", u"b", 3, u"/d/2 "},
+        {"empty new name", u"", ExportMode::NewNamesToFile, u"/d/1"},
+        {"line break in a new name", u"b\nc", ExportMode::NewNamesToFile, u"/d/1"},
+        {"leading space in a new name", u" b", ExportMode::NewNamesToFile, u"/d/1"},
+        {"trailing space in a path", u"b", ExportMode::PathsToFile, u"/d/2 "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,7 +172,7 @@ TEST_F(TransferCommandsTest, PathsFollowTheCommitNotAnUncommittedFolder) {
     AddRow(u"/d/b.txt");
     dialog.List().SetFolderText(0, u"/elsewhere");
     dialog.List().SetEntryPath(1, NativePath(u"/d/renamed.txt"));  // as a commit leaves it
-    dialog.ExportList(2);
+    dialog.ExportList(ExportMode::PathsToClipboard);
     EXPECT_EQ(ui.clipboard, NativePath(u"/d/a.txt\r\n/d/renamed.txt\r\n"));
 }
 
@@ -171,7 +180,7 @@ TEST_F(TransferCommandsTest, SaveReplacesAnExistingFileWholly) {
     dir.WriteFile("names.txt", std::string(500, 'x'));
     AddRow(u"/d/a.txt");
     Answer(dir.Join(u"names.txt"));
-    dialog.ExportList(1);
+    dialog.ExportList(ExportMode::NewNamesToFile);
     EXPECT_EQ(dir.ReadFile("names.txt"), Utf16File({"a.txt"}));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -183,8 +192,8 @@ TEST_F(TransferCommandsTest, FailedSaveIsReportedAndTouchesNothing) {
     const std::u16string folder = dir.Join(u"taken");
     Answer(missing);
     Answer(folder);
-    dialog.ExportList(1);
-    dialog.ExportList(3);
+    dialog.ExportList(ExportMode::NewNamesToFile);
+    dialog.ExportList(ExportMode::PathsToFile);
     EXPECT_EQ(ui.messages,
               (std::vector<std::u16string>{kSaveFailed + missing, kSaveFailed + folder}));
     EXPECT_FALSE(dir.Exists("missing"));
@@ -200,7 +209,7 @@ TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
     dialog.List().SetNewName(1, u"한글 이름.txt");
     dialog.List().SetNewName(2, u"x\\y");
     Answer(dir.Join(u"names.txt"));
-    dialog.ExportList(1);
+    dialog.ExportList(ExportMode::NewNamesToFile);
     for (std::size_t i = 0; i < 3; ++i) dialog.List().SetNewName(i, u"other");
     Answer(dir.Join(u"names.txt"));
     dialog.LoadNewNames();
@@ -284,29 +293,35 @@ TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
     dir.WriteFile("list.txt", U8(dir.Join(u"one\n")) + U8(dir.Join(u"two\n")));
     struct Row {
         const char* name;
-        int choiceBefore;
+        FolderAnswer choiceBefore;
         std::deque<bool> answers;
         std::vector<std::u16string> paths;
     };
     const Row rows[] = {
-        {"contents, answered earlier", 0, {}, {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
-        {"folders, answered earlier", 1, {}, {dir.Join(u"one"), dir.Join(u"two")}},
+        {"contents, answered earlier",
+         FolderAnswer::Contents,
+         {},
+         {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
+        {"folders, answered earlier",
+         FolderAnswer::FolderItself,
+         {},
+         {dir.Join(u"one"), dir.Join(u"two")}},
         {"not asked yet: asked once",
-         -1,
+         FolderAnswer::NotAsked,
          {false},
          {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
     };
     for (const Row& row : rows) {
         dialog.List().Clear();
         ui.questions.clear();
-        dialog.FolderChoiceState().value = row.choiceBefore;
+        dialog.FolderChoiceState().answer = row.choiceBefore;
         ui.yesNoAnswers = row.answers;
         Answer(dir.Join(u"list.txt"));
         dialog.LoadPathList();
         EXPECT_EQ(Paths(), row.paths) << row.name;
         EXPECT_EQ(ui.questions.size(), row.answers.size()) << row.name;
     }
-    EXPECT_EQ(dialog.FolderChoiceState().value, 0);
+    EXPECT_EQ(dialog.FolderChoiceState().answer, FolderAnswer::Contents);
 }
 
 // One item has one spelling, whatever separators a line has: never a row with an
@@ -314,7 +329,7 @@ TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
 TEST_F(TransferCommandsTest, SeparatorsDoNotMakeASecondName) {
     dir.WriteFile("sub/x.txt");
     dir.WriteFile("Vol.2/y.txt");
-    dialog.FolderChoiceState().value = 1;
+    dialog.FolderChoiceState().answer = FolderAnswer::FolderItself;
     AddRow(dir.Join(u"sub"), true);
     dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")) +
                                   U8(dir.Join(u"Vol.2/\n")) + U8(dir.Join(u"sub//x.txt\n")) +
@@ -360,7 +375,7 @@ TEST_F(TransferCommandsTest, PathsRoundTrip) {
     const auto listed = Paths();
     ASSERT_EQ(listed.size(), 3u);
     Answer(dir.Join(u"paths.txt"));
-    dialog.ExportList(3);
+    dialog.ExportList(ExportMode::PathsToFile);
     // Into the same list: every path is listed already.
     Answer(dir.Join(u"paths.txt"));
     dialog.LoadPathList();

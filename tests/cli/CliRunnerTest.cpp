@@ -396,7 +396,7 @@ TEST(CliEngine, RecipeGivesTheNamesTheWindowGives) {
     testing::ScriptedUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    app::MainDialog dialog(ui, *fs, icons);
+    app::MainDialog dialog(ui, ui, *fs, icons);
     dialog.OnInitDialog();
     auto select = [&](std::vector<std::size_t> rows) {
         dialog.List().ClearSelection();

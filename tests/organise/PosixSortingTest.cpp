@@ -14,11 +14,15 @@ namespace {
 TEST(PosixSorting, CollationTiesOtherThanCaseGoByExactText) {
     const struct {
         const char* name;
-        int direction;
+        SortDirection direction;
         std::vector<std::u16string> expected;
     } cases[] = {
-        {"ascending", 1, {u"/e/1", u"/d/\u2460", u"/c/a", u"/f/A", u"/b/\uFF41"}},
-        {"descending", -1, {u"/b/\uFF41", u"/c/a", u"/f/A", u"/d/\u2460", u"/e/1"}},
+        {"ascending",
+         SortDirection::Ascending,
+         {u"/e/1", u"/d/\u2460", u"/c/a", u"/f/A", u"/b/\uFF41"}},
+        {"descending",
+         SortDirection::Descending,
+         {u"/b/\uFF41", u"/c/a", u"/f/A", u"/d/\u2460", u"/e/1"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -30,7 +34,7 @@ TEST(PosixSorting, CollationTiesOtherThanCaseGoByExactText) {
             entry.path = path;
             list.InsertEntryRow(entry);
         }
-        SortRows(list, {c.direction, filelist::ColCurrentName});
+        SortRows(list, {SortKey::Name, c.direction});
         std::vector<std::u16string> paths;
         for (std::size_t i = 0; i < list.Count(); ++i) paths.push_back(list.Entry(i).path);
         EXPECT_EQ(paths, c.expected);

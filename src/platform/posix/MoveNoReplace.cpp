@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixIo.h"
 
 // Every way below keeps one promise: nothing that exists at the target, file,
 // folder, link or another name of the source itself, is ever replaced. A plain
@@ -22,6 +23,11 @@
 // this code has just created, or after checking that the target is free.
 namespace morvalent::platform {
 namespace {
+
+using posix::Fd;
+using posix::NameOf;
+using posix::ParentOf;
+using posix::WriteAll;
 
 // What an inner move (one step of a longer way) may do.
 struct Way {
@@ -46,32 +52,6 @@ bool SameTime(const struct timespec& a, const struct timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-std::string ParentOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-class Fd {
-  public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd() {
-        if (fd_ >= 0) close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
 // Whether the folder holds an entry spelled exactly so (byte for byte). When the
 // folder cannot be read, the answer is yes, so that nothing is risked on it.
 bool ExactNameExists(const std::string& folder, const std::string& name) {
@@ -93,19 +73,6 @@ void SyncFolder(const std::string& folder) {
     if (fd.get() >= 0) fsync(fd.get());
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += n;
-        size -= std::size_t(n);
-    }
-    return true;
-}
-
 // Copies the data of `in` into the fresh file `out`; 0 or the error number.
 int CopyData(int in, int out) {
     off64_t done = 0;
@@ -124,7 +91,8 @@ int CopyData(int in, int out) {
         } else {
             if (buffer.empty()) buffer.resize(std::size_t(1) << 20);
             n = pread(in, buffer.data(), buffer.size(), off_t(done));
-            if (n > 0 && !WriteAll(out, buffer.data(), std::size_t(n))) return errno;
+            if (n > 0 && !WriteAll(out, std::string_view(buffer.data(), std::size_t(n))))
+                return errno;
             if (n > 0) done += n;
         }
         if (n < 0) {

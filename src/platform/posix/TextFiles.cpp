@@ -10,38 +10,19 @@
 
 #include "platform/Text.h"
 #include "platform/TextFiles.h"
+#include "platform/posix/PosixIo.h"
 
 namespace morvalent::platform {
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+using posix::NameOf;
+using posix::ParentOf;
+using posix::WriteAll;
 
 // Creates a new file beside `target` under a name nobody uses; its permissions
 // follow the process's umask like any new file.
 int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
-    const std::string folder = FolderOf(target);
+    const std::string folder = ParentOf(target);
     // Short, so that a name near the length limit still gets a temporary beside it.
     const std::string stem = NameOf(target).substr(0, 64);
     std::random_device seed;
@@ -171,11 +152,9 @@ bool ReplacingFile::Commit() {
     }
     state_->committed = true;
     // Make the new name itself durable; the content already is.
-    const int folder = open(FolderOf(state_->target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
+    const posix::Fd folder(
+        open(ParentOf(state_->target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) fsync(folder.get());
     return true;
 }
 
