@@ -19,6 +19,7 @@
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "app/Texts.h"
+#include "gui/FlatListView.h"
 #include "gui/FolderBrowserWindow.h"
 #include "gui/InputDialogWindow.h"
 #include "gui/QtText.h"
@@ -169,7 +170,7 @@ QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
 void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
-    view_ = new QTreeView(client_);
+    view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);
