@@ -33,8 +33,8 @@ void RewriteNewNames(FileList& list, Rule rule) {
     }
 }
 
-// The per-row step of 뒷이름 붙이기, shared with 경로명 뒤에.
-void AddSuffixToRow(FileList& list, std::size_t row, std::u16string suffix) {
+// The per-row step of 뒷이름 붙이기.
+void AddSuffixToRow(FileList& list, std::size_t row, std::u16string_view suffix) {
     list.SetNewName(row, edits::AddSuffix(list.NewName(row), list.Entry(row).isFolder, suffix));
 }
 
@@ -159,9 +159,9 @@ void MainDialog::NumberRows() {
     edits::RowCounter counter(start, perFolder);
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
-        // Only the per-folder count looks at the folder text; spare the others its copy.
+        // Only the per-folder count looks at the folder text.
         const std::int64_t number =
-            perFolder ? counter.Next(list_.FolderText(i)) : counter.Next({});
+            perFolder ? counter.Next(list_.FolderView(i)) : counter.Next({});
         list_.SetNewName(i, edits::AddNumber(list_.NewName(i), list_.Entry(i).isFolder,
                                              edits::NumberText(number, width), inFront));
     }
@@ -191,7 +191,7 @@ void MainDialog::ChangeExtension() {
 void MainDialog::PrefixFolderName() {
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
-        if (auto name = edits::PrefixFolderName(list_.NewName(i), list_.FolderText(i))) {
+        if (auto name = edits::PrefixFolderName(list_.NewName(i), list_.FolderView(i))) {
             list_.SetNewName(i, std::move(*name));
         }
     }
@@ -200,8 +200,9 @@ void MainDialog::PrefixFolderName() {
 void MainDialog::SuffixFolderName() {
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
-        if (auto suffix = edits::FolderNameSuffix(list_.FolderText(i))) {
-            AddSuffixToRow(list_, i, std::move(*suffix));
+        if (auto name = edits::SuffixFolderName(list_.NewName(i), list_.Entry(i).isFolder,
+                                                list_.FolderView(i))) {
+            list_.SetNewName(i, std::move(*name));
         }
     }
 }
