@@ -79,10 +79,7 @@ std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int di
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const std::u16string& path = list.Entry(i).path;
         const std::size_t offset = buffer.size();
-        if (nameOnly)
-            collator.AppendSortKey(filelist::GetNamePart(path, true), buffer);
-        else
-            collator.AppendSortKey(path, buffer);
+        collator.AppendSortKey(nameOnly ? filelist::NamePartView(path, true) : path, buffer);
         keys[i] = {0, offset, static_cast<std::uint32_t>(buffer.size() - offset),
                    static_cast<std::uint32_t>(i)};
     }
