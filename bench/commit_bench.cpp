@@ -117,6 +117,18 @@ double LoopSeconds(const std::string& folder, int count) {
     return seconds;
 }
 
+// The terminal front end run on a folder, output thrown away; wall time.
+double CliSeconds(const std::string& cli, const std::string& folder, const char* options) {
+    const std::string command =
+        "'" + cli + "' '" + folder + "' --number 4 1 " + options + " > /dev/null 2>&1";
+    const auto start = Clock::now();
+    if (system(command.c_str()) != 0) {
+        fprintf(stderr, "failed: %s\n", command.c_str());
+        exit(1);
+    }
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -128,6 +140,11 @@ int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IOLBF, 0);
     const int count = argc > 1 ? atoi(argv[1]) : 100000;
     const int rounds = argc > 2 ? atoi(argv[2]) : 3;
+    // Given the terminal program, each round also times it on a third tree.
+    const std::string cli = argc > 3 ? argv[3] : "";
+    std::vector<double> cliApplies;
+    std::vector<double> cliRatios;
+    std::vector<double> tablePrints;
     std::string root = (std::filesystem::temp_directory_path() / "morvalent-bench-XXXXXX").string();
     if (mkdtemp(root.data()) == nullptr) {
         perror("mkdtemp");
@@ -152,10 +169,31 @@ int main(int argc, char** argv) {
         ratios.push_back(commits.back() / loops.back());
         printf("round %d: commit %.3f s, renameat2 loop %.3f s, ratio %.2f\n", round + 1,
                commits.back(), loops.back(), ratios.back());
+        if (!cli.empty()) {
+            const std::string c = root + "/cli" + std::to_string(round);
+            MakeTree(c, count);
+            // Two dry runs on the same tree: their difference is the table print.
+            const double none = CliSeconds(cli, c, "--print=none");
+            const double table = CliSeconds(cli, c, "--print=table");
+            tablePrints.push_back(std::max(0.0, table - none));
+            cliApplies.push_back(CliSeconds(cli, c, "--print=none --apply"));
+            cliRatios.push_back(cliApplies.back() / loops.back());
+            printf(
+                "  terminal: dry run %.3f s, with the table %.3f s; --apply --print=none "
+                "%.3f s, ratio to the loop %.2f\n",
+                none, table, cliApplies.back(), cliRatios.back());
+            std::filesystem::remove_all(c);
+        }
         std::filesystem::remove_all(a);
         std::filesystem::remove_all(b);
     }
     std::filesystem::remove_all(root);
+    if (!cli.empty()) {
+        printf(
+            "terminal --apply --print=none: median %.3f s, median ratio to the loop %.2f "
+            "(goal 1.30); table print %.3f s per %d rows (goal 0.1 s per 100,000)\n",
+            Median(cliApplies), Median(cliRatios), Median(tablePrints), count);
+    }
     printf(
         "%d rows: commit %.3f s, renameat2 loop %.3f s (medians); median ratio %.2f "
         "(goal: within 1.50)\n",
