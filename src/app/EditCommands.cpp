@@ -1,6 +1,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
@@ -24,13 +25,17 @@ using filelist::FileList;
 
 constexpr int kOk = 1;
 
-// Writes rule(new name, isFolder) into every row's new name.
+// Writes rule(new name, isFolder) into every row's new name. All names are made
+// before any is stored, so running out of memory leaves every row as it was.
 template <typename Rule>
 void RewriteNewNames(FileList& list, Rule rule) {
-    FileList::Batch batch(list);
+    std::vector<std::u16string> names;
+    names.reserve(list.Count());
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        list.SetNewName(i, rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
+        names.push_back(rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
     }
+    FileList::Batch batch(list);
+    for (std::size_t i = 0; i < names.size(); ++i) list.SetNewName(i, std::move(names[i]));
 }
 
 // The per-row step of 뒷이름 붙이기.

@@ -1,8 +1,12 @@
 #include "app/MainDialog.h"
 
+#include <exception>
+#include <new>
+
 #include "app/Commands.h"
 #include "app/Texts.h"
 #include "app/UserInterface.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace morvalent::app {
@@ -25,9 +29,25 @@ void MainDialog::OnCancel() {
     ui_.CloseWindow();
 }
 
+template <typename Action>
+void MainDialog::Guarded(Action action) {
+    // A command that fails ends with a message; the window goes on. Edits build
+    // every new name before they store any, so a failure leaves the rows as they were.
+    try {
+        action();
+    } catch (const std::bad_alloc&) {
+        ui_.SetBusy(false);
+        ui_.ShowMessage(texts::kOutOfMemory);
+    } catch (const std::exception& error) {
+        ui_.SetBusy(false);
+        ui_.ShowMessage(
+            platform::FormatText(texts::kCommandFailed, platform::Utf8ToUtf16(error.what())));
+    }
+}
+
 bool MainDialog::OnCommand(int id) {
     if (id >= kFirstCommand && id <= kLastCommand) {
-        RunCommand(id);
+        Guarded([&] { RunCommand(id); });
         UpdateCommandStates();
         return true;
     }
@@ -146,6 +166,12 @@ void MainDialog::RunCommand(int id) {
 }
 
 bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
+    bool handled = false;
+    Guarded([&] { handled = TranslateKey(message); });
+    return handled;
+}
+
+bool MainDialog::TranslateKey(const KeyMessage& message) {
     using Type = KeyMessage::Type;
     if (message.type == Type::Press) {
         switch (message.key) {
@@ -218,12 +244,12 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
 }
 
 void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
-    GatherBatch(paths, true);
+    Guarded([&] { GatherBatch(paths, true); });
     UpdateCommandStates();
 }
 
 void MainDialog::OnRowDoubleClicked() {
-    DirectRename();
+    Guarded([&] { DirectRename(); });
     UpdateCommandStates();
 }
 
@@ -304,7 +330,8 @@ void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool rese
     filelist::PendingEntries pending;
     filelist::Gatherer gatherer(list_, fs_, *this, folderChoice_);
     gatherer.SetProgress([this] { ui_.KeepResponsive(); });
-    for (const auto& path : paths) gatherer.AddCandidate(pending, path);
+    // Every way in gives paths in one form, so one item never has two spellings.
+    for (const auto& path : paths) gatherer.AddCandidate(pending, platform::NormalisePath(path));
     ui_.SetStatusText(u"");
     const std::size_t before = list_.Count();
     gatherer.AppendPendingRows(pending);

@@ -94,6 +94,9 @@ class MainDialog : private filelist::FolderQuestion {
   private:
     bool AddFolderItself(const std::u16string& folderPath) override;
     void RunCommand(int id);
+    bool TranslateKey(const KeyMessage& message);
+    template <typename Action>
+    void Guarded(Action action);
 
     UserInterface& ui_;
     platform::FileSystem& fs_;

@@ -45,6 +45,12 @@ void MainDialog::ExportList(int mode) {
                 FileDialogRequest::Mode::Save,
                 paths ? transfer::texts::kSavePathsTitle : transfer::texts::kSaveNamesTitle));
             if (chosen.empty()) return;
+            // A value the file cannot hold would shift every later row on loading.
+            if (const auto row = transfer::FirstRowNotLoadingBack(list_, paths)) {
+                ui_.ShowMessage(
+                    platform::FormatText(transfer::texts::kNotLoadingBack, list_.Entry(*row).path));
+                return;
+            }
             ui_.SetBusy(true);
             const bool written = transfer::WriteTextFile(chosen.front(), list_, paths);
             ui_.SetBusy(false);
@@ -92,9 +98,11 @@ void MainDialog::LoadPathList() {
     const auto lines = transfer::ReadLines(*text);
     // A relative line (a list made with `find .`) names a place beside the list
     // file; taken as it is, its target would be built in the root folder.
+    // A list named without a folder is the one in the current folder.
+    const std::u16string listFile = platform::NormalisePath(chosen.front());
     std::vector<std::u16string> paths;
     paths.reserve(lines.size());
-    for (const auto& line : lines) paths.push_back(platform::PathBesideFile(chosen.front(), line));
+    for (const auto& line : lines) paths.push_back(platform::PathBesideFile(listFile, line));
     // The folder answer given earlier in this run still holds for a path list.
     GatherBatch(paths, false);
 }

@@ -1,5 +1,6 @@
 #include "cli/CliRunner.h"
 
+#include <optional>
 #include <ostream>
 
 #include "app/Commands.h"
@@ -66,7 +67,26 @@ int CliRunner::Run(const Recipe& recipe) {
     return failures ? kExitFailures : kExitOk;
 }
 
+// The reason the window would grey out the step's command, or nothing when it
+// would not.
+std::optional<std::string> CliRunner::DisabledReason(const Step& step) const {
+    const int id = step.kind == Kind::Apply ? int(app::CmdApplyRenames) : step.command;
+    if (step.kind != Kind::Apply && step.kind != Kind::Command) return std::nullopt;
+    const app::CommandInfo* command = app::FindCommand(id);
+    if (command == nullptr) return std::nullopt;
+    const filelist::FileList& list = dialog_.List();
+    if (command->needs == app::Needs::Rows && list.Empty()) return texts::kListEmpty;
+    if (command->needs == app::Needs::Selection && list.SelectedCount() == 0) {
+        return texts::kNothingSelected;
+    }
+    return std::nullopt;
+}
+
 CliRunner::Outcome CliRunner::RunStep(const Step& step) {
+    if (const auto reason = DisabledReason(step)) {
+        UsageError(step.option + ": " + *reason);
+        return Outcome::UsageError;
+    }
     switch (step.kind) {
         case Kind::Gather:
             dialog_.OnDropFiles(step.texts);

@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ class CliRunner {
   private:
     enum class Outcome { Done, Failures, Stopped, UsageError };
     Outcome RunStep(const Step& step);
+    std::optional<std::string> DisabledReason(const Step& step) const;
     Outcome Select(const Step& step);
     Outcome ApplyOutcome() const;
     void UsageError(const std::string& reason);

@@ -67,6 +67,8 @@ void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder)
     std::vector<platform::FolderItem> items;
     if (!fs_.ListFolder(folder, items)) return;
     for (platform::FolderItem& item : items) {
+        // Contents are files: a link to a folder is a folder not followed, no row.
+        if (item.linksToFolder) continue;
         std::u16string full = JoinPath(folder, item.name);
         if (item.isFolder) {
             // folderChoice is 0 here, so this walks the subfolder as well.
@@ -126,7 +128,8 @@ std::u16string JoinPath(const std::u16string& folder, const std::u16string& name
     std::u16string full;
     full.reserve(folder.size() + 1 + name.size());
     full = folder;
-    if (full.empty() || full.back() != kPathSeparator) full.push_back(kPathSeparator);
+    // An empty folder part stays empty: it is never taken for the root.
+    if (!full.empty() && full.back() != kPathSeparator) full.push_back(kPathSeparator);
     full += name;
     return full;
 }

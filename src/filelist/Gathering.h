@@ -66,7 +66,8 @@ class Gatherer {
 // gathered later goes first.
 void SortPendingEntries(PendingEntries& pending);
 
-// folder + separator + name, without doubling a separator the folder ends with.
+// folder + separator + name, without doubling a separator the folder ends with;
+// the name alone when the folder is empty.
 std::u16string JoinPath(const std::u16string& folder, const std::u16string& name);
 
 }  // namespace morvalent::filelist

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "platform/Collation.h"
@@ -30,6 +35,49 @@ struct MainDialogTest : ::testing::Test {
     filelist::PlainIconSource icons;
     MainDialog dialog{ui, *fs, icons};
 };
+
+// Every call fails as an exhausted memory or a broken library would.
+class FailingFileSystem : public platform::FileSystem {
+  public:
+    std::optional<bool> IsFolder(std::u16string_view path) override {
+        if (path.ends_with(u"memory")) throw std::bad_alloc();
+        throw std::runtime_error("disk on fire");
+    }
+    std::optional<platform::FileInfo> ReadInfo(std::u16string_view) override { return {}; }
+    bool ListFolder(std::u16string_view, std::vector<platform::FolderItem>&) override {
+        return false;
+    }
+    platform::MoveOutcome MoveNoReplace(std::u16string_view, std::u16string_view) override {
+        return {};
+    }
+};
+
+TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
+    const struct {
+        const char* name;
+        std::u16string path;
+        std::u16string message;
+    } cases[] = {
+        {"out of memory", u"/memory", u"메모리가 부족하여 명령을 마치지 못했습니다."},
+        {"other error", u"/other", u"명령을 마치지 못했습니다.\ndisk on fire"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedUi ui;
+        FailingFileSystem fs;
+        filelist::PlainIconSource icons;
+        MainDialog dialog{ui, fs, icons};
+        filelist::FileEntry listed;
+        listed.path = u"/listed.txt";
+        dialog.List().InsertEntryRow(listed);
+        dialog.OnDropFiles({c.path});
+        ui.fileAnswers.push_back({c.path});
+        EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
+        EXPECT_EQ(ui.messages, (std::vector<std::u16string>{c.message, c.message}));
+        EXPECT_EQ(dialog.List().Count(), 1u);
+        EXPECT_EQ(ui.busyDepth, 0);
+    }
+}
 
 TEST_F(MainDialogTest, StatesAtStartAfterAddingAndClearing) {
     dialog.OnInitDialog();

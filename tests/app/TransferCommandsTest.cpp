@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "platform/Path.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -95,7 +97,6 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     };
     const Row rows[] = {
         {"three names", {u"a.txt", u"b.txt", u"c.txt"}, 1, Utf16File({"a.txt", "b.txt", "c.txt"})},
-        {"empty new name", {u"a", u"", u"c"}, 1, Utf16File({"a", "", "c"})},
         {"Korean", {u"한글"}, 1, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
         {"paths", {u"x", u"y"}, 3, Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
         {"empty list", {}, 1, "\xFF\xFE"s},
@@ -112,6 +113,38 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     }
     EXPECT_EQ(dir.ReadFile("out.txt").size(), 2u);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Loading such a file back would give every later row its neighbour's name.
+TEST_F(TransferCommandsTest, ValuesThatWouldNotLoadBackAreNotSaved) {
+    const struct {
+        const char* name;
+        std::u16string newName;
+        int mode;
+        std::u16string row;
+    } cases[] = {
+        {"empty new name", u"", 1, u"/d/1"},
+        {"line break in a new name", u"b\nc", 1, u"/d/1"},
+        {"leading space in a new name", u" b", 1, u"/d/1"},
+        {"trailing space in a path", u"b", 3, u"/d/2 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        ui.messages.clear();
+        AddRow(u"/d/0");
+        AddRow(u"/d/1");
+        AddRow(u"/d/2 ");
+        dialog.List().SetNewName(1, c.newName);
+        dialog.List().SetNewName(2, u"c");
+        Answer(dir.Join(u"out.txt"));
+        dialog.ExportList(c.mode);
+        EXPECT_EQ(ui.messages,
+                  (std::vector<std::u16string>{
+                      u"빈 이름, 줄바꿈이나 앞뒤 공백이 있는 이름은 저장할 수 없습니다.\n" +
+                      NativePath(c.row)}));
+        EXPECT_FALSE(dir.Exists("out.txt"));
+    }
 }
 
 TEST_F(TransferCommandsTest, ClipboardGetsTheTextWithoutMark) {
@@ -163,7 +196,7 @@ TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
     AddRow(u"/d/a.txt");
     AddRow(u"/d/b.txt");
     AddRow(u"/d/c.txt");
-    dialog.List().SetNewName(0, u"  앞뒤 공백  ");
+    dialog.List().SetNewName(0, u"앞뒤 공백");
     dialog.List().SetNewName(1, u"한글 이름.txt");
     dialog.List().SetNewName(2, u"x\\y");
     Answer(dir.Join(u"names.txt"));
@@ -171,7 +204,6 @@ TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
     for (std::size_t i = 0; i < 3; ++i) dialog.List().SetNewName(i, u"other");
     Answer(dir.Join(u"names.txt"));
     dialog.LoadNewNames();
-    // Spaces at the ends do not survive the trimming of lines.
     EXPECT_EQ(NewNames(), (std::vector<std::u16string>{u"앞뒤 공백", u"한글 이름.txt", u"x\\y"}));
     ASSERT_EQ(ui.fileRequests.size(), 2u);
     const FileDialogRequest& open = ui.fileRequests[1];
@@ -236,11 +268,13 @@ TEST_F(TransferCommandsTest, PathListComparesOnlyWithRowsListedBefore) {
                                   line(u"c.txt\n\n") + line(u"missing.txt\n") + line(u"b.txt/\n"));
     Answer(dir.Join(u"list.txt"));
     dialog.OnCommand(CmdLoadPathList);
-    // Appended after the listed row in path order; the same file twice gives two rows.
+    // Appended after the listed row in path order; the same file twice gives two
+    // rows, also when written once with a trailing separator.
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"b.txt"),
-                                                    dir.Join(u"c.txt"), dir.Join(u"c.txt")}));
+                                                    dir.Join(u"b.txt"), dir.Join(u"c.txt"),
+                                                    dir.Join(u"c.txt")}));
     EXPECT_EQ(ui.fileRequests.at(0).title, u"파일에서 경로목록 읽어 추가하기");
-    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"4 개"}));
+    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"5 개"}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -275,14 +309,21 @@ TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
     EXPECT_EQ(dialog.FolderChoiceState().value, 0);
 }
 
-TEST_F(TransferCommandsTest, TrailingSeparatorIsComparedAsWritten) {
+// One item has one spelling, whatever separators a line has: never a row with an
+// empty name, never a second row for a listed item.
+TEST_F(TransferCommandsTest, SeparatorsDoNotMakeASecondName) {
     dir.WriteFile("sub/x.txt");
+    dir.WriteFile("Vol.2/y.txt");
     dialog.FolderChoiceState().value = 1;
     AddRow(dir.Join(u"sub"), true);
-    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")));
+    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")) +
+                                  U8(dir.Join(u"Vol.2/\n")) + U8(dir.Join(u"sub//x.txt\n")) +
+                                  U8(dir.Join(u"sub/./x.txt\n")));
     Answer(dir.Join(u"list.txt"));
     dialog.LoadPathList();
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/")}));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/x.txt"),
+                                                    dir.Join(u"sub/x.txt"), dir.Join(u"Vol.2")}));
+    EXPECT_EQ(dialog.List().CurrentName(3), u"Vol.2");
 }
 
 TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
@@ -292,9 +333,23 @@ TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
     dir.WriteFile("lists/list.txt", U8(NativePath(u"./photos/a.jpg\nb.jpg\n")));
     Answer(dir.Join(u"lists/list.txt"));
     dialog.LoadPathList();
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/./photos/a.jpg"),
-                                                    dir.Join(u"lists/b.jpg")}));
-    EXPECT_EQ(dialog.List().FolderText(1), dir.Join(u"lists"));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/b.jpg"),
+                                                    dir.Join(u"lists/photos/a.jpg")}));
+    EXPECT_EQ(dialog.List().FolderText(0), dir.Join(u"lists"));
+}
+
+// A list named without a folder is the one in the current folder; its relative
+// lines are beside it, never under the root.
+TEST_F(TransferCommandsTest, ListNamedWithoutAFolderIsInTheCurrentFolder) {
+    dir.WriteFile("sub/a.txt");
+    dir.WriteFile("rel.txt", U8(NativePath(u"sub/a.txt\netc\n")));
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    Answer(u"rel.txt");
+    dialog.LoadPathList();
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(Paths(), std::vector<std::u16string>{platform::FullPath(dir.Join(u"sub/a.txt"))});
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(TransferCommandsTest, PathsRoundTrip) {

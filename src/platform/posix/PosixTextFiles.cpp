@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,14 +61,22 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
 InputFile::InputFile(std::u16string_view path) {
     const auto native = Utf16ToNative(path);
     if (!native || native->empty()) return;
-    // Non-blocking, so that a named pipe does not hold the program up; it is refused below.
-    const int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // Non-blocking, so that opening a device does not hold the program up.
+    int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return;
     struct stat st;
-    // Only plain files: a device or a pipe may never end.
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Plain files and pipes (a list made by another program as it runs, bounded
+    // by the reader's limit); never a device, which may never end.
+    if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
         close(fd);
         return;
+    }
+    if (S_ISFIFO(st.st_mode)) {
+        // Opened again to wait for a writer, as a reader of a named pipe expects.
+        close(fd);
+        fd = open(native->c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        st.st_size = 0;
     }
     // Back to blocking reads for the file itself.
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -107,6 +116,8 @@ struct ReplacingFile::State {
 };
 
 ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique<State>()) {
+    // A write past the file-size limit then fails the save instead of ending the program.
+    signal(SIGXFSZ, SIG_IGN);
     const auto chosen = Utf16ToNative(path);
     if (!chosen || chosen->empty()) return;
     std::string target = *chosen;
@@ -126,6 +137,11 @@ ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique
     if (fd < 0) return;
     state_->fd = fd;
     state_->target = std::move(target);
+    // The replaced file's owner keeps it: root saving into a user's folder must
+    // not leave the user a file of root's. Owner first, as it may clear set-id bits.
+    if (exists && geteuid() == 0 && fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        state_->failed = true;
+    }
     if (exists && fchmod(fd, existing.st_mode & 07777) != 0) state_->failed = true;
 }
 
