@@ -11,11 +11,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/MainDialog.h"
 #include "app/UserInterface.h"
+#include "cli/ListPrinter.h"
 #include "platform/Text.h"
 
 namespace {
@@ -119,14 +121,34 @@ double LoopSeconds(const std::string& folder, int count) {
 
 // The terminal front end run on a folder, output thrown away; wall time.
 double CliSeconds(const std::string& cli, const std::string& folder, const char* options) {
-    const std::string command =
-        "'" + cli + "' '" + folder + "' --number 4 1 " + options + " > /dev/null 2>&1";
+    const std::string command = "'" + cli + "' --folders=contents '" + folder + "' --number 4 1 " +
+                                options + " > /dev/null 2>&1";
     const auto start = Clock::now();
     if (system(command.c_str()) != 0) {
         fprintf(stderr, "failed: %s\n", command.c_str());
         exit(1);
     }
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The terminal's table of `count` changed rows written to /dev/null, in process
+// (processor time): the print alone, without a process start or a gathering.
+double TablePrintSeconds(int count) {
+    QuietUi ui;
+    auto fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    app::MainDialog dialog(ui, *fs, icons);
+    auto& list = dialog.List();
+    for (int i = 0; i < count; ++i) {
+        filelist::FileEntry entry;
+        entry.path = u"/home/user/사진/" + platform::Utf8ToUtf16(FileName(i, ""));
+        list.InsertEntryRow(entry);
+        list.SetNewName(std::size_t(i), platform::Utf8ToUtf16(FileName(i, "_v2")));
+    }
+    std::ofstream out("/dev/null");
+    const double user = UserSeconds();
+    cli::PrintList(list, cli::PrintMode::Table, out);
+    return UserSeconds() - user;
 }
 
 double Median(std::vector<double> values) {
