@@ -14,6 +14,7 @@
 
 #include "app/Commands.h"
 #include "app/Texts.h"
+#include "gui/FlatListView.h"
 #include "gui/QtText.h"
 
 // Resources of a static library are registered by hand, once.
@@ -148,7 +149,7 @@ QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
 void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
-    view_ = new QTreeView(client_);
+    view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);
