@@ -10,7 +10,7 @@
 namespace morvalent::app {
 namespace {
 
-using Paths = std::vector<std::u16string>;
+using RecipePaths = std::vector<std::u16string>;
 
 TEST(RecentRecipes, KeepsTheFiveUsedLastNewestFirstForTheNextRun) {
     testing::TempDir dir;
@@ -24,13 +24,13 @@ TEST(RecentRecipes, KeepsTheFiveUsedLastNewestFirstForTheNextRun) {
     }
     const RecentRecipes next(state);
     EXPECT_EQ(next.Paths(),
-              (Paths{u"/r/2.mvr", u"/r/6 여섯.mvr", u"/r/5.mvr", u"/r/4.mvr", u"/r/3.mvr"}));
+              (RecipePaths{u"/r/2.mvr", u"/r/6 여섯.mvr", u"/r/5.mvr", u"/r/4.mvr", u"/r/3.mvr"}));
 }
 
 TEST(RecentRecipes, WithoutAStateFolderKeepsThemForThisRun) {
     RecentRecipes recent;
     EXPECT_TRUE(recent.Add(u"/r/1.mvr"));
-    EXPECT_EQ(recent.Paths(), (Paths{u"/r/1.mvr"}));
+    EXPECT_EQ(recent.Paths(), (RecipePaths{u"/r/1.mvr"}));
 }
 
 }  // namespace

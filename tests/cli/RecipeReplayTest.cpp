@@ -93,14 +93,14 @@ TEST(RecipeReplay, TheTerminalGivesTheWindowsNames) {
     EXPECT_EQ(out.str(), U8(names[0] + u"\n" + names[1] + u"\n" + names[2] + u"\n"));
 }
 
-struct StopCase {
+struct RecipeStopCase {
     const char* name;
     std::string recipe;
     int status;
     std::string err;  // after the recipe's path, as given
 };
 
-class RecipeStops : public ::testing::TestWithParam<StopCase> {};
+class RecipeStops : public ::testing::TestWithParam<RecipeStopCase> {};
 
 // Refused recipes run no step at all; a step that stops says its line.
 TEST_P(RecipeStops, NamesTheLine) {
@@ -118,15 +118,15 @@ TEST_P(RecipeStops, NamesTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Recipes, RecipeStops,
-    ::testing::Values(StopCase{"refused_line", "--erase-name\n--apply\n", kExitUsage,
-                               " 2번째 줄: 작업 순서에는 --apply를 쓸 수 없습니다\n"
-                               "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"},
-                      StopCase{"step_with_a_message", "--prefix y\n\n--pad-digits 0\n",
-                               kExitStopped,
-                               " 3번째 줄 (--pad-digits):\n자리수 입력이 잘못되었습니다.\n"},
-                      StopCase{"step_the_window_greys_out", "--move-up\n", kExitUsage,
-                               " 1번째 줄: --move-up: 선택된 행이 없어 실행할 수 없습니다\n"
-                               "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"}),
+    ::testing::Values(RecipeStopCase{"refused_line", "--erase-name\n--apply\n", kExitUsage,
+                                     " 2번째 줄: 작업 순서에는 --apply를 쓸 수 없습니다\n"
+                                     "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"},
+                      RecipeStopCase{"step_with_a_message", "--prefix y\n\n--pad-digits 0\n",
+                                     kExitStopped,
+                                     " 3번째 줄 (--pad-digits):\n자리수 입력이 잘못되었습니다.\n"},
+                      RecipeStopCase{"step_the_window_greys_out", "--move-up\n", kExitUsage,
+                                     " 1번째 줄: --move-up: 선택된 행이 없어 실행할 수 없습니다\n"
+                                     "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RecipeReplay, AnUnreadableRecipeIsAUsageError) {
