@@ -122,10 +122,20 @@ void MainWindow::BuildMenus() {
         }
         QMenu* menu = menuBar()->addMenu(ToQString(menuInfo.caption));
         for (int id : menuInfo.items) {
-            if (id == 0)
+            if (id == 0) {
                 menu->addSeparator();
-            else
+                continue;
+            }
+            const auto items = app::SubmenuItems(id);
+            if (items.empty()) {
                 menu->addAction(actions_.at(id));
+                continue;
+            }
+            // The submenu's own entry stands for the command from now on.
+            QMenu* submenu = menu->addMenu(actions_.at(id)->text());
+            delete actions_.at(id);
+            actions_[id] = submenu->menuAction();
+            for (int item : items) submenu->addAction(actions_.at(item));
         }
     }
 }
@@ -326,6 +336,13 @@ void MainWindow::SetCommandEnabled(int command, bool enabled) {
 
 void MainWindow::SetCommandChecked(int command, bool checked) {
     if (QAction* action = CommandAction(command)) action->setChecked(checked);
+}
+
+void MainWindow::SetCommandText(int command, const std::u16string& text) {
+    if (QAction* action = CommandAction(command)) {
+        action->setText(ToQString(text));
+        action->setVisible(!text.empty());
+    }
 }
 
 void MainWindow::SetColumnWidth(int column, int width) {
