@@ -76,7 +76,11 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
 MoveOutcome PosixFileSystem::MoveNoReplace(std::u16string_view source, std::u16string_view target) {
     auto from = Utf16ToNative(source);
     auto to = Utf16ToNative(target);
-    if (!from || !to || from->empty() || to->empty()) return {MoveResult::Failed, EINVAL};
+    // A zero byte would end the path early and name another item.
+    auto unusable = [](const std::optional<std::string>& path) {
+        return !path || path->empty() || path->find('\0') != std::string::npos;
+    };
+    if (unusable(from) || unusable(to)) return {MoveResult::Failed, EINVAL};
     return MoveNoReplaceNative(*from, *to);
 }
 
