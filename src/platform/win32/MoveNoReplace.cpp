@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/WindowsNames.h"
 
 namespace morvalent::platform {
 namespace {
@@ -11,38 +12,6 @@ namespace {
 std::size_t NameStart(std::wstring_view path) {
     const auto separator = path.find_last_of(L"\\/");
     return separator == std::wstring_view::npos ? 0 : separator + 1;
-}
-
-bool IsDeviceName(std::wstring_view name) {
-    // CON, NUL, COM1 and the like name devices in every folder, with any extension.
-    const std::wstring_view stem = name.substr(0, name.find(L'.'));
-    auto is = [&](std::wstring_view device) {
-        return CompareStringOrdinal(stem.data(), int(stem.size()), device.data(),
-                                    int(device.size()), TRUE) == CSTR_EQUAL;
-    };
-    if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
-    if (stem.size() == 4 && stem[3] >= L'1' && stem[3] <= L'9') {
-        const std::wstring_view prefix = stem.substr(0, 3);
-        auto prefixIs = [&](std::wstring_view device) {
-            return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
-        };
-        return prefixIs(L"COM") || prefixIs(L"LPT");
-    }
-    return false;
-}
-
-// Whether Windows can hold `name` exactly as written. Some file systems (and Wine)
-// accept characters that Windows refuses, ':' would name a stream of another file,
-// and a trailing dot or space would be dropped without a word.
-bool IsAcceptableName(std::wstring_view name) {
-    if (name.empty() || name == L"." || name == L"..") return false;
-    for (wchar_t c : name) {
-        if (c < 0x20 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) {
-            return false;
-        }
-    }
-    if (name.back() == L'.' || name.back() == L' ') return false;
-    return !IsDeviceName(name);
 }
 
 // The spelling under which the file system keeps the item at `path`.
