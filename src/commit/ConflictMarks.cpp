@@ -5,9 +5,9 @@
 namespace morvalent::commit {
 
 bool ConflictMarks::Update(const filelist::FileList& list, FolderNames& disk) {
-    std::vector<Conflict> marks = FindConflicts(list, disk);
+    const std::vector<Conflict>& marks = finder_.Find(list, disk);
     if (marks == marks_) return false;
-    marks_ = std::move(marks);
+    marks_ = marks;
     marked_ = marks_.size() - std::size_t(std::count(marks_.begin(), marks_.end(), Conflict::None));
     return true;
 }

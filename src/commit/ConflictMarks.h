@@ -24,6 +24,7 @@ class ConflictMarks {
     std::optional<std::size_t> NextAfter(std::optional<std::size_t> row) const;
 
   private:
+    ConflictFinder finder_;
     std::vector<Conflict> marks_;
     std::size_t marked_ = 0;
 };

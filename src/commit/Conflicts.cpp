@@ -1,12 +1,12 @@
 #include "commit/Conflicts.h"
 
 #include <deque>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
+#include <utility>
 
+#include "commit/FlatIndex.h"
 #include "commit/TargetCheck.h"
 #include "filelist/NameParts.h"
 #include "platform/NameRules.h"
@@ -18,95 +18,18 @@ namespace {
 
 using Folder = std::uint32_t;
 
-// The folder a row's target lies in, as one number per distinct text, and the
-// target's name in it. Texts are views of the rows or of targets built here.
+// A row's target as the folder it lies in (one number per distinct text) and the
+// name in it. Texts are views of the rows or of targets built by the search.
 struct Target {
     Folder folder = 0;
     std::u16string_view name;
+    std::uint64_t hash = 0;  // FoldedHash(name)
 };
 
-// A place on disk under the file system's naming rule: a folder and a name key.
-struct Place {
-    Folder folder;
-    std::u16string_view key;
-    bool operator==(const Place&) const = default;
-};
-
-struct PlaceHash {
-    std::size_t operator()(const Place& p) const {
-        return std::hash<std::u16string_view>{}(p.key) ^
-               (std::size_t(p.folder) * 0x9E3779B97F4A7C15u);
-    }
-};
-
-// The commit's duplicate rule: whole targets equal with A-Z folded, here as a
-// folded folder number and the name.
-struct FoldedPlace {
-    Folder foldedFolder;
-    std::u16string_view name;
-};
-
-struct FoldedHash {
-    std::size_t operator()(const FoldedPlace& p) const {
-        std::uint64_t h = 0xCBF29CE484222325u ^ p.foldedFolder;
-        for (char16_t c : p.name) {
-            if (c >= u'A' && c <= u'Z') c = char16_t(c + (u'a' - u'A'));
-            h = (h ^ c) * 0x100000001B3u;
-        }
-        return std::size_t(h);
-    }
-};
-
-struct FoldedEqual {
-    bool operator()(const FoldedPlace& a, const FoldedPlace& b) const {
-        return a.foldedFolder == b.foldedFolder && platform::EqualsAsciiNoCase(a.name, b.name);
-    }
-};
-
-// The distinct folder texts met, numbered; the numbers of their A-Z folded forms;
-// and, once asked, what the disk holds in each.
-class Folders {
-  public:
-    explicit Folders(FolderNames& disk) : disk_(disk) {}
-
-    Folder Number(std::u16string_view text) {
-        // Rows of one folder usually follow each other.
-        if (!texts_.empty() && text == texts_[last_]) return last_;
-        const auto [at, inserted] = numbers_.try_emplace(text, Folder(texts_.size()));
-        if (inserted) {
-            texts_.push_back(text);
-            folded_.push_back(FoldedNumber(text));
-            names_.push_back(nullptr);
-            read_.push_back(false);
-        }
-        last_ = at->second;
-        return last_;
-    }
-    Folder Folded(Folder folder) const { return folded_[folder]; }
-
-    const NameSet* Names(Folder folder) {
-        if (!read_[folder]) {
-            names_[folder] = disk_.Names(texts_[folder]);
-            read_[folder] = true;
-        }
-        return names_[folder];
-    }
-
-  private:
-    Folder FoldedNumber(std::u16string_view text) {
-        return foldedNumbers_.try_emplace(platform::FoldAscii(text), Folder(foldedNumbers_.size()))
-            .first->second;
-    }
-
-    FolderNames& disk_;
-    std::unordered_map<std::u16string_view, Folder> numbers_;
-    std::unordered_map<std::u16string, Folder> foldedNumbers_;
-    std::vector<std::u16string_view> texts_;
-    std::vector<Folder> folded_;
-    std::vector<const NameSet*> names_;
-    std::vector<bool> read_;
-    Folder last_ = 0;
-};
+// A name's hash and its folder's number, as one hash.
+std::uint64_t WithFolder(std::uint64_t hash, Folder folder) {
+    return hash ^ ((std::uint64_t(folder) + 1) * 0xC2B2AE3D27D4EB4Fu);
+}
 
 std::u16string_view FolderView(const filelist::Row& row) {
     return row.hasFolderOverride ? std::u16string_view(row.folderOverride)
@@ -115,8 +38,9 @@ std::u16string_view FolderView(const filelist::Row& row) {
 
 // Whether `folder`, separator, `name` spells `path` exactly: the row the commit skips.
 bool SpellsPath(std::u16string_view folder, std::u16string_view name, std::u16string_view path) {
-    return path.size() == folder.size() + 1 + name.size() && path.starts_with(folder) &&
-           path[folder.size()] == platform::kPathSeparator && path.ends_with(name);
+    return path.size() == folder.size() + 1 + name.size() &&
+           path[folder.size()] == platform::kPathSeparator && path.ends_with(name) &&
+           path.starts_with(folder);
 }
 
 std::size_t LastSeparator(std::u16string_view text) {
@@ -125,74 +49,6 @@ std::size_t LastSeparator(std::u16string_view text) {
     }
     return std::u16string_view::npos;
 }
-
-// The commit's order, replayed on names: which rows would find their target taken.
-class Replay {
-  public:
-    Replay(const filelist::FileList& list, Folders& folders, const std::vector<Target>& targets,
-           std::vector<Conflict>& marks)
-        : list_(list),
-          folders_(folders),
-          targets_(targets),
-          marks_(marks),
-          moved_(list.Count(), false) {}
-
-    void Row(std::size_t row) {
-        const Target& target = targets_[row];
-        const Place to{target.folder, Key(target.name)};
-        const Place from = Source(row);
-        // A change of letter case only: the item keeps its own place.
-        if (from == to) return;
-        if (Taken(to, row)) {
-            marks_[row] = Conflict::Exists;
-            return;
-        }
-        moved_[row] = true;
-        // Where names differ only in case, two targets the commit holds different
-        // can still be one place; elsewhere such targets are duplicates already.
-        if constexpr (platform::kNamesIgnoreCase) taken_.insert(to);
-    }
-
-  private:
-    std::u16string_view Key(std::u16string_view name) {
-        if constexpr (!platform::kNamesIgnoreCase) return name;
-        return keys_.emplace_back(platform::NameOnDiskKey(name));
-    }
-
-    Place Source(std::size_t row) {
-        const std::u16string& path = list_.Entry(row).path;
-        return {folders_.Number(filelist::FolderPartView(path)),
-                Key(filelist::NamePartView(path, true))};
-    }
-
-    bool Taken(const Place& to, std::size_t row) {
-        if constexpr (platform::kNamesIgnoreCase) {
-            if (taken_.contains(to)) return true;
-        }
-        const NameSet* names = folders_.Names(to.folder);
-        // A folder that cannot be read: the commit will tell.
-        if (names == nullptr || !names->contains(to.key)) return false;
-        // Something is there; free only if it is a row's item that an earlier row moved away.
-        if (sources_.empty()) IndexSources();
-        const auto at = sources_.find(to);
-        return at == sources_.end() || at->second >= row || !moved_[at->second];
-    }
-
-    void IndexSources() {
-        sources_.reserve(list_.Count());
-        for (std::size_t i = 0; i < list_.Count(); ++i) sources_.try_emplace(Source(i), i);
-    }
-
-    const filelist::FileList& list_;
-    Folders& folders_;
-    const std::vector<Target>& targets_;
-    std::vector<Conflict>& marks_;
-    // Rows whose items left their places.
-    std::vector<bool> moved_;
-    std::unordered_map<Place, std::size_t, PlaceHash> sources_;
-    std::unordered_set<Place, PlaceHash> taken_;
-    std::deque<std::u16string> keys_;
-};
 
 Conflict FromFault(platform::NameFault fault) {
     switch (fault) {
@@ -206,20 +62,108 @@ Conflict FromFault(platform::NameFault fault) {
     return Conflict::None;
 }
 
+// The distinct folder texts of one search, numbered; the numbers of their A-Z
+// folded forms; and, once asked, what the disk holds in each.
+class FolderTable {
+  public:
+    explicit FolderTable(FolderNames& disk) : disk_(disk) {}
+
+    Folder Number(std::u16string_view text) {
+        // Rows of one folder usually follow each other.
+        if (!texts_.empty() && text == texts_[last_]) return last_;
+        const auto [at, inserted] = numbers_.try_emplace(text, Folder(texts_.size()));
+        if (inserted) {
+            texts_.push_back(text);
+            folded_.push_back(
+                foldedNumbers_.try_emplace(platform::FoldAscii(text), Folder(foldedNumbers_.size()))
+                    .first->second);
+            names_.push_back(nullptr);
+            read_.push_back(false);
+        }
+        last_ = at->second;
+        return last_;
+    }
+    Folder Folded(Folder folder) const { return folded_[folder]; }
+
+    const NameTable* Names(Folder folder) {
+        if (!read_[folder]) {
+            names_[folder] = disk_.Names(texts_[folder]);
+            read_[folder] = true;
+        }
+        return names_[folder];
+    }
+
+  private:
+    FolderNames& disk_;
+    std::unordered_map<std::u16string_view, Folder> numbers_;
+    std::unordered_map<std::u16string, Folder> foldedNumbers_;
+    std::vector<std::u16string_view> texts_;
+    std::vector<Folder> folded_;
+    std::vector<const NameTable*> names_;
+    std::vector<bool> read_;
+    Folder last_ = 0;
+};
+
+// A place on disk: a folder and a name under the file system's naming rule.
+struct Place {
+    Folder folder;
+    std::u16string_view key;
+    std::uint64_t keyHash;  // FoldedHash(key)
+
+    std::uint64_t Hash() const { return WithFolder(keyHash, folder); }
+    bool operator==(const Place& other) const { return folder == other.folder && key == other.key; }
+};
+
 }  // namespace
 
-std::vector<Conflict> FindConflicts(const filelist::FileList& list, FolderNames& disk) {
-    const std::size_t count = list.Count();
-    std::vector<Conflict> marks(count, Conflict::None);
-    std::vector<Target> targets(count);
-    // Rows the commit skips: the target spells the item's own path.
-    std::vector<bool> unchanged(count, false);
-    // Targets of new names that reach into a subfolder, split anew at their last separator.
-    std::deque<std::u16string> built;
-    Folders folders(disk);
-    std::unordered_map<FoldedPlace, std::size_t, FoldedHash, FoldedEqual> firstRow;
-    firstRow.reserve(count);
+struct ConflictFinder::Work {
+    std::vector<Conflict> marks;
+    std::vector<Target> targets;
+    std::vector<std::uint8_t> unchanged;
+    // Rows with a name, by the folded folder of their targets: where each
+    // folder's rows begin in `grouped` (first its row count).
+    std::vector<std::size_t> groupStart;
+    std::vector<std::uint32_t> grouped;
+    // Rows whose items the commit would move out of their places.
+    std::vector<std::uint8_t> moved;
+    FlatIndex firstRow;
+    std::vector<Place> sources;
+    FlatIndex sourceIndex;
+    // Where names ignore case: places that rows moved into.
+    std::vector<Place> taken;
+    FlatIndex takenIndex;
+    // Targets of new names that reach into a subfolder, split anew at their last
+    // separator; and name keys where the disk's key is not the name itself.
+    std::deque<std::u16string> texts;
 
+    void Search(const filelist::FileList& list, FolderTable& folders);
+    void FindDuplicates(const FolderTable& folders);
+    void Replay(const filelist::FileList& list, FolderTable& folders);
+    Place PlaceOf(Folder folder, std::u16string_view name, std::uint64_t nameHash);
+    Place Source(const filelist::FileList& list, FolderTable& folders, std::size_t row);
+    bool Taken(const filelist::FileList& list, FolderTable& folders, const Place& to,
+               std::size_t row);
+};
+
+ConflictFinder::ConflictFinder() : work_(std::make_unique<Work>()) {}
+ConflictFinder::~ConflictFinder() = default;
+
+const std::vector<Conflict>& ConflictFinder::Find(const filelist::FileList& list,
+                                                  FolderNames& disk) {
+    FolderTable folders(disk);
+    work_->texts.clear();
+    work_->Search(list, folders);
+    work_->Replay(list, folders);
+    return work_->marks;
+}
+
+// Empty names, names the system refuses, and targets equal under the commit's rule.
+void ConflictFinder::Work::Search(const filelist::FileList& list, FolderTable& folders) {
+    const std::size_t count = list.Count();
+    marks.assign(count, Conflict::None);
+    targets.resize(count);
+    unchanged.assign(count, 0);
+    groupStart.clear();
     for (std::size_t i = 0; i < count; ++i) {
         const filelist::Row& row = list.At(i);
         const std::u16string_view name = row.newName;
@@ -231,27 +175,127 @@ std::vector<Conflict> FindConflicts(const filelist::FileList& list, FolderNames&
         std::u16string_view targetFolder = folder;
         std::u16string_view targetName = name;
         if (LastSeparator(name) != std::u16string_view::npos) {
-            const std::u16string_view whole = built.emplace_back(BuildTarget(folder, name));
+            const std::u16string_view whole = texts.emplace_back(BuildTarget(folder, name));
             const std::size_t at = LastSeparator(whole);
             targetFolder = whole.substr(0, at);
             targetName = whole.substr(at + 1);
         }
         marks[i] = FromFault(platform::CheckTargetName(folder, name));
         unchanged[i] = SpellsPath(folder, name, row.entry.path);
-        targets[i] = {folders.Number(targetFolder), targetName};
-        const auto [at, inserted] =
-            firstRow.try_emplace({folders.Folded(targets[i].folder), targetName}, i);
-        if (!inserted) {
-            marks[i] = Conflict::Duplicate;
-            marks[at->second] = Conflict::Duplicate;
+        Target& target = targets[i];
+        target = {folders.Number(targetFolder), targetName, FoldedHash(targetName)};
+        const Folder folded = folders.Folded(target.folder);
+        if (folded >= groupStart.size()) groupStart.resize(folded + 1, 0);
+        ++groupStart[folded];
+    }
+    FindDuplicates(folders);
+}
+
+// Only targets in one folder (folded) can be equal: each folder's rows are
+// searched by themselves, in a table small enough to stay in the cache.
+void ConflictFinder::Work::FindDuplicates(const FolderTable& folders) {
+    const std::size_t count = marks.size();
+    std::size_t start = 0;
+    for (std::size_t& size : groupStart) start += std::exchange(size, start);
+    grouped.resize(start);
+    std::vector<std::size_t> next = groupStart;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (marks[i] != Conflict::EmptyName)
+            grouped[next[folders.Folded(targets[i].folder)]++] = std::uint32_t(i);
+    }
+    for (std::size_t g = 0; g < groupStart.size(); ++g) {
+        const std::size_t first = groupStart[g];
+        const std::size_t last = g + 1 < groupStart.size() ? groupStart[g + 1] : grouped.size();
+        firstRow.Reset(last - first);
+        for (std::size_t k = first; k < last; ++k) {
+            const std::uint32_t i = grouped[k];
+            const Target& target = targets[i];
+            const auto earlier = firstRow.Insert(target.hash, i, [&](std::uint32_t other) {
+                return platform::EqualsAsciiNoCase(targets[other].name, target.name);
+            });
+            if (earlier) {
+                marks[i] = Conflict::Duplicate;
+                marks[*earlier] = Conflict::Duplicate;
+            }
         }
     }
+}
 
-    Replay replay(list, folders, targets, marks);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (marks[i] == Conflict::None && !unchanged[i]) replay.Row(i);
+// The commit's order, replayed on names: which rows would find their target taken.
+void ConflictFinder::Work::Replay(const filelist::FileList& list, FolderTable& folders) {
+    const std::size_t count = list.Count();
+    moved.assign(count, 0);
+    sources.clear();
+    if constexpr (platform::kNamesIgnoreCase) {
+        taken.clear();
+        takenIndex.Reset(count);
     }
-    return marks;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (marks[i] != Conflict::None || unchanged[i]) continue;
+        const Target& target = targets[i];
+        const Place to = PlaceOf(target.folder, target.name, target.hash);
+        if constexpr (platform::kNamesIgnoreCase) {
+            // A change of letter case only: the item keeps its own place.
+            const Place from = Source(list, folders, i);
+            if (from == to) continue;
+        }
+        if (Taken(list, folders, to, i)) {
+            marks[i] = Conflict::Exists;
+            continue;
+        }
+        moved[i] = 1;
+        // Two targets the commit holds different can still be one place where
+        // names ignore case; elsewhere such targets are duplicates already.
+        if constexpr (platform::kNamesIgnoreCase) {
+            taken.push_back(to);
+            takenIndex.Insert(to.Hash(), std::uint32_t(taken.size() - 1),
+                              [](std::uint32_t) { return false; });
+        }
+    }
+}
+
+Place ConflictFinder::Work::PlaceOf(Folder folder, std::u16string_view name,
+                                    std::uint64_t nameHash) {
+    if constexpr (!platform::kNamesIgnoreCase) return {folder, name, nameHash};
+    const std::u16string_view key = texts.emplace_back(platform::NameOnDiskKey(name));
+    return {folder, key, FoldedHash(key)};
+}
+
+Place ConflictFinder::Work::Source(const filelist::FileList& list, FolderTable& folders,
+                                   std::size_t row) {
+    const std::u16string& path = list.Entry(row).path;
+    const std::u16string_view name = filelist::NamePartView(path, true);
+    return PlaceOf(folders.Number(filelist::FolderPartView(path)), name, FoldedHash(name));
+}
+
+bool ConflictFinder::Work::Taken(const filelist::FileList& list, FolderTable& folders,
+                                 const Place& to, std::size_t row) {
+    if constexpr (platform::kNamesIgnoreCase) {
+        if (takenIndex.Find(to.Hash(), [&](std::uint32_t i) { return taken[i] == to; })) {
+            return true;
+        }
+    }
+    const NameTable* names = folders.Names(to.folder);
+    // A folder that cannot be read: the commit will tell.
+    if (names == nullptr || !names->Contains(to.key, to.keyHash)) return false;
+    // Something is there; free only if it is a row's item that an earlier row moved away.
+    if (sources.empty()) {
+        sources.reserve(list.Count());
+        sourceIndex.Reset(list.Count());
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            const Place& source = sources.emplace_back(Source(list, folders, i));
+            // The first row of a path answers for it.
+            sourceIndex.Insert(source.Hash(), std::uint32_t(i),
+                               [&](std::uint32_t other) { return sources[other] == source; });
+        }
+    }
+    const auto at = sourceIndex.Find(to.Hash(), [&](std::uint32_t i) { return sources[i] == to; });
+    return !at || *at >= row || !moved[*at];
+}
+
+std::vector<Conflict> FindConflicts(const filelist::FileList& list, FolderNames& disk) {
+    ConflictFinder finder;
+    return finder.Find(list, disk);
 }
 
 }  // namespace morvalent::commit

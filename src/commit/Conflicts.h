@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "commit/FolderNames.h"
@@ -28,7 +29,23 @@ enum class Conflict : std::uint8_t {
 // them: one at a time, each seeing the places that earlier rows freed or took;
 // the disk is seen through `disk`, as it was when each folder was last read. A
 // row with several problems gets the first of: empty name, duplicate, invalid,
-// too long, exists.
+// too long, exists. Keeps its working memory from one run to the next, as it
+// runs after every edit.
+class ConflictFinder {
+  public:
+    ConflictFinder();
+    ~ConflictFinder();
+    ConflictFinder(const ConflictFinder&) = delete;
+    ConflictFinder& operator=(const ConflictFinder&) = delete;
+
+    const std::vector<Conflict>& Find(const filelist::FileList& list, FolderNames& disk);
+
+  private:
+    struct Work;
+    std::unique_ptr<Work> work_;
+};
+
+// The same, once.
 std::vector<Conflict> FindConflicts(const filelist::FileList& list, FolderNames& disk);
 
 }  // namespace morvalent::commit

@@ -1,27 +1,35 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
+#include "commit/FlatIndex.h"
 #include "platform/FileSystem.h"
 
 namespace morvalent::commit {
 
-// Hashes owned texts and views alike, so that sets of texts are searched by view.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view text) const {
-        return std::hash<std::u16string_view>{}(text);
-    }
-};
+// A hash of `text` with A-Z folded to a-z. It serves the commit's duplicate rule,
+// and the look-up of names on disk, whose keys compare exactly (a key that is
+// equal is also equal folded).
+std::uint64_t FoldedHash(std::u16string_view text);
 
-using NameSet = std::unordered_set<std::u16string, TextHash, std::equal_to<>>;
+// The names in one folder, each as platform::NameOnDiskKey gives it.
+class NameTable {
+  public:
+    explicit NameTable(std::vector<std::u16string> keys);
+    // `hash` is FoldedHash(key).
+    bool Contains(std::u16string_view key, std::uint64_t hash) const;
+
+  private:
+    std::vector<std::u16string> keys_;
+    FlatIndex index_;
+};
 
 // What the disk holds in the folders that targets lie in. Each folder is read once
 // (one listing, not one query per row) and kept until the program forgets it:
@@ -32,15 +40,21 @@ class FolderNames {
     FolderNames(const FolderNames&) = delete;
     FolderNames& operator=(const FolderNames&) = delete;
 
-    // The names in `folder`, each as platform::NameOnDiskKey gives it; null when
-    // the folder cannot be read. Valid until Forget.
-    const NameSet* Names(std::u16string_view folder);
+    // Null when the folder cannot be read. Valid until Forget.
+    const NameTable* Names(std::u16string_view folder);
     void Forget() { folders_.clear(); }
 
   private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view text) const {
+            return std::hash<std::u16string_view>{}(text);
+        }
+    };
+
     platform::FileSystem& fs_;
-    std::unordered_map<std::u16string, std::optional<NameSet>, TextHash, std::equal_to<>> folders_;
-    std::vector<std::u16string> listing_;
+    std::unordered_map<std::u16string, std::unique_ptr<NameTable>, TextHash, std::equal_to<>>
+        folders_;
 };
 
 }  // namespace morvalent::commit

@@ -14,7 +14,13 @@ enum class NameFault { None, TooLong, Forbidden };
 NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name);
 
 // Whether `c` parts folders from names in a path the system is given.
-bool IsPathSeparator(char16_t c);
+inline bool IsPathSeparator(char16_t c) {
+#if defined(_WIN32)
+    return c == u'\\' || c == u'/';
+#else
+    return c == u'/';
+#endif
+}
 
 // Whether two spellings can name one item in a folder: never on Linux, where every
 // code unit counts; on Windows names differ only beyond letter case.

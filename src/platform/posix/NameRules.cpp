@@ -23,11 +23,18 @@ std::size_t UnitBytes(char16_t c) {
 
 }  // namespace
 
-bool IsPathSeparator(char16_t c) { return c == u'/'; }
-
 std::u16string NameOnDiskKey(std::u16string_view name) { return std::u16string(name); }
 
 NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name) {
+    // Most names are short and hold no separator, zero or surrogate: nothing to count.
+    // (Written without an early exit, so that the compiler can take units in bulk.)
+    bool unusual = (folder.size() + 1 + name.size()) * kMaxBytesPerUnit > kMaxPathBytes ||
+                   name.size() * kMaxBytesPerUnit > kMaxNameBytes;
+    for (char16_t c : name) unusual |= c == u'\0' || c == u'/' || (c & 0xF800) == 0xD800;
+    if (!unusual) {
+        return name.empty() || name == u"." || name == u".." ? NameFault::Forbidden
+                                                             : NameFault::None;
+    }
     std::size_t partStart = 0;
     std::size_t partBytes = 0;
     std::size_t nameBytes = 0;

@@ -50,8 +50,6 @@ bool IsAcceptableName(std::wstring_view name) {
     return !IsDeviceName(name);
 }
 
-bool IsPathSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
-
 std::u16string NameOnDiskKey(std::u16string_view name) {
     if (name.empty()) return {};
     std::u16string key(name.size(), u'\0');
