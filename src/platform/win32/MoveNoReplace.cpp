@@ -57,18 +57,25 @@ MoveOutcome Refused(DWORD error, const std::wstring& source) {
     return {MoveResult::Failed, int(error)};
 }
 
+// Whether anything is still found at `path`.
+bool Exists(const std::wstring& path) {
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    const DWORD error = GetLastError();
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
 // A rename that changes only the letter case of a name can report success and
 // keep the old spelling (Wine does). Going through a free temporary name in the
-// same folder makes the file system take the new spelling.
-MoveOutcome RenameThroughTemporary(const std::wstring& target, std::wstring_view name,
-                                   const std::wstring& oldSpelling) {
+// same folder makes the file system take the new spelling. The item moved is the
+// source as named, never another entry that merely matches the target's spelling.
+MoveOutcome RenameThroughTemporary(const std::wstring& source, const std::wstring& target,
+                                   std::wstring_view name) {
     const std::wstring folder = target.substr(0, NameStart(target));
-    const std::wstring current = folder + oldSpelling;
     std::wstring temporary;
     for (int attempt = 0;; ++attempt) {
         temporary = folder + L"~morvalent-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                     std::to_wstring(attempt) + L".tmp";
-        if (MoveFileW(current.c_str(), temporary.c_str())) break;
+        if (MoveFileW(source.c_str(), temporary.c_str())) break;
         const DWORD error = GetLastError();
         // Nothing has changed yet.
         if ((error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) || attempt == 99) {
@@ -78,8 +85,8 @@ MoveOutcome RenameThroughTemporary(const std::wstring& target, std::wstring_view
     if (!MoveFileW(temporary.c_str(), target.c_str())) {
         const DWORD error = GetLastError();
         // Something took the name meanwhile: put the item back where it was.
-        if (!MoveFileW(temporary.c_str(), current.c_str())) return {MoveResult::Failed, int(error)};
-        return Refused(error, current);
+        if (!MoveFileW(temporary.c_str(), source.c_str())) return {MoveResult::Failed, int(error)};
+        return Refused(error, source);
     }
     if (!HasExactName(target, name)) return {MoveResult::Failed, 0};
     return {MoveResult::Moved, 0};
@@ -93,11 +100,15 @@ MoveOutcome MoveNoReplaceNative(const std::wstring& source, const std::wstring& 
     // MoveFileW never replaces: without MOVEFILE_REPLACE_EXISTING it fails when the
     // target exists, and it moves files, not folders, to another drive.
     if (!MoveFileW(source.c_str(), target.c_str())) return Refused(GetLastError(), source);
-    const auto onDisk = NameOnDisk(target);
-    if (!onDisk || *onDisk == name || !SameNameIgnoringCase(*onDisk, name)) {
+    if (!SameNameIgnoringCase(source, target)) {
+        // Some file systems (and Wine) report success for a target that is another
+        // name of the same item and change nothing: the source must be gone.
+        if (Exists(source)) return {MoveResult::Failed, 0};
         return {MoveResult::Moved, 0};
     }
-    return RenameThroughTemporary(target, name, *onDisk);
+    const auto onDisk = NameOnDisk(target);
+    if (!onDisk || *onDisk == name) return {MoveResult::Moved, 0};
+    return RenameThroughTemporary(source, target, name);
 }
 
 }  // namespace morvalent::platform

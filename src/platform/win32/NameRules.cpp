@@ -6,10 +6,10 @@
 namespace morvalent::platform {
 namespace {
 
-// Parts of a path longer than this are refused by NTFS and FAT alike; paths longer
-// than MAX_PATH less its terminator by the system calls the program makes.
+// Parts of a path longer than this are refused by NTFS and FAT alike; whole paths
+// reach the system in extended-length form, up to its limit less the "\\?\" prefix.
 constexpr std::size_t kMaxNameUnits = 255;
-constexpr std::size_t kMaxPathUnits = MAX_PATH - 1;
+constexpr std::size_t kMaxPathUnits = 32767 - 4;
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -17,21 +17,26 @@ bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 bool IsEscapedByte(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
 
 bool IsDeviceName(std::wstring_view name) {
-    // CON, NUL, COM1 and the like name devices in every folder, with any extension.
-    const std::wstring_view stem = name.substr(0, name.find(L'.'));
+    // CON, NUL, COM1 and the like name devices in every folder, with any extension
+    // and with spaces before it ("NUL .txt" is NUL too).
+    std::wstring_view stem = name.substr(0, name.find(L'.'));
+    while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
     auto is = [&](std::wstring_view device) {
         return CompareStringOrdinal(stem.data(), int(stem.size()), device.data(),
                                     int(device.size()), TRUE) == CSTR_EQUAL;
     };
     if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
-    if (stem.size() == 4 && stem[3] >= L'1' && stem[3] <= L'9') {
-        const std::wstring_view prefix = stem.substr(0, 3);
-        auto prefixIs = [&](std::wstring_view device) {
-            return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
-        };
-        return prefixIs(L"COM") || prefixIs(L"LPT");
-    }
-    return false;
+    if (stem.size() != 4) return false;
+    // COM0-COM9 and LPT0-LPT9, with the superscript digits 1-3 among them.
+    const wchar_t digit = stem[3];
+    const bool isDigit = (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' ||
+                         digit == L'\u00B2' || digit == L'\u00B3';
+    if (!isDigit) return false;
+    const std::wstring_view prefix = stem.substr(0, 3);
+    auto prefixIs = [&](std::wstring_view device) {
+        return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
+    };
+    return prefixIs(L"COM") || prefixIs(L"LPT");
 }
 
 }  // namespace
