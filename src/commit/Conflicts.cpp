@@ -1,6 +1,7 @@
 #include "commit/Conflicts.h"
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,6 +44,14 @@ bool SpellsPath(std::u16string_view folder, std::u16string_view name, std::u16st
            path.starts_with(folder);
 }
 
+// Whether the target lies inside the folder at `path`: no folder can go there.
+bool IsInside(std::u16string_view folder, std::u16string_view name, std::u16string_view path) {
+    if (folder.size() + 1 + name.size() <= path.size() + 1) return false;
+    const std::u16string key = platform::PathIdentityKey(BuildTarget(folder, name));
+    const std::u16string pathKey = platform::PathIdentityKey(path);
+    return key.starts_with(pathKey) && key[pathKey.size()] == platform::kPathSeparator;
+}
+
 std::size_t LastSeparator(std::u16string_view text) {
     for (std::size_t i = text.size(); i > 0; --i) {
         if (platform::IsPathSeparator(text[i - 1])) return i - 1;
@@ -77,20 +86,19 @@ class FolderTable {
             folded_.push_back(
                 foldedNumbers_.try_emplace(platform::FoldAscii(text), Folder(foldedNumbers_.size()))
                     .first->second);
-            names_.push_back(nullptr);
-            read_.push_back(false);
+            listings_.push_back(nullptr);
         }
         last_ = at->second;
         return last_;
     }
     Folder Folded(Folder folder) const { return folded_[folder]; }
 
-    const NameTable* Names(Folder folder) {
-        if (!read_[folder]) {
-            names_[folder] = disk_.Names(texts_[folder]);
-            read_[folder] = true;
-        }
-        return names_[folder];
+    std::u16string_view Text(Folder folder) const { return texts_[folder]; }
+    std::size_t Count() const { return texts_.size(); }
+
+    const FolderNames::Listing& Listing(Folder folder) {
+        if (listings_[folder] == nullptr) listings_[folder] = &disk_.Folder(texts_[folder]);
+        return *listings_[folder];
     }
 
   private:
@@ -99,10 +107,11 @@ class FolderTable {
     std::unordered_map<std::u16string, Folder> foldedNumbers_;
     std::vector<std::u16string_view> texts_;
     std::vector<Folder> folded_;
-    std::vector<const NameTable*> names_;
-    std::vector<bool> read_;
+    std::vector<const FolderNames::Listing*> listings_;
     Folder last_ = 0;
 };
+
+constexpr std::size_t kNoRow = SIZE_MAX;
 
 // A place on disk: a folder and a name under the file system's naming rule.
 struct Place {
@@ -129,9 +138,14 @@ struct ConflictFinder::Work {
     FlatIndex firstRow;
     std::vector<Place> sources;
     FlatIndex sourceIndex;
-    // Where names ignore case: places that rows moved into.
+    // Where each moved row's item went.
+    std::vector<Place> movedTo;
+    // The places rows moved into, once `tracking`.
+    bool tracking = false;
     std::vector<Place> taken;
     FlatIndex takenIndex;
+    // For folders not on disk: the rows that rename a folder to it or above it.
+    std::vector<std::optional<std::vector<std::size_t>>> makers;
     // Targets of new names that reach into a subfolder, split anew at their last
     // separator; and name keys where the disk's key is not the name itself.
     std::deque<std::u16string> texts;
@@ -143,6 +157,12 @@ struct ConflictFinder::Work {
     Place Source(const filelist::FileList& list, FolderTable& folders, std::size_t row);
     bool Taken(const filelist::FileList& list, FolderTable& folders, const Place& to,
                std::size_t row);
+    void Track(std::size_t row);
+    void Take(const Place& place);
+    std::optional<Folder> Resolve(const filelist::FileList& list, FolderTable& folders,
+                                  Folder folder, std::size_t row, int depth = 0);
+    std::vector<std::size_t> FindMakers(const filelist::FileList& list, const FolderTable& folders,
+                                        Folder folder) const;
 };
 
 ConflictFinder::ConflictFinder() : work_(std::make_unique<Work>()) {}
@@ -181,6 +201,10 @@ void ConflictFinder::Work::Search(const filelist::FileList& list, FolderTable& f
             targetName = whole.substr(at + 1);
         }
         marks[i] = FromFault(platform::CheckTargetName(folder, name));
+        if (row.entry.isFolder && marks[i] == Conflict::None &&
+            IsInside(folder, name, row.entry.path)) {
+            marks[i] = Conflict::Invalid;
+        }
         unchanged[i] = SpellsPath(folder, name, row.entry.path);
         Target& target = targets[i];
         target = {folders.Number(targetFolder), targetName, FoldedHash(targetName)};
@@ -225,15 +249,25 @@ void ConflictFinder::Work::FindDuplicates(const FolderTable& folders) {
 void ConflictFinder::Work::Replay(const filelist::FileList& list, FolderTable& folders) {
     const std::size_t count = list.Count();
     moved.assign(count, 0);
+    movedTo.resize(count);
     sources.clear();
-    if constexpr (platform::kNamesIgnoreCase) {
-        taken.clear();
-        takenIndex.Reset(count);
-    }
+    makers.clear();
+    taken.clear();
+    // Where names ignore case, two targets the commit holds different can be one
+    // place; so can a target in a folder made by an earlier row and one in that
+    // folder's old place. Elsewhere, and until then, equal places are duplicates.
+    tracking = platform::kNamesIgnoreCase;
+    if (tracking) takenIndex.Reset(count);
     for (std::size_t i = 0; i < count; ++i) {
         if (marks[i] != Conflict::None || unchanged[i]) continue;
         const Target& target = targets[i];
-        const Place to = PlaceOf(target.folder, target.name, target.hash);
+        const auto folder = Resolve(list, folders, target.folder, i);
+        if (!folder) {
+            marks[i] = Conflict::NoFolder;
+            continue;
+        }
+        if (*folder != target.folder && !tracking) Track(i);
+        const Place to = PlaceOf(*folder, target.name, target.hash);
         if constexpr (platform::kNamesIgnoreCase) {
             // A change of letter case only: the item keeps its own place.
             const Place from = Source(list, folders, i);
@@ -244,14 +278,24 @@ void ConflictFinder::Work::Replay(const filelist::FileList& list, FolderTable& f
             continue;
         }
         moved[i] = 1;
-        // Two targets the commit holds different can still be one place where
-        // names ignore case; elsewhere such targets are duplicates already.
-        if constexpr (platform::kNamesIgnoreCase) {
-            taken.push_back(to);
-            takenIndex.Insert(to.Hash(), std::uint32_t(taken.size() - 1),
-                              [](std::uint32_t) { return false; });
-        }
+        movedTo[i] = to;
+        if (tracking) Take(to);
     }
+}
+
+// From now on every place a row moves into is kept, the earlier ones first.
+void ConflictFinder::Work::Track(std::size_t row) {
+    tracking = true;
+    takenIndex.Reset(moved.size());
+    for (std::size_t j = 0; j < row; ++j) {
+        if (moved[j]) Take(movedTo[j]);
+    }
+}
+
+void ConflictFinder::Work::Take(const Place& place) {
+    taken.push_back(place);
+    takenIndex.Insert(place.Hash(), std::uint32_t(taken.size() - 1),
+                      [](std::uint32_t) { return false; });
 }
 
 Place ConflictFinder::Work::PlaceOf(Folder folder, std::u16string_view name,
@@ -270,12 +314,10 @@ Place ConflictFinder::Work::Source(const filelist::FileList& list, FolderTable& 
 
 bool ConflictFinder::Work::Taken(const filelist::FileList& list, FolderTable& folders,
                                  const Place& to, std::size_t row) {
-    if constexpr (platform::kNamesIgnoreCase) {
-        if (takenIndex.Find(to.Hash(), [&](std::uint32_t i) { return taken[i] == to; })) {
-            return true;
-        }
+    if (tracking && takenIndex.Find(to.Hash(), [&](std::uint32_t i) { return taken[i] == to; })) {
+        return true;
     }
-    const NameTable* names = folders.Names(to.folder);
+    const NameTable* names = folders.Listing(to.folder).names.get();
     // A folder that cannot be read: the commit will tell.
     if (names == nullptr || !names->Contains(to.key, to.keyHash)) return false;
     // Something is there; free only if it is a row's item that an earlier row moved away.
@@ -291,6 +333,56 @@ bool ConflictFinder::Work::Taken(const filelist::FileList& list, FolderTable& fo
     }
     const auto at = sourceIndex.Find(to.Hash(), [&](std::uint32_t i) { return sources[i] == to; });
     return !at || *at >= row || !moved[*at];
+}
+
+// A folder that is not on disk can still be there at a row's turn: an earlier
+// row renamed a folder to it (or to a folder above it). Then it is that folder's
+// old place, seen in the listing read before the commit; nothing when it is not
+// there at all.
+std::optional<Folder> ConflictFinder::Work::Resolve(const filelist::FileList& list,
+                                                    FolderTable& folders, Folder folder,
+                                                    std::size_t row, int depth) {
+    if (!folders.Listing(folder).missing) return folder;
+    if (makers.size() < folders.Count()) makers.resize(folders.Count());
+    if (!makers[folder]) makers[folder] = FindMakers(list, folders, folder);
+    const std::vector<std::size_t>& candidates = *makers[folder];
+    std::size_t maker = kNoRow;
+    for (std::size_t j : candidates) {
+        if (j >= row) break;
+        if (moved[j]) {
+            maker = j;
+            break;
+        }
+    }
+    if (maker == kNoRow || depth > 8) return std::nullopt;
+    const Target& made = targets[maker];
+    const std::size_t madeSize = folders.Text(made.folder).size() + 1 + made.name.size();
+    const std::u16string& source = list.Entry(maker).path;
+    const std::u16string_view old =
+        texts.emplace_back(source + std::u16string(folders.Text(folder).substr(madeSize)));
+    return Resolve(list, folders, folders.Number(old), row, depth + 1);
+}
+
+// The folder rows, in row order, whose targets spelled whole are the folder or one
+// above it.
+std::vector<std::size_t> ConflictFinder::Work::FindMakers(const filelist::FileList& list,
+                                                          const FolderTable& folders,
+                                                          Folder folder) const {
+    std::vector<std::size_t> rows;
+    const std::u16string_view text = folders.Text(folder);
+    for (std::size_t j = 0; j < list.Count(); ++j) {
+        if (!list.Entry(j).isFolder || marks[j] != Conflict::None || unchanged[j]) continue;
+        const Target& t = targets[j];
+        const std::u16string_view above = folders.Text(t.folder);
+        const std::size_t size = above.size() + 1 + t.name.size();
+        if (text.size() >= size && text.starts_with(above) &&
+            text[above.size()] == platform::kPathSeparator &&
+            text.substr(above.size() + 1).starts_with(t.name) &&
+            (text.size() == size || platform::IsPathSeparator(text[size]))) {
+            rows.push_back(j);
+        }
+    }
+    return rows;
 }
 
 std::vector<Conflict> FindConflicts(const filelist::FileList& list, FolderNames& disk) {

@@ -21,15 +21,18 @@ enum class Conflict : std::uint8_t {
     Exists,
     // Longer than the file system allows.
     TooLong,
-    // A character or name the system cannot hold.
+    // A character or name the system cannot hold, or a folder's target inside
+    // the folder itself.
     Invalid,
+    // No folder where the target lies, and no earlier row makes one there.
+    NoFolder,
 };
 
 // Every row's conflict, in row order. The rows are weighed as the commit takes
 // them: one at a time, each seeing the places that earlier rows freed or took;
 // the disk is seen through `disk`, as it was when each folder was last read. A
 // row with several problems gets the first of: empty name, duplicate, invalid,
-// too long, exists. Keeps its working memory from one run to the next, as it
+// too long, no folder, exists. Keeps its working memory from one run to the next, as it
 // runs after every edit.
 class ConflictFinder {
   public:

@@ -55,20 +55,23 @@ bool NameTable::Contains(std::u16string_view key, std::uint64_t hash) const {
     return index_.Find(hash, [&](std::uint32_t i) { return keys_[i] == key; }).has_value();
 }
 
-const NameTable* FolderNames::Names(std::u16string_view folder) {
+const FolderNames::Listing& FolderNames::Folder(std::u16string_view folder) {
     auto at = folders_.find(folder);
     if (at == folders_.end()) {
-        std::unique_ptr<NameTable> table;
+        Listing listing;
         std::vector<std::u16string> names;
         if (fs_.ListNames(folder, names)) {
             if constexpr (platform::kNamesIgnoreCase) {
                 for (std::u16string& name : names) name = platform::NameOnDiskKey(name);
             }
-            table = std::make_unique<NameTable>(std::move(names));
+            listing.names = std::make_unique<NameTable>(std::move(names));
+        } else {
+            // A folder that exists but cannot be read may still take renames.
+            listing.missing = fs_.IsFolder(folder) != std::optional<bool>(true);
         }
-        at = folders_.emplace(std::u16string(folder), std::move(table)).first;
+        at = folders_.emplace(std::u16string(folder), std::move(listing)).first;
     }
-    return at->second.get();
+    return at->second;
 }
 
 }  // namespace morvalent::commit

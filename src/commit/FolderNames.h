@@ -40,8 +40,14 @@ class FolderNames {
     FolderNames(const FolderNames&) = delete;
     FolderNames& operator=(const FolderNames&) = delete;
 
-    // Null when the folder cannot be read. Valid until Forget.
-    const NameTable* Names(std::u16string_view folder);
+    struct Listing {
+        // Nothing is there, or not a folder: nothing can be renamed into it.
+        bool missing = false;
+        // Null when the folder cannot be read.
+        std::unique_ptr<NameTable> names;
+    };
+    // Valid until Forget.
+    const Listing& Folder(std::u16string_view folder);
     void Forget() { folders_.clear(); }
 
   private:
@@ -53,8 +59,7 @@ class FolderNames {
     };
 
     platform::FileSystem& fs_;
-    std::unordered_map<std::u16string, std::unique_ptr<NameTable>, TextHash, std::equal_to<>>
-        folders_;
+    std::unordered_map<std::u16string, Listing, TextHash, std::equal_to<>> folders_;
 };
 
 }  // namespace morvalent::commit

@@ -8,7 +8,8 @@
 namespace morvalent::commit {
 
 void PrintTo(Conflict conflict, std::ostream* out) {
-    const char* names[] = {"None", "EmptyName", "Duplicate", "Exists", "TooLong", "Invalid"};
+    const char* names[] = {"None",    "EmptyName", "Duplicate", "Exists",
+                           "TooLong", "Invalid",   "NoFolder"};
     *out << names[int(conflict)];
 }
 
