@@ -289,6 +289,14 @@ constexpr CommandInfo kCommands[] = {
      &D::ToggleColumn<ColCreated>,
      &D::ShowsColumn<ColCreated>,
      {}},
+    {CmdNextConflict,
+     u"다음 충돌로 이동",
+     Plain(Key::F8, u"F8"),
+     Needs::Rows,
+     u"",
+     &D::NextConflict,
+     nullptr,
+     {}},
     {CmdVersion, u"버전(H)", {}, Needs::Always, u"", &D::ShowVersion, nullptr, {}},
     {CmdExit, u"종료(&X)", Plain(Key::Escape, u"Esc"), Needs::Always, u"", &D::Exit, nullptr, {}},
 };
@@ -310,7 +318,7 @@ constexpr int kFileMenu[] = {CmdAddFiles,
                              CmdLoadPathList,
                              0,
                              CmdExit};
-constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename};
+constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename, 0, CmdNextConflict};
 constexpr int kViewMenu[] = {CmdShowFullPath, CmdShowSize, CmdShowModified, CmdShowCreated};
 constexpr int kToolsMenu[] = {CmdReplaceString,    CmdAddPrefix,        CmdAddSuffix,       0,
                               CmdEraseName,        CmdDeleteByPosition, CmdDeleteEnclosed,  0,

@@ -47,6 +47,7 @@ enum Command : int {
     CmdShowModified = 32802,
     CmdShowCreated = 32803,
     CmdVersion = 32804,
+    CmdNextConflict = 32807,
 };
 
 // When a command is enabled.

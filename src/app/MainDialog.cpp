@@ -21,7 +21,7 @@ constexpr filelist::Column kOptionalColumns[] = {filelist::ColFullPath, filelist
 
 MainDialog::MainDialog(UserPrompts& prompts, StateView& view, platform::FileSystem& fs,
                        filelist::IconSource& icons)
-    : prompts_(prompts), view_(view), fs_(fs), icons_(icons), list_(icons_) {}
+    : prompts_(prompts), view_(view), fs_(fs), icons_(icons), list_(icons_), folderNames_(fs) {}
 
 MainDialog::~MainDialog() = default;
 
@@ -59,7 +59,7 @@ std::optional<Outcome> MainDialog::OnCommand(int id) {
     const CommandInfo* command = FindCommand(id);
     if (command == nullptr) return std::nullopt;
     Outcome outcome = Guarded([&] { return (this->*command->run)(); });
-    UpdateCommandStates();
+    AfterCommand();
     return outcome;
 }
 
@@ -70,7 +70,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
             DeleteSelectedRows();
             return Outcome::Done();
         });
-        UpdateCommandStates();
+        AfterCommand();
         return true;
     }
     const CommandInfo* command = FindChord(message);
@@ -78,7 +78,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     const bool runs = CanRun(*command);
     if (!runs && !command->chord.alwaysTaken) return false;
     if (runs) Guarded([&] { return (this->*command->run)(); });
-    UpdateCommandStates();
+    AfterCommand();
     return true;
 }
 
@@ -87,15 +87,40 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
         GatherBatch(paths, true);
         return Outcome::Done();
     });
-    UpdateCommandStates();
+    AfterCommand();
 }
 
 void MainDialog::OnRowDoubleClicked() {
     Guarded([&] { return DirectRename(); });
-    UpdateCommandStates();
+    AfterCommand();
 }
 
 void MainDialog::OnSelectionChanged() { UpdateCommandStates(); }
+
+void MainDialog::AfterCommand() {
+    // Finding them is part of the command: a failure ends with the command's message.
+    Guarded([&] {
+        if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
+        return Outcome::Done();
+    });
+    UpdateCommandStates();
+}
+
+Outcome MainDialog::NextConflict() {
+    folderNames_.Forget();
+    if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
+    const auto next = conflicts_.NextAfter(list_.FocusedRow());
+    if (!next) {
+        prompts_.ShowMessage(texts::kNoConflicts);
+        return Outcome::Done();
+    }
+    list_.ClearSelection();
+    view_.FocusList();
+    list_.SetSelected(*next, true);
+    list_.SetFocusedRow(*next);
+    view_.EnsureRowVisible(*next);
+    return Outcome::Done();
+}
 
 bool MainDialog::CanRun(const CommandInfo& command) const {
     switch (command.needs) {
@@ -191,6 +216,8 @@ Outcome MainDialog::AddFiles() {
 
 void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice) {
     if (resetFolderChoice) folderChoice_.answer = filelist::FolderAnswer::NotAsked;
+    // The user may have changed the disk since the folders were last read.
+    folderNames_.Forget();
     view_.SetStatusText(texts::kProcessing);
     view_.SetBusy(true);
     filelist::PendingEntries pending;

@@ -7,6 +7,8 @@
 
 #include "app/KeyMessage.h"
 #include "app/Outcome.h"
+#include "commit/ConflictMarks.h"
+#include "commit/FolderNames.h"
 #include "filelist/Columns.h"
 #include "filelist/FileList.h"
 #include "filelist/Gathering.h"
@@ -35,6 +37,8 @@ class MainDialog : private filelist::FolderQuestion {
     filelist::FileList& List() { return list_; }
     const filelist::FileList& List() const { return list_; }
     filelist::FolderChoice& FolderChoiceState() { return folderChoice_; }
+    // Why rows would fail if committed now, as found after the last command.
+    const commit::ConflictMarks& Conflicts() const { return conflicts_; }
 
     // Window events.
     void OnInitDialog();
@@ -110,6 +114,9 @@ class MainDialog : private filelist::FolderQuestion {
     }
     Outcome ShowVersion();
     Outcome Exit();
+    // Selects the next row with a conflict after the focused one, with a fresh
+    // look at the disk.
+    Outcome NextConflict();
 
   private:
     bool AddFolderItself(const std::u16string& folderPath) override;
@@ -119,6 +126,8 @@ class MainDialog : private filelist::FolderQuestion {
     void MarkRow(std::size_t row);
     template <typename Action>
     Outcome Guarded(Action action);
+    // After every command: the conflicts found anew, then the command states.
+    void AfterCommand();
 
     UserPrompts& prompts_;
     StateView& view_;
@@ -127,6 +136,10 @@ class MainDialog : private filelist::FolderQuestion {
     filelist::FileList list_;
     filelist::FolderChoice folderChoice_;
     std::uint32_t viewFlags_ = 0;
+    // The target folders' listings, read once until gathering, a commit or the
+    // next-conflict command asks for a fresh look.
+    commit::FolderNames folderNames_;
+    commit::ConflictMarks conflicts_;
 };
 
 }  // namespace morvalent::app

@@ -219,6 +219,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
                 recipe.print = PrintMode::Paths;
             else if (mode == "targets")
                 recipe.print = PrintMode::Targets;
+            else if (mode == "conflicts")
+                recipe.print = PrintMode::Conflicts;
             else if (mode == "none")
                 recipe.print = PrintMode::None;
             else
@@ -317,6 +319,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   --print=table    번호, 현재이름, 바꿀이름, 파일위치 (기본값)
   --print=names    바꿀이름        --print=paths    전체경로
   --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
+  --print=conflicts  바꾸면 실패할 행마다 번호, 이유, 바꿀 경로 (탭으로 구분):
+                   empty, duplicate, exists, too-long, invalid, no-folder
 
   --help           이 도움말        --version        버전
   --install-file-manager-actions

@@ -25,7 +25,7 @@ struct Step {
     std::vector<std::size_t> rows;      // Select: 1-based; empty = none
 };
 
-enum class PrintMode { Table, Names, Paths, Targets, None };
+enum class PrintMode { Table, Names, Paths, Targets, Conflicts, None };
 
 struct Recipe {
     std::vector<Step> steps;

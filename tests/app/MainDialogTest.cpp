@@ -251,5 +251,22 @@ TEST_F(MainDialogTest, EveryCommandIdIsDispatched) {
     }
 }
 
+// The folders are read once; a commit, a gather and the next-conflict command look
+// again, other commands do not.
+TEST_F(MainDialogTest, ConflictsSeeTheDiskAsLastRead) {
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    dialog.OnDropFiles({dir.Join(u"a.txt")});
+    ui.inputAnswers.push_back({true, u"a", u"b"});
+    dialog.OnCommand(CmdReplaceString);
+    EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::None);
+    dir.WriteFile("b.txt");
+    dialog.OnCommand(CmdShowSize);
+    EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::None);
+    dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::F8});
+    EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::Exists);
+    EXPECT_EQ(dialog.List().FocusedRow(), std::optional<std::size_t>(0));
+}
+
 }  // namespace
 }  // namespace morvalent::app
