@@ -98,11 +98,15 @@ void MainDialog::OnRowDoubleClicked() {
 void MainDialog::OnSelectionChanged() { UpdateCommandStates(); }
 
 void MainDialog::AfterCommand() {
-    // Finding them is part of the command: a failure ends with the command's message.
-    Guarded([&] {
+    // The marks only advise: when they cannot be found (the disk fails, memory runs
+    // out), the rows go unmarked and the command's own ending stands.
+    try {
         if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
-        return Outcome::Done();
-    });
+    } catch (const std::exception&) {
+        conflicts_.Clear();
+        folderNames_.Forget();
+        view_.ConflictsChanged();
+    }
     UpdateCommandStates();
 }
 

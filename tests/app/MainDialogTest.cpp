@@ -70,6 +70,9 @@ TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
         filelist::FileEntry listed;
         listed.path = u"/listed.txt";
         dialog.List().InsertEntryRow(listed);
+        // A changed name sends the conflict marks to the failing disk too: they
+        // add no message of their own.
+        dialog.List().SetNewName(0, u"renamed.txt");
         dialog.OnDropFiles({c.path});
         ui.fileAnswers.push_back({c.path});
         EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
