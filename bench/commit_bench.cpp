@@ -19,6 +19,7 @@
 #include "app/StateView.h"
 #include "app/UserPrompts.h"
 #include "cli/ListPrinter.h"
+#include "commit/ConflictMarks.h"
 #include "platform/Text.h"
 
 namespace {
@@ -166,7 +167,7 @@ double TablePrintSeconds(int count) {
     }
     std::ofstream out("/dev/null");
     const double user = UserSeconds();
-    cli::PrintList(list, cli::PrintMode::Table, out);
+    cli::PrintList(list, commit::ConflictMarks{}, cli::PrintMode::Table, out);
     return UserSeconds() - user;
 }
 

@@ -289,6 +289,14 @@ constexpr CommandInfo kCommands[] = {
      &D::ToggleColumn<ColCreated>,
      &D::ShowsColumn<ColCreated>,
      {}},
+    {CmdNextConflict,
+     u"다음 충돌로 이동",
+     Plain(Key::F8, u"F8"),
+     Needs::Rows,
+     u"",
+     &D::NextConflict,
+     nullptr,
+     {}},
     {CmdSaveRecipe, u"작업 순서 저장...", {}, Needs::Rows, u"", &D::SaveRecipe, nullptr, {}},
     {CmdRunRecipe, u"작업 순서 실행...", {}, Needs::Rows, u"", &D::RunRecipe, nullptr, {}},
     {CmdRecentRecipes, u"최근 작업 순서", {}, Needs::Rows, u"", &D::OpenSubmenu, nullptr, {}},
@@ -325,7 +333,7 @@ constexpr int kFileMenu[] = {CmdAddFiles,
                              CmdExit};
 constexpr int kRecentRecipesMenu[] = {CmdRecentRecipe1, CmdRecentRecipe2, CmdRecentRecipe3,
                                       CmdRecentRecipe4, CmdRecentRecipe5};
-constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename};
+constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename, 0, CmdNextConflict};
 constexpr int kViewMenu[] = {CmdShowFullPath, CmdShowSize, CmdShowModified, CmdShowCreated};
 constexpr int kToolsMenu[] = {CmdReplaceString,    CmdAddPrefix,        CmdAddSuffix,       0,
                               CmdEraseName,        CmdDeleteByPosition, CmdDeleteEnclosed,  0,

@@ -47,6 +47,7 @@ enum Command : int {
     CmdShowModified = 32802,
     CmdShowCreated = 32803,
     CmdVersion = 32804,
+    CmdNextConflict = 32807,
     CmdSaveRecipe = 32830,
     CmdRunRecipe = 32831,
     CmdRecentRecipes = 32832,  // the submenu of the recipes used last

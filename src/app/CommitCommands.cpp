@@ -66,6 +66,7 @@ Outcome MainDialog::ApplyRenames() {
         }
     }
     view_.SetBusy(false);
+    folderNames_.Forget();
     const std::u16string& report = pass.FailureReport();
     prompts_.ShowMessage(report.empty() ? std::u16string(commit::texts::kDone) : report);
     return Outcome::Committed(renamed, std::move(failures));

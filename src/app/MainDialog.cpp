@@ -21,7 +21,7 @@ constexpr filelist::Column kOptionalColumns[] = {filelist::ColFullPath, filelist
 
 MainDialog::MainDialog(UserPrompts& prompts, StateView& view, platform::FileSystem& fs,
                        filelist::IconSource& icons)
-    : prompts_(prompts), view_(view), fs_(fs), icons_(icons), list_(icons_) {}
+    : prompts_(prompts), view_(view), fs_(fs), icons_(icons), list_(icons_), folderNames_(fs) {}
 
 MainDialog::~MainDialog() = default;
 
@@ -59,7 +59,7 @@ std::optional<Outcome> MainDialog::OnCommand(int id) {
     const CommandInfo* command = FindCommand(id);
     if (command == nullptr) return std::nullopt;
     Outcome outcome = RunCommand(*command);
-    UpdateCommandStates();
+    AfterCommand();
     return outcome;
 }
 
@@ -126,7 +126,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
             DeleteRowsAsStep();
             return Outcome::Done();
         });
-        UpdateCommandStates();
+        AfterCommand();
         return true;
     }
     const CommandInfo* command = FindChord(message);
@@ -134,7 +134,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     const bool runs = CanRun(*command);
     if (!runs && !command->chord.alwaysTaken) return false;
     if (runs) RunCommand(*command);
-    UpdateCommandStates();
+    AfterCommand();
     return true;
 }
 
@@ -143,15 +143,44 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
         GatherBatch(paths, true);
         return Outcome::Done();
     });
-    UpdateCommandStates();
+    AfterCommand();
 }
 
 void MainDialog::OnRowDoubleClicked() {
     if (const CommandInfo* command = FindCommand(CmdDirectRename)) RunCommand(*command);
-    UpdateCommandStates();
+    AfterCommand();
 }
 
 void MainDialog::OnSelectionChanged() { UpdateCommandStates(); }
+
+void MainDialog::AfterCommand() {
+    // The marks only advise: when they cannot be found (the disk fails, memory runs
+    // out), the rows go unmarked and the command's own ending stands.
+    try {
+        if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
+    } catch (const std::exception&) {
+        conflicts_.Clear();
+        folderNames_.Forget();
+        view_.ConflictsChanged();
+    }
+    UpdateCommandStates();
+}
+
+Outcome MainDialog::NextConflict() {
+    folderNames_.Forget();
+    if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
+    const auto next = conflicts_.NextAfter(list_.FocusedRow());
+    if (!next) {
+        prompts_.ShowMessage(texts::kNoConflicts);
+        return Outcome::Done();
+    }
+    list_.ClearSelection();
+    view_.FocusList();
+    list_.SetSelected(*next, true);
+    list_.SetFocusedRow(*next);
+    view_.EnsureRowVisible(*next);
+    return Outcome::Done();
+}
 
 bool MainDialog::CanRun(const CommandInfo& command) const {
     switch (command.needs) {
@@ -248,6 +277,8 @@ Outcome MainDialog::AddFiles() {
 
 void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice) {
     if (resetFolderChoice) folderChoice_.answer = filelist::FolderAnswer::NotAsked;
+    // The user may have changed the disk since the folders were last read.
+    folderNames_.Forget();
     view_.SetStatusText(texts::kProcessing);
     view_.SetBusy(true);
     filelist::PendingEntries pending;

@@ -10,6 +10,8 @@
 #include "app/RecentRecipes.h"
 #include "app/StepPrompts.h"
 #include "app/Steps.h"
+#include "commit/ConflictMarks.h"
+#include "commit/FolderNames.h"
 #include "filelist/Columns.h"
 #include "filelist/FileList.h"
 #include "filelist/Gathering.h"
@@ -42,6 +44,8 @@ class MainDialog : private filelist::FolderQuestion {
     const std::vector<Step>& Recording() const { return recording_; }
     // Where the recipes used last are kept; none keeps them for this run only.
     void SetStateFolder(std::optional<std::u16string> folder);
+    // Why rows would fail if committed now, as found after the last command.
+    const commit::ConflictMarks& Conflicts() const { return conflicts_; }
 
     // Window events.
     void OnInitDialog();
@@ -117,6 +121,9 @@ class MainDialog : private filelist::FolderQuestion {
     }
     Outcome ShowVersion();
     Outcome Exit();
+    // Selects the next row with a conflict after the focused one, with a fresh
+    // look at the disk.
+    Outcome NextConflict();
 
     // Recipes.
     Outcome SaveRecipe();
@@ -146,6 +153,8 @@ class MainDialog : private filelist::FolderQuestion {
     void MarkRow(std::size_t row);
     template <typename Action>
     Outcome Guarded(Action action);
+    // After every command: the conflicts found anew, then the command states.
+    void AfterCommand();
 
     StepPrompts prompts_;
     StateView& view_;
@@ -156,6 +165,10 @@ class MainDialog : private filelist::FolderQuestion {
     std::uint32_t viewFlags_ = 0;
     std::vector<Step> recording_;
     RecentRecipes recent_;
+    // The target folders' listings, read once until gathering, a commit or the
+    // next-conflict command asks for a fresh look.
+    commit::FolderNames folderNames_;
+    commit::ConflictMarks conflicts_;
 };
 
 }  // namespace morvalent::app

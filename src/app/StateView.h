@@ -28,6 +28,9 @@ class StateView {
     virtual void KeepResponsive() = 0;
 
     virtual void CloseWindow() = 0;
+
+    // The rows' conflicts changed (MainDialog::Conflicts): marked new names repaint.
+    virtual void ConflictsChanged() {}
 };
 
 }  // namespace morvalent::app

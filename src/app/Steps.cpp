@@ -158,6 +158,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
                 recipe.print = PrintMode::Paths;
             else if (mode == "targets")
                 recipe.print = PrintMode::Targets;
+            else if (mode == "conflicts")
+                recipe.print = PrintMode::Conflicts;
             else if (mode == "none")
                 recipe.print = PrintMode::None;
             else

@@ -31,7 +31,7 @@ struct Step {
     std::string where;                  // "a.mvr 3번째 줄" for a recipe's step, for messages
 };
 
-enum class PrintMode { Table, Names, Paths, Targets, None };
+enum class PrintMode { Table, Names, Paths, Targets, Conflicts, None };
 
 struct Recipe {
     std::vector<Step> steps;

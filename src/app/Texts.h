@@ -15,6 +15,16 @@ inline constexpr char16_t kTextFilesFilter[] = u"Text Files(*.txt)";
 inline constexpr char16_t kOutOfMemory[] = u"메모리가 부족하여 명령을 마치지 못했습니다.";
 inline constexpr char16_t kCommandFailed[] = u"명령을 마치지 못했습니다.\n%s";
 
+// Why a marked new name would fail, shown over it; and the next-conflict command
+// finding none.
+inline constexpr char16_t kConflictEmpty[] = u"이름이 비어 있습니다.";
+inline constexpr char16_t kConflictDuplicate[] = u"다른 항목과 바꿀이름이 같습니다.";
+inline constexpr char16_t kConflictExists[] = u"같은 이름의 파일이 이미 있습니다.";
+inline constexpr char16_t kConflictTooLong[] = u"이름이 너무 깁니다.";
+inline constexpr char16_t kConflictInvalid[] = u"쓸 수 없는 이름입니다.";
+inline constexpr char16_t kConflictNoFolder[] = u"옮겨 갈 폴더가 없습니다.";
+inline constexpr char16_t kNoConflicts[] = u"충돌이 없습니다.";
+
 inline constexpr char16_t kHeaders[7][5] = {u"현재이름", u"바꿀이름", u"파일위치", u"전체경로",
                                             u"파일크기", u"변경시각", u"생성시각"};
 

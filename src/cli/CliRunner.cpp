@@ -86,7 +86,7 @@ int CliRunner::Run(const Recipe& recipe) {
                 return kExitUsage;
         }
     }
-    PrintList(dialog_.List(), recipe.print, out_);
+    PrintList(dialog_.List(), dialog_.Conflicts(), recipe.print, out_);
     return failures ? kExitFailures : kExitOk;
 }
 

@@ -83,9 +83,31 @@ std::u16string Target(const FileList& list, std::size_t row) {
     return target;
 }
 
+// The reason's word for scripts.
+const char* ConflictWord(commit::Conflict conflict) {
+    switch (conflict) {
+        case commit::Conflict::None:
+            break;
+        case commit::Conflict::EmptyName:
+            return "empty";
+        case commit::Conflict::Duplicate:
+            return "duplicate";
+        case commit::Conflict::Exists:
+            return "exists";
+        case commit::Conflict::TooLong:
+            return "too-long";
+        case commit::Conflict::Invalid:
+            return "invalid";
+        case commit::Conflict::NoFolder:
+            return "no-folder";
+    }
+    return "";
+}
+
 }  // namespace
 
-void PrintList(const FileList& list, PrintMode mode, std::ostream& out) {
+void PrintList(const FileList& list, const commit::ConflictMarks& conflicts, PrintMode mode,
+               std::ostream& out) {
     switch (mode) {
         case PrintMode::Table:
             PrintTable(list, out);
@@ -101,6 +123,14 @@ void PrintList(const FileList& list, PrintMode mode, std::ostream& out) {
         case PrintMode::Targets:
             for (std::size_t i = 0; i < list.Count(); ++i)
                 out << OutputBytes(Target(list, i)) << '\n';
+            break;
+        case PrintMode::Conflicts:
+            for (std::size_t i = 0; i < list.Count(); ++i) {
+                const commit::Conflict conflict = conflicts.At(i);
+                if (conflict == commit::Conflict::None) continue;
+                out << i + 1 << '\t' << ConflictWord(conflict) << '\t'
+                    << OutputBytes(Target(list, i)) << '\n';
+            }
             break;
         case PrintMode::None:
             break;

@@ -100,6 +100,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   --print=table    번호, 현재이름, 바꿀이름, 파일위치 (기본값)
   --print=names    바꿀이름        --print=paths    전체경로
   --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
+  --print=conflicts  바꾸면 실패할 행마다 번호, 이유, 바꿀 경로 (탭으로 구분):
+                   empty, duplicate, exists, too-long, invalid, no-folder
 
   --help           이 도움말        --version        버전
   --install-file-manager-actions

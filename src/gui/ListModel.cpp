@@ -1,5 +1,8 @@
 #include "gui/ListModel.h"
 
+#include <QColor>
+
+#include "app/ConflictTip.h"
 #include "app/Texts.h"
 #include "gui/GuiIconSource.h"
 #include "gui/QtText.h"
@@ -7,6 +10,13 @@
 namespace morvalent::gui {
 
 using filelist::ColumnCount;
+
+namespace {
+
+// Readable on the light and the dark palettes alike.
+const QColor kConflictColour(0xD0, 0x30, 0x20);
+
+}  // namespace
 
 ListModel::ListModel(filelist::FileList& list, GuiIconSource& icons, QObject* parent)
     : QAbstractTableModel(parent), list_(list), icons_(icons), count_(int(list.Count())) {
@@ -37,6 +47,14 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
                 return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
             }
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        case Qt::ForegroundRole:
+        case Qt::ToolTipRole: {
+            if (index.column() != filelist::ColNewName || conflicts_ == nullptr) return {};
+            const commit::Conflict conflict = conflicts_->At(row);
+            if (conflict == commit::Conflict::None) return {};
+            if (role == Qt::ForegroundRole) return kConflictColour;
+            return ToQString(app::ConflictTip(conflict));
+        }
         default:
             return {};
     }
@@ -86,6 +104,12 @@ void ListModel::OnListReset() {
     count_ = int(list_.Count());
     endResetModel();
     if (onMarksChanged) onMarksChanged();
+}
+
+void ListModel::ConflictsChanged() {
+    if (count_ == 0) return;
+    emit dataChanged(index(0, filelist::ColNewName), index(count_ - 1, filelist::ColNewName),
+                     {Qt::ForegroundRole, Qt::ToolTipRole});
 }
 
 void ListModel::OnMarksChanged() {

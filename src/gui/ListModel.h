@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "commit/ConflictMarks.h"
 #include "filelist/FileList.h"
 
 namespace morvalent::gui {
@@ -27,6 +28,10 @@ class ListModel : public QAbstractTableModel, public filelist::FileListObserver 
     // Called when the program changed selected or focused marks, or rows moved.
     std::function<void()> onMarksChanged;
 
+    // Marked new names show in a warning colour, with the reason over them.
+    void SetConflicts(const commit::ConflictMarks* conflicts) { conflicts_ = conflicts; }
+    void ConflictsChanged();
+
   private:
     void OnRowsInserted(std::size_t first, std::size_t count) override;
     void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) override;
@@ -39,6 +44,7 @@ class ListModel : public QAbstractTableModel, public filelist::FileListObserver 
 
     filelist::FileList& list_;
     GuiIconSource& icons_;
+    const commit::ConflictMarks* conflicts_ = nullptr;
     // The count the view has been told about; the list may run ahead within a notice.
     int count_ = 0;
 };

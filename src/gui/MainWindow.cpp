@@ -36,6 +36,8 @@ app::Key KeyOf(int qtKey) {
             return app::Key::Delete;
         case Qt::Key_Escape:
             return app::Key::Escape;
+        case Qt::Key_F8:
+            return app::Key::F8;
         case Qt::Key_Comma:
         case Qt::Key_Less:
             return app::Key::Comma;
@@ -159,6 +161,7 @@ QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
 void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
+    model_->SetConflicts(&dialog_->Conflicts());
     view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
@@ -310,6 +313,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::CloseWindow() {
     closing_ = true;
     close();
+}
+
+void MainWindow::ConflictsChanged() {
+    if (model_ != nullptr) model_->ConflictsChanged();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -46,6 +46,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     void SetBusy(bool busy) override;
     void KeepResponsive() override;
     void CloseWindow() override;
+    void ConflictsChanged() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

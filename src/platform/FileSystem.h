@@ -55,6 +55,9 @@ class FileSystem {
     // The folder's entries without "." and "..", in the order the file system
     // returns them. False when the folder cannot be opened.
     virtual bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) = 0;
+    // Only the names of the folder's entries, as ListFolder gives them; a system
+    // that can list names without reading each entry's details does so.
+    virtual bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names);
     // Renames or moves without ever replacing anything at `target`.
     virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
 };

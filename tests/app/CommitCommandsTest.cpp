@@ -245,6 +245,17 @@ TEST_F(CommitTest, TargetThatCannotNameAnythingIsAFailureLine) {
     EXPECT_EQ(fs.moves, 0);
 }
 
+// A zero unit (from an imported list, say) would end the path there: the item
+// would be renamed to the part before it.
+TEST_F(CommitTest, TargetWithAZeroUnitIsAFailureLine) {
+    dir.WriteFile("a.txt", "A");
+    const std::u16string bad(u"b\0.txt", 6);
+    Add(u"a.txt", bad);
+    Commit();
+    EXPECT_EQ(LastMessage(), Fail(u"a.txt", bad));
+    EXPECT_EQ(Disk(), "a.txt=A\n");
+}
+
 TEST_F(CommitTest, SecondCommitRetriesOnlyTheFailedRows) {
     dir.WriteFile("a.txt", "A");
     dir.WriteFile("b.txt", "B");

@@ -70,6 +70,9 @@ TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
         filelist::FileEntry listed;
         listed.path = u"/listed.txt";
         dialog.List().InsertEntryRow(listed);
+        // A changed name sends the conflict marks to the failing disk too: they
+        // add no message of their own.
+        dialog.List().SetNewName(0, u"renamed.txt");
         dialog.OnDropFiles({c.path});
         ui.fileAnswers.push_back({c.path});
         EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
@@ -249,6 +252,23 @@ TEST_F(MainDialogTest, EveryCommandIdIsDispatched) {
         ui.okCancelAnswers = {false};
         EXPECT_TRUE(dialog.OnCommand(command.id)) << command.id;
     }
+}
+
+// The folders are read once; a commit, a gather and the next-conflict command look
+// again, other commands do not.
+TEST_F(MainDialogTest, ConflictsSeeTheDiskAsLastRead) {
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    dialog.OnDropFiles({dir.Join(u"a.txt")});
+    ui.inputAnswers.push_back({true, u"a", u"b"});
+    dialog.OnCommand(CmdReplaceString);
+    EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::None);
+    dir.WriteFile("b.txt");
+    dialog.OnCommand(CmdShowSize);
+    EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::None);
+    dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::F8});
+    EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::Exists);
+    EXPECT_EQ(dialog.List().FocusedRow(), std::optional<std::size_t>(0));
 }
 
 }  // namespace

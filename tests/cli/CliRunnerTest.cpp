@@ -241,6 +241,18 @@ TEST_F(CliPrint, TableIsAlignedCountingWideCharactersTwice) {
                   Path(dir, "가") + "\n");
 }
 
+TEST_F(CliPrint, ConflictsAreTheMarkedRowsWithReasonAndTarget) {
+    EXPECT_EQ(Print("conflicts").out, "");
+    dir.WriteFile("가/사진 01.jpg");
+    dir.WriteFile("d.txt");
+    const Output run =
+        RunCli({Path(dir, "가/사진 1.jpg"), Path(dir, "c.txt"), Path(dir, "d.txt"), "--replace",
+                "1", "01", "--replace", "d.txt", "", "--print=conflicts"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "2\tempty\t" + Path(dir, "") + "\n3\texists\t" + Path(dir, "가/사진 01.jpg") + "\n");
+}
+
 TEST(CliPrintEmpty, EmptyListPrintsNoTable) {
     const Output run = RunCli({"/nonexistent/a.txt"});
     EXPECT_EQ(run.status, 0);

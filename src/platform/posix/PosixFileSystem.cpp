@@ -76,10 +76,28 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
     return true;
 }
 
+bool PosixFileSystem::ListNames(std::u16string_view folder, std::vector<std::u16string>& names) {
+    names.clear();
+    auto native = Utf16ToNative(folder);
+    if (!native) return false;
+    DIR* dir = opendir(native->empty() ? "/" : native->c_str());
+    if (dir == nullptr) return false;
+    while (const struct dirent* d = readdir(dir)) {
+        if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0) continue;
+        names.push_back(Utf8ToUtf16(d->d_name));
+    }
+    closedir(dir);
+    return true;
+}
+
 MoveOutcome PosixFileSystem::MoveNoReplace(std::u16string_view source, std::u16string_view target) {
     auto from = Utf16ToNative(source);
     auto to = Utf16ToNative(target);
-    if (!from || !to || from->empty() || to->empty()) return {MoveResult::Failed, EINVAL};
+    // A zero byte would end the path early and name another item.
+    auto unusable = [](const std::optional<std::string>& path) {
+        return !path || path->empty() || path->find('\0') != std::string::npos;
+    };
+    if (unusable(from) || unusable(to)) return {MoveResult::Failed, EINVAL};
     return MoveNoReplaceNative(*from, *to);
 }
 

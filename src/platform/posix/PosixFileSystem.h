@@ -11,6 +11,7 @@ class PosixFileSystem : public FileSystem {
     std::optional<bool> IsFolder(std::u16string_view path) override;
     std::optional<FileInfo> ReadInfo(std::u16string_view path) override;
     bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) override;
+    bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names) override;
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/WindowsNames.h"
 
 namespace morvalent::platform {
 namespace {
@@ -11,43 +12,6 @@ namespace {
 std::size_t NameStart(std::wstring_view path) {
     const auto separator = path.find_last_of(L"\\/");
     return separator == std::wstring_view::npos ? 0 : separator + 1;
-}
-
-bool IsDeviceName(std::wstring_view name) {
-    // CON, NUL, COM1 and the like name devices in every folder, with any extension
-    // and with spaces before it ("NUL .txt" is NUL too).
-    std::wstring_view stem = name.substr(0, name.find(L'.'));
-    while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
-    auto is = [&](std::wstring_view device) {
-        return CompareStringOrdinal(stem.data(), int(stem.size()), device.data(),
-                                    int(device.size()), TRUE) == CSTR_EQUAL;
-    };
-    if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
-    if (stem.size() != 4) return false;
-    // COM0-COM9 and LPT0-LPT9, with the superscript digits 1-3 among them.
-    const wchar_t digit = stem[3];
-    const bool isDigit = (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' ||
-                         digit == L'\u00B2' || digit == L'\u00B3';
-    if (!isDigit) return false;
-    const std::wstring_view prefix = stem.substr(0, 3);
-    auto prefixIs = [&](std::wstring_view device) {
-        return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
-    };
-    return prefixIs(L"COM") || prefixIs(L"LPT");
-}
-
-// Whether Windows can hold `name` exactly as written. Some file systems (and Wine)
-// accept characters that Windows refuses, ':' would name a stream of another file,
-// and a trailing dot or space would be dropped without a word.
-bool IsAcceptableName(std::wstring_view name) {
-    if (name.empty() || name == L"." || name == L"..") return false;
-    for (wchar_t c : name) {
-        if (c < 0x20 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) {
-            return false;
-        }
-    }
-    if (name.back() == L'.' || name.back() == L' ') return false;
-    return !IsDeviceName(name);
 }
 
 // The spelling under which the file system keeps the item at `path`.

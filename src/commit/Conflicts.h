@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "commit/FolderNames.h"
+#include "filelist/FileList.h"
+
+namespace morvalent::commit {
+
+// Why a row's target would be refused or fail, were the rows committed now.
+enum class Conflict : std::uint8_t {
+    None,
+    // No new name: the commit refuses the whole list.
+    EmptyName,
+    // Another row has the same target (A-Z folded): the commit refuses the list.
+    Duplicate,
+    // An item is at the target when this row's turn comes: one that stays, or a
+    // row's item that only a later row (or a failing one) moves away.
+    Exists,
+    // Longer than the file system allows.
+    TooLong,
+    // A character or name the system cannot hold, or a folder's target inside
+    // the folder itself.
+    Invalid,
+    // No folder where the target lies, and no earlier row makes one there.
+    NoFolder,
+};
+
+// Every row's conflict, in row order. The rows are weighed as the commit takes
+// them: one at a time, each seeing the places that earlier rows freed or took;
+// the disk is seen through `disk`, as it was when each folder was last read. A
+// row with several problems gets the first of: empty name, duplicate, invalid,
+// too long, no folder, exists. Keeps its working memory from one run to the next, as it
+// runs after every edit.
+class ConflictFinder {
+  public:
+    ConflictFinder();
+    ~ConflictFinder();
+    ConflictFinder(const ConflictFinder&) = delete;
+    ConflictFinder& operator=(const ConflictFinder&) = delete;
+
+    const std::vector<Conflict>& Find(const filelist::FileList& list, FolderNames& disk);
+
+  private:
+    struct Work;
+    std::unique_ptr<Work> work_;
+};
+
+// The same, once.
+std::vector<Conflict> FindConflicts(const filelist::FileList& list, FolderNames& disk);
+
+}  // namespace morvalent::commit

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "commit/FlatIndex.h"
+#include "platform/FileSystem.h"
+
+namespace morvalent::commit {
+
+// A hash of `text` with A-Z folded to a-z. It serves the commit's duplicate rule,
+// and the look-up of names on disk, whose keys compare exactly (a key that is
+// equal is also equal folded).
+std::uint64_t FoldedHash(std::u16string_view text);
+
+// The names in one folder, each as platform::NameOnDiskKey gives it.
+class NameTable {
+  public:
+    explicit NameTable(std::vector<std::u16string> keys);
+    // `hash` is FoldedHash(key).
+    bool Contains(std::u16string_view key, std::uint64_t hash) const;
+
+  private:
+    std::vector<std::u16string> keys_;
+    FlatIndex index_;
+};
+
+// What the disk holds in the folders that targets lie in. Each folder is read once
+// (one listing, not one query per row) and kept until the program forgets it:
+// after gathering, committing or undoing, or when the user asks for a fresh look.
+class FolderNames {
+  public:
+    explicit FolderNames(platform::FileSystem& fs) : fs_(fs) {}
+    FolderNames(const FolderNames&) = delete;
+    FolderNames& operator=(const FolderNames&) = delete;
+
+    struct Listing {
+        // Nothing is there, or not a folder: nothing can be renamed into it.
+        bool missing = false;
+        // Null when the folder cannot be read.
+        std::unique_ptr<NameTable> names;
+    };
+    // Valid until Forget.
+    const Listing& Folder(std::u16string_view folder);
+    void Forget() { folders_.clear(); }
+
+  private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view text) const {
+            return std::hash<std::u16string_view>{}(text);
+        }
+    };
+
+    platform::FileSystem& fs_;
+    std::unordered_map<std::u16string, Listing, TextHash, std::equal_to<>> folders_;
+};
+
+}  // namespace morvalent::commit

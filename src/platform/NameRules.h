@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvalent::platform {
+
+enum class NameFault { None, TooLong, Forbidden };
+
+// Whether the system can give an item the path `folder`, separator, `name`, spelled
+// exactly so. `name` may hold separators (a place below `folder`); every part must
+// fit the file system's length limits, and the last part, the item's own name,
+// must use only characters the system allows.
+NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name);
+
+// Whether `c` parts folders from names in a path the system is given.
+inline bool IsPathSeparator(char16_t c) {
+#if defined(_WIN32)
+    return c == u'\\' || c == u'/';
+#else
+    return c == u'/';
+#endif
+}
+
+// Whether two spellings can name one item in a folder: never on Linux, where every
+// code unit counts; on Windows names differ only beyond letter case.
+#if defined(_WIN32)
+inline constexpr bool kNamesIgnoreCase = true;
+#else
+inline constexpr bool kNamesIgnoreCase = false;
+#endif
+
+// The form under which the file system tells the names in a folder apart: the name
+// itself on Linux, its upper case on Windows.
+std::u16string NameOnDiskKey(std::u16string_view name);
+
+}  // namespace morvalent::platform

@@ -1,0 +1,95 @@
+#include <windows.h>
+
+#include "platform/NameRules.h"
+#include "platform/win32/WindowsNames.h"
+
+namespace morvalent::platform {
+namespace {
+
+// Parts of a path longer than this are refused by NTFS and FAT alike; whole paths
+// reach the system in extended-length form, up to its limit less the "\\?\" prefix.
+constexpr std::size_t kMaxNameUnits = 255;
+constexpr std::size_t kMaxPathUnits = 32767 - 4;
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+// The commit writes these as single bytes on Linux; here they are kept as they are.
+bool IsEscapedByte(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+
+bool IsDeviceName(std::wstring_view name) {
+    // CON, NUL, COM1 and the like name devices in every folder, with any extension
+    // and with spaces before it ("NUL .txt" is NUL too).
+    std::wstring_view stem = name.substr(0, name.find(L'.'));
+    while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
+    auto is = [&](std::wstring_view device) {
+        return CompareStringOrdinal(stem.data(), int(stem.size()), device.data(),
+                                    int(device.size()), TRUE) == CSTR_EQUAL;
+    };
+    if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
+    if (stem.size() != 4) return false;
+    // COM0-COM9 and LPT0-LPT9, with the superscript digits 1-3 among them.
+    const wchar_t digit = stem[3];
+    const bool isDigit = (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' ||
+                         digit == L'\u00B2' || digit == L'\u00B3';
+    if (!isDigit) return false;
+    const std::wstring_view prefix = stem.substr(0, 3);
+    auto prefixIs = [&](std::wstring_view device) {
+        return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
+    };
+    return prefixIs(L"COM") || prefixIs(L"LPT");
+}
+
+}  // namespace
+
+// Some file systems (and Wine) accept characters that Windows refuses, ':' would
+// name a stream of another file, and a trailing dot or space would be dropped
+// without a word.
+bool IsAcceptableName(std::wstring_view name) {
+    if (name.empty() || name == L"." || name == L"..") return false;
+    for (wchar_t c : name) {
+        if (c < 0x20 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) {
+            return false;
+        }
+    }
+    if (name.back() == L'.' || name.back() == L' ') return false;
+    return !IsDeviceName(name);
+}
+
+std::u16string NameOnDiskKey(std::u16string_view name) {
+    if (name.empty()) return {};
+    std::u16string key(name.size(), u'\0');
+    // Upper case without a language's special rules is how NTFS matches names.
+    const int written =
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE,
+                      reinterpret_cast<const wchar_t*>(name.data()), int(name.size()),
+                      reinterpret_cast<wchar_t*>(key.data()), int(key.size()), nullptr, nullptr, 0);
+    if (written <= 0) return std::u16string(name);
+    key.resize(std::size_t(written));
+    return key;
+}
+
+NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name) {
+    std::size_t partStart = 0;
+    bool tooLong = folder.size() + 1 + name.size() > kMaxPathUnits;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i];
+        if (c == u'\0') return NameFault::Forbidden;
+        // Such a unit names nothing the commit can write (see Utf16ToNative).
+        if (IsHighSurrogate(c) && (i + 1 == name.size() || !IsLowSurrogate(name[i + 1]))) {
+            return NameFault::Forbidden;
+        }
+        if (IsLowSurrogate(c) && !IsEscapedByte(c) && (i == 0 || !IsHighSurrogate(name[i - 1]))) {
+            return NameFault::Forbidden;
+        }
+        if (IsPathSeparator(c)) {
+            tooLong = tooLong || i - partStart > kMaxNameUnits;
+            partStart = i + 1;
+        }
+    }
+    const std::u16string_view last = name.substr(partStart);
+    const std::wstring_view wideLast(reinterpret_cast<const wchar_t*>(last.data()), last.size());
+    if (!IsAcceptableName(wideLast)) return NameFault::Forbidden;
+    return tooLong || last.size() > kMaxNameUnits ? NameFault::TooLong : NameFault::None;
+}
+
+}  // namespace morvalent::platform
