@@ -42,7 +42,7 @@ int BatchRenameApp::Run() {
         return 2;
     }
     auto fs = platform::MakeNativeFileSystem();
-    QtPrompts prompts;
+    QtPrompts prompts(*fs);
     MainWindow window(*fs, prompts);
     prompts.SetParentWindow(&window);
     ShowWithPaths(window, start.paths);

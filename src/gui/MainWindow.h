@@ -4,9 +4,13 @@
 #include <QMainWindow>
 #include <QToolBar>
 #include <QTreeView>
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "app/MainDialog.h"
 #include "app/StateView.h"
@@ -51,6 +55,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
@@ -61,6 +66,11 @@ class MainWindow : public QMainWindow, public app::StateView {
     void SyncSelectionFromList();
     void OnViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     bool FilterKey(QKeyEvent* event);
+    // Runs one command, event or drop of the user; a close or drop that arrives
+    // meanwhile waits for its end.
+    void Dispatch(const std::function<void()>& run);
+    void GatherQueuedDrops();
+    int TimeColumnWidth() const;
 
     GuiIconSource icons_;
     std::unique_ptr<app::MainDialog> dialog_;
@@ -73,6 +83,9 @@ class MainWindow : public QMainWindow, public app::StateView {
     std::map<int, QAction*> actions_;
     bool syncingSelection_ = false;
     bool closing_ = false;
+    int running_ = 0;
+    bool closeRequested_ = false;
+    std::deque<std::vector<std::u16string>> queuedDrops_;
     int busyDepth_ = 0;
 };
 
