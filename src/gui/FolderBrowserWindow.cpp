@@ -104,6 +104,14 @@ void FolderBrowserWindow::OnCurrentChanged(const QModelIndex& current) {
     ok_->setEnabled(true);
 }
 
+void FolderBrowserWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only a laid-out tree can centre the folder it opened on.
+    if (tree_->currentIndex().isValid()) {
+        tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    }
+}
+
 void FolderBrowserWindow::accept() {
     if (!tree_->currentIndex().isValid()) return;
     QDialog::accept();

@@ -30,6 +30,9 @@ class FolderBrowserWindow : public QDialog {
 
     void accept() override;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void OnCurrentChanged(const QModelIndex& current);
 

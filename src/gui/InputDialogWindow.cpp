@@ -1,7 +1,6 @@
 #include "gui/InputDialogWindow.h"
 
 #include <QFrame>
-#include <QTextDocument>
 
 #include "gui/QtText.h"
 
@@ -68,7 +67,7 @@ InputDialogWindow::InputDialogWindow(app::InputDialog& dialog, QWidget* parent)
     const QString shown =
         description_->fontMetrics().elidedText(description, Qt::ElideMiddle, description_->width());
     description_->setText(shown);
-    if (shown != description) description_->setToolTip(Qt::convertFromPlainText(description));
+    if (shown != description) description_->setToolTip(PlainToolTip(description));
     label1_->setText(ToQString(dialog_.label1));
     label2_->setText(ToQString(dialog_.label2));
     field1_->setText(ToQString(dialog_.text1));

@@ -18,6 +18,7 @@
 #include "app/Texts.h"
 #include "gui/CellDelegate.h"
 #include "gui/QtText.h"
+#include "gui/ReleaseFilter.h"
 #include "platform/FileTime.h"
 
 // Resources of a static library are registered by hand, once.
@@ -30,6 +31,8 @@ constexpr int kToolbarWidth = 44;
 constexpr int kStatusHeight = 18;
 constexpr int kBottomBand = 20;  // status line plus a 2-pixel gap above it
 constexpr int kStartWidths[filelist::ColumnCount] = {150, 150, 100, 0, 0, 0, 0};
+// How long a Ctrl chord's release waits for the press that would make it an auto-repeat.
+constexpr int kRepeatWaitMs = 40;
 
 QString IconPath(const char16_t* name) { return QStringLiteral(":/icons/") + ToQString(name); }
 
@@ -86,6 +89,14 @@ MainWindow::MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts, QWid
     status_->setAlignment(Qt::AlignCenter);
     status_->setTextFormat(Qt::PlainText);
     status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Only X11 sends a release for every auto-repeat; elsewhere a release acts at once.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    releases_ = new ReleaseFilter(
+        x11 ? kRepeatWaitMs : 0,
+        [this](const app::KeyMessage& release) {
+            Dispatch([&] { dialog_->PreTranslateMessage(release); });
+        },
+        this);
     qApp->installEventFilter(this);
     resize(600, 460);
     dialog_->OnInitDialog();
@@ -290,6 +301,11 @@ bool MainWindow::FilterKey(QKeyEvent* event) {
     message.ctrl = ctrl;
     message.shift = event->modifiers().testFlag(Qt::ShiftModifier);
     message.autoRepeat = event->isAutoRepeat();
+    if (press && releases_->IsRepeatPress(key, event->timestamp())) return true;
+    if (!press && ctrl && !message.autoRepeat && app::IsCtrlChordKey(key) &&
+        releases_->HoldRelease(message, event->timestamp())) {
+        return true;  // runs once it is known to be the key's real release
+    }
     if (press && ctrl && app::IsCtrlChordKey(key)) {
         // The chord acts on release; the view must not run its own Ctrl+A or Ctrl+C.
         return true;

@@ -20,6 +20,8 @@
 
 namespace morvalent::gui {
 
+class ReleaseFilter;
+
 // The program's window. It shows what MainDialog decides and forwards every
 // command, key and drop to it; it holds no program logic. The questions are
 // asked by the prompts it is given.
@@ -81,6 +83,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     QToolBar* left_ = nullptr;
     QToolBar* right_ = nullptr;
     std::map<int, QAction*> actions_;
+    ReleaseFilter* releases_ = nullptr;
     bool syncingSelection_ = false;
     bool closing_ = false;
     int running_ = 0;

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -58,7 +59,8 @@ ReportBox::ReportBox(const QString& caption, const QString& text, QWidget* paren
     int widest = 0;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int chrome = 2 * layout->contentsMargins().left() + 2 * text_->frameWidth() + 40;
+    const int chrome = 2 * layout->contentsMargins().left() + 2 * text_->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
     const int wanted = std::max(360, widest + chrome);
     const int otherRows = heading_->sizeHint().height() + buttons->sizeHint().height() +
                           4 * layout->spacing() + 2 * layout->contentsMargins().top();
