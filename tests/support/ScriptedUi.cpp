@@ -51,7 +51,6 @@ app::DialogResult ScriptedUi::ShowInputDialog(app::InputDialog& dialog) {
 }
 
 app::DialogResult ScriptedUi::ShowFolderBrowser(app::FolderBrowser& browser) {
-    browserOpenAt.push_back(browser.openAt);
     if (folderAnswers.empty()) {
         ADD_FAILURE() << "unscripted folder browser";
         return app::DialogResult::Cancel;

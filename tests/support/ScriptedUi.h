@@ -38,7 +38,6 @@ class ScriptedUi : public app::UserPrompts, public app::StateView {
     std::vector<std::u16string> okCancelQuestions;
     std::vector<app::InputDialog> shownDialogs;  // copies as the program set them up
     std::vector<app::FileDialogRequest> fileRequests;
-    std::vector<std::u16string> browserOpenAt;  // where each folder browser was to open
     std::vector<std::u16string> statusHistory;
     std::u16string status;
     std::u16string clipboard;
