@@ -32,7 +32,7 @@ bool BatchRenameApp::LoadKoreanTranslation(QApplication& app, QTranslator& trans
 
 void BatchRenameApp::ShowWithPaths(MainWindow& window, const std::vector<std::u16string>& paths) {
     window.show();
-    if (!paths.empty()) window.Dialog().OnDropFiles(paths);
+    if (!paths.empty()) window.GatherPaths(paths);
 }
 
 int BatchRenameApp::Run() {

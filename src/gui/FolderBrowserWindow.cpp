@@ -32,9 +32,9 @@ std::vector<std::u16string> PathAndAncestors(std::u16string path) {
 }
 
 std::vector<std::u16string> Places() {
-    std::vector<std::u16string> places{PathFromQString(QDir::homePath())};
+    std::vector<std::u16string> places{PathFromQString(QDir::toNativeSeparators(QDir::homePath()))};
     for (const QFileInfo& drive : QDir::drives()) {
-        places.push_back(PathFromQString(drive.absoluteFilePath()));
+        places.push_back(PathFromQString(QDir::toNativeSeparators(drive.absoluteFilePath())));
     }
     return places;
 }

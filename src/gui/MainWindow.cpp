@@ -327,11 +327,15 @@ void MainWindow::Dispatch(const std::function<void()>& run) {
     if (!queuedDrops_.empty()) QTimer::singleShot(0, this, &MainWindow::GatherQueuedDrops);
 }
 
+void MainWindow::GatherPaths(const std::vector<std::u16string>& paths) {
+    Dispatch([&] { dialog_->OnDropFiles(paths); });
+}
+
 void MainWindow::GatherQueuedDrops() {
     if (running_ > 0 || closing_ || queuedDrops_.empty()) return;
     const std::vector<std::u16string> paths = std::move(queuedDrops_.front());
     queuedDrops_.pop_front();
-    Dispatch([&] { dialog_->OnDropFiles(paths); });
+    GatherPaths(paths);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,8 @@ class MainWindow : public QMainWindow, public app::StateView {
     ListModel* Model() const { return model_; }
     // Places the toolbars, the list and the status line in the client area.
     void LayoutControls();
+    // Gathers `paths` as one drop, now, as a command of its own.
+    void GatherPaths(const std::vector<std::u16string>& paths);
 
     // app::StateView
     void SetStatusText(const std::u16string& text) override;
