@@ -243,6 +243,9 @@ Outcome MainDialog::SuffixFolderName() {
 
 Outcome MainDialog::UnifyFolder() {
     FolderBrowser browser(prompts_, texts::kChooseFolderTitle);
+    // The browser opens where the user works: the first selected row's folder, else the first
+    // row's.
+    if (!list_.Empty()) browser.openAt = list_.FolderText(list_.FirstSelected().value_or(0));
     if (browser.Browse() != DialogResult::Ok) return Outcome::Cancelled();
     const std::u16string folder = edits::UnifiedFolderText(browser.GetPath());
     FileList::Batch batch(list_);

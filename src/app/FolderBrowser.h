@@ -24,6 +24,9 @@ class FolderBrowser {
 
     std::u16string title;
     std::u16string initialFolder;
+    // Where a browser without an initial folder opens: the user's own place.
+    // Only the starting view; the chosen path comes from the user.
+    std::u16string openAt;
     std::u16string chosenPath;
 
   private:

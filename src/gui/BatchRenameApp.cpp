@@ -33,7 +33,7 @@ bool BatchRenameApp::LoadKoreanTranslation(QApplication& app, QTranslator& trans
 
 void BatchRenameApp::ShowWithPaths(MainWindow& window, const std::vector<std::u16string>& paths) {
     window.show();
-    if (!paths.empty()) window.Dialog().OnDropFiles(paths);
+    if (!paths.empty()) window.GatherPaths(paths);
 }
 
 int BatchRenameApp::Run() {
@@ -43,7 +43,7 @@ int BatchRenameApp::Run() {
         return 2;
     }
     auto fs = platform::MakeNativeFileSystem();
-    QtPrompts prompts;
+    QtPrompts prompts(*fs);
     MainWindow window(*fs, prompts);
     prompts.SetParentWindow(&window);
     window.Dialog().SetStateFolder(platform::DefaultStateFolder());

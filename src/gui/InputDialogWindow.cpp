@@ -60,7 +60,14 @@ InputDialogWindow::InputDialogWindow(app::InputDialog& dialog, QWidget* parent)
         for (const auto& item : dialog_.choices) choices_->addItem(ToQString(item));
         choices_->setCurrentIndex(dialog_.choice);
     }
-    description_->setText(ToQString(dialog_.description));
+    // Every text as it is: a name like "<b>x</b>.txt" is not markup.
+    for (QLabel* label : {description_, label1_, label2_}) label->setTextFormat(Qt::PlainText);
+    // A long name is cut in its middle, so its end and the particle after it stay in view.
+    const QString description = ToQString(dialog_.description);
+    const QString shown =
+        description_->fontMetrics().elidedText(description, Qt::ElideMiddle, description_->width());
+    description_->setText(shown);
+    if (shown != description) description_->setToolTip(PlainToolTip(description));
     label1_->setText(ToQString(dialog_.label1));
     label2_->setText(ToQString(dialog_.label2));
     field1_->setText(ToQString(dialog_.text1));

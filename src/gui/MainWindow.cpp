@@ -10,12 +10,17 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/Commands.h"
 #include "app/Texts.h"
+#include "gui/CellDelegate.h"
 #include "gui/FlatListView.h"
 #include "gui/QtText.h"
+#include "gui/ReleaseFilter.h"
+#include "platform/FileTime.h"
 
 // Resources of a static library are registered by hand, once.
 static void InitMorvalentResources() { Q_INIT_RESOURCE(morvalent); }
@@ -27,6 +32,8 @@ constexpr int kToolbarWidth = 44;
 constexpr int kStatusHeight = 18;
 constexpr int kBottomBand = 20;  // status line plus a 2-pixel gap above it
 constexpr int kStartWidths[filelist::ColumnCount] = {150, 150, 100, 0, 0, 0, 0};
+// How long a Ctrl chord's release waits for the press that would make it an auto-repeat.
+constexpr int kRepeatWaitMs = 40;
 
 QString IconPath(const char16_t* name) { return QStringLiteral(":/icons/") + ToQString(name); }
 
@@ -83,7 +90,16 @@ MainWindow::MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts, QWid
     BuildList();
     status_ = new QLabel(client_);
     status_->setAlignment(Qt::AlignCenter);
+    status_->setTextFormat(Qt::PlainText);
     status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Only X11 sends a release for every auto-repeat; elsewhere a release acts at once.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    releases_ = new ReleaseFilter(
+        x11 ? kRepeatWaitMs : 0,
+        [this](const app::KeyMessage& release) {
+            Dispatch([&] { dialog_->PreTranslateMessage(release); });
+        },
+        this);
     qApp->installEventFilter(this);
     resize(600, 460);
     dialog_->OnInitDialog();
@@ -111,7 +127,8 @@ void MainWindow::BuildActions() {
         if (command.icon[0] != u'\0') action->setIcon(QIcon(IconPath(command.icon)));
         action->setCheckable(command.checked != nullptr);
         const int id = command.id;
-        connect(action, &QAction::triggered, this, [this, id] { dialog_->OnCommand(id); });
+        connect(action, &QAction::triggered, this,
+                [this, id] { Dispatch([this, id] { dialog_->OnCommand(id); }); });
         actions_[id] = action;
     }
 }
@@ -164,6 +181,7 @@ void MainWindow::BuildList() {
     model_->SetConflicts(&dialog_->Conflicts());
     view_ = new FlatListView(client_);
     view_->setModel(model_);
+    view_->setItemDelegate(new CellDelegate(view_));
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);
     view_->setUniformRowHeights(true);
@@ -193,7 +211,7 @@ void MainWindow::BuildList() {
                     current.isValid() ? std::optional<std::size_t>(current.row()) : std::nullopt);
             });
     connect(view_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex&) { dialog_->OnRowDoubleClicked(); });
+            [this](const QModelIndex&) { Dispatch([this] { dialog_->OnRowDoubleClicked(); }); });
 }
 
 QAction* MainWindow::CommandAction(int id) const {
@@ -283,6 +301,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 bool MainWindow::FilterKey(QKeyEvent* event) {
     const bool press = event->type() == QEvent::KeyPress;
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    // A key that arrives while a command runs (its repaint lets it through) starts nothing.
+    if (running_ > 0) return true;
     if (press && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         dialog_->OnOK();
         return true;
@@ -295,16 +315,54 @@ bool MainWindow::FilterKey(QKeyEvent* event) {
     message.ctrl = ctrl;
     message.shift = event->modifiers().testFlag(Qt::ShiftModifier);
     message.autoRepeat = event->isAutoRepeat();
+    if (press && releases_->IsRepeatPress(key, event->timestamp())) return true;
+    if (!press && ctrl && !message.autoRepeat && app::IsCtrlChordKey(key) &&
+        releases_->HoldRelease(message, event->timestamp())) {
+        return true;  // runs once it is known to be the key's real release
+    }
     if (press && ctrl && app::IsCtrlChordKey(key)) {
         // The chord acts on release; the view must not run its own Ctrl+A or Ctrl+C.
         return true;
     }
-    return dialog_->PreTranslateMessage(message);
+    bool taken = false;
+    Dispatch([&] { taken = dialog_->PreTranslateMessage(message); });
+    return taken;
+}
+
+void MainWindow::Dispatch(const std::function<void()>& run) {
+    ++running_;
+    run();
+    if (--running_ > 0) return;
+    if (closeRequested_) {
+        closeRequested_ = false;
+        close();
+        return;
+    }
+    if (!queuedDrops_.empty()) QTimer::singleShot(0, this, &MainWindow::GatherQueuedDrops);
+}
+
+void MainWindow::GatherPaths(const std::vector<std::u16string>& paths) {
+    Dispatch([&] { dialog_->OnDropFiles(paths); });
+}
+
+void MainWindow::GatherQueuedDrops() {
+    if (running_ > 0 || closing_ || queuedDrops_.empty()) return;
+    const std::vector<std::u16string> paths = std::move(queuedDrops_.front());
+    queuedDrops_.pop_front();
+    GatherPaths(paths);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_ && running_ > 0) {
+        // Clearing the list under a running batch would pull its rows away: the
+        // batch ends first, then the window closes.
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
     if (!closing_) {
         closing_ = true;
+        queuedDrops_.clear();
         dialog_->OnCancel();
     }
     event->accept();
@@ -319,11 +377,32 @@ void MainWindow::ConflictsChanged() {
     if (model_ != nullptr) model_->ConflictsChanged();
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+namespace {
+
+// Link, else Copy: a drop never asks its source to delete what it dropped.
+bool AcceptLinkOrCopy(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls()) return false;
+    const Qt::DropActions offered = event->possibleActions();
+    if (offered.testFlag(Qt::LinkAction)) {
+        event->setDropAction(Qt::LinkAction);
+    } else if (offered.testFlag(Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+    } else {
+        event->ignore();
+        return false;
+    }
+    event->accept();
+    return true;
 }
 
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { AcceptLinkOrCopy(event); }
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { AcceptLinkOrCopy(event); }
+
 void MainWindow::dropEvent(QDropEvent* event) {
+    if (!AcceptLinkOrCopy(event)) return;
     std::vector<std::u16string> paths;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile()) continue;
@@ -331,8 +410,11 @@ void MainWindow::dropEvent(QDropEvent* event) {
         paths.push_back(PathFromLocalBytes(
             QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
     }
-    event->acceptProposedAction();
-    if (!paths.empty()) dialog_->OnDropFiles(paths);
+    if (paths.empty() || closing_) return;
+    // Gathered once the drop has returned, so the drag source is not held up by
+    // the folder question, and never inside another command.
+    queuedDrops_.push_back(std::move(paths));
+    if (running_ == 0) QTimer::singleShot(0, this, &MainWindow::GatherQueuedDrops);
 }
 
 void MainWindow::SetStatusText(const std::u16string& text) { status_->setText(ToQString(text)); }
@@ -359,7 +441,27 @@ void MainWindow::SetColumnWidth(int column, int width) {
         return;
     }
     header->setSectionHidden(column, false);
+    if (column == filelist::ColModified || column == filelist::ColCreated) {
+        // The given width is the least; the whole time text must fit the font in use.
+        width = std::max(width, TimeColumnWidth());
+    }
     header->resizeSection(column, width);
+}
+
+int MainWindow::TimeColumnWidth() const {
+    // Every digit drawn as the widest one, so no time of any date is cut.
+    const QFontMetrics metrics = view_->fontMetrics();
+    QChar widest = QLatin1Char('0');
+    for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+            widest = QChar(digit);
+    }
+    QString sample = ToQString(platform::FormatFileTime(0));
+    for (QChar& c : sample) {
+        if (c.isDigit()) c = widest;
+    }
+    const int margins = 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    return metrics.horizontalAdvance(sample) + margins + 8;
 }
 
 void MainWindow::FocusList() { view_->setFocus(Qt::OtherFocusReason); }

@@ -4,9 +4,13 @@
 #include <QMainWindow>
 #include <QToolBar>
 #include <QTreeView>
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "app/MainDialog.h"
 #include "app/StateView.h"
@@ -15,6 +19,8 @@
 #include "gui/ListModel.h"
 
 namespace morvalent::gui {
+
+class ReleaseFilter;
 
 // The program's window. It shows what MainDialog decides and forwards every
 // command, key and drop to it; it holds no program logic. The questions are
@@ -34,6 +40,8 @@ class MainWindow : public QMainWindow, public app::StateView {
     ListModel* Model() const { return model_; }
     // Places the toolbars, the list and the status line in the client area.
     void LayoutControls();
+    // Gathers `paths` as one drop, now, as a command of its own.
+    void GatherPaths(const std::vector<std::u16string>& paths);
 
     // app::StateView
     void SetStatusText(const std::u16string& text) override;
@@ -53,6 +61,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
@@ -63,6 +72,11 @@ class MainWindow : public QMainWindow, public app::StateView {
     void SyncSelectionFromList();
     void OnViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     bool FilterKey(QKeyEvent* event);
+    // Runs one command, event or drop of the user; a close or drop that arrives
+    // meanwhile waits for its end.
+    void Dispatch(const std::function<void()>& run);
+    void GatherQueuedDrops();
+    int TimeColumnWidth() const;
 
     GuiIconSource icons_;
     std::unique_ptr<app::MainDialog> dialog_;
@@ -73,8 +87,12 @@ class MainWindow : public QMainWindow, public app::StateView {
     QToolBar* left_ = nullptr;
     QToolBar* right_ = nullptr;
     std::map<int, QAction*> actions_;
+    ReleaseFilter* releases_ = nullptr;
     bool syncingSelection_ = false;
     bool closing_ = false;
+    int running_ = 0;
+    bool closeRequested_ = false;
+    std::deque<std::vector<std::u16string>> queuedDrops_;
     int busyDepth_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "gui/FolderBrowserWindow.h"
 #include "gui/InputDialogWindow.h"
 #include "gui/QtText.h"
+#include "gui/ReportBox.h"
 
 namespace morvalent::gui {
 namespace {
@@ -29,14 +30,21 @@ app::DialogResult ResultOf(int code) {
 void QtPrompts::ShowMessage(const std::u16string& text) { ShowMessage(text, app::texts::kTitle); }
 
 void QtPrompts::ShowMessage(const std::u16string& text, const std::u16string& caption) {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok,
-                    parent_);
+    const QString shown = ToQString(text);
+    if (ReportBox::IsLong(shown)) {
+        ReportBox box(ToQString(caption), shown, parent_);
+        box.exec();
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), shown, QMessageBox::Ok, parent_);
+    box.setTextFormat(Qt::PlainText);  // names are never markup
     box.exec();
 }
 
 bool QtPrompts::AskYesNo(const std::u16string& text, const std::u16string& caption) {
     QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Yes);  // closing the box counts as Yes
     return box.exec() != QMessageBox::No;
@@ -45,6 +53,7 @@ bool QtPrompts::AskYesNo(const std::u16string& text, const std::u16string& capti
 bool QtPrompts::AskOkCancel(const std::u16string& text) {
     QMessageBox box(QMessageBox::Question, ToQString(app::texts::kTitle), ToQString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }
@@ -55,7 +64,7 @@ app::DialogResult QtPrompts::ShowInputDialog(app::InputDialog& dialog) {
 }
 
 app::DialogResult QtPrompts::ShowFolderBrowser(app::FolderBrowser& browser) {
-    FolderBrowserWindow window(browser, parent_);
+    FolderBrowserWindow window(browser, fs_, parent_);
     return ResultOf(window.exec());
 }
 

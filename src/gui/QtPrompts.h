@@ -3,13 +3,17 @@
 #include <QWidget>
 
 #include "app/UserPrompts.h"
+#include "platform/FileSystem.h"
 
 namespace morvalent::gui {
 
-// Asks the user with Qt's message boxes, file dialogs and the program's own
-// dialog windows, each modal over the window it is given.
+// Asks the user with Qt's message boxes (a report box for long texts), file dialogs and the
+// program's own dialog windows, each modal over the window it is given.
 class QtPrompts : public app::UserPrompts {
   public:
+    // The folder browser lists folders through `fs`.
+    explicit QtPrompts(platform::FileSystem& fs) : fs_(fs) {}
+
     // The window the questions belong to; none before it exists.
     void SetParentWindow(QWidget* window) { parent_ = window; }
 
@@ -23,6 +27,7 @@ class QtPrompts : public app::UserPrompts {
     void SetClipboardText(const std::u16string& text) override;
 
   private:
+    platform::FileSystem& fs_;
     QWidget* parent_ = nullptr;
 };
 

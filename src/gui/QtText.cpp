@@ -1,6 +1,7 @@
 #include "gui/QtText.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 #include "platform/Text.h"
 
@@ -12,6 +13,12 @@ std::u16string PathFromLocalBytes(const QByteArray& bytes) {
 
 std::u16string PathFromQString(const QString& path) {
     return PathFromLocalBytes(QFile::encodeName(path));
+}
+
+QString PlainToolTip(const QString& text) {
+    // Tooltips take text that might be markup as markup; only that is escaped, since
+    // escaped text is laid out as a document and wraps.
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text;
 }
 
 }  // namespace morvalent::gui

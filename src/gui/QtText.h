@@ -20,4 +20,7 @@ inline std::u16string ToU16(const QString& text) {
 std::u16string PathFromLocalBytes(const QByteArray& bytes);
 std::u16string PathFromQString(const QString& path);
 
+// A tooltip that shows `text` as it is, even when it looks like markup ("<b>x.txt").
+QString PlainToolTip(const QString& text);
+
 }  // namespace morvalent::gui

@@ -32,10 +32,12 @@ class RecordingUi : public testing::ScriptedUi {
     DialogResult ShowFolderBrowser(FolderBrowser& browser) override {
         browserTitles.push_back(browser.title);
         browserInitialFolders.push_back(browser.initialFolder);
+        browserOpenAt.push_back(browser.openAt);
         return ScriptedUi::ShowFolderBrowser(browser);
     }
     std::vector<std::u16string> browserTitles;
     std::vector<std::u16string> browserInitialFolders;
+    std::vector<std::u16string> browserOpenAt;
 };
 
 // Counts how the list told its view about changes.
@@ -481,6 +483,27 @@ TEST_F(EditCommandsTest, UnifyFolder) {
         EXPECT_EQ(ui.browserInitialFolders.back(), u"");
         EXPECT_EQ(FolderTexts(), NativePaths(c.folders));
         EXPECT_EQ(NewNames(), (Names{u"a.txt", u"B.txt", u"c.txt"}));
+    }
+}
+
+TEST_F(EditCommandsTest, FolderBrowserOpensAtTheUsersRow) {
+    struct Case {
+        const char* name;
+        std::optional<std::size_t> selected;
+        std::u16string openAt;
+    };
+    const Case cases[] = {
+        {"first selected row", 1, u"/y/z"},
+        {"first row without a selection", std::nullopt, u"/x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        AddRows({{u"/x/a.txt"}, {u"/y/z/b.txt"}, {u"/c.txt"}});
+        if (c.selected) dialog.List().SetSelected(*c.selected, true);
+        ui.folderAnswers.push_back(u"");
+        dialog.UnifyFolder();
+        EXPECT_EQ(ui.browserOpenAt.back(), NativePath(c.openAt));
     }
 }
 

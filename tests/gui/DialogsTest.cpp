@@ -7,6 +7,7 @@
 #include "gui/FolderBrowserWindow.h"
 #include "gui/InputDialogWindow.h"
 #include "gui/QtText.h"
+#include "platform/FileSystem.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -26,6 +27,7 @@ class DialogsTest : public QObject {
 
   private:
     testing::ScriptedUi ui;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
 };
 
 void DialogsTest::showAndHideRules_data() {
@@ -139,12 +141,10 @@ void DialogsTest::folderBrowserShowsAndReturnsTheFolder() {
     testing::TempDir dir;
     dir.MakeFolder("target");
     app::FolderBrowser browser(ui, u"경로 선택");
-    gui::FolderBrowserWindow window(browser);
+    gui::FolderBrowserWindow window(browser, *fs);
     QCOMPARE(window.windowTitle(), QStringLiteral("경로 선택"));
-    QVERIFY(!window.OkButton()->isEnabled());
-    const QString target = QString::fromStdString((dir.Path() / "target").string());
-    window.SelectFolder(target);
-    QTRY_VERIFY(window.OkButton()->isEnabled());
+    QVERIFY(window.SelectFolder(dir.Join(u"target")));
+    QVERIFY(window.OkButton()->isEnabled());
     QCOMPARE(browser.chosenPath, dir.Join(u"target"));
     QCOMPARE(window.Status()->text(),
              gui::ToQString(app::FolderBrowser::ShortenForStatus(dir.Join(u"target"))));
@@ -175,11 +175,10 @@ void DialogsTest::screenshots() {
     QVERIFY(QTest::qWaitForWindowExposed(&b));
     QVERIFY(b.grab().save(folder + QStringLiteral("/input-list.png")));
     app::FolderBrowser browser(ui, u"경로 선택");
-    gui::FolderBrowserWindow c(browser);
+    gui::FolderBrowserWindow c(browser, *fs);
     c.show();
     QVERIFY(QTest::qWaitForWindowExposed(&c));
-    c.SelectFolder(QStringLiteral("/usr/share"));
-    QTRY_VERIFY(c.OkButton()->isEnabled());
+    QVERIFY(c.SelectFolder(u"/usr/share"));
     QVERIFY(c.grab().save(folder + QStringLiteral("/folder-browser.png")));
 }
 

@@ -56,13 +56,15 @@ void JourneyTest::dropEditAndSort() {
     dir.WriteFile("photos/a.jpg", "a");
     dir.WriteFile("photos/trip/c.jpg", "ccc");
     auto fs = platform::MakeNativeFileSystem();
-    gui::QtPrompts prompts;
+    gui::QtPrompts prompts(*fs);
     gui::MainWindow window(*fs, prompts);
     prompts.SetParentWindow(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QString caption;
+    // The drop returns first; the question comes after it.
+    Drop(window, {QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "photos").string()))});
     OnNextModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
@@ -71,9 +73,8 @@ void JourneyTest::dropEditAndSort() {
                  QStringLiteral("경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택."));
         box->button(QMessageBox::No)->click();  // the folder's contents
     });
-    Drop(window, {QUrl::fromLocalFile(QString::fromStdString((dir.Path() / "photos").string()))});
+    QTRY_COMPARE(window.Model()->rowCount(), 3);
     QCOMPARE(caption, QString::fromStdString((dir.Path() / "photos").string()));
-    QCOMPARE(window.Model()->rowCount(), 3);
     QCOMPARE(Cell(window, 0, 0), QStringLiteral("a.jpg"));
     QCOMPARE(Cell(window, 2, 0), QStringLiteral("c.jpg"));
     QCOMPARE(window.StatusLine()->text(), QStringLiteral("3 개"));
@@ -157,7 +158,7 @@ void JourneyTest::recipeSavedAndRunOnNextMonth() {
     dir.WriteFile("11월/IMG 1.jpg");
     dir.WriteFile("12월/IMG 7.jpg");
     auto fs = platform::MakeNativeFileSystem();
-    gui::QtPrompts prompts;
+    gui::QtPrompts prompts(*fs);
     gui::MainWindow window(*fs, prompts);
     prompts.SetParentWindow(&window);
     window.Dialog().SetStateFolder(dir.Join(u"state"));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace morvalent::gui {
+
+// Draws the list's cells: paths are cut in the middle, where rows differ, and a
+// cell whose text does not fit shows its whole text as a tooltip.
+class CellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // The whole text of the cell when its column cuts it; empty when it fits.
+    QString CutText(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    // The text as the cell shows it; a path too long for its column keeps its first
+    // folder and as many of its last folders as fit ("/tmp/…/사진/2020").
+    QString ShownText(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+  private:
+    // The room the cell's text has, in pixels.
+    static int TextWidth(const QStyleOptionViewItem& cell);
+};
+
+}  // namespace morvalent::gui
