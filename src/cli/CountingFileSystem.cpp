@@ -25,4 +25,8 @@ platform::MoveOutcome CountingFileSystem::MoveNoReplace(std::u16string_view sour
     return inner_.MoveNoReplace(source, target);
 }
 
+std::optional<platform::FileIdentity> CountingFileSystem::ReadIdentity(std::u16string_view path) {
+    return inner_.ReadIdentity(path);
+}
+
 }  // namespace morvalent::cli

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileIdentity.h"
 #include "platform/FileTime.h"
 
 namespace morvalent::platform {
@@ -54,6 +55,9 @@ class FileSystem {
     virtual bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) = 0;
     // Renames or moves without ever replacing anything at `target`.
     virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
+    // The identity of the item itself (a link, not what it leads to); nothing when
+    // it cannot be read or this file system cannot tell.
+    virtual std::optional<FileIdentity> ReadIdentity(std::u16string_view) { return std::nullopt; }
 };
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem();

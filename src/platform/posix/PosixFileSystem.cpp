@@ -80,6 +80,23 @@ MoveOutcome PosixFileSystem::MoveNoReplace(std::u16string_view source, std::u16s
     return MoveNoReplaceNative(*from, *to);
 }
 
+std::optional<FileIdentity> PosixFileSystem::ReadIdentity(std::u16string_view path) {
+    auto native = Utf16ToNative(path);
+    if (!native || native->empty()) return std::nullopt;
+    struct statx st;
+    if (statx(AT_FDCWD, native->c_str(), AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0 ||
+        (st.stx_mask & STATX_INO) == 0) {
+        return std::nullopt;
+    }
+    FileIdentity identity;
+    identity.volume = (std::uint64_t(st.stx_dev_major) << 32) | st.stx_dev_minor;
+    identity.file = st.stx_ino;
+    if ((st.stx_mask & STATX_BTIME) != 0) {
+        identity.birth = FileTimeFromUnix(st.stx_btime.tv_sec, st.stx_btime.tv_nsec);
+    }
+    return identity;
+}
+
 std::unique_ptr<FileSystem> MakeNativeFileSystem() { return std::make_unique<PosixFileSystem>(); }
 
 }  // namespace morvalent::platform

@@ -12,6 +12,7 @@ class PosixFileSystem : public FileSystem {
     std::optional<FileInfo> ReadInfo(std::u16string_view path) override;
     bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) override;
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
+    std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
 };
 
 // The move without replacing, on native (byte) paths. Defined in its own file.
