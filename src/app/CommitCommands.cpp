@@ -1,7 +1,8 @@
 #include "app/MainDialog.h"
 #include "app/UserInterface.h"
 #include "commit/CommitTexts.h"
-#include "commit/RenamePass.h"
+#include "commit/History.h"
+#include "commit/JournalledPass.h"
 #include "commit/TargetCheck.h"
 #include "platform/Text.h"
 
@@ -43,8 +44,14 @@ void MainDialog::ApplyRenames() {
         return;
     }
 
+    commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_);
+    lastJournalId_.reset();
+    if (!pass.Begin()) {
+        ui_.ShowMessage(platform::FormatText(commit::texts::kJournalFailed, history_->Folder()));
+        return;
+    }
+    lastJournalId_ = pass.JournalId();
     ui_.SetBusy(true);
-    commit::RenamePass pass(list_, fs_, std::move(check.targets));
     {
         filelist::FileList::Batch batch(list_);
         for (std::size_t row = 0; row < count; ++row) {
@@ -53,6 +60,7 @@ void MainDialog::ApplyRenames() {
             if ((row + 1) % kRowsPerRepaint == 0) ui_.KeepResponsive();
         }
     }
+    pass.Finish();
     ui_.SetBusy(false);
     const std::u16string& failures = pass.FailureReport();
     ui_.ShowMessage(failures.empty() ? std::u16string(commit::texts::kDone) : failures);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,10 @@
 #include "filelist/Gathering.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+
+namespace morvalent::commit {
+class History;
+}
 
 namespace morvalent::app {
 
@@ -78,6 +83,10 @@ class MainDialog : private filelist::FolderQuestion {
 
     // Commit, restore, clear.
     void ApplyRenames();
+    // Where commits are journalled; none, no journal.
+    void SetHistory(commit::History* history) { history_ = history; }
+    // The journal of the last commit, when it made one.
+    std::optional<std::uint64_t> LastJournalId() const { return lastJournalId_; }
     void RevertNewNames();
     void ClearList();
 
@@ -101,6 +110,8 @@ class MainDialog : private filelist::FolderQuestion {
     filelist::FileList list_;
     filelist::FolderChoice folderChoice_;
     std::uint32_t viewFlags_ = 0;
+    commit::History* history_ = nullptr;
+    std::optional<std::uint64_t> lastJournalId_;
 };
 
 }  // namespace morvalent::app
