@@ -4,7 +4,6 @@
 #include "app/MainDialog.h"
 #include "app/Texts.h"
 #include "app/UserInterface.h"
-#include "filelist/NameParts.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "transfer/ExportText.h"
@@ -93,15 +92,9 @@ void MainDialog::LoadPathList() {
     const auto lines = transfer::ReadLines(*text);
     // A relative line (a list made with `find .`) names a place beside the list
     // file; taken as it is, its target would be built in the root folder.
-    const std::u16string listFolder = filelist::GetFolderPart(chosen.front());
     std::vector<std::u16string> paths;
     paths.reserve(lines.size());
-    for (const auto& line : lines) {
-        if (platform::IsAbsolutePath(line))
-            paths.emplace_back(line);
-        else
-            paths.push_back(filelist::JoinPath(listFolder, std::u16string(line)));
-    }
+    for (const auto& line : lines) paths.push_back(platform::PathBesideFile(chosen.front(), line));
     // The folder answer given earlier in this run still holds for a path list.
     GatherBatch(paths, false);
 }

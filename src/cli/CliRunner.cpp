@@ -8,6 +8,7 @@
 #include "cli/AbsolutePath.h"
 #include "cli/CliTexts.h"
 #include "cli/CommitReport.h"
+#include "cli/FileManagerActions.h"
 #include "cli/ListPrinter.h"
 #include "platform/Text.h"
 
@@ -16,11 +17,15 @@ namespace {
 
 using Kind = Step::Kind;
 
-// Drops and the folder browser hand the program whole paths; a relative one
-// would put the renamed items beside the root.
+// Drops, the folder browser and file dialogs hand the program whole paths; a
+// relative one would put the renamed items beside the root, or take a path
+// list's lines from there.
 Step WithWholePaths(const Step& step) {
     Step whole = step;
-    if (step.kind == Kind::Gather || step.command == app::CmdUnifyFolder) {
+    const bool namesFile = step.command == app::CmdLoadNewNames ||
+                           step.command == app::CmdLoadPathList ||
+                           step.command == app::CmdSaveNames || step.command == app::CmdSavePaths;
+    if (step.kind == Kind::Gather || step.command == app::CmdUnifyFolder || namesFile) {
         for (auto& path : whole.texts) path = AbsolutePath(path);
     }
     return whole;
@@ -136,6 +141,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out.flush();
         return kExitOk;
     }
+    if (recipe.installFileManagerActions) return RunInstallFileManagerActions(out, err);
     CliRunner runner(out, err, showProgress);
     return runner.Run(recipe);
 }

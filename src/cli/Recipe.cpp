@@ -121,6 +121,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             recipe.help = true;
         } else if (arg == "--version") {
             recipe.version = true;
+        } else if (arg == "--install-file-manager-actions") {
+            recipe.installFileManagerActions = true;
         } else if (arg.rfind("--print=", 0) == 0) {
             const std::string mode = arg.substr(8);
             if (mode == "table")
@@ -250,6 +252,9 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
 
   --help           이 도움말        --version        버전
+  --install-file-manager-actions
+                   Nautilus와 Thunar의 오른쪽 단추 메뉴에 'Morvalent로 이름 바꾸기'를
+                   이 사용자용으로 설치 (사용자의 다른 동작은 그대로 둠)
 
 메시지 상자의 글은 창에 보이는 그대로 표준 오류로 나갑니다 (--apply의 마지막 메시지도).
 잘못된 값 때문에 메시지를 보인 단계에서 실행이 멈추고, 뒤의 단계와 출력은 없습니다.

@@ -50,13 +50,16 @@ class Reader {
             }
             if (!j_.planned || j_.ended) {
                 // Outcomes follow the plan; after the end mark, only undo records.
-            } else if (kind == "from" && f.size() == 3) {
+            } else if (kind == "from" && f.size() == 4) {
                 JournalRow* row = Find(f[1]);
-                const auto source = journal::ParseText(f[2]);
-                if (row == nullptr || !source || row->outcome != JournalRow::Outcome::Unknown) {
+                auto source = journal::ParseText(f[2]);
+                auto target = journal::ParseText(f[3]);
+                if (row == nullptr || !source || !target ||
+                    row->outcome != JournalRow::Outcome::Unknown) {
                     return false;
                 }
-                row->source = *source;
+                row->source = std::move(*source);
+                row->target = std::move(*target);
                 return true;
             } else if (kind == "done" && (f.size() == 2 || f.size() == 3)) {
                 JournalRow* row = Find(f[1]);

@@ -15,7 +15,8 @@
 //   row     ROW  IDENTITY  SOURCE  TARGET             a rename planned for list row ROW
 //   plan    COUNT                                     all COUNT rows above are written
 //   row     ROW  IDENTITY  SOURCE  TARGET             a row not planned, renamed after all
-//   from    ROW  SOURCE                               the row's item lay at SOURCE when renamed
+//   from    ROW  SOURCE  TARGET                       moved with a renamed folder: the row's
+//                                                     item lay at SOURCE, bound for TARGET
 //   done    ROW  [IDENTITY]                           renamed (IDENTITY: when a copy took
 //                                                     the item's place on another volume)
 //   failed  ROW                                       not renamed

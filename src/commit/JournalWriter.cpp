@@ -30,11 +30,13 @@ void JournalWriter::Row(std::size_t row, const std::optional<platform::FileIdent
 
 void JournalWriter::PlanEnd(std::size_t count) { Record("plan", count); }
 
-void JournalWriter::From(std::size_t row, std::u16string_view source) {
+void JournalWriter::From(std::size_t row, std::u16string_view source, std::u16string_view target) {
     pending_ += "from\t";
     journal::AppendNumber(pending_, row);
     pending_ += '\t';
     journal::AppendText(pending_, source);
+    pending_ += '\t';
+    journal::AppendText(pending_, target);
     EndLine();
 }
 

@@ -25,7 +25,7 @@ class JournalWriter {
     void Row(std::size_t row, const std::optional<platform::FileIdentity>& identity,
              std::u16string_view source, std::u16string_view target);
     void PlanEnd(std::size_t count);
-    void From(std::size_t row, std::u16string_view source);
+    void From(std::size_t row, std::u16string_view source, std::u16string_view target);
     void Done(std::size_t row, const std::optional<platform::FileIdentity>& movedIdentity);
     void Failed(std::size_t row);
     void End(platform::FileTime time);

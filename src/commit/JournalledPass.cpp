@@ -30,11 +30,13 @@ bool JournalledPass::Begin() {
     if (history_ == nullptr) return true;
     const std::size_t count = list_.Count();
     planned_.assign(count, {});
+    plannedTargets_.assign(count, {});
     identities_.assign(count, std::nullopt);
     std::size_t plannedCount = 0;
     for (std::size_t row = 0; row < count; ++row) {
         if (list_.Entry(row).path == pass_.Target(row)) continue;
         planned_[row] = list_.Entry(row).path;
+        plannedTargets_[row] = pass_.Target(row);
         ++plannedCount;
     }
     if (plannedCount == 0) {
@@ -68,15 +70,16 @@ RowOutcome JournalledPass::RenameRow(std::size_t row) {
     if (!writer_) return pass_.RenameRow(row);
     const std::u16string& source = list_.Entry(row).path;
     const std::u16string& target = pass_.Target(row);
-    // A renamed folder took this row's item along: the journal learns the item's
-    // place before it moves again, so an undo after a crash puts it there.
+    // A renamed folder took this row's item, or its target, along: the journal
+    // learns the new places before the item moves again, so that an undo after a
+    // crash knows where to look for it and where to put it.
     if (planned_[row].empty()) {
         if (source == target) return pass_.RenameRow(row);
         identities_[row] = fs_.ReadIdentity(source);
         writer_->Row(row, identities_[row], source, target);
         writer_->Flush();
-    } else if (source != planned_[row]) {
-        writer_->From(row, source);
+    } else if (source != planned_[row] || target != plannedTargets_[row]) {
+        writer_->From(row, source, target);
         writer_->Flush();
     }
     const bool mayHaveCopied = MayHaveCopied(source, target);

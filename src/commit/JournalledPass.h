@@ -43,8 +43,9 @@ class JournalledPass {
     std::optional<std::uint64_t> id_;
     platform::AppendFile file_;
     std::unique_ptr<JournalWriter> writer_;
-    // The source each row was planned with; empty for rows not planned.
+    // The source and target each row was planned with; empty for rows not planned.
     std::vector<std::u16string> planned_;
+    std::vector<std::u16string> plannedTargets_;
     std::vector<std::optional<platform::FileIdentity>> identities_;
 };
 

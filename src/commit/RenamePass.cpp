@@ -49,10 +49,15 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
 }
 
 // The items beneath a renamed folder moved with it: their rows follow, and a folder
-// text that named the old place names the new one. Targets already checked stay.
+// text or a target that named the old place names the new one. Left on the old
+// path, a target would move an unchanged row out of the renamed folder.
 void RenamePass::RepointBeneath(std::size_t folderRow, const std::u16string& from,
                                 const std::u16string& to) {
     if (!index_.Built()) index_.Build(list_);
+    if (!targetIndex_.Built()) targetIndex_.Build(targets_);
+    for (std::size_t row : targetIndex_.MoveBeneath(from, to)) {
+        targets_[row] = to + targets_[row].substr(from.size());
+    }
     for (std::size_t row : index_.MoveBeneath(from, to)) {
         if (row == folderRow) continue;
         const filelist::Row& r = list_.At(row);

@@ -28,4 +28,11 @@ bool IsAbsolutePath(std::u16string_view path);
 // alone; one that cannot name anything comes back unchanged.
 std::u16string FullPath(std::u16string_view path);
 
+// The item a path names when it is read beside the file `file` (a whole path), the
+// way the system reads a path given there: an absolute path as it is, a relative
+// one from the file's folder. On Windows, where '/' separates parts as '\' does,
+// a rooted path ("\a") starts at the root of the file's drive or share and a
+// drive-relative one ("D:a") at that drive's current folder.
+std::u16string PathBesideFile(std::u16string_view file, std::u16string_view path);
+
 }  // namespace morvalent::platform

@@ -168,11 +168,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "맨 뒤에서부터 삭제할때는 '~까지'만 필요합니다.\n"},
         StopCase{"missing_start_character",
                  {"--delete-enclosed", "", ")"},
-                 "시작/끝 문자가 정확하게 지정되지 않았습니다.\n"},
-        StopCase{"unreadable_name_list",
-                 {"--load-names", "/nonexistent/names.txt"},
-                 "파일을 읽지 못했습니다.\n/nonexistent/names.txt\n"}),
+                 "시작/끝 문자가 정확하게 지정되지 않았습니다.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The file is named by its whole path, as the window's file dialog would hand it.
+TEST(CliExit, UnreadableNameListStopsWithItsWholePath) {
+    TempDir dir;
+    dir.WriteFile("a1.txt");
+    const Output run = RunCli(
+        {Path(dir, "a1.txt"), "--load-names", Path(dir, "missing/names.txt"), "--prefix", "x"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "파일을 읽지 못했습니다.\n" + Path(dir, "missing/names.txt") + "\n");
+    EXPECT_EQ(run.out, "");
+}
 
 TEST(CliExit, AQuietlyIgnoredValueIsNoStop) {
     TempDir dir;
@@ -250,6 +258,19 @@ TEST(CliGather, RelativePathsAreListedAsWholePaths) {
     EXPECT_EQ(run.status, 0);
     // The later batch finds a.txt listed already; the folder is a row of its own.
     EXPECT_EQ(run.out, U8(sub + NativePath(u"/a.txt\n") + sub + u"\n"));
+}
+
+TEST(CliGather, RelativeListFileTakesItsLinesBesideIt) {
+    TempDir dir;
+    dir.WriteFile("lists/a.txt");
+    dir.WriteFile("lists/rel.txt", "a.txt\n");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    const Output run = RunCli({"--load-paths", "lists/rel.txt", "--print=paths"});
+    std::filesystem::current_path(previous);
+    const std::u16string lists = std::filesystem::canonical(dir.Path() / "lists").u16string();
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, U8(lists + NativePath(u"/a.txt\n")));
 }
 
 TEST(CliGather, FolderAnswerHoldsForTheFollowingBatches) {

@@ -41,6 +41,11 @@ const RoundTrip kRoundTrips[] = {
      {{u"d", u"e", true}, {u"d/x.txt", u"x2.txt", false, u"e"}},
      "e/\ne/x2.txt=X\n",
      2},
+    {"a folder renamed first, its file's target following it",
+     {"d/x.txt=X", "d/y.txt=Y"},
+     {{u"d", u"e", true}, {u"d/x.txt", u"x2.txt"}, {u"d/y.txt", u"y.txt"}},
+     "e/\ne/x2.txt=X\ne/y.txt=Y\n",
+     2},
     {"moved into another folder",
      {"a.txt=A", "sub/b.txt=B"},
      {{u"a.txt", u"a.txt", false, u"sub"}},
@@ -182,7 +187,9 @@ TEST_F(JournalTest, JournalCutAnywhereUndoesExactlyWhatWasDone) {
     };
     const std::vector<Move> moves = {
         {"d", "e", "plan\t4\n"},
-        {"e/x.txt", "e/x2.txt", "from\t1\t" + testing::U8(tree.Join(u"e/x.txt")) + "\n"},
+        {"e/x.txt", "e/x2.txt",
+         "from\t1\t" + testing::U8(tree.Join(u"e/x.txt")) + "\t" +
+             testing::U8(tree.Join(u"e/x2.txt")) + "\n"},
         {"a.txt", "b.txt", "plan\t4\n"},
     };
     for (std::size_t cut = 0; cut <= full.size(); ++cut) {

@@ -272,5 +272,27 @@ TEST_F(SortingTest, ManyRowsAgreeWithCompareEntriesAndStayStable) {
     }
 }
 
+// Digits, Latin letters with case ignored, then Hangul in Korean order, as Korean
+// users' file managers sort, on every system.
+TEST(KoreanSorting, LatinBeforeHangulInKoreanOrder) {
+    filelist::PlainIconSource source;
+    filelist::IconCache icons{source};
+    filelist::FileList list{icons};
+    for (const char* path : {"/k/다람쥐.txt", "/k/zebra.txt", "/k/가방.txt", "/k/나무.txt",
+                             "/k/Apple.txt", "/k/2.txt"}) {
+        FileEntry entry;
+        entry.path = NativePath(U16(path));
+        list.InsertEntryRow(entry);
+    }
+    platform::SetCollationLocale("ko_KR.UTF-8");
+    SortRows(list, {1, ColCurrentName});
+    platform::SetCollationLocale("");
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < list.Count(); ++i) names.push_back(list.CurrentName(i));
+    EXPECT_EQ(names,
+              (std::vector<std::u16string>{u"2.txt", u"Apple.txt", u"zebra.txt", U16("가방.txt"),
+                                           U16("나무.txt"), U16("다람쥐.txt")}));
+}
+
 }  // namespace
 }  // namespace morvalent::organise

@@ -9,24 +9,28 @@ namespace {
 
 constexpr std::size_t kPieceSize = std::size_t(1) << 26;
 
+// Korean text files from before UTF-8 are in code page 949, whatever the system's
+// ANSI code page is today (1252, or UTF-8 where the user chose so).
+constexpr UINT kKoreanCodePage = 949;
+
 // How many bytes from the start of `bytes`, at most about `limit`, end on a
 // character boundary, so no double-byte character is split between two calls.
 std::size_t WholeCharacters(std::string_view bytes, std::size_t limit) {
     if (bytes.size() <= limit) return bytes.size();
     std::size_t i = 0;
     while (i < limit) {
-        i += IsDBCSLeadByte(static_cast<BYTE>(bytes[i])) ? 2 : 1;
+        i += IsDBCSLeadByteEx(kKoreanCodePage, static_cast<BYTE>(bytes[i])) ? 2 : 1;
     }
     return i;
 }
 
 void AppendDecoded(std::string_view piece, std::u16string& out) {
     const int length = static_cast<int>(piece.size());
-    const int need = MultiByteToWideChar(CP_ACP, 0, piece.data(), length, nullptr, 0);
+    const int need = MultiByteToWideChar(kKoreanCodePage, 0, piece.data(), length, nullptr, 0);
     if (need <= 0) return;
     const std::size_t base = out.size();
     out.resize(base + static_cast<std::size_t>(need));
-    const int written = MultiByteToWideChar(CP_ACP, 0, piece.data(), length,
+    const int written = MultiByteToWideChar(kKoreanCodePage, 0, piece.data(), length,
                                             reinterpret_cast<wchar_t*>(out.data() + base), need);
     out.resize(base + static_cast<std::size_t>(written > 0 ? written : 0));
 }

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/win32/PathForms.h"
 #include "platform/win32/WideText.h"
 
 namespace morvalent::platform {
@@ -34,8 +35,10 @@ class OpenItem {
 
 }  // namespace
 
+// Every path reaches the file system in extended-length form: the plain form
+// drops a trailing dot or space from a name and so would name a neighbour.
 std::optional<bool> Win32FileSystem::IsFolder(std::u16string_view path) {
-    auto wide = WidePath(path);
+    auto wide = ExtendedPath(path);
     if (!wide) return std::nullopt;
     const DWORD attributes = GetFileAttributesW(wide->c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
@@ -43,7 +46,7 @@ std::optional<bool> Win32FileSystem::IsFolder(std::u16string_view path) {
 }
 
 std::optional<FileInfo> Win32FileSystem::ReadInfo(std::u16string_view path) {
-    auto wide = WidePath(path);
+    auto wide = ExtendedPath(path);
     if (!wide) return std::nullopt;
     // No access asked (attributes only); backup semantics let folders open too.
     OpenItem item(CreateFileW(wide->c_str(), 0,
@@ -64,9 +67,11 @@ std::optional<FileInfo> Win32FileSystem::ReadInfo(std::u16string_view path) {
 
 bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) {
     items.clear();
-    auto pattern = WidePath(folder);
-    if (!pattern) return false;
     // "C:" alone would mean the current folder of drive C; "C:\*" is its root.
+    std::u16string whole(folder);
+    if (!whole.empty() && whole.back() != u'\\' && whole.back() != u'/') whole.push_back(u'\\');
+    auto pattern = ExtendedPath(whole);
+    if (!pattern) return false;
     if (!EndsWithSeparator(*pattern)) pattern->push_back(L'\\');
     pattern->push_back(L'*');
     WIN32_FIND_DATAW data;
@@ -95,14 +100,14 @@ bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
 }
 
 MoveOutcome Win32FileSystem::MoveNoReplace(std::u16string_view source, std::u16string_view target) {
-    auto from = WidePath(source);
-    auto to = WidePath(target);
+    auto from = ExtendedPath(source);
+    auto to = ExtendedPath(target);
     if (!from || !to) return {MoveResult::Failed, ERROR_INVALID_NAME};
     return MoveNoReplaceNative(*from, *to);
 }
 
 std::optional<FileIdentity> Win32FileSystem::ReadIdentity(std::u16string_view path) {
-    auto wide = WidePath(path);
+    auto wide = ExtendedPath(path);
     if (!wide) return std::nullopt;
     // The item itself: a link or junction is not followed.
     OpenItem item(CreateFileW(
