@@ -18,6 +18,9 @@ inline constexpr char kValuesMissingTail[] = "개 필요합니다";
 // "--select: <n>번째 행이 없습니다 (목록에 <count>개)"
 inline constexpr char kRowMissingMiddle[] = "번째 행이 없습니다 (목록에 ";
 inline constexpr char kRowMissingTail[] = "개)";
+// "<option>: <reason>" for a step whose command the window greys out.
+inline constexpr char kListEmpty[] = "목록이 비어 있어 실행할 수 없습니다";
+inline constexpr char kNothingSelected[] = "선택된 행이 없어 실행할 수 없습니다";
 
 // The first column's header of the table; the others are the list's own.
 inline constexpr char16_t kRowNumberHeader[] = u"번호";

@@ -30,6 +30,7 @@ class JournalledPass {
     bool Begin();
     RowOutcome RenameRow(std::size_t row);
     void Finish();
+    const std::u16string& Target(std::size_t row) const { return pass_.Target(row); }
 
     const std::u16string& FailureReport() const { return pass_.FailureReport(); }
     // The journal of this commit; nothing when there is none (nothing to rename).

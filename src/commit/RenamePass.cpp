@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "commit/CommitTexts.h"
+#include "commit/ExactName.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -31,10 +32,10 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
     const std::u16string source = entry.path;
     const bool isFolder = entry.isFolder;
     try {
-        // A target with a lone surrogate names nothing on disk: it fails whole
-        // rather than being renamed to some other name.
-        const bool nameable = platform::Utf16ToNative(target).has_value();
-        if (!nameable || fs_.MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
+        // A name that would not read back as shown fails whole rather than being
+        // renamed to some other name.
+        if (!IsExactTarget(source, target) ||
+            fs_.MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
             failures_ += platform::FormatText(texts::kFailureLine, source, target);
             return {RowResult::Failed, {}};
         }

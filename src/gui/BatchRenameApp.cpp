@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "gui/MainWindow.h"
+#include "gui/QtPrompts.h"
 #include "gui/StartArguments.h"
 #include "platform/FileSystem.h"
 
@@ -41,7 +42,9 @@ int BatchRenameApp::Run() {
         return 2;
     }
     auto fs = platform::MakeNativeFileSystem();
-    MainWindow window(*fs);
+    QtPrompts prompts;
+    MainWindow window(*fs, prompts);
+    prompts.SetParentWindow(&window);
     ShowWithPaths(window, start.paths);
     return app_.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,7 @@ namespace morvalent::platform {
 // character set, or Windows 949 when that is UTF-8. Bytes without a character there become
 // U+FFFD.
 std::u16string DecodeSystemCodePage(std::string_view bytes);
+// The same, but nothing unless every byte sequence has a character there.
+std::optional<std::u16string> DecodeSystemCodePageExactly(std::string_view bytes);
 
 }  // namespace morvalent::platform

@@ -50,7 +50,7 @@ struct OrganiseCommandsTest : ::testing::Test {
     ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 using PathList = std::vector<std::u16string>;
@@ -211,7 +211,7 @@ TEST(KoreanOrganiseCommands, HangulNamesInKoreanOrder) {
     testing::ScriptedUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
     const auto paths = [&dialog] {
         PathList paths;
         for (std::size_t i = 0; i < dialog.List().Count(); ++i) {

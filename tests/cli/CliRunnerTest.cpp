@@ -242,9 +242,38 @@ TEST_F(CliPrint, TableIsAlignedCountingWideCharactersTwice) {
 }
 
 TEST(CliPrintEmpty, EmptyListPrintsNoTable) {
-    const Output run = RunCli({"/nonexistent/a.txt", "--prefix", "x"});
+    const Output run = RunCli({"/nonexistent/a.txt"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
+}
+
+// What the window greys out, the terminal refuses before it runs anything.
+TEST(CliDisabledSteps, AreUsageErrorsNamingTheStep) {
+    const struct {
+        const char* name;
+        Args args;
+        std::string firstLine;
+    } cases[] = {
+        {"commit on an empty list",
+         {"/nonexistent/a.txt", "--apply"},
+         "--apply: 목록이 비어 있어 실행할 수 없습니다"},
+        {"save on an empty list",
+         {"--save-names", "/nonexistent/out.txt"},
+         "--save-names: 목록이 비어 있어 실행할 수 없습니다"},
+        {"sort on an empty list",
+         {"--sort", "name"},
+         "--sort: 목록이 비어 있어 실행할 수 없습니다"},
+        {"edit on an empty list",
+         {"--prefix", "x"},
+         "--prefix: 목록이 비어 있어 실행할 수 없습니다"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Output run = RunCli(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.firstLine + "\n" + kSeeHelp);
+    }
 }
 
 TEST(CliGather, RelativePathsAreListedAsWholePaths) {
@@ -367,7 +396,7 @@ TEST(CliEngine, RecipeGivesTheNamesTheWindowGives) {
     testing::ScriptedUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    app::MainDialog dialog(ui, *fs, icons);
+    app::MainDialog dialog(ui, ui, *fs, icons);
     dialog.OnInitDialog();
     auto select = [&](std::vector<std::size_t> rows) {
         dialog.List().ClearSelection();

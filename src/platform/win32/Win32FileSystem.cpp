@@ -86,8 +86,10 @@ bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
         FolderItem item;
         item.name = FromWide(name);
         // Links and junctions are items of their own, so a walk never loops.
-        item.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-                        (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+        const bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const bool reparse = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        item.isFolder = directory && !reparse;
+        item.linksToFolder = directory && reparse;
         item.info.creationTime = TimeFrom(data.ftCreationTime);
         item.info.lastWriteTime = TimeFrom(data.ftLastWriteTime);
         if (!item.isFolder) {

@@ -97,4 +97,4 @@ void StartArgumentsTest::pathsOnTheCommandLineAreListedLikeOneDrop() {
 }
 
 QTEST_MAIN(StartArgumentsTest)
-#include "StartArguments_test.moc"
+#include "StartArgumentsTest.moc"
