@@ -6,6 +6,7 @@
 
 #include "cli/CliRunner.h"
 #include "platform/CommandLine.h"
+#include "platform/StateFolder.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -14,7 +15,8 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         const morvalent::platform::Utf8Console console;
-        status = morvalent::cli::RunCommandLine(args, std::cout, std::cerr, errIsTerminal);
+        status = morvalent::cli::RunCommandLine(args, std::cout, std::cerr, errIsTerminal,
+                                                morvalent::platform::DefaultHistoryFolder());
         // Written while the console still reads UTF-8.
         std::cout.flush();
         std::cerr.flush();

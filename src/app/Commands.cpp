@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/HistoryTexts.h"
 #include "app/MainDialog.h"
 
 namespace morvalent::app {
@@ -289,6 +290,15 @@ constexpr CommandInfo kCommands[] = {
      &D::ToggleColumn<ColCreated>,
      &D::ShowsColumn<ColCreated>,
      {}},
+    {CmdUndoCommit,
+     texts::kUndoCaption,
+     CtrlShift(Key::Z, u"Ctrl+Shift+Z"),
+     Needs::Always,
+     u"",
+     &D::UndoLastCommit,
+     nullptr,
+     {}},
+    {CmdShowHistory, texts::kHistoryCaption, {}, Needs::Always, u"", &D::ShowHistory, nullptr, {}},
     {CmdVersion, u"버전(H)", {}, Needs::Always, u"", &D::ShowVersion, nullptr, {}},
     {CmdExit, u"종료(&X)", Plain(Key::Escape, u"Esc"), Needs::Always, u"", &D::Exit, nullptr, {}},
 };
@@ -296,6 +306,8 @@ constexpr CommandInfo kCommands[] = {
 constexpr int kFileMenu[] = {CmdAddFiles,
                              0,
                              CmdApplyRenames,
+                             CmdUndoCommit,
+                             CmdShowHistory,
                              CmdRevertNewNames,
                              CmdClearList,
                              CmdSortList,

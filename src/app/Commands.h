@@ -47,6 +47,8 @@ enum Command : int {
     CmdShowModified = 32802,
     CmdShowCreated = 32803,
     CmdVersion = 32804,
+    CmdUndoCommit = 32805,
+    CmdShowHistory = 32806,
 };
 
 // When a command is enabled.

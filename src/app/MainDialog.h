@@ -92,6 +92,13 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome ClearList();
     // Where commits are journalled; none, no journal.
     void SetHistory(commit::History* history) { history_ = history; }
+    commit::History* History() const { return history_; }
+    Outcome UndoLastCommit();
+    Outcome ShowHistory();
+    // Puts back what commit `id` renamed, asking first; the rows follow their items.
+    Outcome UndoCommit(std::uint64_t id);
+    // At start: says, once, that the newest commit stopped half-way.
+    void NoticeInterruptedCommit();
     // The journal of the last commit, when it made one.
     std::optional<std::uint64_t> LastJournalId() const { return lastJournalId_; }
 

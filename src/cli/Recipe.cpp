@@ -209,6 +209,12 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             recipe.version = true;
         } else if (arg == "--install-file-manager-actions") {
             recipe.installFileManagerActions = true;
+        } else if (arg == "--history") {
+            recipe.history = true;
+        } else if (arg == "--undo") {
+            recipe.undo = std::string();
+        } else if (arg.rfind("--undo=", 0) == 0) {
+            recipe.undo = arg.substr(7);
         } else if (arg.rfind("--print=", 0) == 0) {
             const std::string mode = arg.substr(8);
             if (mode == "table")
@@ -319,6 +325,10 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
 
   --help           이 도움말        --version        버전
+  --history        변경 기록: 한 줄에 하나씩, 최근 것부터
+                   (번호, 날짜와 시각, 개수, 상태, 첫 항목의 폴더; 탭으로 구분)
+  --undo           되돌리지 않은 가장 최근의 이름 변경을 되돌림
+  --undo=번호      그 번호의 이름 변경을 되돌림 (--apply는 새 번호를 표준 오류에 알림)
   --install-file-manager-actions
                    Nautilus와 Thunar의 오른쪽 단추 메뉴에 'Morvalent로 이름 바꾸기'를
                    이 사용자용으로 설치 (사용자의 다른 동작은 그대로 둠)
@@ -329,8 +339,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
 
 종료 상태
   0  모든 단계를 실행했고 실제 파일 변경에 실패가 없음
-  1  실제 파일 변경에서 실패한 줄이 있음
-  2  잘못된 사용법 (알 수 없는 옵션, 빠진 값, 잘못된 정렬 기준이나 행 번호)
+  1  실제 파일 변경이나 되돌리기에서 실패한 줄이 있음
+  2  잘못된 사용법 (알 수 없는 옵션, 빠진 값, 잘못된 정렬 기준이나 행 번호, 없는 기록 번호)
   3  메시지와 함께 단계가 멈춤
 
 예:

@@ -56,6 +56,7 @@ UndoOutcome UndoCommit(History& history, std::uint64_t id) {
             writer.Kept(row.row);
         } else {
             writer.UndoFailed(row.row);
+            outcome.failed.push_back({row.target, row.source});
             outcome.failureReport +=
                 platform::FormatText(texts::kFailureLine, row.target, row.source);
         }

@@ -28,6 +28,8 @@ struct UndoOutcome {
     std::u16string failureReport;
     // The items put back, in the order they moved.
     std::vector<ItemMove> moves;
+    // The moves that could not be made, in the order they were tried.
+    std::vector<ItemMove> failed;
 };
 
 // Puts back what one commit renamed: the rows left to undo in the reverse of the

@@ -4,10 +4,12 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "commit/History.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPrompts.h"
 #include "gui/StartArguments.h"
 #include "platform/FileSystem.h"
+#include "platform/StateFolder.h"
 
 namespace morvalent::gui {
 
@@ -42,9 +44,14 @@ int BatchRenameApp::Run() {
         return 2;
     }
     auto fs = platform::MakeNativeFileSystem();
+    const auto historyFolder = platform::DefaultHistoryFolder();
+    std::optional<commit::History> history;
+    if (historyFolder) history.emplace(*fs, *historyFolder);
     QtPrompts prompts;
-    MainWindow window(*fs, prompts);
+    MainWindow window(*fs, prompts, history ? &*history : nullptr);
     prompts.SetParentWindow(&window);
+    window.show();
+    window.Dialog().NoticeInterruptedCommit();
     ShowWithPaths(window, start.paths);
     return app_.exec();
 }
