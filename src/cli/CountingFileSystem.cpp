@@ -29,4 +29,9 @@ std::optional<platform::FileIdentity> CountingFileSystem::ReadIdentity(std::u16s
     return inner_.ReadIdentity(path);
 }
 
+std::vector<std::optional<platform::FileIdentity>> CountingFileSystem::ReadIdentities(
+    const std::vector<std::u16string_view>& paths) {
+    return inner_.ReadIdentities(paths);
+}
+
 }  // namespace morvalent::cli

@@ -20,6 +20,8 @@ class CountingFileSystem : public platform::FileSystem {
     platform::MoveOutcome MoveNoReplace(std::u16string_view source,
                                         std::u16string_view target) override;
     std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override;
+    std::vector<std::optional<platform::FileIdentity>> ReadIdentities(
+        const std::vector<std::u16string_view>& paths) override;
 
   private:
     platform::FileSystem& inner_;

@@ -50,9 +50,17 @@ bool JournalledPass::Begin() {
     if (!id_) return false;
     writer_ = std::make_unique<JournalWriter>(file_);
     writer_->Header(platform::CurrentFileTime());
+    std::vector<std::u16string_view> sources;
+    sources.reserve(plannedCount);
+    for (const std::u16string& source : planned_) {
+        if (!source.empty()) sources.push_back(source);
+    }
+    std::vector<std::optional<platform::FileIdentity>> identities = fs_.ReadIdentities(sources);
+    identities.resize(plannedCount);
+    std::size_t next = 0;
     for (std::size_t row = 0; row < count; ++row) {
         if (planned_[row].empty()) continue;
-        identities_[row] = fs_.ReadIdentity(planned_[row]);
+        identities_[row] = identities[next++];
         writer_->Row(row, identities_[row], planned_[row], pass_.Target(row));
     }
     writer_->PlanEnd(plannedCount);

@@ -61,6 +61,14 @@ class FileSystem {
     // The identity of the item itself (a link, not what it leads to); nothing when
     // it cannot be read or this file system cannot tell.
     virtual std::optional<FileIdentity> ReadIdentity(std::u16string_view) { return std::nullopt; }
+    // The same for many paths at once, in order (many in one folder are read faster).
+    virtual std::vector<std::optional<FileIdentity>> ReadIdentities(
+        const std::vector<std::u16string_view>& paths) {
+        std::vector<std::optional<FileIdentity>> identities;
+        identities.reserve(paths.size());
+        for (std::u16string_view path : paths) identities.push_back(ReadIdentity(path));
+        return identities;
+    }
 };
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem();

@@ -28,5 +28,26 @@ TEST(FileIdentity, FollowsTheItemAcrossRenamesOnly) {
     EXPECT_EQ(fs->ReadIdentity(u""), std::nullopt);
 }
 
+TEST(FileIdentity, ManyAtOnceAsEachAlone) {
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    dir.WriteFile("d/b.txt");
+    dir.WriteFile("d/c.txt");
+    dir.WriteFile("e.txt");
+    auto fs = MakeNativeFileSystem();
+    const std::vector<std::u16string> paths = {dir.Join(u"a.txt"),
+                                               dir.Join(u"d/b.txt"),
+                                               dir.Join(u"d/missing"),
+                                               dir.Join(u"d/c.txt"),
+                                               dir.Join(u"e.txt"),
+                                               dir.Join(u"gone/x"),
+                                               u""};
+    std::vector<std::optional<FileIdentity>> alone;
+    for (const auto& path : paths) alone.push_back(fs->ReadIdentity(path));
+    EXPECT_EQ(fs->ReadIdentities({paths.begin(), paths.end()}), alone);
+    EXPECT_EQ(alone[2], std::nullopt);
+    EXPECT_NE(alone[3], std::nullopt);
+}
+
 }  // namespace
 }  // namespace morvalent::platform
