@@ -116,18 +116,21 @@ void AppendIdentity(std::string& line, const std::optional<platform::FileIdentit
         line.push_back('-');
         return;
     }
-    char buffer[96];
-    char* at = buffer;
-    for (std::uint64_t part : {identity->volume, identity->fileHigh, identity->file}) {
-        at = std::to_chars(at, buffer + sizeof buffer, part, 16).ptr;
-        *at++ = ':';
-    }
+    auto hex = [&line](auto value) {
+        char buffer[24];
+        line.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, 16).ptr);
+    };
+    hex(identity->volume);
+    line.push_back(':');
+    hex(identity->fileHigh);
+    line.push_back(':');
+    hex(identity->file);
+    line.push_back(':');
     if (identity->birth == platform::kUnknownTime) {
-        *at++ = '-';
+        line.push_back('-');
     } else {
-        at = std::to_chars(at, buffer + sizeof buffer, identity->birth, 16).ptr;
+        hex(identity->birth);
     }
-    line.append(buffer, at);
 }
 
 std::optional<std::optional<platform::FileIdentity>> ParseIdentity(std::string_view field) {
