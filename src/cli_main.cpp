@@ -5,8 +5,19 @@
 #include <vector>
 
 #include "cli/CliRunner.h"
+#include "commit/History.h"
 #include "platform/CommandLine.h"
 #include "platform/StateFolder.h"
+
+namespace {
+
+std::optional<std::u16string> HistoryFolder() {
+    const auto state = morvalent::platform::DefaultStateFolder();
+    if (!state) return std::nullopt;
+    return morvalent::commit::History::FolderIn(*state);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -16,7 +27,7 @@ int main(int argc, char** argv) {
     {
         const morvalent::platform::Utf8Console console;
         status = morvalent::cli::RunCommandLine(args, std::cout, std::cerr, errIsTerminal,
-                                                morvalent::platform::DefaultHistoryFolder());
+                                                HistoryFolder());
         // Written while the console still reads UTF-8.
         std::cout.flush();
         std::cerr.flush();

@@ -4,6 +4,7 @@
 
 #include "commit/JournalFormat.h"
 #include "platform/Path.h"
+#include "platform/StateFolder.h"
 
 namespace morvalent::commit {
 namespace {
@@ -61,6 +62,10 @@ CommitSummary Summarise(std::uint64_t id, const Journal& journal) {
 
 History::History(platform::FileSystem& fs, std::u16string folder)
     : fs_(fs), folder_(std::move(folder)) {}
+
+std::u16string History::FolderIn(std::u16string_view stateFolder) {
+    return std::u16string(stateFolder) + platform::kPathSeparator + u"history";
+}
 
 std::vector<std::uint64_t> History::Ids() const {
     std::vector<platform::FolderItem> items;

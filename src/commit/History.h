@@ -37,6 +37,8 @@ class History {
     static constexpr std::size_t kKept = 100;
 
     History(platform::FileSystem& fs, std::u16string folder);
+    // The folder of journals in the program's state folder.
+    static std::u16string FolderIn(std::u16string_view stateFolder);
 
     platform::FileSystem& Fs() { return fs_; }
     const std::u16string& Folder() const { return folder_; }

@@ -44,12 +44,13 @@ int BatchRenameApp::Run() {
         return 2;
     }
     auto fs = platform::MakeNativeFileSystem();
-    const auto historyFolder = platform::DefaultHistoryFolder();
+    const auto stateFolder = platform::DefaultStateFolder();
     std::optional<commit::History> history;
-    if (historyFolder) history.emplace(*fs, *historyFolder);
+    if (stateFolder) history.emplace(*fs, commit::History::FolderIn(*stateFolder));
     QtPrompts prompts;
     MainWindow window(*fs, prompts, history ? &*history : nullptr);
     prompts.SetParentWindow(&window);
+    window.Dialog().SetStateFolder(stateFolder);
     window.show();
     window.Dialog().NoticeInterruptedCommit();
     ShowWithPaths(window, start.paths);

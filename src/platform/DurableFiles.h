@@ -30,9 +30,6 @@ class AppendFile {
     std::intptr_t handle_ = -1;  // the system's descriptor or handle
 };
 
-// Makes the folder and every missing one above it, readable by the user alone;
-// true when the folder exists afterwards.
-bool MakeFolders(std::u16string_view folder);
 // The folder's list of names (a file just made in it) on stable storage.
 bool SyncFolder(std::u16string_view folder);
 bool RemoveFile(std::u16string_view path);

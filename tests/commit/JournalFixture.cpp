@@ -5,6 +5,7 @@
 #include "commit/JournalledPass.h"
 #include "commit/TargetCheck.h"
 #include "platform/DurableFiles.h"
+#include "platform/StateFolder.h"
 
 namespace morvalent::commit::journal_testing {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/DurableFiles.h"
+#include "platform/StateFolder.h"
 #include "support/TempDir.h"
 
 namespace morvalent::platform {

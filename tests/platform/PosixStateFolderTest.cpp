@@ -40,18 +40,18 @@ TEST(StateFolder, FromTheEnvironment) {
         std::optional<std::u16string> folder;
     };
     const Case cases[] = {
-        {"/x/state", "/home/u", u"/x/state/morvalent/history"},
-        {"/x/state/", "/home/u", u"/x/state/morvalent/history"},
-        {nullptr, "/home/u", u"/home/u/.local/state/morvalent/history"},
-        {"", "/home/u", u"/home/u/.local/state/morvalent/history"},
-        {"relative", "/home/u", u"/home/u/.local/state/morvalent/history"},
+        {"/x/state", "/home/u", u"/x/state/morvalent"},
+        {"/x/state/", "/home/u", u"/x/state/morvalent"},
+        {nullptr, "/home/u", u"/home/u/.local/state/morvalent"},
+        {"", "/home/u", u"/home/u/.local/state/morvalent"},
+        {"relative", "/home/u", u"/home/u/.local/state/morvalent"},
         {nullptr, nullptr, std::nullopt},
         {nullptr, "relative", std::nullopt},
     };
     for (const Case& c : cases) {
         ScopedVariable xdg("XDG_STATE_HOME", c.xdg);
         ScopedVariable home("HOME", c.home);
-        EXPECT_EQ(DefaultHistoryFolder(), c.folder);
+        EXPECT_EQ(DefaultStateFolder(), c.folder);
     }
 }
 

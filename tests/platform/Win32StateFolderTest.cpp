@@ -17,13 +17,13 @@ TEST(Win32StateFolder, UnderLocalAppData) {
         std::optional<std::u16string> folder;
     };
     const Case cases[] = {
-        {L"C:\\Users\\u\\AppData\\Local", u"C:\\Users\\u\\AppData\\Local\\Morvalent\\history"},
-        {L"D:\\Local\\", u"D:\\Local\\Morvalent\\history"},
+        {L"C:\\Users\\u\\AppData\\Local", u"C:\\Users\\u\\AppData\\Local\\Morvalent"},
+        {L"D:\\Local\\", u"D:\\Local\\Morvalent"},
         {nullptr, std::nullopt},
     };
     for (const Case& c : cases) {
         SetEnvironmentVariableW(L"LOCALAPPDATA", c.value);
-        EXPECT_EQ(DefaultHistoryFolder(), c.folder);
+        EXPECT_EQ(DefaultStateFolder(), c.folder);
     }
     SetEnvironmentVariableW(L"LOCALAPPDATA", length > 0 && length < MAX_PATH ? old : nullptr);
 }

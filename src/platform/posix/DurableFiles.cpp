@@ -13,24 +13,12 @@ namespace {
 
 int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
 
-std::string ParentOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 bool SyncNativeFolder(const std::string& folder) {
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool synced = fsync(fd) == 0;
     close(fd);
     return synced;
-}
-
-bool IsFolder(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -81,18 +69,6 @@ bool AppendFile::Sync() { return IsOpen() && fdatasync(Fd(handle_)) == 0; }
 void AppendFile::Close() {
     if (IsOpen()) close(Fd(handle_));
     handle_ = -1;
-}
-
-bool MakeFolders(std::u16string_view folder) {
-    const auto native = Utf16ToNative(folder);
-    if (!native || native->empty()) return false;
-    if (IsFolder(*native)) return true;
-    const std::string parent = ParentOf(*native);
-    if (parent != *native && !MakeFolders(Utf8ToUtf16(parent))) return false;
-    if (mkdir(native->c_str(), 0700) != 0 && errno != EEXIST) return false;
-    // The new folder's name is on disk only once its parent is.
-    SyncNativeFolder(parent);
-    return IsFolder(*native);
 }
 
 bool SyncFolder(std::u16string_view folder) {

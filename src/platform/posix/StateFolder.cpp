@@ -1,5 +1,8 @@
 #include "platform/StateFolder.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -7,7 +10,7 @@
 
 namespace morvalent::platform {
 
-std::optional<std::u16string> DefaultHistoryFolder() {
+std::optional<std::u16string> DefaultStateFolder() {
     std::string state;
     // The XDG rule: a relative value is no value.
     if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg != nullptr && xdg[0] == '/') {
@@ -19,7 +22,25 @@ std::optional<std::u16string> DefaultHistoryFolder() {
     }
     while (state.size() > 1 && state.back() == '/') state.pop_back();
     if (state == "/") state.clear();
-    return Utf8ToUtf16(state + "/morvalent/history");
+    return Utf8ToUtf16(state + "/morvalent");
+}
+
+bool MakeFolders(std::u16string_view folder) {
+    const auto native = Utf16ToNative(folder);
+    if (!native || native->empty()) return false;
+    // Each missing folder from the top down; one already there is fine.
+    for (std::size_t end = native->find('/', 1);; end = native->find('/', end + 1)) {
+        const std::string part = native->substr(0, end);
+        struct stat info {};
+        if (stat(part.c_str(), &info) != 0) {
+            if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        } else if (!S_ISDIR(info.st_mode)) {
+            return false;
+        }
+        if (end == std::string::npos) break;
+    }
+    struct stat info {};
+    return stat(native->c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 }  // namespace morvalent::platform

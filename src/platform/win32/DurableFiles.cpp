@@ -11,30 +11,6 @@ namespace {
 
 HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
-bool IsFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// The folder above `path`, or nothing at a root ("C:\", "\\server\share").
-std::optional<std::wstring> ParentOf(const std::wstring& path) {
-    const auto separator = path.find_last_of(L"\\/");
-    if (separator == std::wstring::npos || separator == 0) return std::nullopt;
-    if (path[separator - 1] == L':') return path.substr(0, separator + 1);
-    return path.substr(0, separator);
-}
-
-bool MakeWideFolders(const std::wstring& folder) {
-    if (IsFolder(folder)) return true;
-    const auto parent = ParentOf(folder);
-    if (parent && *parent != folder && !MakeWideFolders(*parent)) return false;
-    // The folder inherits the user's own permissions from the profile it lies in.
-    if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-        return false;
-    }
-    return IsFolder(folder);
-}
-
 }  // namespace
 
 AppendFile::~AppendFile() { Close(); }
@@ -87,11 +63,6 @@ bool AppendFile::Sync() { return IsOpen() && FlushFileBuffers(AsHandle(handle_))
 void AppendFile::Close() {
     if (IsOpen()) CloseHandle(AsHandle(handle_));
     handle_ = -1;
-}
-
-bool MakeFolders(std::u16string_view folder) {
-    const auto wide = WidePath(folder);
-    return wide && MakeWideFolders(*wide);
 }
 
 // NTFS keeps its own journal of names: a file flushed with FlushFileBuffers is

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/win32/WideText.h"
 
 namespace morvalent::platform {
 
-std::optional<std::u16string> DefaultHistoryFolder() {
+std::optional<std::u16string> DefaultStateFolder() {
     std::wstring folder(MAX_PATH, L'\0');
     DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", folder.data(), DWORD(folder.size()));
     if (length >= folder.size()) {
@@ -19,7 +21,15 @@ std::optional<std::u16string> DefaultHistoryFolder() {
     folder.resize(length);
     while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
     if (folder.empty()) return std::nullopt;
-    return FromWide(folder + L"\\Morvalent\\history");
+    return FromWide(folder + L"\\Morvalent");
+}
+
+bool MakeFolders(std::u16string_view folder) {
+    const auto wide = WidePath(folder);
+    if (!wide) return false;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(*wide), error);
+    return std::filesystem::is_directory(std::filesystem::path(*wide), error);
 }
 
 }  // namespace morvalent::platform
