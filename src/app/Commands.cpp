@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/HistoryTexts.h"
 #include "app/MainDialog.h"
 
 namespace morvalent::app {
@@ -289,6 +290,15 @@ constexpr CommandInfo kCommands[] = {
      &D::ToggleColumn<ColCreated>,
      &D::ShowsColumn<ColCreated>,
      {}},
+    {CmdUndoCommit,
+     texts::kUndoCaption,
+     CtrlShift(Key::Z, u"Ctrl+Shift+Z"),
+     Needs::Always,
+     u"",
+     &D::UndoLastCommit,
+     nullptr,
+     {}},
+    {CmdShowHistory, texts::kHistoryCaption, {}, Needs::Always, u"", &D::ShowHistory, nullptr, {}},
     {CmdNextConflict,
      u"다음 충돌로 이동",
      Plain(Key::F8, u"F8"),
@@ -313,6 +323,8 @@ constexpr CommandInfo kCommands[] = {
 constexpr int kFileMenu[] = {CmdAddFiles,
                              0,
                              CmdApplyRenames,
+                             CmdUndoCommit,
+                             CmdShowHistory,
                              CmdRevertNewNames,
                              CmdClearList,
                              CmdSortList,

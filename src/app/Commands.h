@@ -47,7 +47,10 @@ enum Command : int {
     CmdShowModified = 32802,
     CmdShowCreated = 32803,
     CmdVersion = 32804,
-    CmdNextConflict = 32807,
+    // 32805-32809 are the name edits added after the first ones.
+    CmdUndoCommit = 32810,
+    CmdShowHistory = 32811,
+    CmdNextConflict = 32812,
     CmdSaveRecipe = 32830,
     CmdRunRecipe = 32831,
     CmdRecentRecipes = 32832,  // the submenu of the recipes used last

@@ -4,7 +4,8 @@
 #include "app/StateView.h"
 #include "app/UserPrompts.h"
 #include "commit/CommitTexts.h"
-#include "commit/RenamePass.h"
+#include "commit/History.h"
+#include "commit/JournalledPass.h"
 #include "commit/TargetCheck.h"
 #include "platform/Text.h"
 
@@ -48,10 +49,15 @@ Outcome MainDialog::ApplyRenames() {
     }
     if (check.targets.size() != count) return Refuse(commit::texts::kInternalError);
 
+    commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_);
+    lastJournalId_.reset();
+    if (!pass.Begin()) {
+        return Refuse(platform::FormatText(commit::texts::kJournalFailed, history_->Folder()));
+    }
+    lastJournalId_ = pass.JournalId();
     view_.SetBusy(true);
     std::size_t renamed = 0;
     std::vector<RenameFailure> failures;
-    commit::RenamePass pass(list_, fs_, std::move(check.targets));
     {
         filelist::FileList::Batch batch(list_);
         for (std::size_t row = 0; row < count; ++row) {
@@ -65,6 +71,7 @@ Outcome MainDialog::ApplyRenames() {
             if ((row + 1) % kRowsPerRepaint == 0) view_.KeepResponsive();
         }
     }
+    pass.Finish();
     view_.SetBusy(false);
     folderNames_.Forget();
     const std::u16string& report = pass.FailureReport();

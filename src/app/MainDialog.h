@@ -19,6 +19,10 @@
 #include "platform/FileSystem.h"
 #include "transfer/ExportText.h"
 
+namespace morvalent::commit {
+class History;
+}
+
 namespace morvalent::app {
 
 class UserPrompts;
@@ -97,6 +101,17 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome ApplyRenames();
     Outcome RevertNewNames();
     Outcome ClearList();
+    // Where commits are journalled; none, no journal.
+    void SetHistory(commit::History* history) { history_ = history; }
+    commit::History* History() const { return history_; }
+    Outcome UndoLastCommit();
+    Outcome ShowHistory();
+    // Puts back what commit `id` renamed, asking first; the rows follow their items.
+    Outcome UndoCommit(std::uint64_t id);
+    // At start: says, once, that the newest commit stopped half-way.
+    void NoticeInterruptedCommit();
+    // The journal of the last commit, when it made one.
+    std::optional<std::uint64_t> LastJournalId() const { return lastJournalId_; }
 
     Outcome SortList();
     Outcome MoveSelectionUp();
@@ -163,6 +178,8 @@ class MainDialog : private filelist::FolderQuestion {
     filelist::FileList list_;
     filelist::FolderChoice folderChoice_;
     std::uint32_t viewFlags_ = 0;
+    commit::History* history_ = nullptr;
+    std::optional<std::uint64_t> lastJournalId_;
     std::vector<Step> recording_;
     RecentRecipes recent_;
     // The target folders' listings, read once until gathering, a commit or the

@@ -147,6 +147,12 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             recipe.version = true;
         } else if (arg == "--install-file-manager-actions") {
             recipe.installFileManagerActions = true;
+        } else if (arg == "--history") {
+            recipe.history = true;
+        } else if (arg == "--undo") {
+            recipe.undo = std::string();
+        } else if (arg.rfind("--undo=", 0) == 0) {
+            recipe.undo = arg.substr(7);
         } else if (arg.rfind("--print=", 0) == 0) {
             recipe.printGiven = true;
             const std::string mode = arg.substr(8);

@@ -9,6 +9,7 @@ namespace morvalent::app {
 
 class InputDialog;
 class FolderBrowser;
+class HistoryDialog;
 
 struct FileFilter {
     std::u16string caption;  // "Text Files(*.txt)"
@@ -48,6 +49,10 @@ class UserPrompts {
     virtual std::vector<std::u16string> ChooseFiles(const FileDialogRequest& request) = 0;
 
     virtual void SetClipboardText(const std::u16string& text) = 0;
+
+    // The list of commits; OK when the user chose one to undo. Without a window
+    // there is nothing to choose from.
+    virtual DialogResult ShowHistory(HistoryDialog&) { return DialogResult::Cancel; }
 };
 
 }  // namespace morvalent::app

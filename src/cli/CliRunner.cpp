@@ -4,12 +4,15 @@
 #include <ostream>
 
 #include "app/Commands.h"
+#include "app/HistoryDialog.h"
 #include "app/KeyMessage.h"
 #include "app/RecipeFile.h"
 #include "app/Texts.h"
 #include "cli/CliTexts.h"
 #include "cli/FileManagerActions.h"
 #include "cli/ListPrinter.h"
+#include "commit/History.h"
+#include "commit/JournalFormat.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -57,14 +60,58 @@ CliRunner::StepEnd EndOfStep(const std::optional<app::Outcome>& outcome) {
     return CliRunner::StepEnd::Stopped;
 }
 
-CliRunner::CliRunner(std::ostream& out, std::ostream& err, bool showProgress)
+CliRunner::CliRunner(std::ostream& out, std::ostream& err, bool showProgress,
+                     commit::History* history)
     : out_(out),
       err_(err),
       nativeFs_(platform::MakeNativeFileSystem()),
       fs_(*nativeFs_),
       ui_(err, showProgress, [this] { return fs_.Count(); }),
       dialog_(ui_, ui_, fs_, icons_) {
+    dialog_.SetHistory(history);
     dialog_.OnInitDialog();
+}
+
+int CliRunner::ListHistory() {
+    commit::History* history = dialog_.History();
+    if (history == nullptr) {
+        err_ << texts::kNoHistoryFolder << '\n';
+        return kExitStopped;
+    }
+    for (const commit::CommitSummary& summary : history->List()) {
+        out_ << summary.id << '\t'
+             << platform::Utf16ToUtf8Lossy(platform::FormatLocalFileTime(summary.started)) << '\t'
+             << summary.renamed << '\t' << platform::Utf16ToUtf8Lossy(app::StateText(summary.state))
+             << '\t' << platform::Utf16ToUtf8Lossy(summary.folder) << '\n';
+    }
+    return kExitOk;
+}
+
+int CliRunner::Undo(const std::string& given) {
+    commit::History* history = dialog_.History();
+    if (history == nullptr) {
+        err_ << texts::kNoHistoryFolder << '\n';
+        return kExitStopped;
+    }
+    std::optional<app::Outcome> outcome;
+    if (given.empty()) {
+        outcome = dialog_.UndoLastCommit();
+    } else {
+        const auto id = commit::journal::ParseNumber(given);
+        if (!id || !history->Read(*id)) {
+            UsageError(texts::kUnknownJournal + given);
+            return kExitUsage;
+        }
+        outcome = dialog_.UndoCommit(*id);
+    }
+    switch (EndOfStep(outcome)) {
+        case StepEnd::Done:
+            return kExitOk;
+        case StepEnd::Failures:
+            return kExitFailures;
+        default:
+            return kExitStopped;
+    }
 }
 
 int CliRunner::Run(const Recipe& recipe) {
@@ -118,8 +165,15 @@ CliRunner::StepEnd CliRunner::RunStep(const Step& step) {
             ui_.SetFolderItself(step.folderItself);
             break;
         case Kind::Command:
-        case Kind::Apply:
             return EndOfStep(dialog_.OnCommand(step.command));
+        case Kind::Apply: {
+            const StepEnd end = EndOfStep(dialog_.OnCommand(step.command));
+            if (const auto id = dialog_.LastJournalId()) {
+                err_ << texts::kJournalId << *id << '\n';
+                err_.flush();
+            }
+            return end;
+        }
         case Kind::Select:
             return Select(step);
         case Kind::DeleteRows:
@@ -151,7 +205,7 @@ void CliRunner::UsageError(const std::string& reason) {
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   bool showProgress) {
+                   bool showProgress, const std::optional<std::u16string>& historyFolder) {
     const ParseResult parsed = ParseArguments(args, ReadRecipe);
     if (parsed.error) {
         err << *parsed.error << '\n' << texts::kSeeHelp << '\n';
@@ -170,7 +224,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (recipe.installFileManagerActions) return RunInstallFileManagerActions(out, err);
-    CliRunner runner(out, err, showProgress);
+    auto fs = platform::MakeNativeFileSystem();
+    std::optional<commit::History> history;
+    if (historyFolder) history.emplace(*fs, *historyFolder);
+    CliRunner runner(out, err, showProgress, history ? &*history : nullptr);
+    if (recipe.history) return runner.ListHistory();
+    if (recipe.undo) return runner.Undo(*recipe.undo);
     return runner.Run(recipe);
 }
 

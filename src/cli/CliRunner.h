@@ -28,11 +28,16 @@ class CliRunner {
   public:
     // Messages go to `err`, the list to `out`. `showProgress` when `err` is a
     // terminal.
-    CliRunner(std::ostream& out, std::ostream& err, bool showProgress = false);
+    // Commits are journalled in `history` when one is given.
+    CliRunner(std::ostream& out, std::ostream& err, bool showProgress = false,
+              commit::History* history = nullptr);
     CliRunner(const CliRunner&) = delete;
     CliRunner& operator=(const CliRunner&) = delete;
 
     int Run(const Recipe& recipe);
+    // --history and --undo.
+    int ListHistory();
+    int Undo(const std::string& id);
 
     const app::MainDialog& Dialog() const { return dialog_; }
 
@@ -59,8 +64,9 @@ class CliRunner {
 CliRunner::StepEnd EndOfStep(const std::optional<app::Outcome>& outcome);
 
 // The whole program: reads the arguments (without the program name), runs them
-// and returns the exit status.
+// and returns the exit status. Commits are journalled in `historyFolder`.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   bool showProgress = false);
+                   bool showProgress = false,
+                   const std::optional<std::u16string>& historyFolder = std::nullopt);
 
 }  // namespace morvalent::cli

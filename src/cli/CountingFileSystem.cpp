@@ -25,4 +25,13 @@ platform::MoveOutcome CountingFileSystem::MoveNoReplace(std::u16string_view sour
     return inner_.MoveNoReplace(source, target);
 }
 
+std::optional<platform::FileIdentity> CountingFileSystem::ReadIdentity(std::u16string_view path) {
+    return inner_.ReadIdentity(path);
+}
+
+std::vector<std::optional<platform::FileIdentity>> CountingFileSystem::ReadIdentities(
+    const std::vector<std::u16string_view>& paths) {
+    return inner_.ReadIdentities(paths);
+}
+
 }  // namespace morvalent::cli

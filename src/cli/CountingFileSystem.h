@@ -19,6 +19,9 @@ class CountingFileSystem : public platform::FileSystem {
     bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override;
     platform::MoveOutcome MoveNoReplace(std::u16string_view source,
                                         std::u16string_view target) override;
+    std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override;
+    std::vector<std::optional<platform::FileIdentity>> ReadIdentities(
+        const std::vector<std::u16string_view>& paths) override;
 
   private:
     platform::FileSystem& inner_;

@@ -10,5 +10,8 @@ inline constexpr char16_t kInternalError[] = u"정체불명의 내부 오류 발
 inline constexpr char16_t kFailureLine[] = u"%s -> %s 변경 실패.\n";
 inline constexpr char16_t kErrorLine[] = u"%s를 %s로 바꾸는데 실패.\n";
 inline constexpr char16_t kDone[] = u"파일 이름을 변경하였습니다.";
+// The journal could not be written: nothing was renamed.
+inline constexpr char16_t kJournalFailed[] =
+    u"변경 기록을 저장하지 못해 이름을 바꾸지 않았습니다.\n%s";
 
 }  // namespace morvalent::commit::texts

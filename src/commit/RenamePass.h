@@ -32,6 +32,7 @@ class RenamePass {
                std::vector<std::u16string> targets);
 
     RowOutcome RenameRow(std::size_t row);
+    // The row's target as it stands: targets beneath a renamed folder move with it.
     const std::u16string& Target(std::size_t row) const { return targets_[row]; }
     // The failure lines so far, in the order the rows were handled.
     const std::u16string& FailureReport() const { return failures_; }

@@ -20,6 +20,13 @@ void RowPathIndex::Build(const std::vector<std::u16string>& paths) {
     built_ = true;
 }
 
+std::vector<std::size_t> RowPathIndex::RowsAt(std::u16string_view path) const {
+    std::vector<std::size_t> rows;
+    auto [first, last] = rows_.equal_range(platform::PathIdentityKey(path));
+    for (auto it = first; it != last; ++it) rows.push_back(it->second);
+    return rows;
+}
+
 void RowPathIndex::Repoint(std::size_t row, std::u16string_view from, std::u16string_view to) {
     auto [first, last] = rows_.equal_range(platform::PathIdentityKey(from));
     for (auto it = first; it != last; ++it) {

@@ -19,6 +19,8 @@ class RowPathIndex {
     void Build(const std::vector<std::u16string>& paths);
     bool Built() const { return built_; }
 
+    // The rows whose path names the item at `path`.
+    std::vector<std::size_t> RowsAt(std::u16string_view path) const;
     // A row's path changed from `from` to `to`.
     void Repoint(std::size_t row, std::u16string_view from, std::u16string_view to);
     // Every row whose path lies beneath the folder `from` now lies beneath `to`:

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "commit/History.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPrompts.h"
 #include "gui/StartArguments.h"
@@ -43,11 +44,15 @@ int BatchRenameApp::Run() {
         return 2;
     }
     auto fs = platform::MakeNativeFileSystem();
+    const auto stateFolder = platform::DefaultStateFolder();
+    std::optional<commit::History> history;
+    if (stateFolder) history.emplace(*fs, commit::History::FolderIn(*stateFolder));
     QtPrompts prompts(*fs);
-    MainWindow window(*fs, prompts);
+    MainWindow window(*fs, prompts, history ? &*history : nullptr);
     prompts.SetParentWindow(&window);
-    window.Dialog().SetStateFolder(platform::DefaultStateFolder());
+    window.Dialog().SetStateFolder(stateFolder);
     ShowWithPaths(window, start.paths);
+    window.Dialog().NoticeInterruptedCommit();
     return app_.exec();
 }
 

@@ -74,10 +74,12 @@ app::Key KeyOf(int qtKey) {
 
 }  // namespace
 
-MainWindow::MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts, QWidget* parent)
+MainWindow::MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts,
+                       commit::History* history, QWidget* parent)
     : QMainWindow(parent) {
     InitMorvalentResources();
     dialog_ = std::make_unique<app::MainDialog>(prompts, *this, fs, icons_);
+    dialog_->SetHistory(history);
     setWindowTitle(ToQString(app::texts::kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/morvalent.svg")));
     setAcceptDrops(true);

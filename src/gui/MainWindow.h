@@ -28,7 +28,9 @@ class ReleaseFilter;
 class MainWindow : public QMainWindow, public app::StateView {
     Q_OBJECT
   public:
-    MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts, QWidget* parent = nullptr);
+    // Commits are journalled in `history` when one is given.
+    MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts,
+               commit::History* history = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     app::MainDialog& Dialog() { return *dialog_; }

@@ -7,6 +7,7 @@
 
 #include "app/Texts.h"
 #include "gui/FolderBrowserWindow.h"
+#include "gui/HistoryWindow.h"
 #include "gui/InputDialogWindow.h"
 #include "gui/QtText.h"
 #include "gui/ReportBox.h"
@@ -60,6 +61,11 @@ bool QtPrompts::AskOkCancel(const std::u16string& text) {
 
 app::DialogResult QtPrompts::ShowInputDialog(app::InputDialog& dialog) {
     InputDialogWindow window(dialog, parent_);
+    return ResultOf(window.exec());
+}
+
+app::DialogResult QtPrompts::ShowHistory(app::HistoryDialog& dialog) {
+    HistoryWindow window(dialog, parent_);
     return ResultOf(window.exec());
 }
 

@@ -25,6 +25,7 @@ class QtPrompts : public app::UserPrompts {
     app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
     void SetClipboardText(const std::u16string& text) override;
+    app::DialogResult ShowHistory(app::HistoryDialog& dialog) override;
 
   private:
     platform::FileSystem& fs_;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileIdentity.h"
 #include "platform/FileTime.h"
 
 namespace morvalent::platform {
@@ -60,6 +61,17 @@ class FileSystem {
     virtual bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names);
     // Renames or moves without ever replacing anything at `target`.
     virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
+    // The identity of the item itself (a link, not what it leads to); nothing when
+    // it cannot be read or this file system cannot tell.
+    virtual std::optional<FileIdentity> ReadIdentity(std::u16string_view) { return std::nullopt; }
+    // The same for many paths at once, in order (many in one folder are read faster).
+    virtual std::vector<std::optional<FileIdentity>> ReadIdentities(
+        const std::vector<std::u16string_view>& paths) {
+        std::vector<std::optional<FileIdentity>> identities;
+        identities.reserve(paths.size());
+        for (std::u16string_view path : paths) identities.push_back(ReadIdentity(path));
+        return identities;
+    }
 };
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem();

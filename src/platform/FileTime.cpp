@@ -22,6 +22,14 @@ FileTime FileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
     return (seconds + kSecondsFrom1601To1970) * kTicksPerSecond + nanoseconds % 1'000'000'000 / 100;
 }
 
+FileTime CurrentFileTime() {
+    using namespace std::chrono;
+    const auto sinceEpoch = system_clock::now().time_since_epoch();
+    const auto whole = duration_cast<seconds>(sinceEpoch);
+    return FileTimeFromUnix(whole.count(),
+                            std::uint32_t(duration_cast<nanoseconds>(sinceEpoch - whole).count()));
+}
+
 std::u16string FormatFileTime(FileTime time) {
     if (time == kUnknownTime) return {};
     using namespace std::chrono;

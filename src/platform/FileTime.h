@@ -17,5 +17,9 @@ FileTime FileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds);
 
 // "%d-%02d-%02d %02d:%02d:%02d" in UTC; empty for kUnknownTime.
 std::u16string FormatFileTime(FileTime time);
+// The same in the system's local time zone.
+std::u16string FormatLocalFileTime(FileTime time);
+
+FileTime CurrentFileTime();
 
 }  // namespace morvalent::platform

@@ -33,25 +33,6 @@ std::int32_t ExtensionIcons::IconIndexFor(std::u16string_view extension, bool is
     return extension == u".png" ? 7 : 0;
 }
 
-std::string Listing(const std::filesystem::path& root) {
-    std::vector<std::string> lines;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string rel = std::filesystem::relative(item.path(), root).generic_string();
-        if (item.is_directory()) {
-            lines.push_back(rel + "/");
-        } else {
-            std::ifstream in(item.path(), std::ios::binary);
-            lines.push_back(
-                rel + "=" +
-                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-        }
-    }
-    std::sort(lines.begin(), lines.end());
-    std::string text;
-    for (const auto& line : lines) text += line + "\n";
-    return text;
-}
-
 std::size_t CommitTest::Add(std::u16string_view relative, std::u16string newName, bool isFolder) {
     filelist::FileEntry entry;
     entry.path = dir.Join(relative);

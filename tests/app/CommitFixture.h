@@ -11,6 +11,7 @@
 #include "platform/FileSystem.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/TreeListing.h"
 
 // What the commit tests of every system share.
 namespace morvalent::app::commit_testing {
@@ -23,6 +24,9 @@ class CountingFileSystem : public platform::FileSystem {
     bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override;
     platform::MoveOutcome MoveNoReplace(std::u16string_view source,
                                         std::u16string_view target) override;
+    std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override {
+        return native->ReadIdentity(path);
+    }
 
     std::unique_ptr<platform::FileSystem> native = platform::MakeNativeFileSystem();
     int moves = 0;
@@ -35,9 +39,7 @@ class ExtensionIcons : public filelist::IconSource {
     std::int32_t IconIndexFor(std::u16string_view extension, bool isFolder) override;
 };
 
-// Every item beneath the folder, sorted: "name=bytes" for files, "name/" for
-// folders, with '/' between the parts of a relative name.
-std::string Listing(const std::filesystem::path& root);
+using testing::Listing;
 
 struct CommitTest : ::testing::Test {
     // A row for an item under the temporary folder (relative written with '/'),

@@ -508,3 +508,70 @@ TEST(CliCommit, DuplicateNamesStopWithNothingRenamed) {
 
 }  // namespace
 }  // namespace morvalent::cli
+
+namespace morvalent::cli {
+namespace {
+
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunWithHistory(const std::vector<std::string>& args, const testing::TempDir& state) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLine(args, out, err, false, state.Join(u"history"));
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliUndo, ApplyHistoryAndUndo) {
+    testing::TempDir dir;
+    testing::TempDir state;
+    dir.WriteFile("a.txt", "A");
+    const std::string a = testing::U8(dir.Join(u"a.txt"));
+    const CliRun apply = RunWithHistory({a, "--suffix", "_v2", "--apply", "--print=none"}, state);
+    EXPECT_EQ(apply.status, 0);
+    EXPECT_EQ(apply.err, "파일 이름을 변경하였습니다.\n변경 기록 번호: 1\n");
+
+    const CliRun history = RunWithHistory({"--history"}, state);
+    EXPECT_EQ(history.status, 0);
+    // id, local date and time, count, state, folder
+    const std::string tail = "\t1\t완료\t" + testing::U8(dir.Text()) + "\n";
+    EXPECT_TRUE(history.out.starts_with("1\t")) << history.out;
+    EXPECT_TRUE(history.out.ends_with(tail)) << history.out;
+
+    struct Case {
+        const char* argument;
+        int status;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"--undo=2", 2,
+         "알 수 없는 변경 기록 번호: 2\n자세한 내용은 'morvalent-cli --help'를 보십시오.\n"},
+        {"--undo=1", 0, "이름 변경을 되돌렸습니다.\n"},
+        {"--undo", 0, "되돌릴 이름 변경이 없습니다.\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun undo = RunWithHistory({c.argument}, state);
+        EXPECT_EQ(undo.status, c.status) << c.argument;
+        EXPECT_EQ(undo.err, c.err) << c.argument;
+    }
+    EXPECT_TRUE(dir.Exists("a.txt"));
+    EXPECT_FALSE(dir.Exists("a_v2.txt"));
+}
+
+TEST(CliUndo, RowsThatCannotGoBackExitWithOne) {
+    testing::TempDir dir;
+    testing::TempDir state;
+    dir.WriteFile("a.txt", "A");
+    RunWithHistory({testing::U8(dir.Join(u"a.txt")), "--suffix", "_v2", "--apply"}, state);
+    dir.WriteFile("a.txt", "new");
+    const CliRun undo = RunWithHistory({"--undo"}, state);
+    EXPECT_EQ(undo.status, 1);
+    EXPECT_EQ(undo.err, testing::U8(dir.Join(u"a_v2.txt")) + " -> " +
+                            testing::U8(dir.Join(u"a.txt")) + " 변경 실패.\n\n");
+}
+
+}  // namespace
+}  // namespace morvalent::cli

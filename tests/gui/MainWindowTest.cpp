@@ -76,6 +76,8 @@ void MainWindowTest::menusCarryCaptionsAndLabels() {
     QCOMPARE(items, (QStringList{QStringLiteral("경로목록에 파일 추가하기\tCtrl+O"),
                                  QStringLiteral("-"),
                                  QStringLiteral("실제 파일 변경\tCtrl+S"),
+                                 QStringLiteral("이름 변경 되돌리기\tCtrl+Shift+Z"),
+                                 QStringLiteral("변경 기록..."),
                                  QStringLiteral("원래 이름으로\tCtrl+Z"),
                                  QStringLiteral("경로목록 지우기\tCtrl+L"),
                                  QStringLiteral("경로목록 정렬\tCtrl+A"),

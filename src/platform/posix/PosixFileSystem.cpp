@@ -101,6 +101,55 @@ MoveOutcome PosixFileSystem::MoveNoReplace(std::u16string_view source, std::u16s
     return MoveNoReplaceNative(*from, *to);
 }
 
+std::optional<FileIdentity> PosixFileSystem::ReadIdentity(std::u16string_view path) {
+    auto native = Utf16ToNative(path);
+    if (!native || native->empty()) return std::nullopt;
+    return IdentityAt(AT_FDCWD, native->c_str());
+}
+
+std::vector<std::optional<FileIdentity>> PosixFileSystem::ReadIdentities(
+    const std::vector<std::u16string_view>& paths) {
+    std::vector<std::optional<FileIdentity>> identities;
+    identities.reserve(paths.size());
+    // Names looked up in an open folder skip the walk down to it each time.
+    std::string folderOpen;
+    int folder = -1;
+    for (std::u16string_view path : paths) {
+        const auto native = Utf16ToNative(path);
+        const std::size_t slash = native ? native->rfind('/') : std::string::npos;
+        if (!native || slash == std::string::npos || slash + 1 == native->size()) {
+            identities.push_back(native && !native->empty() ? IdentityAt(AT_FDCWD, native->c_str())
+                                                            : std::nullopt);
+            continue;
+        }
+        const std::string_view parent = std::string_view(*native).substr(0, slash);
+        if (folder < 0 || parent != folderOpen) {
+            if (folder >= 0) close(folder);
+            folderOpen = parent;
+            folder = open(slash == 0 ? "/" : folderOpen.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        }
+        identities.push_back(folder >= 0 ? IdentityAt(folder, native->c_str() + slash + 1)
+                                         : std::nullopt);
+    }
+    if (folder >= 0) close(folder);
+    return identities;
+}
+
+std::optional<FileIdentity> PosixFileSystem::IdentityAt(int folder, const char* name) {
+    struct statx st;
+    if (statx(folder, name, AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0 ||
+        (st.stx_mask & STATX_INO) == 0) {
+        return std::nullopt;
+    }
+    FileIdentity identity;
+    identity.volume = (std::uint64_t(st.stx_dev_major) << 32) | st.stx_dev_minor;
+    identity.file = st.stx_ino;
+    if ((st.stx_mask & STATX_BTIME) != 0) {
+        identity.birth = FileTimeFromUnix(st.stx_btime.tv_sec, st.stx_btime.tv_nsec);
+    }
+    return identity;
+}
+
 std::unique_ptr<FileSystem> MakeNativeFileSystem() { return std::make_unique<PosixFileSystem>(); }
 
 }  // namespace morvalent::platform

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "platform/win32/PathForms.h"
 #include "platform/win32/WideText.h"
 
@@ -104,6 +106,35 @@ MoveOutcome Win32FileSystem::MoveNoReplace(std::u16string_view source, std::u16s
     auto to = ExtendedPath(target);
     if (!from || !to) return {MoveResult::Failed, ERROR_INVALID_NAME};
     return MoveNoReplaceNative(*from, *to);
+}
+
+std::optional<FileIdentity> Win32FileSystem::ReadIdentity(std::u16string_view path) {
+    auto wide = ExtendedPath(path);
+    if (!wide) return std::nullopt;
+    // The item itself: a link or junction is not followed.
+    OpenItem item(CreateFileW(
+        wide->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (item.Get() == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(item.Get(), &info)) return std::nullopt;
+    // NTFS file ids carry a sequence number that changes when a record is reused,
+    // so the id alone tells items apart over time. The creation time is left out:
+    // any program may set it, and Wine reports the last write time in its place.
+    FileIdentity identity;
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.file = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    // ReFS numbers files in 128 bits, of which the short form above keeps only a part.
+    FILE_ID_INFO id;
+    if (GetFileInformationByHandleEx(item.Get(), FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        std::uint64_t halves[2];
+        static_assert(sizeof halves == sizeof id.FileId.Identifier);
+        std::memcpy(halves, id.FileId.Identifier, sizeof halves);
+        identity.file = halves[0];
+        identity.fileHigh = halves[1];
+    }
+    return identity;
 }
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem() { return std::make_unique<Win32FileSystem>(); }

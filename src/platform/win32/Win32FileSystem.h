@@ -12,6 +12,7 @@ class Win32FileSystem : public FileSystem {
     std::optional<FileInfo> ReadInfo(std::u16string_view path) override;
     bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) override;
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
+    std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
 };
 
 // The move without replacing, on wide paths. Defined in its own file.

@@ -1,0 +1,32 @@
+#pragma once
+
+// What the undo of commits and the history of commits say to the user.
+namespace morvalent::app::texts {
+
+inline constexpr char16_t kUndoCaption[] = u"이름 변경 되돌리기";
+inline constexpr char16_t kHistoryCaption[] = u"변경 기록...";
+inline constexpr char16_t kUndoConfirm[] = u"이름 변경을 되돌리시겠습니까?";
+inline constexpr char16_t kNothingToUndo[] = u"되돌릴 이름 변경이 없습니다.";
+inline constexpr char16_t kUndone[] = u"이름 변경을 되돌렸습니다.";
+inline constexpr char16_t kUnknownCommit[] = u"변경 기록을 찾을 수 없습니다.";
+inline constexpr char16_t kUndoUnrecorded[] = u"변경 기록에 쓸 수 없어 되돌리지 않았습니다.";
+inline constexpr char16_t kInterruptedCommit[] =
+    u"지난 이름 변경이 중간에 멈췄습니다.\n파일 메뉴의 변경 기록에서 되돌릴 수 있습니다.";
+
+// The history dialog.
+inline constexpr char16_t kHistoryTitle[] = u"변경 기록";
+inline constexpr char16_t kHistoryWhen[] = u"날짜";
+inline constexpr char16_t kHistoryCount[] = u"개수";
+inline constexpr char16_t kHistoryFolder[] = u"폴더";
+inline constexpr char16_t kHistoryState[] = u"상태";
+inline constexpr char16_t kHistoryFrom[] = u"이전 이름";
+inline constexpr char16_t kHistoryTo[] = u"바꾼 이름";
+inline constexpr char16_t kHistoryUndo[] = u"되돌리기";
+inline constexpr char16_t kHistoryClose[] = u"닫기";
+
+inline constexpr char16_t kStateComplete[] = u"완료";
+inline constexpr char16_t kStateSomeFailed[] = u"일부 실패";
+inline constexpr char16_t kStateInterrupted[] = u"중단됨";
+inline constexpr char16_t kStateUndone[] = u"되돌림";
+
+}  // namespace morvalent::app::texts

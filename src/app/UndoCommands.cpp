@@ -1,0 +1,65 @@
+#include "app/HistoryDialog.h"
+#include "app/HistoryTexts.h"
+#include "app/MainDialog.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
+#include "commit/History.h"
+#include "commit/MovedItems.h"
+#include "commit/Undo.h"
+
+namespace morvalent::app {
+
+Outcome MainDialog::UndoLastCommit() {
+    const auto id = history_ != nullptr ? history_->NewestUndoable() : std::nullopt;
+    if (!id) {
+        prompts_.ShowMessage(texts::kNothingToUndo);
+        return Outcome::Done();
+    }
+    return UndoCommit(*id);
+}
+
+Outcome MainDialog::ShowHistory() {
+    if (history_ == nullptr) {
+        prompts_.ShowMessage(texts::kNothingToUndo);
+        return Outcome::Done();
+    }
+    HistoryDialog dialog(*history_);
+    if (prompts_.ShowHistory(dialog) != DialogResult::Ok || !dialog.Chosen() ||
+        *dialog.Chosen() >= dialog.Entries().size()) {
+        return Outcome::Cancelled();
+    }
+    return UndoCommit(dialog.Entries()[*dialog.Chosen()].id);
+}
+
+Outcome MainDialog::UndoCommit(std::uint64_t id) {
+    if (history_ == nullptr || !history_->Read(id)) return Refuse(texts::kUnknownCommit);
+    if (!prompts_.AskOkCancel(texts::kUndoConfirm)) return Outcome::Cancelled();
+    list_.ClearSelection();
+    view_.SetBusy(true);
+    const commit::UndoOutcome undo = commit::UndoCommit(*history_, id);
+    commit::FollowMovedItems(list_, undo.moves);
+    view_.SetBusy(false);
+    if (undo.result == commit::UndoResult::UnknownCommit) return Refuse(texts::kUnknownCommit);
+    if (undo.result == commit::UndoResult::JournalUnwritable) {
+        return Refuse(texts::kUndoUnrecorded);
+    }
+    std::vector<RenameFailure> failures;
+    for (const commit::ItemMove& failed : undo.failed)
+        failures.push_back({failed.from, failed.to, {}});
+    prompts_.ShowMessage(undo.failureReport.empty() ? std::u16string(texts::kUndone)
+                                                    : undo.failureReport);
+    return Outcome::Committed(undo.undone, std::move(failures));
+}
+
+void MainDialog::NoticeInterruptedCommit() {
+    if (history_ == nullptr) return;
+    const std::vector<std::uint64_t> ids = history_->Ids();
+    if (ids.empty()) return;
+    const auto journal = history_->Read(ids.back());
+    if (journal &&
+        commit::Summarise(ids.back(), *journal).state == commit::CommitState::Interrupted) {
+        prompts_.ShowMessage(texts::kInterruptedCommit);
+    }
+}
+
+}  // namespace morvalent::app

@@ -1,0 +1,161 @@
+#include "commit/Journal.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "commit/JournalFormat.h"
+
+namespace morvalent::commit {
+namespace {
+
+constexpr std::size_t kMaxFields = 5;
+
+// Splits a line at tabs; nothing when it has more fields than any record.
+std::optional<std::vector<std::string_view>> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (;;) {
+        if (fields.size() == kMaxFields) return std::nullopt;
+        const std::size_t tab = line.find('\t');
+        fields.push_back(line.substr(0, tab));
+        if (tab == std::string_view::npos) return fields;
+        line.remove_prefix(tab + 1);
+    }
+}
+
+class Reader {
+  public:
+    explicit Reader(Journal& journal) : j_(journal) {}
+
+    // False when the line is not one this journal can have at this point.
+    bool Take(std::string_view line) {
+        const auto fields = Fields(line);
+        if (!fields) return false;
+        const std::vector<std::string_view>& f = *fields;
+        const std::string_view kind = f[0];
+        if (!headerSeen_) {
+            headerSeen_ = f.size() == 2 && kind == "morvalent-journal" && f[1] == "1";
+            return headerSeen_;
+        }
+        if (kind == "start" && f.size() == 2 && j_.started == platform::kUnknownTime &&
+            j_.rows.empty()) {
+            const auto time = journal::ParseTime(f[1]);
+            if (time) j_.started = *time;
+            return time.has_value();
+        }
+        if (!j_.undoRun) {
+            if (kind == "row" && f.size() == 5 && !j_.ended) return TakeRow(f);
+            if (kind == "plan" && f.size() == 2 && !j_.planned) {
+                j_.planned = journal::ParseNumber(f[1]) == j_.rows.size();
+                return j_.planned;
+            }
+            if (!j_.planned || j_.ended) {
+                // Outcomes follow the plan; after the end mark, only undo records.
+            } else if (kind == "from" && f.size() == 4) {
+                JournalRow* row = Find(f[1]);
+                auto source = journal::ParseText(f[2]);
+                auto target = journal::ParseText(f[3]);
+                if (row == nullptr || !source || !target ||
+                    row->outcome != JournalRow::Outcome::Unknown) {
+                    return false;
+                }
+                row->source = std::move(*source);
+                row->target = std::move(*target);
+                return true;
+            } else if (kind == "done" && (f.size() == 2 || f.size() == 3)) {
+                JournalRow* row = Find(f[1]);
+                if (row == nullptr || row->outcome != JournalRow::Outcome::Unknown) return false;
+                if (f.size() == 3) {
+                    const auto identity = journal::ParseIdentity(f[2]);
+                    if (!identity) return false;
+                    row->identity = *identity;
+                }
+                row->outcome = JournalRow::Outcome::Renamed;
+                return true;
+            } else if (kind == "failed" && f.size() == 2) {
+                JournalRow* row = Find(f[1]);
+                if (row == nullptr || row->outcome != JournalRow::Outcome::Unknown) return false;
+                row->outcome = JournalRow::Outcome::Failed;
+                return true;
+            } else if (kind == "end" && f.size() == 2) {
+                j_.ended = journal::ParseTime(f[1]).has_value();
+                return j_.ended;
+            }
+        }
+        if (kind == "undo" && f.size() == 2 && !undoOpen_) {
+            j_.undoRun = undoOpen_ = journal::ParseTime(f[1]).has_value();
+            return undoOpen_;
+        }
+        if (undoOpen_ && f.size() == 2) {
+            if (kind == "undo-end") {
+                undoOpen_ = false;
+                return journal::ParseTime(f[1]).has_value();
+            }
+            const JournalRow::Undo undo = kind == "undone"        ? JournalRow::Undo::Undone
+                                          : kind == "kept"        ? JournalRow::Undo::Kept
+                                          : kind == "undo-failed" ? JournalRow::Undo::Failed
+                                                                  : JournalRow::Undo::None;
+            JournalRow* row = Find(f[1]);
+            if (undo == JournalRow::Undo::None || row == nullptr) return false;
+            row->undo = undo;
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    bool TakeRow(const std::vector<std::string_view>& f) {
+        const auto row = journal::ParseNumber(f[1]);
+        const auto identity = journal::ParseIdentity(f[2]);
+        auto source = journal::ParseText(f[3]);
+        auto target = journal::ParseText(f[4]);
+        if (!row || !identity || !source || !target || byRow_.contains(*row)) return false;
+        // The plan lists rows in order; a late row comes at its turn among the outcomes.
+        if (!j_.rows.empty() && !j_.planned && *row <= j_.rows.back().row) return false;
+        byRow_.emplace(*row, j_.rows.size());
+        j_.rows.push_back({*row, std::move(*source), std::move(*target), *identity,
+                           JournalRow::Outcome::Unknown, JournalRow::Undo::None});
+        return true;
+    }
+
+    JournalRow* Find(std::string_view field) {
+        const auto row = journal::ParseNumber(field);
+        if (!row) return nullptr;
+        const auto at = byRow_.find(*row);
+        return at == byRow_.end() ? nullptr : &j_.rows[at->second];
+    }
+
+    Journal& j_;
+    std::unordered_map<std::size_t, std::size_t> byRow_;
+    bool headerSeen_ = false;
+    bool undoOpen_ = false;
+};
+
+}  // namespace
+
+Journal ReadJournal(std::string_view bytes) {
+    Journal journal;
+    Reader reader(journal);
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t end = bytes.find('\n', at);
+        // A line without its line feed was cut short.
+        if (end == std::string_view::npos) break;
+        if (!reader.Take(bytes.substr(at, end - at))) break;
+        at = end + 1;
+        journal.readableLength = at;
+    }
+    // Late rows sit among the outcomes; the renames went in row order.
+    std::stable_sort(journal.rows.begin(), journal.rows.end(),
+                     [](const JournalRow& a, const JournalRow& b) { return a.row < b.row; });
+    return journal;
+}
+
+bool IsLeftToUndo(const Journal& journal, const JournalRow& row) {
+    if (row.undo == JournalRow::Undo::Undone || row.undo == JournalRow::Undo::Kept) return false;
+    // A row whose item had already come to its target with a renamed folder.
+    if (row.source == row.target) return false;
+    return row.outcome == JournalRow::Outcome::Renamed ||
+           (row.outcome == JournalRow::Outcome::Unknown && journal.planned);
+}
+
+}  // namespace morvalent::commit

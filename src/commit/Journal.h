@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileIdentity.h"
+#include "platform/FileTime.h"
+
+namespace morvalent::commit {
+
+// What the journal says of one rename.
+struct JournalRow {
+    enum class Outcome {
+        Unknown,  // nothing written after it: the commit stopped around here
+        Renamed,
+        Failed,
+    };
+    enum class Undo { None, Undone, Kept, Failed };
+
+    std::size_t row = 0;    // the list row; the commit renamed in this order
+    std::u16string source;  // where the item was when it was renamed
+    std::u16string target;
+    // The item as it should be found at the target; nothing when it was unreadable.
+    std::optional<platform::FileIdentity> identity;
+    Outcome outcome = Outcome::Unknown;
+    Undo undo = Undo::None;
+};
+
+// One commit's journal as read back (see JournalFormat.h for the text).
+struct Journal {
+    platform::FileTime started = platform::kUnknownTime;
+    // The whole plan is on disk: renames may have begun. Without it, none did.
+    bool planned = false;
+    bool ended = false;  // the commit's end mark is there
+    bool undoRun = false;
+    std::vector<JournalRow> rows;  // in the order they were renamed
+    // Bytes up to the end of the last whole, readable line: where more may be added.
+    std::size_t readableLength = 0;
+};
+
+// Reads as much as is whole: a journal cut anywhere, even inside a line, reads as
+// the journal it was at the end of its last complete line. Never fails.
+Journal ReadJournal(std::string_view bytes);
+
+// Whether an undo still has work on the row: renamed, or perhaps renamed by a commit
+// that stopped, and not settled by an undo.
+bool IsLeftToUndo(const Journal& journal, const JournalRow& row);
+
+}  // namespace morvalent::commit

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/FileIdentity.h"
+
+// A commit journal is a text file, one record a line, fields separated by tabs,
+// every line ended by a line feed:
+//
+//   morvalent-journal  1                              first line: the format
+//   start   TIME                                      the commit began
+//   row     ROW  IDENTITY  SOURCE  TARGET             a rename planned for list row ROW
+//   plan    COUNT                                     all COUNT rows above are written
+//   row     ROW  IDENTITY  SOURCE  TARGET             a row not planned, renamed after all
+//   from    ROW  SOURCE  TARGET                       moved with a renamed folder: the row's
+//                                                     item lay at SOURCE, bound for TARGET
+//   done    ROW  [IDENTITY]                           renamed (IDENTITY: when a copy took
+//                                                     the item's place on another volume)
+//   failed  ROW                                       not renamed
+//   end     TIME                                      the commit finished
+//   undo    TIME                                      an undo began
+//   undone  ROW                                       the item is back at its source
+//   kept    ROW                                       an interrupted row the disk shows
+//                                                     was never renamed
+//   undo-failed  ROW                                  could not be put back
+//   undo-end     TIME                                 the undo finished
+//
+// Nothing renames before the plan is on stable storage, and the commit renames
+// in the order of ROW, so what follows the plan is an account of the renames in
+// order; a "from" or a late "row" line is written out before its rename.
+// TIME is 100-nanosecond ticks since 1601 (UTC), in decimal. IDENTITY is
+// VOLUME:FILEHIGH:FILE:BIRTH in hexadecimal, BIRTH "-" when the file system keeps
+// none, or a lone "-" when the identity could not be read. SOURCE and TARGET are
+// the paths in UTF-8 as they are, except that '%' and control characters are
+// written %XX, a byte that is not UTF-8 (a lone U+DC80..U+DCFF inside) %XX with
+// XX from 80 up, and any other lone surrogate %uXXXX: so every name comes back
+// exactly, and reads as itself where it is UTF-8.
+namespace morvalent::commit::journal {
+
+void AppendText(std::string& line, std::u16string_view text);
+// Nothing when the field is not a text this format writes.
+std::optional<std::u16string> ParseText(std::string_view field);
+
+void AppendIdentity(std::string& line, const std::optional<platform::FileIdentity>& identity);
+// The outer nothing when the field is malformed; the inner one for "-".
+std::optional<std::optional<platform::FileIdentity>> ParseIdentity(std::string_view field);
+
+void AppendNumber(std::string& line, std::uint64_t value);
+std::optional<std::uint64_t> ParseNumber(std::string_view field);
+std::optional<std::int64_t> ParseTime(std::string_view field);
+
+}  // namespace morvalent::commit::journal

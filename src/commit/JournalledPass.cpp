@@ -1,0 +1,116 @@
+#include "commit/JournalledPass.h"
+
+#include "commit/JournalWriter.h"
+#include "platform/Path.h"
+
+namespace morvalent::commit {
+namespace {
+
+std::u16string_view FolderPart(std::u16string_view path) {
+    const std::size_t separator = path.find_last_of(platform::kPathSeparator);
+    return separator == std::u16string_view::npos ? std::u16string_view()
+                                                  : path.substr(0, separator);
+}
+
+// A move into another folder may have copied the item to another volume.
+bool MayHaveCopied(std::u16string_view source, std::u16string_view target) {
+    return platform::PathIdentityKey(FolderPart(source)) !=
+           platform::PathIdentityKey(FolderPart(target));
+}
+
+}  // namespace
+
+JournalledPass::JournalledPass(filelist::FileList& list, platform::FileSystem& fs,
+                               std::vector<std::u16string> targets, History* history)
+    : list_(list), fs_(fs), pass_(list, fs, std::move(targets)), history_(history) {}
+
+JournalledPass::~JournalledPass() = default;
+
+bool JournalledPass::Begin() {
+    if (history_ == nullptr) return true;
+    const std::size_t count = list_.Count();
+    planned_.assign(count, {});
+    plannedTargets_.assign(count, {});
+    identities_.assign(count, std::nullopt);
+    std::size_t plannedCount = 0;
+    for (std::size_t row = 0; row < count; ++row) {
+        if (list_.Entry(row).path == pass_.Target(row)) continue;
+        planned_[row] = list_.Entry(row).path;
+        plannedTargets_[row] = pass_.Target(row);
+        ++plannedCount;
+    }
+    if (plannedCount == 0) {
+        // Nothing is to be renamed: no journal, and nothing will be renamed later
+        // either, as only a renamed folder moves other rows.
+        history_ = nullptr;
+        return true;
+    }
+    history_->Prune(History::kKept - 1);
+    id_ = history_->Create(file_);
+    if (!id_) return false;
+    writer_ = std::make_unique<JournalWriter>(file_);
+    writer_->Header(platform::CurrentFileTime());
+    std::vector<std::u16string_view> sources;
+    sources.reserve(plannedCount);
+    for (const std::u16string& source : planned_) {
+        if (!source.empty()) sources.push_back(source);
+    }
+    std::vector<std::optional<platform::FileIdentity>> identities = fs_.ReadIdentities(sources);
+    identities.resize(plannedCount);
+    std::size_t next = 0;
+    for (std::size_t row = 0; row < count; ++row) {
+        if (planned_[row].empty()) continue;
+        identities_[row] = identities[next++];
+        writer_->Row(row, identities_[row], planned_[row], pass_.Target(row));
+    }
+    writer_->PlanEnd(plannedCount);
+    if (!writer_->Sync() || !platform::SyncFolder(history_->Folder())) {
+        writer_.reset();
+        file_.Close();
+        platform::RemoveFile(history_->PathOf(*id_));
+        id_.reset();
+        return false;
+    }
+    return true;
+}
+
+RowOutcome JournalledPass::RenameRow(std::size_t row) {
+    if (!writer_) return pass_.RenameRow(row);
+    const std::u16string& source = list_.Entry(row).path;
+    const std::u16string& target = pass_.Target(row);
+    // A renamed folder took this row's item, or its target, along: the journal
+    // learns the new places before the item moves again, so that an undo after a
+    // crash knows where to look for it and where to put it.
+    if (planned_[row].empty()) {
+        if (source == target) return pass_.RenameRow(row);
+        identities_[row] = fs_.ReadIdentity(source);
+        writer_->Row(row, identities_[row], source, target);
+        writer_->Flush();
+    } else if (source != planned_[row] || target != plannedTargets_[row]) {
+        writer_->From(row, source, target);
+        writer_->Flush();
+    }
+    const bool mayHaveCopied = MayHaveCopied(source, target);
+    const RowOutcome outcome = pass_.RenameRow(row);
+    if (outcome.result == RowResult::Renamed) {
+        std::optional<platform::FileIdentity> moved;
+        if (mayHaveCopied) {
+            moved = fs_.ReadIdentity(target);
+            if (moved == identities_[row]) moved.reset();
+        }
+        writer_->Done(row, moved);
+    } else if (outcome.result == RowResult::Failed) {
+        writer_->Failed(row);
+    }
+    return outcome;
+}
+
+void JournalledPass::Finish() {
+    if (!writer_) return;
+    writer_->End(platform::CurrentFileTime());
+    writer_->Sync();
+    writer_.reset();
+    file_.Close();
+}
+
+}  // namespace morvalent::commit

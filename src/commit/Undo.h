@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "commit/History.h"
+
+namespace morvalent::commit {
+
+enum class UndoResult {
+    Done,               // everything left to undo is back (perhaps nothing was left)
+    SomeFailed,         // some rows could not be put back; a second undo retries them
+    UnknownCommit,      // no journal with that id
+    JournalUnwritable,  // nothing moved: the undo could not be recorded
+};
+
+struct ItemMove {
+    std::u16string from;
+    std::u16string to;
+};
+
+struct UndoOutcome {
+    UndoResult result = UndoResult::Done;
+    std::size_t undone = 0;
+    // One line per row that could not be put back, as the commit reports its own.
+    std::u16string failureReport;
+    // The items put back, in the order they moved.
+    std::vector<ItemMove> moves;
+    // The moves that could not be made, in the order they were tried.
+    std::vector<ItemMove> failed;
+};
+
+// Puts back what one commit renamed: the rows left to undo in the reverse of the
+// order they were renamed, each only when the item at the target is still the one
+// the commit renamed, and never onto anything that exists. The journal records
+// what was undone.
+UndoOutcome UndoCommit(History& history, std::uint64_t id);
+
+}  // namespace morvalent::commit

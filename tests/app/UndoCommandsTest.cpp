@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "CommitFixture.h"
+#include "app/Commands.h"
+#include "commit/History.h"
+#include "platform/DurableFiles.h"
+
+namespace morvalent::app::commit_testing {
+namespace {
+
+// The commit test's window with a state folder of its own.
+struct UndoTest : CommitTest {
+    UndoTest() { dialog.SetHistory(&history); }
+    void Undo(bool ok = true) {
+        ui.okCancelAnswers.push_back(ok);
+        dialog.OnCommand(CmdUndoCommit);
+    }
+
+    testing::TempDir state;
+    commit::History history{fs, state.Join(u"history")};
+};
+
+TEST_F(UndoTest, UndoPutsBackTheNewestCommitAndTheRowsFollow) {
+    dir.WriteFile("d/x.txt", "X");
+    dir.WriteFile("a.txt", "A");
+    const std::string before = Disk();
+    Add(u"d", u"e", true);
+    Add(u"d/x.txt", u"y.txt");
+    Add(u"a.txt", u"b.txt");
+    Commit();
+    ASSERT_EQ(Disk(), "b.txt=A\ne/\ne/y.txt=X\n");
+
+    Undo(false);
+    EXPECT_EQ(Disk(), "b.txt=A\ne/\ne/y.txt=X\n");
+    Undo();
+    EXPECT_EQ(LastMessage(), u"이름 변경을 되돌렸습니다.");
+    EXPECT_EQ(Disk(), before);
+    const filelist::FileList& list = dialog.List();
+    EXPECT_EQ(list.Entry(0).path, dir.Join(u"d"));
+    EXPECT_EQ(list.Entry(1).path, dir.Join(u"d/x.txt"));
+    EXPECT_EQ(list.NewName(1), u"x.txt");
+    EXPECT_EQ(list.Entry(2).path, dir.Join(u"a.txt"));
+
+    Undo();
+    EXPECT_EQ(LastMessage(), u"되돌릴 이름 변경이 없습니다.");
+}
+
+TEST_F(UndoTest, ItemsThatCannotGoBackAreReportedLikeTheCommitsFailures) {
+    dir.WriteFile("a.txt", "A");
+    Add(u"a.txt", u"b.txt");
+    Commit();
+    dir.WriteFile("a.txt", "new");
+    ui.okCancelAnswers.push_back(true);
+    const Outcome outcome = dialog.UndoLastCommit();
+    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"a.txt"));
+    EXPECT_EQ(outcome.kind, Outcome::Kind::Committed);
+    ASSERT_EQ(outcome.failures.size(), 1u);
+    EXPECT_EQ(outcome.failures[0].source, dir.Join(u"b.txt"));
+    EXPECT_EQ(Disk(), "a.txt=new\nb.txt=A\n");
+}
+
+TEST_F(UndoTest, AtStartAnInterruptedCommitIsMentionedOnce) {
+    dialog.NoticeInterruptedCommit();
+    EXPECT_TRUE(ui.messages.empty());
+    dir.WriteFile("a.txt", "A");
+    Add(u"a.txt", u"b.txt");
+    Commit();
+    // The commit stopped before its end mark.
+    const std::u16string journal = history.PathOf(history.Ids().back());
+    std::string text = platform::ReadWholeFile(journal).value_or("");
+    text.resize(text.rfind("end\t"));
+    std::ofstream(std::filesystem::path(journal), std::ios::binary | std::ios::trunc) << text;
+    dialog.NoticeInterruptedCommit();
+    EXPECT_EQ(
+        LastMessage(),
+        u"지난 이름 변경이 중간에 멈췄습니다.\n파일 메뉴의 변경 기록에서 되돌릴 수 있습니다.");
+}
+
+}  // namespace
+}  // namespace morvalent::app::commit_testing

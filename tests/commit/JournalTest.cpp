@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "JournalFixture.h"
+#include "commit/Journal.h"
+
+namespace morvalent::commit::journal_testing {
+namespace {
+
+struct RowSpec {
+    std::u16string_view relative;
+    std::u16string_view newName;
+    bool isFolder = false;
+    std::u16string_view folder = {};
+};
+
+struct RoundTrip {
+    const char* name;
+    std::vector<const char*> files;  // "path=bytes"
+    std::vector<RowSpec> rows;
+    const char* afterCommit;
+    std::size_t undone;
+};
+
+const RoundTrip kRoundTrips[] = {
+    {"files, one taking the name another left",
+     {"a.txt=A", "b.txt=B"},
+     {{u"a.txt", u"c.txt"}, {u"b.txt", u"a.txt"}},
+     "a.txt=B\nc.txt=A\n",
+     2},
+    {"files renamed inside a folder renamed after them",
+     {"d/x.txt=X", "d/y.txt=Y"},
+     {{u"d/x.txt", u"x2.txt"}, {u"d/y.txt", u"y2.txt"}, {u"d", u"e", true}},
+     "e/\ne/x2.txt=X\ne/y2.txt=Y\n",
+     3},
+    {"a folder renamed first, its file following it",
+     {"d/x.txt=X"},
+     {{u"d", u"e", true}, {u"d/x.txt", u"x2.txt", false, u"e"}},
+     "e/\ne/x2.txt=X\n",
+     2},
+    {"a folder renamed first, its file's target following it",
+     {"d/x.txt=X", "d/y.txt=Y"},
+     {{u"d", u"e", true}, {u"d/x.txt", u"x2.txt"}, {u"d/y.txt", u"y.txt"}},
+     "e/\ne/x2.txt=X\ne/y.txt=Y\n",
+     2},
+    {"moved into another folder",
+     {"a.txt=A", "sub/b.txt=B"},
+     {{u"a.txt", u"a.txt", false, u"sub"}},
+     "sub/\nsub/a.txt=A\nsub/b.txt=B\n",
+     1},
+    {"a row the commit could not rename",
+     {"a.txt=A", "b.txt=B", "c.txt=C"},
+     {{u"a.txt", u"b.txt"}, {u"c.txt", u"d.txt"}},
+     "a.txt=A\nb.txt=B\nd.txt=C\n",
+     1},
+};
+
+void PrintTo(const RoundTrip& c, std::ostream* os) { *os << c.name; }
+
+class RoundTripTest : public JournalTest, public ::testing::WithParamInterface<RoundTrip> {};
+
+TEST_P(RoundTripTest, UndoGivesBackTheTree) {
+    const RoundTrip& c = GetParam();
+    for (std::string_view file : c.files) {
+        const auto equals = file.find('=');
+        tree.WriteFile(file.substr(0, equals), file.substr(equals + 1));
+    }
+    const std::string before = Disk();
+    for (const RowSpec& row : c.rows) Add(row.relative, row.newName, row.isFolder, row.folder);
+    const std::uint64_t id = Commit();
+    EXPECT_EQ(Disk(), c.afterCommit);
+
+    const UndoOutcome undo = UndoCommit(history, id);
+    EXPECT_EQ(undo.result, UndoResult::Done);
+    EXPECT_EQ(undo.failureReport, u"");
+    EXPECT_EQ(undo.undone, c.undone);
+    EXPECT_EQ(Disk(), before);
+    EXPECT_EQ(history.List().at(0).state, CommitState::Undone);
+    // Nothing is left: a second undo moves nothing.
+    EXPECT_EQ(UndoCommit(history, id).undone, 0u);
+    EXPECT_EQ(Disk(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commits, RoundTripTest, ::testing::ValuesIn(kRoundTrips),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char* c = info.param.name; *c != '\0'; ++c) {
+                                 if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                             }
+                             return name;
+                         });
+
+// What happened to a.txt's item (renamed to a2.txt) between the commit and the undo.
+struct Change {
+    const char* name;
+    void (*apply)(const testing::TempDir& tree);
+    const char* afterUndo;
+};
+
+const Change kChanges[] = {
+    {"replaced by another file",
+     [](const testing::TempDir& tree) {
+         tree.WriteFile("new.txt", "N");
+         std::filesystem::rename(tree.Path() / "new.txt", tree.Path() / "a2.txt");
+     },
+     "a2.txt=N\nb.txt=B\n"},
+    {"its old name taken", [](const testing::TempDir& tree) { tree.WriteFile("a.txt", "T"); },
+     "a.txt=T\na2.txt=A\nb.txt=B\n"},
+    {"moved away",
+     [](const testing::TempDir& tree) {
+         std::filesystem::rename(tree.Path() / "a2.txt", tree.Path() / "z.txt");
+     },
+     "b.txt=B\nz.txt=A\n"},
+};
+
+void PrintTo(const Change& c, std::ostream* os) { *os << c.name; }
+
+class ChangeTest : public JournalTest, public ::testing::WithParamInterface<Change> {};
+
+TEST_P(ChangeTest, ChangedItemIsNotUndoneAndIsReported) {
+    tree.WriteFile("a.txt", "A");
+    tree.WriteFile("b.txt", "B");
+    Add(u"a.txt", u"a2.txt");
+    Add(u"b.txt", u"b2.txt");
+    const std::uint64_t id = Commit();
+    GetParam().apply(tree);
+
+    const UndoOutcome undo = UndoCommit(history, id);
+    EXPECT_EQ(undo.result, UndoResult::SomeFailed);
+    EXPECT_EQ(undo.failureReport, Fail(u"a2.txt", u"a.txt"));
+    EXPECT_EQ(undo.undone, 1u);
+    EXPECT_EQ(Disk(), GetParam().afterUndo);
+    EXPECT_EQ(history.List().at(0).state, CommitState::SomeFailed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ChangeTest, ::testing::ValuesIn(kChanges), [](const auto& info) {
+    std::string name;
+    for (const char* c = info.param.name; *c != '\0'; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+    }
+    return name;
+});
+
+TEST_F(JournalTest, SecondUndoRetriesOnlyTheFailedRows) {
+    tree.WriteFile("a.txt", "A");
+    tree.WriteFile("b.txt", "B");
+    Add(u"a.txt", u"a2.txt");
+    Add(u"b.txt", u"b2.txt");
+    const std::uint64_t id = Commit();
+    tree.WriteFile("a.txt", "T");
+    EXPECT_EQ(UndoCommit(history, id).undone, 1u);
+    std::filesystem::remove(tree.Path() / "a.txt");
+
+    const UndoOutcome again = UndoCommit(history, id);
+    EXPECT_EQ(again.result, UndoResult::Done);
+    ASSERT_EQ(again.moves.size(), 1u);
+    EXPECT_EQ(again.moves[0].from, tree.Join(u"a2.txt"));
+    EXPECT_EQ(again.moves[0].to, tree.Join(u"a.txt"));
+    EXPECT_EQ(Disk(), "a.txt=A\nb.txt=B\n");
+}
+
+// A crash can stop the commit anywhere, the journal cut at any byte; the renames
+// done are those it records, and perhaps the one after them.
+TEST_F(JournalTest, JournalCutAnywhereUndoesExactlyWhatWasDone) {
+    tree.WriteFile("d/x.txt", "X");
+    tree.WriteFile("a.txt", "A");
+    tree.WriteFile("g.txt", "G");
+    tree.WriteFile("h.txt", "H");
+    const std::string before = Disk();
+    Add(u"d", u"e", true);
+    Add(u"d/x.txt", u"x2.txt", false, u"e");
+    Add(u"a.txt", u"b.txt");
+    Add(u"g.txt", u"h.txt");  // refused: h.txt exists
+    const std::uint64_t id = Commit();
+    const std::string full = JournalBytes(id);
+    ASSERT_EQ(UndoCommit(history, id).undone, 3u);
+    ASSERT_EQ(Disk(), before);
+
+    // The renames in order, each with the line written before it.
+    struct Move {
+        const char* from;
+        const char* to;
+        std::string writtenBefore;
+    };
+    const std::vector<Move> moves = {
+        {"d", "e", "plan\t4\n"},
+        {"e/x.txt", "e/x2.txt",
+         "from\t1\t" + testing::U8(tree.Join(u"e/x.txt")) + "\t" +
+             testing::U8(tree.Join(u"e/x2.txt")) + "\n"},
+        {"a.txt", "b.txt", "plan\t4\n"},
+    };
+    for (std::size_t cut = 0; cut <= full.size(); ++cut) {
+        const std::string_view kept = std::string_view(full).substr(0, cut);
+        std::size_t recorded = 0;
+        for (std::size_t at = kept.find("\ndone\t"); at != std::string_view::npos;
+             at = kept.find("\ndone\t", at + 1)) {
+            if (kept.find('\n', at + 1) != std::string_view::npos) ++recorded;
+        }
+        for (std::size_t extra : {0, 1}) {
+            std::size_t done = recorded + extra;
+            if (done > moves.size() || (extra == 1 && kept.find(moves[done - 1].writtenBefore) ==
+                                                          std::string_view::npos)) {
+                continue;
+            }
+            SCOPED_TRACE("cut at " + std::to_string(cut) + ", renames " + std::to_string(done));
+            for (std::size_t i = 0; i < done; ++i) {
+                std::filesystem::rename(tree.Path() / moves[i].from, tree.Path() / moves[i].to);
+            }
+            WriteJournal(id, kept);
+            const UndoOutcome undo = UndoCommit(history, id);
+            EXPECT_EQ(undo.result, UndoResult::Done);
+            EXPECT_EQ(undo.undone, done);
+            ASSERT_EQ(Disk(), before);
+            EXPECT_EQ(Summarise(id, ReadJournal(kept)).state,
+                      cut == full.size() ? CommitState::SomeFailed : CommitState::Interrupted);
+        }
+    }
+}
+
+TEST_F(JournalTest, CommitKeepsTheNewest100Journals) {
+    for (int id = 1; id <= 105; ++id) WriteJournal(std::uint64_t(id), "morvalent-journal\t1\n");
+    tree.WriteFile("a.txt");
+    Add(u"a.txt", u"b.txt");
+    EXPECT_EQ(Commit(), 106u);
+    const std::vector<std::uint64_t> ids = history.Ids();
+    EXPECT_EQ(ids.size(), 100u);
+    EXPECT_EQ(ids.front(), 7u);
+    EXPECT_EQ(ids.back(), 106u);
+}
+
+}  // namespace
+}  // namespace morvalent::commit::journal_testing
