@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/LocalTime.h"
+
+namespace morvalent::edits {
+
+inline constexpr char16_t kDefaultDateFormat[] = u"YYYY-MM-DD_hhmmss";
+
+// The format with YYYY, YY, MM, DD, hh, mm and ss replaced by the year (four
+// digits), its last two digits, month, day, hour, minute and second (two digits
+// each); everything else is kept as typed. Tokens are read left to right, the
+// longer first, letter case counting (MM is the month, mm the minute).
+std::u16string FormatDate(std::u16string_view format, const platform::DateTimeFields& when);
+
+// Where the date text goes in a name.
+enum class DatePlace {
+    Front,    // in front of the whole name
+    Behind,   // behind the name part, in front of the extension
+    Replace,  // instead of the name part; the extension stays
+};
+
+std::u16string PlaceDate(std::u16string_view text, bool isFolder, std::u16string_view date,
+                         DatePlace place);
+
+}  // namespace morvalent::edits

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvalent::platform {
+
+enum class TextCase { Lower, Upper, Title };
+
+// Case mapping that is the same in every locale (no Turkish dotless i), with the
+// full mappings where the system has them ("ß" upper-cases to "SS"). Title case
+// capitalises the first letter of each word, as the word-boundary rules find
+// words ("don't" is one word), and lower-cases the rest of it.
+std::u16string MapCase(std::u16string_view text, TextCase to);
+
+}  // namespace morvalent::platform

@@ -1,0 +1,28 @@
+// Case mapping with the system's invariant locale. Windows maps one unit to one
+// unit, so "ß" stays "ß" in upper case there.
+#include <windows.h>
+
+#include "platform/CaseMapping.h"
+
+namespace morvalent::platform {
+
+std::u16string MapCase(std::u16string_view text, TextCase to) {
+    if (text.empty()) return {};
+    DWORD flags = LCMAP_LOWERCASE;
+    if (to == TextCase::Upper) flags = LCMAP_UPPERCASE;
+    if (to == TextCase::Title) flags = LCMAP_TITLECASE;
+    const auto* source = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const int need = LCMapStringEx(LOCALE_NAME_INVARIANT, flags, source, length, nullptr, 0,
+                                   nullptr, nullptr, 0);
+    if (need <= 0) return std::u16string(text);
+    std::u16string out(static_cast<std::size_t>(need), u'\0');
+    const int written =
+        LCMapStringEx(LOCALE_NAME_INVARIANT, flags, source, length,
+                      reinterpret_cast<wchar_t*>(out.data()), need, nullptr, nullptr, 0);
+    if (written <= 0) return std::u16string(text);
+    out.resize(static_cast<std::size_t>(written));
+    return out;
+}
+
+}  // namespace morvalent::platform
