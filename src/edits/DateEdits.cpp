@@ -20,38 +20,80 @@ void AppendDigits(std::u16string& out, int value, int width) {
 
 }  // namespace
 
-std::u16string FormatDate(std::u16string_view format, const platform::DateTimeFields& when) {
+DateFormat::DateFormat(std::u16string_view format) : text_(format) {
     struct Token {
         std::u16string_view text;
-        int value;
-        int width;
+        Field field;
     };
-    const Token tokens[] = {
-        {u"YYYY", when.year, 4}, {u"YY", when.year % 100, 2}, {u"MM", when.month, 2},
-        {u"DD", when.day, 2},    {u"hh", when.hour, 2},       {u"mm", when.minute, 2},
-        {u"ss", when.second, 2},
+    // The longer token first where one begins another.
+    constexpr Token kTokens[] = {
+        {u"YYYY", Field::Year}, {u"YY", Field::ShortYear}, {u"MM", Field::Month},
+        {u"DD", Field::Day},    {u"hh", Field::Hour},      {u"mm", Field::Minute},
+        {u"ss", Field::Second},
     };
-    std::u16string out;
-    out.reserve(format.size() + 4);
+    const std::u16string_view text = text_;
+    std::size_t literalStart = 0;
     std::size_t i = 0;
-    while (i < format.size()) {
-        const std::u16string_view rest = format.substr(i);
+    while (i < text.size()) {
         const Token* found = nullptr;
-        for (const Token& token : tokens) {
-            if (rest.starts_with(token.text)) {
+        for (const Token& token : kTokens) {
+            if (text.substr(i).starts_with(token.text)) {
                 found = &token;
                 break;
             }
         }
-        if (found != nullptr) {
-            AppendDigits(out, found->value, found->width);
-            i += found->text.size();
-        } else {
-            out.push_back(format[i]);
+        if (found == nullptr) {
             ++i;
+            continue;
+        }
+        if (literalStart < i) {
+            pieces_.push_back({Field::Literal, literalStart, i - literalStart});
+        }
+        pieces_.push_back({found->field, 0, 0});
+        i += found->text.size();
+        literalStart = i;
+    }
+    if (literalStart < text.size()) {
+        pieces_.push_back({Field::Literal, literalStart, text.size() - literalStart});
+    }
+}
+
+std::u16string DateFormat::Format(const platform::DateTimeFields& when) const {
+    std::u16string out;
+    out.reserve(text_.size() + 4);
+    for (const Piece& piece : pieces_) {
+        switch (piece.field) {
+            case Field::Literal:
+                out.append(text_, piece.start, piece.length);
+                break;
+            case Field::Year:
+                AppendDigits(out, when.year, 4);
+                break;
+            case Field::ShortYear:
+                AppendDigits(out, when.year % 100, 2);
+                break;
+            case Field::Month:
+                AppendDigits(out, when.month, 2);
+                break;
+            case Field::Day:
+                AppendDigits(out, when.day, 2);
+                break;
+            case Field::Hour:
+                AppendDigits(out, when.hour, 2);
+                break;
+            case Field::Minute:
+                AppendDigits(out, when.minute, 2);
+                break;
+            case Field::Second:
+                AppendDigits(out, when.second, 2);
+                break;
         }
     }
     return out;
+}
+
+std::u16string FormatDate(std::u16string_view format, const platform::DateTimeFields& when) {
+    return DateFormat(format).Format(when);
 }
 
 std::u16string PlaceDate(std::u16string_view text, bool isFolder, std::u16string_view date,

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/LocalTime.h"
 
@@ -14,6 +15,23 @@ inline constexpr char16_t kDefaultDateFormat[] = u"YYYY-MM-DD_hhmmss";
 // each); everything else is kept as typed. Tokens are read left to right, the
 // longer first, letter case counting (MM is the month, mm the minute).
 std::u16string FormatDate(std::u16string_view format, const platform::DateTimeFields& when);
+
+// The same format read once, for writing many dates.
+class DateFormat {
+  public:
+    explicit DateFormat(std::u16string_view format);
+    std::u16string Format(const platform::DateTimeFields& when) const;
+
+  private:
+    enum class Field { Literal, Year, ShortYear, Month, Day, Hour, Minute, Second };
+    struct Piece {
+        Field field;
+        std::size_t start = 0;  // where a literal lies in text_
+        std::size_t length = 0;
+    };
+    std::u16string text_;
+    std::vector<Piece> pieces_;
+};
 
 // Where the date text goes in a name.
 enum class DatePlace {

@@ -13,4 +13,8 @@ enum class TextCase { Lower, Upper, Title };
 // words ("don't" is one word), and lower-cases the rest of it.
 std::u16string MapCase(std::u16string_view text, TextCase to);
 
+// Whether this system can title-case at all; where it cannot, MapCase leaves the
+// text as it is for TextCase::Title.
+bool CanMapTitleCase();
+
 }  // namespace morvalent::platform

@@ -42,6 +42,8 @@ UBreakIterator* WordBreaks() {
 
 }  // namespace
 
+bool CanMapTitleCase() { return WordBreaks() != nullptr; }
+
 std::u16string MapCase(std::u16string_view text, TextCase to) {
     const auto* source = text.data();
     const auto length = static_cast<int32_t>(text.size());

@@ -6,6 +6,13 @@
 
 namespace morvalent::platform {
 
+bool CanMapTitleCase() {
+    // Title case came with Windows 7; some compatible systems still refuse the flag.
+    wchar_t out[4];
+    return LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_TITLECASE, L"a", 1, out, 4, nullptr, nullptr,
+                         0) > 0;
+}
+
 std::u16string MapCase(std::u16string_view text, TextCase to) {
     if (text.empty()) return {};
     DWORD flags = LCMAP_LOWERCASE;
