@@ -18,9 +18,9 @@ namespace {
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
-std::string Jpeg(int index) {
-    char date[20];
-    std::snprintf(date, sizeof date, "2024:%02d:%02d %02d:%02d:%02d", 1 + index % 12,
+std::string Jpeg(unsigned index) {
+    char date[32];
+    std::snprintf(date, sizeof date, "2024:%02u:%02u %02u:%02u:%02u", 1 + index % 12,
                   1 + index % 28, index % 24, index % 60, (index / 60) % 60);
     const std::string tiff =
         "II*\0\x08\0\0\0\x01\0\x69\x87\x04\0\x01\0\0\0\x1A\0\0\0\0\0\0\0"s
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::vector<std::u16string> paths;
-    for (int i = 0; i < files; ++i) {
+    for (unsigned i = 0; i < unsigned(files); ++i) {
         const fs::path path = dir / ("IMG_" + std::to_string(i) + ".jpg");
         std::ofstream(path, std::ios::binary) << Jpeg(i);
         paths.push_back(platform::Utf8ToUtf16(path.string()));
