@@ -108,10 +108,11 @@ int main() {
         };
     };
     auto date = [](edits::DatePlace place) -> Rule {
-        return [place, format = edits::DateFormat(edits::kDefaultDateFormat)](
-                   const std::u16string& name, const filelist::FileEntry& entry) {
-            const auto when = platform::LocalTimeOf(entry.lastWriteTime);
-            return edits::PlaceDate(name, entry.isFolder, format.Format(*when), place);
+        return [place, format = edits::DateFormat(edits::kDefaultDateFormat),
+                dateText = std::u16string()](const std::u16string& name,
+                                             const filelist::FileEntry& entry) mutable {
+            format.FormatInto(dateText, *platform::LocalTimeOf(entry.lastWriteTime));
+            return edits::PlaceDate(name, entry.isFolder, dateText, place);
         };
     };
     const std::vector<std::pair<const char*, Rule>> edits = {

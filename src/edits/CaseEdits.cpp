@@ -1,6 +1,5 @@
 #include "edits/CaseEdits.h"
 
-#include "edits/Concat.h"
 #include "filelist/NameParts.h"
 #include "platform/CaseMapping.h"
 
@@ -9,19 +8,29 @@ namespace morvalent::edits {
 std::u16string ChangeCase(std::u16string_view text, bool isFolder, CaseChange change) {
     const std::u16string_view name = filelist::NamePartView(text, isFolder);
     const std::u16string_view extension = filelist::ExtensionView(text, isFolder);
+    std::u16string out;
+    out.reserve(text.size() + 8);
     switch (change) {
         case CaseChange::NameLower:
-            return Concat({platform::MapCase(name, platform::TextCase::Lower), extension});
         case CaseChange::NameUpper:
-            return Concat({platform::MapCase(name, platform::TextCase::Upper), extension});
         case CaseChange::NameTitle:
-            return Concat({platform::MapCase(name, platform::TextCase::Title), extension});
+            platform::AppendMappedCase(out, name,
+                                       change == CaseChange::NameLower ? platform::TextCase::Lower
+                                       : change == CaseChange::NameUpper
+                                           ? platform::TextCase::Upper
+                                           : platform::TextCase::Title);
+            out.append(extension);
+            break;
         case CaseChange::ExtensionLower:
-            return Concat({name, platform::MapCase(extension, platform::TextCase::Lower)});
         case CaseChange::ExtensionUpper:
-            return Concat({name, platform::MapCase(extension, platform::TextCase::Upper)});
+            out.append(name);
+            platform::AppendMappedCase(out, extension,
+                                       change == CaseChange::ExtensionLower
+                                           ? platform::TextCase::Lower
+                                           : platform::TextCase::Upper);
+            break;
     }
-    return std::u16string(text);
+    return out;
 }
 
 }  // namespace morvalent::edits

@@ -60,6 +60,12 @@ DateFormat::DateFormat(std::u16string_view format) : text_(format) {
 
 std::u16string DateFormat::Format(const platform::DateTimeFields& when) const {
     std::u16string out;
+    FormatInto(out, when);
+    return out;
+}
+
+void DateFormat::FormatInto(std::u16string& out, const platform::DateTimeFields& when) const {
+    out.clear();
     out.reserve(text_.size() + 4);
     for (const Piece& piece : pieces_) {
         switch (piece.field) {
@@ -89,7 +95,6 @@ std::u16string DateFormat::Format(const platform::DateTimeFields& when) const {
                 break;
         }
     }
-    return out;
 }
 
 std::u16string FormatDate(std::u16string_view format, const platform::DateTimeFields& when) {

@@ -21,6 +21,9 @@ class DateFormat {
   public:
     explicit DateFormat(std::u16string_view format);
     std::u16string Format(const platform::DateTimeFields& when) const;
+    // The same into `out`, replacing what it held; a buffer kept across many rows
+    // is then allocated only once.
+    void FormatInto(std::u16string& out, const platform::DateTimeFields& when) const;
 
   private:
     enum class Field { Literal, Year, ShortYear, Month, Day, Hour, Minute, Second };

@@ -12,6 +12,8 @@ enum class TextCase { Lower, Upper, Title };
 // capitalises the first letter of each word, as the word-boundary rules find
 // words ("don't" is one word), and lower-cases the rest of it.
 std::u16string MapCase(std::u16string_view text, TextCase to);
+// The same, appended to `out`: a name built in one string needs one allocation.
+void AppendMappedCase(std::u16string& out, std::u16string_view text, TextCase to);
 
 // Whether this system can title-case at all; where it cannot, MapCase leaves the
 // text as it is for TextCase::Title.

@@ -8,20 +8,28 @@
 namespace morvalent::platform {
 namespace {
 
-// Runs an ICU string function that reports the size it needs, growing once.
+// Runs an ICU string function that writes behind what `out` holds and reports
+// the size it needs, growing once. On failure the text is appended unchanged.
 template <typename Call>
-std::u16string Grown(std::u16string_view text, Call call) {
-    std::u16string out(text.size() + 8, u'\0');
+void AppendGrown(std::u16string& out, std::u16string_view text, Call call) {
+    const std::size_t base = out.size();
+    // Case mappings rarely lengthen a name by more than a few units.
+    std::size_t room = text.size() + 8;
+    out.resize(base + room);
     UErrorCode status = U_ZERO_ERROR;
-    int32_t need = call(out.data(), static_cast<int32_t>(out.size()), status);
+    int32_t need = call(out.data() + base, static_cast<int32_t>(room), status);
     if (status == U_BUFFER_OVERFLOW_ERROR) {
-        out.assign(static_cast<std::size_t>(need), u'\0');
+        room = static_cast<std::size_t>(need);
+        out.resize(base + room);
         status = U_ZERO_ERROR;
-        need = call(out.data(), need, status);
+        need = call(out.data() + base, need, status);
     }
-    if (U_FAILURE(status)) return std::u16string(text);
-    out.resize(static_cast<std::size_t>(need));
-    return out;
+    if (U_FAILURE(status)) {
+        out.resize(base);
+        out.append(text);
+        return;
+    }
+    out.resize(base + static_cast<std::size_t>(need));
 }
 
 struct BreakIteratorCloser {
@@ -44,11 +52,11 @@ UBreakIterator* WordBreaks() {
 
 bool CanMapTitleCase() { return WordBreaks() != nullptr; }
 
-std::u16string MapCase(std::u16string_view text, TextCase to) {
+void AppendMappedCase(std::u16string& out, std::u16string_view text, TextCase to) {
     const auto* source = text.data();
     const auto length = static_cast<int32_t>(text.size());
     // "" is the root locale: the same mappings whatever the user's language.
-    return Grown(text, [&](char16_t* dest, int32_t capacity, UErrorCode& status) {
+    AppendGrown(out, text, [&](char16_t* dest, int32_t capacity, UErrorCode& status) {
         switch (to) {
             case TextCase::Lower:
                 return u_strToLower(dest, capacity, source, length, "", &status);

@@ -13,8 +13,8 @@ bool CanMapTitleCase() {
                          0) > 0;
 }
 
-std::u16string MapCase(std::u16string_view text, TextCase to) {
-    if (text.empty()) return {};
+void AppendMappedCase(std::u16string& out, std::u16string_view text, TextCase to) {
+    if (text.empty()) return;
     DWORD flags = LCMAP_LOWERCASE;
     if (to == TextCase::Upper) flags = LCMAP_UPPERCASE;
     if (to == TextCase::Title) flags = LCMAP_TITLECASE;
