@@ -36,6 +36,13 @@ class DateFormat {
     std::vector<Piece> pieces_;
 };
 
+// Which time of a row its date comes from.
+enum class DateSource {
+    Taken,     // the photo's Exif DateTimeOriginal, else the modified time
+    Modified,  // the file's last write
+    Created,   // the file's creation, where the file system keeps it
+};
+
 // Where the date text goes in a name.
 enum class DatePlace {
     Front,    // in front of the whole name
