@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "platform/Text.h"
 
 namespace {
@@ -24,14 +25,18 @@ using namespace morvalent;
 using Clock = std::chrono::steady_clock;
 
 // Answers OK and keeps the last message.
-class QuietUi : public app::UserInterface {
+class QuietUi : public app::UserPrompts, public app::StateView {
   public:
     void ShowMessage(const std::u16string& text) override { last = text; }
     void ShowMessage(const std::u16string& text, const std::u16string&) override { last = text; }
     bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
     bool AskOkCancel(const std::u16string&) override { return true; }
-    int ShowInputDialog(app::InputDialog&) override { return 2; }
-    int ShowFolderBrowser(app::FolderBrowser&) override { return 2; }
+    app::DialogResult ShowInputDialog(app::InputDialog&) override {
+        return app::DialogResult::Cancel;
+    }
+    app::DialogResult ShowFolderBrowser(app::FolderBrowser&) override {
+        return app::DialogResult::Cancel;
+    }
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
     void SetClipboardText(const std::u16string&) override {}
     void SetStatusText(const std::u16string&) override {}
@@ -78,7 +83,7 @@ double CommitSeconds(const std::string& folder, int count) {
     QuietUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    app::MainDialog dialog(ui, *fs, icons);
+    app::MainDialog dialog(ui, ui, *fs, icons);
     auto& list = dialog.List();
     const std::u16string base = platform::Utf8ToUtf16(folder) + u"/";
     for (int i = 0; i < count; ++i) {

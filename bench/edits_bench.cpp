@@ -13,7 +13,8 @@
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "filelist/IconCache.h"
 #include "filelist/NameParts.h"
 #include "platform/FileSystem.h"
@@ -36,7 +37,7 @@ struct Answer {
 };
 
 // Answers every dialog from queued values; anything else is a no-op.
-class BenchUi : public app::UserInterface {
+class BenchUi : public app::UserPrompts, public app::StateView {
   public:
     std::deque<Answer> answers;
     std::deque<std::u16string> folders;
@@ -49,19 +50,19 @@ class BenchUi : public app::UserInterface {
     }
     bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
     bool AskOkCancel(const std::u16string&) override { return true; }
-    int ShowInputDialog(app::InputDialog& dialog) override {
-        if (answers.empty()) return 2;
+    app::DialogResult ShowInputDialog(app::InputDialog& dialog) override {
+        if (answers.empty()) return app::DialogResult::Cancel;
         dialog.text1 = answers.front().text1;
         dialog.text2 = answers.front().text2;
         dialog.choice = answers.front().choice;
         answers.pop_front();
-        return 1;
+        return app::DialogResult::Ok;
     }
-    int ShowFolderBrowser(app::FolderBrowser& browser) override {
-        if (folders.empty()) return 2;
+    app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override {
+        if (folders.empty()) return app::DialogResult::Cancel;
         browser.chosenPath = folders.front();
         folders.pop_front();
-        return 1;
+        return app::DialogResult::Ok;
     }
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
     void SetClipboardText(const std::u16string&) override {}
@@ -130,14 +131,14 @@ Timing Measure(app::MainDialog& dialog, const std::function<void()>& work) {
     return timing;
 }
 
-Edit Asking(const char* name, void (app::MainDialog::*operation)(), Answer answer) {
+Edit Asking(const char* name, app::Outcome (app::MainDialog::*operation)(), Answer answer) {
     return {name, [operation, answer](app::MainDialog& dialog, BenchUi& ui) {
                 ui.answers.push_back(answer);
                 (dialog.*operation)();
             }};
 }
 
-Edit Plain(const char* name, void (app::MainDialog::*operation)()) {
+Edit Plain(const char* name, app::Outcome (app::MainDialog::*operation)()) {
     return {name, [operation](app::MainDialog& dialog, BenchUi&) { (dialog.*operation)(); }};
 }
 
@@ -147,7 +148,7 @@ int main() {
     BenchUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    app::MainDialog dialog(ui, *fs, icons);
+    app::MainDialog dialog(ui, ui, *fs, icons);
     {
         filelist::FileList::Batch batch(dialog.List());
         for (std::size_t i = 0; i < kRows; ++i) {

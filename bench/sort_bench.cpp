@@ -157,7 +157,8 @@ int main(int argc, char** argv) {
             const auto texts = TextsOf(list, byName);
             reference.push_back(ReferenceSort(collator, texts));
             ours.push_back(
-                OurSort(list, {1, byName ? filelist::ColCurrentName : filelist::ColFullPath}));
+                OurSort(list, {byName ? organise::SortKey::Name : organise::SortKey::Path,
+                               organise::SortDirection::Ascending}));
         }
         std::sort(ours.begin(), ours.end());
         std::sort(reference.begin(), reference.end());

@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -27,15 +28,19 @@ constexpr std::size_t kRows = 1'000'000;
 constexpr int kRepeats = 5;
 
 // Answers every file dialog with one path; says nothing.
-class BenchUi : public app::UserInterface {
+class BenchUi : public app::UserPrompts, public app::StateView {
   public:
     std::u16string chosen;
     void ShowMessage(const std::u16string&) override { std::puts("unexpected message"); }
     void ShowMessage(const std::u16string&, const std::u16string&) override {}
     bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
     bool AskOkCancel(const std::u16string&) override { return true; }
-    int ShowInputDialog(app::InputDialog&) override { return 2; }
-    int ShowFolderBrowser(app::FolderBrowser&) override { return 2; }
+    app::DialogResult ShowInputDialog(app::InputDialog&) override {
+        return app::DialogResult::Cancel;
+    }
+    app::DialogResult ShowFolderBrowser(app::FolderBrowser&) override {
+        return app::DialogResult::Cancel;
+    }
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override {
         return {chosen};
     }
@@ -110,7 +115,7 @@ int main() {
     BenchUi ui;
     filelist::PlainIconSource icons;
     auto fs = platform::MakeNativeFileSystem();
-    app::MainDialog dialog(ui, *fs, icons);
+    app::MainDialog dialog(ui, ui, *fs, icons);
     {
         filelist::FileList::Batch batch(dialog.List());
         char buffer[96];
@@ -126,12 +131,14 @@ int main() {
 
     // Export: the rows' paths encoded and written in pieces beside the chosen
     // name, made durable and renamed over it.
-    dialog.ExportList(3);
+    dialog.ExportList(transfer::ExportMode::PathsToFile);
     const std::string bytes = PlainRead(pathsFile);
     const Times exportSynced =
-        Compare([&] { dialog.ExportList(3); }, [&] { PlainWrite(plainFile, bytes, true); });
+        Compare([&] { dialog.ExportList(transfer::ExportMode::PathsToFile); },
+                [&] { PlainWrite(plainFile, bytes, true); });
     const Times exportUnsynced =
-        Compare([&] { dialog.ExportList(3); }, [&] { PlainWrite(plainFile, bytes, false); });
+        Compare([&] { dialog.ExportList(transfer::ExportMode::PathsToFile); },
+                [&] { PlainWrite(plainFile, bytes, false); });
 
     // Import of new names onto every row: read, decode, split, set.
     const Times loadNames = Compare([&] { dialog.LoadNewNames(); }, [&] { PlainRead(pathsFile); });

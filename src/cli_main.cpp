@@ -9,8 +9,15 @@
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    morvalent::platform::UseUtf8Console();
     const std::vector<std::string> args = morvalent::platform::ProgramArguments(argc, argv);
     const bool errIsTerminal = isatty(STDERR_FILENO) == 1;
-    return morvalent::cli::RunCommandLine(args, std::cout, std::cerr, errIsTerminal);
+    int status = 0;
+    {
+        const morvalent::platform::Utf8Console console;
+        status = morvalent::cli::RunCommandLine(args, std::cout, std::cerr, errIsTerminal);
+        // Written while the console still reads UTF-8.
+        std::cout.flush();
+        std::cerr.flush();
+    }
+    return status;
 }

@@ -61,51 +61,51 @@ def lines(x, ys, w, color=INK):
 
 ICONS = {
     # apply renames: a sheet with a check mark
-    32771: sheet() + arrow("M14 13l3.5 3.5l7 -8", GREEN, 2.6),
+    "apply-renames": sheet() + arrow("M14 13l3.5 3.5l7 -8", GREEN, 2.6),
     # replace string: two marks exchanged by arrows
-    32772: (f'<rect x="5" y="6" width="9" height="12" rx="2" fill="#eceff1" stroke="{INK}" stroke-width="1.5"/>'
+    "replace-string": (f'<rect x="5" y="6" width="9" height="12" rx="2" fill="#eceff1" stroke="{INK}" stroke-width="1.5"/>'
             f'<rect x="24" y="6" width="9" height="12" rx="2" fill="#dbe8fb" stroke="{BLUE}" stroke-width="1.5"/>'
             + arrow("M16 9h6m-2 -2l2 2l-2 2") + arrow("M22 15h-6m2 -2l-2 2l2 2")),
     # add prefix: a plus in front of a name
-    32773: bar(x=14, w=20) + plus(7, 12),
+    "add-prefix": bar(x=14, w=20) + plus(7, 12),
     # add suffix: a plus behind the name, before its extension
-    32774: bar(x=4, w=20) + plus(31, 12),
+    "add-suffix": bar(x=4, w=20) + plus(31, 12),
     # erase name: the name struck out, the extension kept
-    32775: bar() + arrow("M8 12h14", RED, 2.4),
+    "erase-name": bar() + arrow("M8 12h14", RED, 2.4),
     # delete by position: a marked stretch cut out of the name
-    32776: bar() + f'<rect x="12" y="6" width="8" height="12" fill="none" stroke="{RED}" stroke-width="1.8" stroke-dasharray="2 1.5"/>',
+    "delete-by-position": bar() + f'<rect x="12" y="6" width="8" height="12" fill="none" stroke="{RED}" stroke-width="1.8" stroke-dasharray="2 1.5"/>',
     # delete enclosed: brackets with a cross between them
-    32777: arrow("M11 5q-4 7 0 14M27 5q4 7 0 14", INK, 2) + cross(19, 12),
+    "delete-enclosed": arrow("M11 5q-4 7 0 14M27 5q4 7 0 14", INK, 2) + cross(19, 12),
     # keep digits only: a number sign
-    32778: arrow("M15 5l-2 14M23 5l-2 14M10 9.5h16M9 14.5h16", BLUE, 2),
+    "keep-digits-only": arrow("M15 5l-2 14M23 5l-2 14M10 9.5h16M9 14.5h16", BLUE, 2),
     # pad digits: zeros in front of a digit
-    32779: (f'<ellipse cx="9" cy="12" rx="3" ry="5" fill="none" stroke="{ORANGE}" stroke-width="1.8"/>'
+    "pad-digits": (f'<ellipse cx="9" cy="12" rx="3" ry="5" fill="none" stroke="{ORANGE}" stroke-width="1.8"/>'
             f'<ellipse cx="18" cy="12" rx="3" ry="5" fill="none" stroke="{ORANGE}" stroke-width="1.8"/>'
             + arrow("M26 9l3 -2v10", INK, 2)),
     # numbering: a list with growing numbers
-    32780: ('<circle cx="9" cy="6" r="1.6" fill="%s"/><circle cx="9" cy="12" r="2" fill="%s"/>'
+    "number-rows": ('<circle cx="9" cy="6" r="1.6" fill="%s"/><circle cx="9" cy="12" r="2" fill="%s"/>'
             '<circle cx="9" cy="18" r="2.4" fill="%s"/>' % (BLUE, BLUE, BLUE)) + lines(14, [6, 12, 18], 16),
     # revert: an arrow turning back
-    32781: sheet() + arrow("M23 15a5 5 0 1 0 -6 -6m0 -3v3h3", ORANGE, 2.2),
+    "revert-new-names": sheet() + arrow("M23 15a5 5 0 1 0 -6 -6m0 -3v3h3", ORANGE, 2.2),
     # clear list: list lines with a cross
-    32782: lines(7, [6, 12, 18], 16) + cross(29, 12, 4),
+    "clear-list": lines(7, [6, 12, 18], 16) + cross(29, 12, 4),
     # direct rename: a pencil over a name
-    32783: bar() + (f'<path d="M15 19l2 -5l9 -9l3 3l-9 9z" fill="#fff3c4" stroke="{BLUE}" '
+    "direct-rename": bar() + (f'<path d="M15 19l2 -5l9 -9l3 3l-9 9z" fill="#fff3c4" stroke="{BLUE}" '
                     f'stroke-width="1.5" stroke-linejoin="round"/>'),
     # sort: bars in order beside a downward arrow
-    32784: lines(6, [6], 6) + lines(6, [12], 11) + lines(6, [18], 16) + arrow("M29 4v16m-4 -4l4 4l4 -4"),
+    "sort-list": lines(6, [6], 6) + lines(6, [12], 11) + lines(6, [18], 16) + arrow("M29 4v16m-4 -4l4 4l4 -4"),
     # folder name in front
-    32785: folder(3, 7) + bar(x=19, w=16),
+    "prefix-folder-name": folder(3, 7) + bar(x=19, w=16),
     # folder name behind
-    32786: bar(x=3, w=16) + folder(21, 7),
+    "suffix-folder-name": bar(x=3, w=16) + folder(21, 7),
     # unify folder: arrows gathering into one folder
-    32787: arrow("M4 5l8 5M4 12h8M4 19l8 -5", BLUE, 2) + folder(16, 6, 18, 13),
+    "unify-folder": arrow("M4 5l8 5M4 12h8M4 19l8 -5", BLUE, 2) + folder(16, 6, 18, 13),
     # delete extension
-    32788: bar(x=4, w=22) + minus(31, 12),
+    "delete-extension": bar(x=4, w=22) + minus(31, 12),
     # add extension
-    32789: bar(x=4, w=22) + plus(31, 12),
+    "add-extension": bar(x=4, w=22) + plus(31, 12),
     # change extension: the extension with a turning arrow
-    32790: bar(x=4, w=22) + arrow("M28 9a4 4 0 1 1 -1 6m1 -9v3h-3", BLUE, 1.8),
+    "change-extension": bar(x=4, w=22) + arrow("M28 9a4 4 0 1 1 -1 6m1 -9v3h-3", BLUE, 1.8),
 }
 
 WINDOW = svg(
@@ -118,8 +118,8 @@ WINDOW = svg(
 FILE = svg(sheet(3, 1, 10, 14).replace('stroke-width="1.5"', 'stroke-width="1"'), 16, 16)
 FOLDER = svg(folder(1, 3, 14, 10), 16, 16)
 
-for command, body in ICONS.items():
-    (HERE / f"cmd-{command}.svg").write_text(svg(body))
+for name, body in ICONS.items():
+    (HERE / f"{name}.svg").write_text(svg(body))
 (HERE / "morvalent.svg").write_text(WINDOW)
 (HERE / "file.svg").write_text(FILE)
 (HERE / "folder.svg").write_text(FOLDER)

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <span>
-#include <string>
+
+#include "app/KeyMessage.h"
+#include "app/Outcome.h"
 
 namespace morvalent::app {
+
+class MainDialog;
 
 // Command identifiers, as menu items and toolbar buttons carry them.
 enum Command : int {
@@ -45,22 +49,47 @@ enum Command : int {
     CmdVersion = 32804,
 };
 
-inline constexpr int kFirstCommand = CmdApplyRenames;
-inline constexpr int kLastCommand = CmdVersion;
-
 // When a command is enabled.
 enum class Needs { Always, Rows, Selection };
 
+// The key that runs a command. A chord with Ctrl acts when its key is released
+// (Shift as given, or held in vain when the key has no Shift chord); a plain key
+// acts when pressed, whatever else is held.
+struct Chord {
+    Key key = Key::Other;  // Other: no key
+    bool ctrl = false;
+    bool shift = false;
+    const char16_t* label = u"";  // shown after a tab in the menu; may be empty
+    // Kept from the window even when the command cannot run now.
+    bool alwaysTaken = false;
+};
+
+// The terminal's step for a command that maps to one option.
+struct TerminalOption {
+    const char* name = nullptr;   // "--replace"; none when null
+    int values = 0;               // dialog texts that follow it
+    const char* valueNames = "";  // for the usage text: "찾을문자 바꿀문자"
+};
+
+// Everything about one command.
 struct CommandInfo {
     int id;
     const char16_t* caption;
-    const char16_t* shortcutLabel;  // shown after a tab in the menu; may be empty
+    Chord chord;
     Needs needs;
+    const char16_t* icon;  // toolbar picture ("apply-renames.svg"); empty for none
+    Outcome (MainDialog::*run)();
+    bool (MainDialog::*checked)() const;  // set for checkable commands
+    TerminalOption option;
 };
 
 // Every command of the window, in id order.
 std::span<const CommandInfo> AllCommands();
 const CommandInfo* FindCommand(int id);
+// The command a key event runs, by its chord; none when no chord matches.
+const CommandInfo* FindChord(const KeyMessage& message);
+// Whether a Ctrl chord uses the key: its press then belongs to the window.
+bool IsCtrlChordKey(Key key);
 
 // Menus: a caption and command ids in order; 0 stands for a separator.
 struct MenuInfo {

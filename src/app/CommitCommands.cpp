@@ -1,5 +1,8 @@
+#include <initializer_list>
+
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "commit/CommitTexts.h"
 #include "commit/RenamePass.h"
 #include "commit/TargetCheck.h"
@@ -11,61 +14,73 @@ namespace {
 // How many rows go by between chances for the window to repaint.
 constexpr std::size_t kRowsPerRepaint = 4096;
 
+// Selects and focuses `rows` in order, so the last one holds the focus, and
+// scrolls `shown` into view.
+void MarkRows(filelist::FileList& list, StateView& view, std::initializer_list<std::size_t> rows,
+              std::size_t shown) {
+    view.FocusList();
+    for (std::size_t row : rows) {
+        list.SetSelected(row, true);
+        list.SetFocusedRow(row);
+    }
+    view.EnsureRowVisible(shown);
+}
+
 }  // namespace
 
-void MainDialog::ApplyRenames() {
-    if (!ui_.AskOkCancel(commit::texts::kConfirm)) return;
+Outcome MainDialog::ApplyRenames() {
+    if (!prompts_.AskOkCancel(commit::texts::kConfirm)) return Outcome::Cancelled();
     list_.ClearSelection();
     const std::size_t count = list_.Count();
 
     commit::TargetCheck check = commit::CheckTargets(list_);
     if (check.problem == commit::TargetProblem::EmptyName) {
-        ui_.ShowMessage(commit::texts::kEmptyName);
-        ui_.FocusList();
-        list_.SetSelected(check.row, true);
-        list_.SetFocusedRow(check.row);
-        ui_.EnsureRowVisible(check.row);
-        return;
+        Outcome refused = Refuse(commit::texts::kEmptyName);
+        MarkRows(list_, view_, {check.row}, check.row);
+        return refused;
     }
     if (check.problem == commit::TargetProblem::Duplicate) {
-        ui_.ShowMessage(platform::FormatText(commit::texts::kDuplicate, check.targets[check.row]));
-        ui_.FocusList();
-        list_.SetSelected(check.row, true);
-        list_.SetFocusedRow(check.row);
+        Outcome refused =
+            Refuse(platform::FormatText(commit::texts::kDuplicate, check.targets[check.row]));
         // The earlier row is marked last, so it holds the focus.
-        list_.SetSelected(check.earlierRow, true);
-        list_.SetFocusedRow(check.earlierRow);
-        ui_.EnsureRowVisible(check.row);
-        return;
+        MarkRows(list_, view_, {check.row, check.earlierRow}, check.row);
+        return refused;
     }
-    if (check.targets.size() != count) {
-        ui_.ShowMessage(commit::texts::kInternalError);
-        return;
-    }
+    if (check.targets.size() != count) return Refuse(commit::texts::kInternalError);
 
-    ui_.SetBusy(true);
+    view_.SetBusy(true);
+    std::size_t renamed = 0;
+    std::vector<RenameFailure> failures;
     commit::RenamePass pass(list_, fs_, std::move(check.targets));
     {
         filelist::FileList::Batch batch(list_);
         for (std::size_t row = 0; row < count; ++row) {
+            const std::u16string source = list_.Entry(row).path;
             const commit::RowOutcome outcome = pass.RenameRow(row);
-            if (!outcome.errorReport.empty()) ui_.ShowMessage(outcome.errorReport);
-            if ((row + 1) % kRowsPerRepaint == 0) ui_.KeepResponsive();
+            if (outcome.result == commit::RowResult::Renamed) ++renamed;
+            if (outcome.result == commit::RowResult::Failed) {
+                failures.push_back({source, pass.Target(row), outcome.errorReport});
+            }
+            if (!outcome.errorReport.empty()) prompts_.ShowMessage(outcome.errorReport);
+            if ((row + 1) % kRowsPerRepaint == 0) view_.KeepResponsive();
         }
     }
-    ui_.SetBusy(false);
-    const std::u16string& failures = pass.FailureReport();
-    ui_.ShowMessage(failures.empty() ? std::u16string(commit::texts::kDone) : failures);
+    view_.SetBusy(false);
+    const std::u16string& report = pass.FailureReport();
+    prompts_.ShowMessage(report.empty() ? std::u16string(commit::texts::kDone) : report);
+    return Outcome::Committed(renamed, std::move(failures));
 }
 
-void MainDialog::RevertNewNames() {
+Outcome MainDialog::RevertNewNames() {
     filelist::FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) list_.SetNewName(i, list_.CurrentName(i));
+    return Outcome::Done();
 }
 
-void MainDialog::ClearList() {
+Outcome MainDialog::ClearList() {
     list_.Clear();
     ShowRowCount(0);
+    return Outcome::Done();
 }
 
 }  // namespace morvalent::app

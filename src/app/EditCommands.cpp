@@ -1,11 +1,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/DialogChoices.h"
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/UserPrompts.h"
 #include "edits/EditTexts.h"
 #include "edits/ExtensionEdits.h"
 #include "edits/FolderEdits.h"
@@ -22,15 +24,17 @@ namespace {
 namespace texts = edits::texts;
 using filelist::FileList;
 
-constexpr int kOk = 1;
-
-// Writes rule(new name, isFolder) into every row's new name.
+// Writes rule(new name, isFolder) into every row's new name. All names are made
+// before any is stored, so running out of memory leaves every row as it was.
 template <typename Rule>
 void RewriteNewNames(FileList& list, Rule rule) {
-    FileList::Batch batch(list);
+    std::vector<std::u16string> names;
+    names.reserve(list.Count());
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        list.SetNewName(i, rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
+        names.push_back(rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
     }
+    FileList::Batch batch(list);
+    for (std::size_t i = 0; i < names.size(); ++i) list.SetNewName(i, std::move(names[i]));
 }
 
 // The per-row step of 뒷이름 붙이기, shared with 경로명 뒤에.
@@ -39,179 +43,210 @@ void AddSuffixToRow(FileList& list, std::size_t row, std::u16string suffix) {
 }
 
 // Asks for one text (field 2 hidden); nothing on Cancel.
-std::optional<std::u16string> AskOneText(UserInterface& ui, std::u16string description,
+std::optional<std::u16string> AskOneText(UserPrompts& prompts, std::u16string description,
                                          std::u16string label) {
-    InputDialog dialog(ui);
+    InputDialog dialog(prompts);
     dialog.SetPrompts(std::move(description), std::move(label), u"");
-    if (dialog.DoModal() != kOk) return std::nullopt;
+    if (dialog.DoModal() != DialogResult::Ok) return std::nullopt;
     return dialog.text1;
+}
+
+// The dialog's list shows the texts of `choices`.
+template <typename Value>
+void OfferChoices(InputDialog& dialog, std::span<const DialogChoice<Value>> choices) {
+    for (const auto& choice : choices) dialog.choices.emplace_back(choice.text);
+}
+
+// The value of the item chosen in the dialog.
+template <typename Value>
+Value ChosenValue(const InputDialog& dialog, std::span<const DialogChoice<Value>> choices) {
+    const auto chosen = std::size_t(dialog.choice);
+    return chosen < choices.size() ? choices[chosen].value : choices.front().value;
 }
 
 }  // namespace
 
-void MainDialog::ReplaceString() {
-    InputDialog dialog(ui_);
+Outcome MainDialog::ReplaceString() {
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kReplaceDescription, texts::kReplaceFindLabel,
                       texts::kReplaceWithLabel);
-    if (dialog.DoModal() != kOk) return;
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     const std::u16string& find = dialog.text1;
     const std::u16string& replacement = dialog.text2;
     RewriteNewNames(list_, [&](std::u16string_view name, bool) {
         return edits::ReplaceString(name, find, replacement);
     });
+    return Outcome::Done();
 }
 
-void MainDialog::AddPrefix() {
-    const auto prefix = AskOneText(ui_, texts::kPrefixDescription, texts::kAttachLabel);
-    if (!prefix) return;
+Outcome MainDialog::AddPrefix() {
+    const auto prefix = AskOneText(prompts_, texts::kPrefixDescription, texts::kAttachLabel);
+    if (!prefix) return Outcome::Cancelled();
     RewriteNewNames(
         list_, [&](std::u16string_view name, bool) { return edits::AddPrefix(name, *prefix); });
+    return Outcome::Done();
 }
 
-void MainDialog::AddSuffix() {
-    const auto suffix = AskOneText(ui_, texts::kSuffixDescription, texts::kAttachLabel);
-    if (!suffix) return;
+Outcome MainDialog::AddSuffix() {
+    const auto suffix = AskOneText(prompts_, texts::kSuffixDescription, texts::kAttachLabel);
+    if (!suffix) return Outcome::Cancelled();
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) AddSuffixToRow(list_, i, *suffix);
+    return Outcome::Done();
 }
 
-void MainDialog::EraseName() { RewriteNewNames(list_, edits::EraseName); }
+Outcome MainDialog::EraseName() {
+    RewriteNewNames(list_, edits::EraseName);
+    return Outcome::Done();
+}
 
-void MainDialog::DirectRename() {
+Outcome MainDialog::DirectRename() {
     const auto row = list_.FirstSelected();
-    if (!row) return;
+    if (!row) return Outcome::Done();
     const std::u16string current = list_.NewName(*row);
-    InputDialog dialog(ui_);
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(current + texts::kDirectDescriptionTail, texts::kDirectLabel, u"");
     dialog.SetTexts(current, u"");
-    if (dialog.DoModal() != kOk) return;
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     list_.SetNewName(*row, dialog.text1);
+    return Outcome::Done();
 }
 
-void MainDialog::DeleteByPosition() {
-    InputDialog dialog(ui_);
+Outcome MainDialog::DeleteByPosition() {
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kPositionDescription, texts::kPositionFromLabel,
                       texts::kPositionToLabel);
-    dialog.choices = {texts::kPositionFromFront, texts::kPositionFromEnd};
-    if (dialog.DoModal() != kOk) return;
+    OfferChoices(dialog, PositionChoices());
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     const std::int32_t from = platform::ParseLeadingInt(dialog.text1);
     const std::int32_t to = platform::ParseLeadingInt(dialog.text2);
-    const auto mode =
-        dialog.choice == 1 ? edits::PositionMode::FromEnd : edits::PositionMode::FromFront;
-    if (edits::IsEmptyPositionRange(from, to)) return;
+    const auto mode = ChosenValue(dialog, PositionChoices());
+    if (edits::IsEmptyPositionRange(from, to)) return Outcome::Done();
     if (const auto error = edits::PositionRangeError(mode, from, to)) {
-        ui_.ShowMessage(std::u16string(*error));
-        return;
+        return Refuse(std::u16string(*error));
     }
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
         return edits::DeleteByPosition(name, isFolder, mode, from, to);
     });
+    return Outcome::Done();
 }
 
-void MainDialog::DeleteEnclosed() {
-    InputDialog dialog(ui_);
+Outcome MainDialog::DeleteEnclosed() {
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kEnclosedDescription, texts::kEnclosedStartLabel,
                       texts::kEnclosedEndLabel);
-    if (dialog.DoModal() != kOk) return;
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     if (const auto error = edits::EnclosedError(dialog.text1, dialog.text2)) {
-        ui_.ShowMessage(std::u16string(*error));
-        return;
+        return Refuse(std::u16string(*error));
     }
     const char16_t start = dialog.text1.front();
     const char16_t end = dialog.text2.front();
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
         return edits::DeleteEnclosed(name, isFolder, start, end);
     });
+    return Outcome::Done();
 }
 
-void MainDialog::KeepDigitsOnly() { RewriteNewNames(list_, edits::KeepDigitsOnly); }
+Outcome MainDialog::KeepDigitsOnly() {
+    RewriteNewNames(list_, edits::KeepDigitsOnly);
+    return Outcome::Done();
+}
 
-void MainDialog::PadDigits() {
-    InputDialog dialog(ui_);
+Outcome MainDialog::PadDigits() {
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kPadDescription, texts::kWidthLabel, u"");
-    dialog.choices = {texts::kPadLastRun, texts::kPadFirstRun};
-    if (dialog.DoModal() != kOk) return;
+    OfferChoices(dialog, DigitRunChoices());
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     const std::int32_t width = platform::ParseLeadingInt(dialog.text1);
     if (const auto error = edits::WidthError(width)) {
-        ui_.ShowMessage(std::u16string(*error));
-        return;
+        return Refuse(std::u16string(*error));
     }
-    const auto run = dialog.choice == 1 ? edits::DigitRun::First : edits::DigitRun::Last;
+    const auto run = ChosenValue(dialog, DigitRunChoices());
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
         return edits::PadDigits(name, isFolder, run, width);
     });
+    return Outcome::Done();
 }
 
-void MainDialog::NumberRows() {
-    InputDialog dialog(ui_);
+Outcome MainDialog::NumberRows() {
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kNumberDescription, texts::kWidthLabel, texts::kStartLabel);
-    dialog.choices = {texts::kNumberBehind, texts::kNumberInFront, texts::kNumberBehindPerFolder,
-                      texts::kNumberInFrontPerFolder};
-    if (dialog.DoModal() != kOk) return;
+    OfferChoices(dialog, NumberChoices());
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     const std::int32_t width = platform::ParseLeadingInt(dialog.text1);
     const std::int32_t start = platform::ParseLeadingInt(dialog.text2);
     if (const auto error = edits::WidthError(width)) {
-        ui_.ShowMessage(std::u16string(*error));
-        return;
+        return Refuse(std::u16string(*error));
     }
-    const bool inFront = dialog.choice == 1 || dialog.choice == 3;
-    const bool perFolder = dialog.choice == 2 || dialog.choice == 3;
-    edits::RowCounter counter(start, perFolder);
+    const NumberPlacement placement = ChosenValue(dialog, NumberChoices());
+    edits::RowCounter counter(start, placement.perFolder);
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         // Only the per-folder count looks at the folder text; spare the others its copy.
         const std::int64_t number =
-            perFolder ? counter.Next(list_.FolderText(i)) : counter.Next({});
+            placement.perFolder ? counter.Next(list_.FolderText(i)) : counter.Next({});
         list_.SetNewName(i, edits::AddNumber(list_.NewName(i), list_.Entry(i).isFolder,
-                                             edits::NumberText(number, width), inFront));
+                                             edits::NumberText(number, width), placement.inFront));
     }
+    return Outcome::Done();
 }
 
-void MainDialog::DeleteExtension() { RewriteNewNames(list_, edits::DeleteExtension); }
+Outcome MainDialog::DeleteExtension() {
+    RewriteNewNames(list_, edits::DeleteExtension);
+    return Outcome::Done();
+}
 
-void MainDialog::AddExtension() {
-    const auto typed = AskOneText(ui_, texts::kAddExtensionDescription, texts::kAddExtensionLabel);
-    if (!typed || typed->empty()) return;
+Outcome MainDialog::AddExtension() {
+    const auto typed =
+        AskOneText(prompts_, texts::kAddExtensionDescription, texts::kAddExtensionLabel);
+    if (!typed) return Outcome::Cancelled();
+    if (typed->empty()) return Outcome::Done();
     const std::u16string extension = edits::ExtensionText(*typed);
     RewriteNewNames(list_, [&](std::u16string_view name, bool) {
         return edits::AddExtension(name, extension);
     });
+    return Outcome::Done();
 }
 
-void MainDialog::ChangeExtension() {
+Outcome MainDialog::ChangeExtension() {
     const auto typed =
-        AskOneText(ui_, texts::kChangeExtensionDescription, texts::kChangeExtensionLabel);
-    if (!typed || typed->empty()) return;
+        AskOneText(prompts_, texts::kChangeExtensionDescription, texts::kChangeExtensionLabel);
+    if (!typed) return Outcome::Cancelled();
+    if (typed->empty()) return Outcome::Done();
     const std::u16string extension = edits::ExtensionText(*typed);
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
         return edits::ChangeExtension(name, isFolder, extension);
     });
+    return Outcome::Done();
 }
 
-void MainDialog::PrefixFolderName() {
+Outcome MainDialog::PrefixFolderName() {
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         if (auto name = edits::PrefixFolderName(list_.NewName(i), list_.FolderText(i))) {
             list_.SetNewName(i, std::move(*name));
         }
     }
+    return Outcome::Done();
 }
 
-void MainDialog::SuffixFolderName() {
+Outcome MainDialog::SuffixFolderName() {
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         if (auto suffix = edits::FolderNameSuffix(list_.FolderText(i))) {
             AddSuffixToRow(list_, i, std::move(*suffix));
         }
     }
+    return Outcome::Done();
 }
 
-void MainDialog::UnifyFolder() {
-    FolderBrowser browser(ui_, texts::kChooseFolderTitle);
-    if (browser.Browse() != kOk) return;
+Outcome MainDialog::UnifyFolder() {
+    FolderBrowser browser(prompts_, texts::kChooseFolderTitle);
+    if (browser.Browse() != DialogResult::Ok) return Outcome::Cancelled();
     const std::u16string folder = edits::UnifiedFolderText(browser.GetPath());
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) list_.SetFolderText(i, folder);
+    return Outcome::Done();
 }
 
 }  // namespace morvalent::app

@@ -1,14 +1,16 @@
 #include "app/FolderBrowser.h"
 
-#include "app/UserInterface.h"
+#include "app/UserPrompts.h"
 
 namespace morvalent::app {
 
-int FolderBrowser::Browse() {
+DialogResult FolderBrowser::Browse() {
     chosenPath = initialFolder;
     // Only a confirmed folder with a path counts; an empty path would name the root.
-    if (ui_.ShowFolderBrowser(*this) == 1 && !chosenPath.empty()) return 1;
-    return 2;
+    if (prompts_.ShowFolderBrowser(*this) == DialogResult::Ok && !chosenPath.empty()) {
+        return DialogResult::Ok;
+    }
+    return DialogResult::Cancel;
 }
 
 std::u16string FolderBrowser::ShortenForStatus(std::u16string_view text) {

@@ -3,18 +3,20 @@
 #include <string>
 #include <string_view>
 
+#include "app/DialogResult.h"
+
 namespace morvalent::app {
 
-class UserInterface;
+class UserPrompts;
 
 // Lets the user pick one folder of the file system. Made for one browse.
 class FolderBrowser {
   public:
-    FolderBrowser(UserInterface& ui, std::u16string titleText, std::u16string initial = {})
-        : title(std::move(titleText)), initialFolder(std::move(initial)), ui_(ui) {}
+    FolderBrowser(UserPrompts& prompts, std::u16string titleText, std::u16string initial = {})
+        : title(std::move(titleText)), initialFolder(std::move(initial)), prompts_(prompts) {}
 
-    // 1 when the user confirmed a folder with a path, 2 otherwise.
-    int Browse();
+    // Ok when the user confirmed a folder with a path.
+    DialogResult Browse();
     std::u16string GetPath() const { return chosenPath; }
 
     // The text for the browser's status line: at most 35 units, then "...".
@@ -25,7 +27,7 @@ class FolderBrowser {
     std::u16string chosenPath;
 
   private:
-    UserInterface& ui_;
+    UserPrompts& prompts_;
 };
 
 }  // namespace morvalent::app

@@ -1,6 +1,6 @@
 #include "app/InputDialog.h"
 
-#include "app/UserInterface.h"
+#include "app/UserPrompts.h"
 
 namespace morvalent::app {
 
@@ -16,20 +16,19 @@ void InputDialog::SetTexts(std::u16string text1Value, std::u16string text2Value)
     text2 = std::move(text2Value);
 }
 
-int InputDialog::DoModal() {
+DialogResult InputDialog::DoModal() {
     const auto saved1 = text1;
     const auto saved2 = text2;
     const auto savedChoice = choice;
-    const int result = ui_.ShowInputDialog(*this);
-    if (result != 1) {
+    if (prompts_.ShowInputDialog(*this) != DialogResult::Ok) {
         // Cancel reads nothing back, whatever the front end did meanwhile.
         text1 = saved1;
         text2 = saved2;
         choice = savedChoice;
-        return 2;
+        return DialogResult::Cancel;
     }
     if (choices.empty()) choice = -1;
-    return 1;
+    return DialogResult::Ok;
 }
 
 }  // namespace morvalent::app

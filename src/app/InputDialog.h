@@ -4,21 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogResult.h"
+
 namespace morvalent::app {
 
-class UserInterface;
+class UserPrompts;
 
 // The values one operation asks for: a description line, up to two text fields
 // with labels at their right, and an optional list of choices. Made for one use.
 class InputDialog {
   public:
-    explicit InputDialog(UserInterface& ui) : ui_(ui) {}
+    explicit InputDialog(UserPrompts& prompts) : prompts_(prompts) {}
 
     void SetPrompts(std::u16string descriptionText, std::u16string label1Text,
                     std::u16string label2Text);
     void SetTexts(std::u16string text1Value, std::u16string text2Value);
-    // 1 after OK (texts and choice read back), 2 after Cancel (members unchanged).
-    int DoModal();
+    // After OK the texts and choice are read back; after Cancel nothing changes.
+    DialogResult DoModal();
 
     std::u16string description;
     std::u16string label2;  // empty hides label 2 and field 2
@@ -29,7 +31,7 @@ class InputDialog {
     std::int32_t choice = 0;  // preselected item; after OK the chosen one, -1 without items
 
   private:
-    UserInterface& ui_;
+    UserPrompts& prompts_;
 };
 
 }  // namespace morvalent::app

@@ -2,7 +2,7 @@
 
 namespace morvalent::app {
 
-enum class Key { Delete, Comma, Period, O, S, Z, L, A, C, X, V, Other };
+enum class Key { Delete, Comma, Period, Escape, O, S, Z, L, A, C, X, V, Other };
 
 // A key event as the window's keyboard filter sees it.
 struct KeyMessage {

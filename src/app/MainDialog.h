@@ -1,39 +1,47 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/KeyMessage.h"
+#include "app/Outcome.h"
+#include "filelist/Columns.h"
 #include "filelist/FileList.h"
 #include "filelist/Gathering.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "transfer/ExportText.h"
 
 namespace morvalent::app {
 
-class UserInterface;
+class UserPrompts;
+class StateView;
+struct CommandInfo;
 
-// The program's brain: owns the rows and the view flags, runs every command by
-// id, turns keys into commands, keeps command states, and asks the user through
-// the UserInterface it is given. Knows nothing of any window toolkit.
+// The program's brain: owns the rows and the view flags, runs every command of
+// the command table, turns keys into commands, keeps command states, asks the
+// user through the UserPrompts and shows its state on the StateView it is
+// given. Knows nothing of any window toolkit.
 class MainDialog : private filelist::FolderQuestion {
   public:
-    MainDialog(UserInterface& ui, platform::FileSystem& fs, filelist::IconSource& icons);
+    MainDialog(UserPrompts& prompts, StateView& view, platform::FileSystem& fs,
+               filelist::IconSource& icons);
     ~MainDialog() override;
     MainDialog(const MainDialog&) = delete;
     MainDialog& operator=(const MainDialog&) = delete;
 
     filelist::FileList& List() { return list_; }
     const filelist::FileList& List() const { return list_; }
-    filelist::IconCache& Icons() { return icons_; }
-    UserInterface& Ui() { return ui_; }
-    platform::FileSystem& Fs() { return fs_; }
     filelist::FolderChoice& FolderChoiceState() { return folderChoice_; }
 
     // Window events.
     void OnInitDialog();
-    bool OnCommand(int id);
+    // Runs the command with this id and refreshes the command states; nothing
+    // when no command has the id.
+    std::optional<Outcome> OnCommand(int id);
+    // Runs the command whose chord the key is; true when the key is taken.
     bool PreTranslateMessage(const KeyMessage& message);
     void OnOK() {}
     void OnCancel();
@@ -43,59 +51,77 @@ class MainDialog : private filelist::FolderQuestion {
 
     // Command states, status line and optional columns.
     void UpdateCommandStates();
+    bool CanRun(const CommandInfo& command) const;
     void ShowRowCount(std::size_t count);
-    std::uint32_t ViewFlags() const { return viewFlags_; }
-    bool IsViewFlagSet(int column) const;
-    void SetViewFlag(int column, int value);
-    void ToggleViewFlag(int column);
-    void RefreshOptionalColumn(int column);
-    void ShowVersion();
+    bool IsViewFlagSet(filelist::Column column) const;
+    void SetViewFlag(filelist::Column column, bool shown);
+    void ToggleViewFlag(filelist::Column column);
+    void RefreshOptionalColumn(filelist::Column column);
     void DeleteSelectedRows();
 
     // Gathering.
-    void OnAddFiles();
+    Outcome AddFiles();
     // One batch of candidates: status, the duplicate rule, folder handling,
     // ordered append. `resetFolderChoice` as the open dialog and drops do.
     void GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
 
-    // Name edits.
-    void ReplaceString();
-    void AddPrefix();
-    void AddSuffix();
-    void EraseName();
-    void DirectRename();
-    void DeleteByPosition();
-    void DeleteEnclosed();
-    void KeepDigitsOnly();
-    void PadDigits();
-    void NumberRows();
-    void DeleteExtension();
-    void AddExtension();
-    void ChangeExtension();
-    void PrefixFolderName();
-    void SuffixFolderName();
-    void UnifyFolder();
+    // The operations of the command table.
+    Outcome ReplaceString();
+    Outcome AddPrefix();
+    Outcome AddSuffix();
+    Outcome EraseName();
+    Outcome DirectRename();
+    Outcome DeleteByPosition();
+    Outcome DeleteEnclosed();
+    Outcome KeepDigitsOnly();
+    Outcome PadDigits();
+    Outcome NumberRows();
+    Outcome DeleteExtension();
+    Outcome AddExtension();
+    Outcome ChangeExtension();
+    Outcome PrefixFolderName();
+    Outcome SuffixFolderName();
+    Outcome UnifyFolder();
 
-    // Commit, restore, clear.
-    void ApplyRenames();
-    void RevertNewNames();
-    void ClearList();
+    Outcome ApplyRenames();
+    Outcome RevertNewNames();
+    Outcome ClearList();
 
-    // Order.
-    void SortList();
-    void MoveSelectionUp();
-    void MoveSelectionDown();
+    Outcome SortList();
+    Outcome MoveSelectionUp();
+    Outcome MoveSelectionDown();
 
-    // Export and import. Mode 0/1: new names to clipboard/file; 2/3: paths.
-    void ExportList(int mode);
-    void LoadNewNames();
-    void LoadPathList();
+    Outcome ExportList(transfer::ExportMode mode);
+    template <transfer::ExportMode mode>
+    Outcome Export() {
+        return ExportList(mode);
+    }
+    Outcome LoadNewNames();
+    Outcome LoadPathList();
+
+    template <filelist::Column column>
+    Outcome ToggleColumn() {
+        ToggleViewFlag(column);
+        return Outcome::Done();
+    }
+    template <filelist::Column column>
+    bool ShowsColumn() const {
+        return IsViewFlagSet(column);
+    }
+    Outcome ShowVersion();
+    Outcome Exit();
 
   private:
     bool AddFolderItself(const std::u16string& folderPath) override;
-    void RunCommand(int id);
+    // Shows the refusal and says so.
+    Outcome Refuse(std::u16string message);
+    // Selects and focuses the row, as the commit does with a name it refuses.
+    void MarkRow(std::size_t row);
+    template <typename Action>
+    Outcome Guarded(Action action);
 
-    UserInterface& ui_;
+    UserPrompts& prompts_;
+    StateView& view_;
     platform::FileSystem& fs_;
     filelist::IconCache icons_;
     filelist::FileList list_;

@@ -1,6 +1,7 @@
 #include "app/InputDialog.h"
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "organise/RowMoves.h"
 #include "organise/SortSpec.h"
 #include "organise/Sorting.h"
@@ -8,32 +9,35 @@
 // Row order: sorting by one chosen key, and moving the selected rows.
 namespace morvalent::app {
 
-void MainDialog::SortList() {
-    if (list_.Empty()) return;
-    InputDialog dialog(ui_);
+Outcome MainDialog::SortList() {
+    if (list_.Empty()) return Outcome::Done();
+    InputDialog dialog(prompts_);
     dialog.SetPrompts(organise::texts::kSortDescription, u"", u"");
     for (const organise::SortCriterion& criterion : organise::kSortCriteria) {
         dialog.choices.emplace_back(criterion.text);
     }
-    if (dialog.DoModal() != 1) return;
+    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     const auto spec = organise::SortSpecForChoice(dialog.choice);
-    if (!spec) return;
+    if (!spec) return Outcome::Done();
     // Selection, focus and scroll position stay as they are: the marks travel
     // with their rows and nothing is scrolled into view.
-    ui_.SetBusy(true);
+    view_.SetBusy(true);
     {
         filelist::FileList::Batch batch(list_);
         organise::SortRows(list_, *spec);
     }
-    ui_.SetBusy(false);
+    view_.SetBusy(false);
+    return Outcome::Done();
 }
 
-void MainDialog::MoveSelectionUp() {
-    if (const auto moved = organise::MoveSelectionUp(list_)) ui_.EnsureRowVisible(*moved);
+Outcome MainDialog::MoveSelectionUp() {
+    if (const auto moved = organise::MoveSelectionUp(list_)) view_.EnsureRowVisible(*moved);
+    return Outcome::Done();
 }
 
-void MainDialog::MoveSelectionDown() {
-    if (const auto moved = organise::MoveSelectionDown(list_)) ui_.EnsureRowVisible(*moved);
+Outcome MainDialog::MoveSelectionDown() {
+    if (const auto moved = organise::MoveSelectionDown(list_)) view_.EnsureRowVisible(*moved);
+    return Outcome::Done();
 }
 
 }  // namespace morvalent::app

@@ -1,10 +1,11 @@
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/MainDialog.h"
+#include "app/StateView.h"
 #include "app/Texts.h"
-#include "app/UserInterface.h"
-#include "filelist/NameParts.h"
+#include "app/UserPrompts.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 #include "transfer/ExportText.h"
@@ -29,81 +30,90 @@ FileDialogRequest TextFileRequest(FileDialogRequest::Mode mode, const char16_t* 
     return request;
 }
 
-}  // namespace
+// A text file the user chose and the program read, or why there is none.
+struct ChosenText {
+    std::u16string path;
+    std::optional<std::u16string> text;  // nothing when unreadable
+};
 
-void MainDialog::ExportList(int mode) {
-    const auto exportMode = static_cast<ExportMode>(mode);
-    const bool paths =
-        exportMode == ExportMode::PathsToClipboard || exportMode == ExportMode::PathsToFile;
-    switch (exportMode) {
-        case ExportMode::NewNamesToClipboard:
-        case ExportMode::PathsToClipboard:
-            ui_.SetClipboardText(transfer::BuildExportText(list_, paths));
-            return;
-        case ExportMode::NewNamesToFile:
-        case ExportMode::PathsToFile: {
-            const auto chosen = ui_.ChooseFiles(TextFileRequest(
-                FileDialogRequest::Mode::Save,
-                paths ? transfer::texts::kSavePathsTitle : transfer::texts::kSaveNamesTitle));
-            if (chosen.empty()) return;
-            ui_.SetBusy(true);
-            const bool written = transfer::WriteTextFile(chosen.front(), list_, paths);
-            ui_.SetBusy(false);
-            if (!written) {
-                ui_.ShowMessage(platform::FormatText(transfer::texts::kSaveFailed, chosen.front()));
-            }
-            return;
-        }
-    }
+// Asks for one text file and reads it with the busy cursor up; nothing when the
+// user cancelled.
+std::optional<ChosenText> ChooseAndRead(UserPrompts& prompts, StateView& view,
+                                        const char16_t* title) {
+    const auto chosen =
+        prompts.ChooseFiles(TextFileRequest(FileDialogRequest::Mode::OpenOne, title));
+    if (chosen.empty()) return std::nullopt;
+    view.SetBusy(true);
+    ChosenText result{chosen.front(), transfer::ReadTextFile(chosen.front())};
+    view.SetBusy(false);
+    return result;
 }
 
-void MainDialog::LoadNewNames() {
-    const auto chosen = ui_.ChooseFiles(
-        TextFileRequest(FileDialogRequest::Mode::OpenOne, transfer::texts::kLoadNewNamesTitle));
-    if (chosen.empty()) return;
-    ui_.SetBusy(true);
-    const auto text = transfer::ReadTextFile(chosen.front());
-    if (!text) {
-        ui_.SetBusy(false);
-        ui_.ShowMessage(platform::FormatText(transfer::texts::kReadFailed, chosen.front()));
-        return;
+}  // namespace
+
+Outcome MainDialog::ExportList(ExportMode mode) {
+    const bool paths = mode == ExportMode::PathsToClipboard || mode == ExportMode::PathsToFile;
+    switch (mode) {
+        case ExportMode::NewNamesToClipboard:
+        case ExportMode::PathsToClipboard:
+            prompts_.SetClipboardText(transfer::BuildExportText(list_, paths));
+            return Outcome::Done();
+        case ExportMode::NewNamesToFile:
+        case ExportMode::PathsToFile:
+            break;
+    }
+    const auto chosen = prompts_.ChooseFiles(
+        TextFileRequest(FileDialogRequest::Mode::Save, paths ? transfer::texts::kSavePathsTitle
+                                                             : transfer::texts::kSaveNamesTitle));
+    if (chosen.empty()) return Outcome::Cancelled();
+    // A value the file cannot hold would shift every later row on loading.
+    if (const auto row = transfer::FirstRowNotLoadingBack(list_, paths)) {
+        return Refuse(
+            platform::FormatText(transfer::texts::kNotLoadingBack, list_.Entry(*row).path));
+    }
+    view_.SetBusy(true);
+    const bool written = transfer::WriteTextFile(chosen.front(), list_, paths);
+    view_.SetBusy(false);
+    if (!written) return Refuse(platform::FormatText(transfer::texts::kSaveFailed, chosen.front()));
+    return Outcome::Done();
+}
+
+Outcome MainDialog::LoadNewNames() {
+    const auto chosen = ChooseAndRead(prompts_, view_, transfer::texts::kLoadNewNamesTitle);
+    if (!chosen) return Outcome::Cancelled();
+    if (!chosen->text) {
+        return Refuse(platform::FormatText(transfer::texts::kReadFailed, chosen->path));
     }
     // By position only: empty lines take no row, lines past the last row are ignored.
-    const auto lines = transfer::ReadLines(*text);
+    const auto lines = transfer::ReadLines(*chosen->text);
+    view_.SetBusy(true);
     {
         filelist::FileList::Batch batch(list_);
         for (std::size_t row = 0; row < lines.size() && row < list_.Count(); ++row) {
             list_.SetNewName(row, std::u16string(lines[row]));
         }
     }
-    ui_.SetBusy(false);
+    view_.SetBusy(false);
+    return Outcome::Done();
 }
 
-void MainDialog::LoadPathList() {
-    const auto chosen = ui_.ChooseFiles(
-        TextFileRequest(FileDialogRequest::Mode::OpenOne, transfer::texts::kLoadPathListTitle));
-    if (chosen.empty()) return;
-    ui_.SetBusy(true);
-    const auto text = transfer::ReadTextFile(chosen.front());
-    ui_.SetBusy(false);
-    if (!text) {
-        ui_.ShowMessage(platform::FormatText(transfer::texts::kReadFailed, chosen.front()));
-        return;
+Outcome MainDialog::LoadPathList() {
+    const auto chosen = ChooseAndRead(prompts_, view_, transfer::texts::kLoadPathListTitle);
+    if (!chosen) return Outcome::Cancelled();
+    if (!chosen->text) {
+        return Refuse(platform::FormatText(transfer::texts::kReadFailed, chosen->path));
     }
-    const auto lines = transfer::ReadLines(*text);
+    const auto lines = transfer::ReadLines(*chosen->text);
     // A relative line (a list made with `find .`) names a place beside the list
     // file; taken as it is, its target would be built in the root folder.
-    const std::u16string listFolder = filelist::GetFolderPart(chosen.front());
+    // A list named without a folder is the one in the current folder.
+    const std::u16string listFile = platform::NormalisePath(chosen->path);
     std::vector<std::u16string> paths;
     paths.reserve(lines.size());
-    for (const auto& line : lines) {
-        if (platform::IsAbsolutePath(line))
-            paths.emplace_back(line);
-        else
-            paths.push_back(filelist::JoinPath(listFolder, std::u16string(line)));
-    }
+    for (const auto& line : lines) paths.push_back(platform::PathBesideFile(listFile, line));
     // The folder answer given earlier in this run still holds for a path list.
     GatherBatch(paths, false);
+    return Outcome::Done();
 }
 
 }  // namespace morvalent::app

@@ -1,14 +1,15 @@
 #include "cli/CliRunner.h"
 
+#include <optional>
 #include <ostream>
 
 #include "app/Commands.h"
 #include "app/KeyMessage.h"
 #include "app/Texts.h"
-#include "cli/AbsolutePath.h"
 #include "cli/CliTexts.h"
-#include "cli/CommitReport.h"
+#include "cli/FileManagerActions.h"
 #include "cli/ListPrinter.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace morvalent::cli {
@@ -16,17 +17,36 @@ namespace {
 
 using Kind = Step::Kind;
 
-// Drops and the folder browser hand the program whole paths; a relative one
-// would put the renamed items beside the root.
+// Drops, the folder browser and file dialogs hand the program whole paths; a
+// relative one would put the renamed items beside the root, or take a path
+// list's lines from there.
 Step WithWholePaths(const Step& step) {
     Step whole = step;
-    if (step.kind == Kind::Gather || step.command == app::CmdUnifyFolder) {
-        for (auto& path : whole.texts) path = AbsolutePath(path);
+    const bool namesFile = step.command == app::CmdLoadNewNames ||
+                           step.command == app::CmdLoadPathList ||
+                           step.command == app::CmdSaveNames || step.command == app::CmdSavePaths;
+    if (step.kind == Kind::Gather || step.command == app::CmdUnifyFolder || namesFile) {
+        for (auto& path : whole.texts) path = platform::FullPath(path);
     }
     return whole;
 }
 
 }  // namespace
+
+CliRunner::StepEnd EndOfStep(const std::optional<app::Outcome>& outcome) {
+    if (!outcome) return CliRunner::StepEnd::Done;
+    switch (outcome->kind) {
+        case app::Outcome::Kind::Done:
+        case app::Outcome::Kind::Cancelled:
+            return CliRunner::StepEnd::Done;
+        case app::Outcome::Kind::Refused:
+            return CliRunner::StepEnd::Stopped;
+        case app::Outcome::Kind::Committed:
+            return outcome->failures.empty() ? CliRunner::StepEnd::Done
+                                             : CliRunner::StepEnd::Failures;
+    }
+    return CliRunner::StepEnd::Stopped;
+}
 
 CliRunner::CliRunner(std::ostream& out, std::ostream& err, bool showProgress)
     : out_(out),
@@ -34,7 +54,7 @@ CliRunner::CliRunner(std::ostream& out, std::ostream& err, bool showProgress)
       nativeFs_(platform::MakeNativeFileSystem()),
       fs_(*nativeFs_),
       ui_(err, showProgress, [this] { return fs_.Count(); }),
-      dialog_(ui_, fs_, icons_) {
+      dialog_(ui_, ui_, fs_, icons_) {
     dialog_.OnInitDialog();
 }
 
@@ -43,17 +63,17 @@ int CliRunner::Run(const Recipe& recipe) {
     for (const Step& given : recipe.steps) {
         const Step step = WithWholePaths(given);
         ui_.BeginStep(step);
-        const Outcome outcome = RunStep(step);
+        const StepEnd end = RunStep(step);
         ui_.EndStep();
-        switch (outcome) {
-            case Outcome::Done:
+        switch (end) {
+            case StepEnd::Done:
                 break;
-            case Outcome::Failures:
+            case StepEnd::Failures:
                 failures = true;
                 break;
-            case Outcome::Stopped:
+            case StepEnd::Stopped:
                 return kExitStopped;
-            case Outcome::UsageError:
+            case StepEnd::UsageError:
                 return kExitUsage;
         }
     }
@@ -61,7 +81,26 @@ int CliRunner::Run(const Recipe& recipe) {
     return failures ? kExitFailures : kExitOk;
 }
 
-CliRunner::Outcome CliRunner::RunStep(const Step& step) {
+// The reason the window would grey out the step's command, or nothing when it
+// would not.
+std::optional<std::string> CliRunner::DisabledReason(const Step& step) const {
+    const int id = step.kind == Kind::Apply ? int(app::CmdApplyRenames) : step.command;
+    if (step.kind != Kind::Apply && step.kind != Kind::Command) return std::nullopt;
+    const app::CommandInfo* command = app::FindCommand(id);
+    if (command == nullptr) return std::nullopt;
+    const filelist::FileList& list = dialog_.List();
+    if (command->needs == app::Needs::Rows && list.Empty()) return texts::kListEmpty;
+    if (command->needs == app::Needs::Selection && list.SelectedCount() == 0) {
+        return texts::kNothingSelected;
+    }
+    return std::nullopt;
+}
+
+CliRunner::StepEnd CliRunner::RunStep(const Step& step) {
+    if (const auto reason = DisabledReason(step)) {
+        UsageError(step.option + ": " + *reason);
+        return StepEnd::UsageError;
+    }
     switch (step.kind) {
         case Kind::Gather:
             dialog_.OnDropFiles(step.texts);
@@ -70,46 +109,30 @@ CliRunner::Outcome CliRunner::RunStep(const Step& step) {
             ui_.SetFolderItself(step.folderItself);
             break;
         case Kind::Command:
-            dialog_.OnCommand(step.command);
-            break;
+        case Kind::Apply:
+            return EndOfStep(dialog_.OnCommand(step.command));
         case Kind::Select:
             return Select(step);
         case Kind::DeleteRows:
             dialog_.PreTranslateMessage({app::KeyMessage::Type::Press, app::Key::Delete});
             break;
-        case Kind::Apply:
-            dialog_.OnCommand(app::CmdApplyRenames);
-            return ApplyOutcome();
     }
-    // A message from any other step means the operation refused its values.
-    return ui_.StepMessages().empty() ? Outcome::Done : Outcome::Stopped;
+    return StepEnd::Done;
 }
 
-CliRunner::Outcome CliRunner::Select(const Step& step) {
+CliRunner::StepEnd CliRunner::Select(const Step& step) {
     filelist::FileList& list = dialog_.List();
     for (std::size_t row : step.rows) {
         if (row == 0 || row > list.Count()) {
             UsageError(step.option + ": " + std::to_string(row) + texts::kRowMissingMiddle +
                        std::to_string(list.Count()) + texts::kRowMissingTail);
-            return Outcome::UsageError;
+            return StepEnd::UsageError;
         }
     }
     list.ClearSelection();
     for (std::size_t row : step.rows) list.SetSelected(row - 1, true);
     dialog_.OnSelectionChanged();
-    return Outcome::Done;
-}
-
-CliRunner::Outcome CliRunner::ApplyOutcome() const {
-    switch (ClassifyCommitMessages(ui_.StepMessages())) {
-        case CommitResult::Done:
-            return Outcome::Done;
-        case CommitResult::Failures:
-            return Outcome::Failures;
-        case CommitResult::Stopped:
-            break;
-    }
-    return Outcome::Stopped;
+    return StepEnd::Done;
 }
 
 void CliRunner::UsageError(const std::string& reason) {
@@ -136,6 +159,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out.flush();
         return kExitOk;
     }
+    if (recipe.installFileManagerActions) return RunInstallFileManagerActions(out, err);
     CliRunner runner(out, err, showProgress);
     return runner.Run(recipe);
 }

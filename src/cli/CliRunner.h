@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,13 @@ class CliRunner {
 
     const app::MainDialog& Dialog() const { return dialog_; }
 
+    // How a step ended, for the exit status.
+    enum class StepEnd { Done, Failures, Stopped, UsageError };
+
   private:
-    enum class Outcome { Done, Failures, Stopped, UsageError };
-    Outcome RunStep(const Step& step);
-    Outcome Select(const Step& step);
-    Outcome ApplyOutcome() const;
+    StepEnd RunStep(const Step& step);
+    std::optional<std::string> DisabledReason(const Step& step) const;
+    StepEnd Select(const Step& step);
     void UsageError(const std::string& reason);
 
     std::ostream& out_;
@@ -50,6 +53,10 @@ class CliRunner {
     filelist::PlainIconSource icons_;
     app::MainDialog dialog_;
 };
+
+// How a command's outcome ends its step: a refusal stops the run, failed rows of
+// a commit set the exit status, anything else lets the run go on.
+CliRunner::StepEnd EndOfStep(const std::optional<app::Outcome>& outcome);
 
 // The whole program: reads the arguments (without the program name), runs them
 // and returns the exit status.

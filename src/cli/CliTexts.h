@@ -18,8 +18,26 @@ inline constexpr char kValuesMissingTail[] = "개 필요합니다";
 // "--select: <n>번째 행이 없습니다 (목록에 <count>개)"
 inline constexpr char kRowMissingMiddle[] = "번째 행이 없습니다 (목록에 ";
 inline constexpr char kRowMissingTail[] = "개)";
+// "<option>: <reason>" for a step whose command the window greys out.
+inline constexpr char kListEmpty[] = "목록이 비어 있어 실행할 수 없습니다";
+inline constexpr char kNothingSelected[] = "선택된 행이 없어 실행할 수 없습니다";
 
 // The first column's header of the table; the others are the list's own.
 inline constexpr char16_t kRowNumberHeader[] = u"번호";
 
+}  // namespace morvalent::cli::texts
+
+// --install-file-manager-actions: one line a file, "<what>: <path>".
+namespace morvalent::cli::texts {
+inline constexpr char kActionCreated[] = "만들었습니다: ";
+inline constexpr char kActionAdded[] = "동작을 추가했습니다: ";
+inline constexpr char kActionUnchanged[] = "이미 설치되어 있습니다: ";
+inline constexpr char kActionKeptOther[] = "같은 이름의 다른 파일이 있어 그대로 두었습니다: ";
+inline constexpr char kActionNotUnderstood[] =
+    "Thunar 동작 파일을 알아볼 수 없어 그대로 두었습니다: ";
+inline constexpr char kActionFailed[] = "쓰지 못했습니다: ";
+inline constexpr char kNoHomeFolder[] =
+    "홈 폴더를 알 수 없어 파일 관리자 동작을 설치하지 못했습니다.";
+inline constexpr char kRestartThunar[] =
+    "Thunar는 다시 시작해야 새 동작을 보여 줍니다 (thunar -q).";
 }  // namespace morvalent::cli::texts

@@ -10,8 +10,7 @@
 namespace morvalent::cli {
 namespace {
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
+using app::DialogResult;
 // A progress line is redrawn at most this often.
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 // Back to the start of the line and clear to its end.
@@ -28,16 +27,12 @@ CliUserInterface::CliUserInterface(std::ostream& err, bool showProgress,
                                    std::function<std::size_t()> progressCount)
     : err_(err), showProgress_(showProgress), progressCount_(std::move(progressCount)) {}
 
-void CliUserInterface::BeginStep(const Step& step) {
-    step_ = &step;
-    stepMessages_.clear();
-}
+void CliUserInterface::BeginStep(const Step& step) { step_ = &step; }
 
 void CliUserInterface::ShowMessage(const std::u16string& text) {
     ClearProgress();
     err_ << OutputBytes(text) << '\n';
     err_.flush();
-    stepMessages_.push_back(text);
 }
 
 void CliUserInterface::ShowMessage(const std::u16string& text, const std::u16string&) {
@@ -54,19 +49,19 @@ bool CliUserInterface::AskOkCancel(const std::u16string&) {
     return true;
 }
 
-int CliUserInterface::ShowInputDialog(app::InputDialog& dialog) {
-    if (step_ == nullptr) return kCancel;
+DialogResult CliUserInterface::ShowInputDialog(app::InputDialog& dialog) {
+    if (step_ == nullptr) return DialogResult::Cancel;
     // Fields the step does not give keep what the program put in them.
     if (step_->texts.size() >= 1) dialog.text1 = step_->texts[0];
     if (step_->texts.size() >= 2) dialog.text2 = step_->texts[1];
     dialog.choice = step_->choice;
-    return kOk;
+    return DialogResult::Ok;
 }
 
-int CliUserInterface::ShowFolderBrowser(app::FolderBrowser& browser) {
-    if (step_ == nullptr || step_->texts.empty()) return kCancel;
+DialogResult CliUserInterface::ShowFolderBrowser(app::FolderBrowser& browser) {
+    if (step_ == nullptr || step_->texts.empty()) return DialogResult::Cancel;
     browser.chosenPath = step_->texts.front();
-    return kOk;
+    return DialogResult::Ok;
 }
 
 std::vector<std::u16string> CliUserInterface::ChooseFiles(const app::FileDialogRequest&) {

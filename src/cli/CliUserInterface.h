@@ -7,36 +7,35 @@
 #include <string>
 #include <vector>
 
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "cli/Recipe.h"
 
 namespace morvalent::cli {
 
 // Answers every dialog of the program from the step being run, as the user
-// would have filled it in, and writes every message to the error stream.
-class CliUserInterface : public app::UserInterface {
+// would have filled it in, and writes every message to the error stream. Of the
+// program's state it shows only the progress of long work.
+class CliUserInterface : public app::UserPrompts, public app::StateView {
   public:
     // `showProgress`: the error stream is a terminal, so long work may draw a
     // progress line on it. `progressCount` tells how many items were handled.
     CliUserInterface(std::ostream& err, bool showProgress,
                      std::function<std::size_t()> progressCount = {});
 
-    // The dialogs from now on are answered from this step; its messages so far
-    // are forgotten.
+    // The dialogs from now on are answered from this step.
     void BeginStep(const Step& step);
     // No step runs: every dialog is cancelled.
     void EndStep() { step_ = nullptr; }
     // The answer the folder question gets: true = the folder itself (예).
     void SetFolderItself(bool itself) { folderItself_ = itself; }
-    // The message texts shown since BeginStep, in order.
-    const std::vector<std::u16string>& StepMessages() const { return stepMessages_; }
 
     void ShowMessage(const std::u16string& text) override;
     void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
     bool AskYesNo(const std::u16string& text, const std::u16string& caption) override;
     bool AskOkCancel(const std::u16string& text) override;
-    int ShowInputDialog(app::InputDialog& dialog) override;
-    int ShowFolderBrowser(app::FolderBrowser& browser) override;
+    app::DialogResult ShowInputDialog(app::InputDialog& dialog) override;
+    app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
 
     void SetClipboardText(const std::u16string&) override {}
@@ -62,7 +61,6 @@ class CliUserInterface : public app::UserInterface {
     std::function<std::size_t()> progressCount_;
     const Step* step_ = nullptr;
     bool folderItself_ = true;
-    std::vector<std::u16string> stepMessages_;
     int busyDepth_ = 0;
     std::size_t countAtBusy_ = 0;
     bool progressDrawn_ = false;

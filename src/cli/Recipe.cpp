@@ -4,7 +4,10 @@
 #include <map>
 
 #include "app/Commands.h"
+#include "app/DialogChoices.h"
 #include "cli/CliTexts.h"
+#include "cli/DisplayText.h"
+#include "organise/SortSpec.h"
 #include "platform/Text.h"
 
 namespace morvalent::cli {
@@ -15,52 +18,135 @@ using Kind = Step::Kind;
 struct OptionInfo {
     int command;
     int arguments;
-    int choice;
+    std::int32_t choice;  // the list item chosen in the command's dialog
 };
 
-// Every step option: its command, how many dialog texts follow, the list item.
-const std::map<std::string, OptionInfo>& Options() {
-    static const std::map<std::string, OptionInfo> options = {
-        {"--replace", {app::CmdReplaceString, 2, 0}},
-        {"--prefix", {app::CmdAddPrefix, 1, 0}},
-        {"--suffix", {app::CmdAddSuffix, 1, 0}},
-        {"--erase-name", {app::CmdEraseName, 0, 0}},
-        {"--delete-position", {app::CmdDeleteByPosition, 2, 0}},
-        {"--delete-position-from-end", {app::CmdDeleteByPosition, 2, 1}},
-        {"--delete-enclosed", {app::CmdDeleteEnclosed, 2, 0}},
-        {"--keep-digits", {app::CmdKeepDigitsOnly, 0, 0}},
-        {"--pad-digits", {app::CmdPadDigits, 1, 0}},
-        {"--pad-digits-first", {app::CmdPadDigits, 1, 1}},
-        {"--number", {app::CmdNumberRows, 2, 0}},
-        {"--number-front", {app::CmdNumberRows, 2, 1}},
-        {"--number-per-folder", {app::CmdNumberRows, 2, 2}},
-        {"--number-per-folder-front", {app::CmdNumberRows, 2, 3}},
-        {"--delete-extension", {app::CmdDeleteExtension, 0, 0}},
-        {"--add-extension", {app::CmdAddExtension, 1, 0}},
-        {"--change-extension", {app::CmdChangeExtension, 1, 0}},
-        {"--folder-name-front", {app::CmdPrefixFolderName, 0, 0}},
-        {"--folder-name-behind", {app::CmdSuffixFolderName, 0, 0}},
-        {"--unify-folder", {app::CmdUnifyFolder, 1, 0}},
-        {"--direct-rename", {app::CmdDirectRename, 1, 0}},
-        {"--move-up", {app::CmdMoveUp, 0, 0}},
-        {"--move-down", {app::CmdMoveDown, 0, 0}},
-        {"--revert", {app::CmdRevertNewNames, 0, 0}},
-        {"--clear", {app::CmdClearList, 0, 0}},
-        {"--load-names", {app::CmdLoadNewNames, 1, 0}},
-        {"--load-paths", {app::CmdLoadPathList, 1, 0}},
-        {"--save-names", {app::CmdSaveNames, 1, 0}},
-        {"--save-paths", {app::CmdSavePaths, 1, 0}},
+// Options that answer one command's dialog with a chosen list item. Every other
+// command with an option maps to it one to one, from the command table.
+struct ChoiceOption {
+    const char* name;
+    int command;
+    int arguments;
+    std::int32_t choice;
+    const char* valueNames;
+    const char* note;  // after the caption in the usage text
+};
+
+const std::vector<ChoiceOption>& ChoiceOptions() {
+    using app::ChoiceOf;
+    using app::NumberPlacement;
+    using edits::DigitRun;
+    using edits::PositionMode;
+    auto position = [](PositionMode mode) { return ChoiceOf(app::PositionChoices(), mode); };
+    auto run = [](DigitRun digits) { return ChoiceOf(app::DigitRunChoices(), digits); };
+    auto number = [](NumberPlacement placement) {
+        return ChoiceOf(app::NumberChoices(), placement);
+    };
+    static const std::vector<ChoiceOption> options = {
+        {"--delete-position", app::CmdDeleteByPosition, 2, position(PositionMode::FromFront),
+         "시작 끝", "(앞에서부터 삭제)"},
+        {"--delete-position-from-end", app::CmdDeleteByPosition, 2, position(PositionMode::FromEnd),
+         "0 개수", "(제일 뒤부터 삭제: 이름 끝의 글자 개수만큼)"},
+        {"--pad-digits", app::CmdPadDigits, 1, run(DigitRun::Last), "자리수", "(제일 뒷번호 맞춤)"},
+        {"--pad-digits-first", app::CmdPadDigits, 1, run(DigitRun::First), "자리수",
+         "(제일 앞번호 맞춤)"},
+        {"--number", app::CmdNumberRows, 2, number({.inFront = false, .perFolder = false}),
+         "자리수 시작값", "(이름뒤에 번호붙임)"},
+        {"--number-front", app::CmdNumberRows, 2, number({.inFront = true, .perFolder = false}),
+         "자리수 시작값", "(이름앞에 번호붙임)"},
+        {"--number-per-folder", app::CmdNumberRows, 2,
+         number({.inFront = false, .perFolder = true}), "자리수 시작값", "(폴더별로 뒤 번호붙임)"},
+        {"--number-per-folder-front", app::CmdNumberRows, 2,
+         number({.inFront = true, .perFolder = true}), "자리수 시작값", "(폴더별로 앞 번호붙임)"},
     };
     return options;
 }
 
-const std::map<std::string, int>& SortKeys() {
-    static const std::map<std::string, int> keys = {
-        {"name", 0},    {"name-desc", 1},    {"path", 2},     {"path-desc", 3},
-        {"size", 4},    {"size-desc", 5},    {"modified", 6}, {"modified-desc", 7},
-        {"created", 8}, {"created-desc", 9},
+// Every step option: its command, how many dialog texts follow, the list item.
+const std::map<std::string, OptionInfo>& Options() {
+    static const std::map<std::string, OptionInfo> options = [] {
+        std::map<std::string, OptionInfo> all;
+        for (const app::CommandInfo& command : app::AllCommands()) {
+            if (command.option.name != nullptr) {
+                all[command.option.name] = {command.id, command.option.values, 0};
+            }
+        }
+        for (const ChoiceOption& option : ChoiceOptions()) {
+            all[option.name] = {option.command, option.arguments, option.choice};
+        }
+        return all;
+    }();
+    return options;
+}
+
+using organise::SortDirection;
+using organise::SortKey;
+
+const std::map<std::string, organise::SortSpec>& SortKeys() {
+    static const std::map<std::string, organise::SortSpec> keys = {
+        {"name", {SortKey::Name, SortDirection::Ascending}},
+        {"name-desc", {SortKey::Name, SortDirection::Descending}},
+        {"path", {SortKey::Path, SortDirection::Ascending}},
+        {"path-desc", {SortKey::Path, SortDirection::Descending}},
+        {"size", {SortKey::Size, SortDirection::Ascending}},
+        {"size-desc", {SortKey::Size, SortDirection::Descending}},
+        {"modified", {SortKey::Modified, SortDirection::Ascending}},
+        {"modified-desc", {SortKey::Modified, SortDirection::Descending}},
+        {"created", {SortKey::Created, SortDirection::Ascending}},
+        {"created-desc", {SortKey::Created, SortDirection::Descending}},
     };
     return keys;
+}
+
+// Commands whose usage shares the line of the command before them.
+constexpr int kSharesLineWithPrevious[] = {app::CmdAddSuffix};
+
+// "  --option 값  설명": the description starts in column 38, or on a line of
+// its own when the option is too wide.
+std::string UsageLine(const std::string& option, const std::string& description) {
+    constexpr std::size_t kColumn = 35;
+    const std::size_t width = MakeDisplayText(platform::Utf8ToUtf16(option)).width;
+    std::string line = "  " + option;
+    if (width + 2 <= kColumn)
+        line += std::string(kColumn - width, ' ');
+    else
+        line += "\n" + std::string(kColumn + 2, ' ');
+    return line + description + "\n";
+}
+
+// The name edits of the tools menu, in its order, with their options.
+std::string EditUsage() {
+    std::vector<std::pair<std::string, std::string>> entries;  // option, description
+    for (const app::MenuInfo& menu : app::MenuBar()) {
+        if (std::u16string_view(menu.caption) != u"기능(&T)") continue;
+        for (int id : menu.items) {
+            const app::CommandInfo* command = app::FindCommand(id);
+            if (command == nullptr) continue;
+            const std::string caption = platform::Utf16ToUtf8Lossy(command->caption);
+            auto add = [&](const char* name, const char* valueNames, const std::string& text) {
+                std::string option = name;
+                if (valueNames[0] != '\0') option += std::string(" ") + valueNames;
+                if (std::ranges::find(kSharesLineWithPrevious, id) !=
+                        std::end(kSharesLineWithPrevious) &&
+                    !entries.empty()) {
+                    entries.back().first += " / " + option;
+                    entries.back().second += " / " + text;
+                    return;
+                }
+                entries.emplace_back(option, text);
+            };
+            if (command->option.name != nullptr) {
+                add(command->option.name, command->option.valueNames, caption);
+            }
+            for (const ChoiceOption& option : ChoiceOptions()) {
+                if (option.command == id)
+                    add(option.name, option.valueNames, caption + " " + option.note);
+            }
+        }
+    }
+    std::string usage;
+    for (const auto& [option, description] : entries) usage += UsageLine(option, description);
+    return usage;
 }
 
 std::optional<std::vector<std::size_t>> ParseRows(const std::string& text) {
@@ -121,6 +207,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             recipe.help = true;
         } else if (arg == "--version") {
             recipe.version = true;
+        } else if (arg == "--install-file-manager-actions") {
+            recipe.installFileManagerActions = true;
         } else if (arg.rfind("--print=", 0) == 0) {
             const std::string mode = arg.substr(8);
             if (mode == "table")
@@ -152,7 +240,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             Step step;
             step.option = arg;
             step.command = app::CmdSortList;
-            step.choice = key->second;
+            step.choice = organise::SortChoiceOf(key->second);
             push(std::move(step));
             ++i;
         } else if (arg == "--select") {
@@ -212,27 +300,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
 
 이름 바꾸기 단계 (창의 명령과 같고, 값은 입력창에 입력한 그대로 읽습니다:
                   ""는 빈 칸, 숫자는 앞부분의 정수만, 숫자가 없으면 0)
-  --replace 찾을문자 바꿀문자        문자열 바꾸기
-  --prefix 문자열 / --suffix 문자열  앞이름 붙이기 / 뒷이름 붙이기
-  --erase-name                       이름 지우기
-  --delete-position 시작 끝          위치 지우기 (앞에서부터 삭제)
-  --delete-position-from-end 0 개수  위치 지우기 (제일 뒤부터 삭제: 이름 끝의 글자 개수만큼)
-  --delete-enclosed 시작문자 끝문자  묶인곳 지우기
-  --keep-digits                      숫자만 남기기
-  --pad-digits 자리수                자리수 맞추기 (제일 뒷번호 맞춤)
-  --pad-digits-first 자리수          자리수 맞추기 (제일 앞번호 맞춤)
-  --number 자리수 시작값             번호 붙이기 (이름뒤에 번호붙임)
-  --number-front 자리수 시작값       번호 붙이기 (이름앞에 번호붙임)
-  --number-per-folder 자리수 시작값  번호 붙이기 (폴더별로 뒤 번호붙임)
-  --number-per-folder-front 자리수 시작값
-                                     번호 붙이기 (폴더별로 앞 번호붙임)
-  --delete-extension                 확장자 삭제
-  --add-extension 확장자             확장자 추가
-  --change-extension 확장자          확장자 변경
-  --folder-name-front                경로명 앞에
-  --folder-name-behind               경로명 뒤에
-  --unify-folder 폴더                경로 통일하기
-
+)" + EditUsage() +
+           R"(
 목록 단계
   --sort 기준      경로목록 정렬: name, name-desc, path, path-desc, size, size-desc,
                    modified, modified-desc, created, created-desc
@@ -250,6 +319,9 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
 
   --help           이 도움말        --version        버전
+  --install-file-manager-actions
+                   Nautilus와 Thunar의 오른쪽 단추 메뉴에 'Morvalent로 이름 바꾸기'를
+                   이 사용자용으로 설치 (사용자의 다른 동작은 그대로 둠)
 
 메시지 상자의 글은 창에 보이는 그대로 표준 오류로 나갑니다 (--apply의 마지막 메시지도).
 잘못된 값 때문에 메시지를 보인 단계에서 실행이 멈추고, 뒤의 단계와 출력은 없습니다.

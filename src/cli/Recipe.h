@@ -32,6 +32,7 @@ struct Recipe {
     PrintMode print = PrintMode::Table;
     bool help = false;
     bool version = false;
+    bool installFileManagerActions = false;
 };
 
 struct ParseResult {

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "commit/CommitTexts.h"
+#include "commit/ExactName.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -31,10 +32,10 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
     const std::u16string source = entry.path;
     const bool isFolder = entry.isFolder;
     try {
-        // A target with a lone surrogate names nothing on disk: it fails whole
-        // rather than being renamed to some other name.
-        const bool nameable = platform::Utf16ToNative(target).has_value();
-        if (!nameable || fs_.MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
+        // A name that would not read back as shown fails whole rather than being
+        // renamed to some other name.
+        if (!IsExactTarget(source, target) ||
+            fs_.MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
             failures_ += platform::FormatText(texts::kFailureLine, source, target);
             return {RowResult::Failed, {}};
         }
@@ -49,10 +50,15 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
 }
 
 // The items beneath a renamed folder moved with it: their rows follow, and a folder
-// text that named the old place names the new one. Targets already checked stay.
+// text or a target that named the old place names the new one. Left on the old
+// path, a target would move an unchanged row out of the renamed folder.
 void RenamePass::RepointBeneath(std::size_t folderRow, const std::u16string& from,
                                 const std::u16string& to) {
     if (!index_.Built()) index_.Build(list_);
+    if (!targetIndex_.Built()) targetIndex_.Build(targets_);
+    for (std::size_t row : targetIndex_.MoveBeneath(from, to)) {
+        targets_[row] = to + targets_[row].substr(from.size());
+    }
     for (std::size_t row : index_.MoveBeneath(from, to)) {
         if (row == folderRow) continue;
         const filelist::Row& r = list_.At(row);

@@ -21,7 +21,9 @@ struct RowOutcome {
 
 // Renames rows one at a time, each seeing the disk as the earlier ones left it.
 // A renamed row takes its target as its path (columns and icon follow); the rows
-// beneath a renamed folder are repointed to the folder's new place. Rows that
+// beneath a renamed folder, and the targets beneath it, are repointed to the
+// folder's new place, so an unchanged row stays put and an edited one lands in the
+// renamed folder whatever the row order. Rows that
 // cannot be renamed stay as they are and add one line to the failure report.
 class RenamePass {
   public:
@@ -30,6 +32,7 @@ class RenamePass {
                std::vector<std::u16string> targets);
 
     RowOutcome RenameRow(std::size_t row);
+    const std::u16string& Target(std::size_t row) const { return targets_[row]; }
     // The failure lines so far, in the order the rows were handled.
     const std::u16string& FailureReport() const { return failures_; }
 
@@ -43,6 +46,7 @@ class RenamePass {
     std::u16string failures_;
     // Built at the first renamed folder; commits of files alone never pay for it.
     RowPathIndex index_;
+    RowPathIndex targetIndex_;
 };
 
 }  // namespace morvalent::commit

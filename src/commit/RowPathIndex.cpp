@@ -12,6 +12,14 @@ void RowPathIndex::Build(const filelist::FileList& list) {
     built_ = true;
 }
 
+void RowPathIndex::Build(const std::vector<std::u16string>& paths) {
+    rows_.clear();
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        rows_.emplace(platform::PathIdentityKey(paths[i]), i);
+    }
+    built_ = true;
+}
+
 void RowPathIndex::Repoint(std::size_t row, std::u16string_view from, std::u16string_view to) {
     auto [first, last] = rows_.equal_range(platform::PathIdentityKey(from));
     for (auto it = first; it != last; ++it) {

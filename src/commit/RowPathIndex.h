@@ -15,6 +15,8 @@ namespace morvalent::commit {
 class RowPathIndex {
   public:
     void Build(const filelist::FileList& list);
+    // The same over any paths, one per row, in row order.
+    void Build(const std::vector<std::u16string>& paths);
     bool Built() const { return built_; }
 
     // A row's path changed from `from` to `to`.

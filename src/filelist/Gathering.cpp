@@ -35,10 +35,11 @@ void Gatherer::AddCandidate(PendingEntries& pending, const std::u16string& path)
 
 void Gatherer::AddPath(PendingEntries& pending, const std::u16string& path, bool isFolder) {
     if (isFolder) {
-        if (folderChoice_.value == -1) {
-            folderChoice_.value = question_.AddFolderItself(path) ? 1 : 0;
+        if (folderChoice_.answer == FolderAnswer::NotAsked) {
+            folderChoice_.answer = question_.AddFolderItself(path) ? FolderAnswer::FolderItself
+                                                                   : FolderAnswer::Contents;
         }
-        if (folderChoice_.value == 0) {
+        if (folderChoice_.answer == FolderAnswer::Contents) {
             WalkFolder(pending, path);
             return;
         }
@@ -66,9 +67,11 @@ void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder)
     std::vector<platform::FolderItem> items;
     if (!fs_.ListFolder(folder, items)) return;
     for (platform::FolderItem& item : items) {
+        // Contents are files: a link to a folder is a folder not followed, no row.
+        if (item.linksToFolder) continue;
         std::u16string full = JoinPath(folder, item.name);
         if (item.isFolder) {
-            // folderChoice is 0 here, so this walks the subfolder as well.
+            // The answer is Contents here, so this walks the subfolder as well.
             AddPath(pending, full, true);
             continue;
         }
@@ -121,7 +124,8 @@ std::u16string JoinPath(const std::u16string& folder, const std::u16string& name
     std::u16string full;
     full.reserve(folder.size() + 1 + name.size());
     full = folder;
-    if (full.empty() || full.back() != kPathSeparator) full.push_back(kPathSeparator);
+    // An empty folder part stays empty: it is never taken for the root.
+    if (!full.empty() && full.back() != kPathSeparator) full.push_back(kPathSeparator);
     full += name;
     return full;
 }

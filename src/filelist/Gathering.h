@@ -14,10 +14,13 @@ namespace morvalent::filelist {
 // The entries a batch has gathered, appended as rows only when the batch is done.
 using PendingEntries = std::vector<FileEntry>;
 
-// How folders are added: -1 not asked yet, 0 their contents, 1 the folder itself.
-// Lives as long as the program; a batch may reset it to -1 first.
+// How folders met in a batch are added.
+enum class FolderAnswer { NotAsked, Contents, FolderItself };
+
+// The answer given so far. Lives as long as the program; a batch may reset it to
+// NotAsked first.
 struct FolderChoice {
-    int value = -1;
+    FolderAnswer answer = FolderAnswer::NotAsked;
 };
 
 // The question asked at the first folder of a batch.
@@ -63,7 +66,8 @@ class Gatherer {
 // gathered later goes first.
 void SortPendingEntries(PendingEntries& pending);
 
-// folder + separator + name, without doubling a separator the folder ends with.
+// folder + separator + name, without doubling a separator the folder ends with;
+// the name alone when the folder is empty.
 std::u16string JoinPath(const std::u16string& folder, const std::u16string& name);
 
 }  // namespace morvalent::filelist

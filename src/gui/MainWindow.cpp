@@ -1,26 +1,19 @@
 #include "gui/MainWindow.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QUrl>
 
 #include "app/Commands.h"
-#include "app/FolderBrowser.h"
-#include "app/InputDialog.h"
 #include "app/Texts.h"
-#include "gui/FolderBrowserWindow.h"
-#include "gui/InputDialogWindow.h"
 #include "gui/QtText.h"
 
 // Resources of a static library are registered by hand, once.
@@ -34,13 +27,14 @@ constexpr int kStatusHeight = 18;
 constexpr int kBottomBand = 20;  // status line plus a 2-pixel gap above it
 constexpr int kStartWidths[filelist::ColumnCount] = {150, 150, 100, 0, 0, 0, 0};
 
-// Toolbar pictures, by command id.
-QString IconPath(int id) { return QStringLiteral(":/icons/cmd-%1.svg").arg(id); }
+QString IconPath(const char16_t* name) { return QStringLiteral(":/icons/") + ToQString(name); }
 
 app::Key KeyOf(int qtKey) {
     switch (qtKey) {
         case Qt::Key_Delete:
             return app::Key::Delete;
+        case Qt::Key_Escape:
+            return app::Key::Escape;
         case Qt::Key_Comma:
         case Qt::Key_Less:
             return app::Key::Comma;
@@ -68,23 +62,12 @@ app::Key KeyOf(int qtKey) {
     }
 }
 
-bool IsShortcutLetter(app::Key key) {
-    return key != app::Key::Other && key != app::Key::Delete && key != app::Key::Comma &&
-           key != app::Key::Period;
-}
-
-// "Text Files(*.txt)" with its pattern, for Qt's filter syntax. The caption is
-// shown as it is; the real pattern follows in parentheses and is hidden.
-QString QtFilter(const app::FileFilter& filter) {
-    return ToQString(filter.caption) + QStringLiteral(" (") + ToQString(filter.pattern) +
-           QStringLiteral(")");
-}
-
 }  // namespace
 
-MainWindow::MainWindow(platform::FileSystem& fs, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent) {
     InitMorvalentResources();
-    dialog_ = std::make_unique<app::MainDialog>(*this, fs, icons_);
+    dialog_ = std::make_unique<app::MainDialog>(prompts, *this, fs, icons_);
     setWindowTitle(ToQString(app::texts::kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/morvalent.svg")));
     setAcceptDrops(true);
@@ -116,18 +99,14 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildActions() {
     for (const app::CommandInfo& command : app::AllCommands()) {
         QString text = ToQString(command.caption);
-        if (command.shortcutLabel[0] != u'\0') {
-            // The label only: the keys are handled on release by the event filter.
-            text += QLatin1Char('\t') + ToQString(command.shortcutLabel);
+        if (command.chord.label[0] != u'\0') {
+            // The label only: the keys reach the command through the event filter.
+            text += QLatin1Char('\t') + ToQString(command.chord.label);
         }
         auto* action = new QAction(text, this);
         action->setToolTip(ToQString(command.caption).remove(QStringLiteral("(&X)")));
-        if (command.id >= app::CmdApplyRenames && command.id <= app::CmdChangeExtension) {
-            action->setIcon(QIcon(IconPath(command.id)));
-        }
-        if (command.id >= app::CmdShowFullPath && command.id <= app::CmdShowCreated) {
-            action->setCheckable(true);
-        }
+        if (command.icon[0] != u'\0') action->setIcon(QIcon(IconPath(command.icon)));
+        action->setCheckable(command.checked != nullptr);
         const int id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { dialog_->OnCommand(id); });
         actions_[id] = action;
@@ -290,10 +269,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 bool MainWindow::FilterKey(QKeyEvent* event) {
     const bool press = event->type() == QEvent::KeyPress;
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    if (press && event->key() == Qt::Key_Escape) {
-        dialog_->OnCommand(app::CmdExit);
-        return true;
-    }
     if (press && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         dialog_->OnOK();
         return true;
@@ -306,8 +281,8 @@ bool MainWindow::FilterKey(QKeyEvent* event) {
     message.ctrl = ctrl;
     message.shift = event->modifiers().testFlag(Qt::ShiftModifier);
     message.autoRepeat = event->isAutoRepeat();
-    if (press && ctrl && IsShortcutLetter(key)) {
-        // The shortcut acts on release; the view must not run its own Ctrl+A or Ctrl+C.
+    if (press && ctrl && app::IsCtrlChordKey(key)) {
+        // The chord acts on release; the view must not run its own Ctrl+A or Ctrl+C.
         return true;
     }
     return dialog_->PreTranslateMessage(message);
@@ -342,77 +317,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (!paths.empty()) dialog_->OnDropFiles(paths);
 }
 
-void MainWindow::ShowMessage(const std::u16string& text) { ShowMessage(text, app::texts::kTitle); }
-
-void MainWindow::ShowMessage(const std::u16string& text, const std::u16string& caption) {
-    if (answerer_ != nullptr) return answerer_->ShowMessage(text, caption);
-    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok,
-                    this);
-    box.exec();
-}
-
-bool MainWindow::AskYesNo(const std::u16string& text, const std::u16string& caption) {
-    if (answerer_ != nullptr) return answerer_->AskYesNo(text, caption);
-    QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Yes);  // closing the box counts as Yes
-    return box.exec() != QMessageBox::No;
-}
-
-bool MainWindow::AskOkCancel(const std::u16string& text) {
-    if (answerer_ != nullptr) return answerer_->AskOkCancel(text);
-    QMessageBox box(QMessageBox::Question, ToQString(app::texts::kTitle), ToQString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
-}
-
-int MainWindow::ShowInputDialog(app::InputDialog& dialog) {
-    if (answerer_ != nullptr) return answerer_->ShowInputDialog(dialog);
-    InputDialogWindow window(dialog, this);
-    return window.exec() == QDialog::Accepted ? 1 : 2;
-}
-
-int MainWindow::ShowFolderBrowser(app::FolderBrowser& browser) {
-    if (answerer_ != nullptr) return answerer_->ShowFolderBrowser(browser);
-    FolderBrowserWindow window(browser, this);
-    return window.exec() == QDialog::Accepted ? 1 : 2;
-}
-
-std::vector<std::u16string> MainWindow::ChooseFiles(const app::FileDialogRequest& request) {
-    if (answerer_ != nullptr) return answerer_->ChooseFiles(request);
-    QFileDialog dialog(this, ToQString(request.title));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    QStringList filters;
-    for (const auto& filter : request.filters) filters << QtFilter(filter);
-    dialog.setNameFilters(filters);
-    using Mode = app::FileDialogRequest::Mode;
-    if (request.mode == Mode::Save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(ToQString(request.defaultExtension));
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(request.mode == Mode::OpenMany ? QFileDialog::ExistingFiles
-                                                          : QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted) return {};
-    std::vector<std::u16string> paths;
-    for (const QString& file : dialog.selectedFiles()) paths.push_back(PathFromQString(file));
-    return paths;
-}
-
-void MainWindow::SetClipboardText(const std::u16string& text) {
-    if (answerer_ != nullptr) answerer_->SetClipboardText(text);
-    QGuiApplication::clipboard()->setText(ToQString(text));
-}
-
-void MainWindow::SetStatusText(const std::u16string& text) {
-    status_->setText(ToQString(text));
-    if (answerer_ != nullptr) answerer_->SetStatusText(text);
-}
+void MainWindow::SetStatusText(const std::u16string& text) { status_->setText(ToQString(text)); }
 
 void MainWindow::SetCommandEnabled(int command, bool enabled) {
     if (QAction* action = CommandAction(command)) action->setEnabled(enabled);

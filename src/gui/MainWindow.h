@@ -9,18 +9,20 @@
 #include <span>
 
 #include "app/MainDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 #include "gui/GuiIconSource.h"
 #include "gui/ListModel.h"
 
 namespace morvalent::gui {
 
 // The program's window. It shows what MainDialog decides and forwards every
-// command, key and drop to it; it holds no program logic.
-class MainWindow : public QMainWindow, public app::UserInterface {
+// command, key and drop to it; it holds no program logic. The questions are
+// asked by the prompts it is given.
+class MainWindow : public QMainWindow, public app::StateView {
     Q_OBJECT
   public:
-    explicit MainWindow(platform::FileSystem& fs, QWidget* parent = nullptr);
+    MainWindow(platform::FileSystem& fs, app::UserPrompts& prompts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     app::MainDialog& Dialog() { return *dialog_; }
@@ -30,20 +32,10 @@ class MainWindow : public QMainWindow, public app::UserInterface {
     QToolBar* RightToolBar() const { return right_; }
     QAction* CommandAction(int id) const;
     ListModel* Model() const { return model_; }
-    // Tests answer the modal questions through another interface.
-    void SetModalAnswerer(app::UserInterface* answerer) { answerer_ = answerer; }
     // Places the toolbars, the list and the status line in the client area.
     void LayoutControls();
 
-    // app::UserInterface
-    void ShowMessage(const std::u16string& text) override;
-    void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
-    bool AskYesNo(const std::u16string& text, const std::u16string& caption) override;
-    bool AskOkCancel(const std::u16string& text) override;
-    int ShowInputDialog(app::InputDialog& dialog) override;
-    int ShowFolderBrowser(app::FolderBrowser& browser) override;
-    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
-    void SetClipboardText(const std::u16string& text) override;
+    // app::StateView
     void SetStatusText(const std::u16string& text) override;
     void SetCommandEnabled(int command, bool enabled) override;
     void SetCommandChecked(int command, bool checked) override;
@@ -79,7 +71,6 @@ class MainWindow : public QMainWindow, public app::UserInterface {
     QToolBar* left_ = nullptr;
     QToolBar* right_ = nullptr;
     std::map<int, QAction*> actions_;
-    app::UserInterface* answerer_ = nullptr;
     bool syncingSelection_ = false;
     bool closing_ = false;
     int busyDepth_ = 0;

@@ -19,30 +19,35 @@ std::optional<SortSpec> SortSpecForChoice(std::int32_t choice) {
     return kSortCriteria[static_cast<std::size_t>(choice)].spec;
 }
 
+std::int32_t SortChoiceOf(const SortSpec& spec) {
+    for (std::size_t i = 0; i < kSortCriteria.size(); ++i) {
+        if (kSortCriteria[i].spec == spec) return std::int32_t(i);
+    }
+    return -1;
+}
+
 int CompareEntries(const filelist::FileEntry& a, const filelist::FileEntry& b,
                    const SortSpec& spec) {
     int r = 0;
-    switch (spec.column) {
-        case filelist::ColCurrentName:
+    switch (spec.key) {
+        case SortKey::Name:
             r = platform::CompareTextNoCase(filelist::GetNamePart(a.path, true),
                                             filelist::GetNamePart(b.path, true));
             break;
-        case filelist::ColFullPath:
+        case SortKey::Path:
             r = platform::CompareTextNoCase(a.path, b.path);
             break;
-        case filelist::ColSize:
+        case SortKey::Size:
             r = CompareNumbers(a.size, b.size);
             break;
-        case filelist::ColModified:
+        case SortKey::Modified:
             r = CompareNumbers(a.lastWriteTime, b.lastWriteTime);
             break;
-        case filelist::ColCreated:
+        case SortKey::Created:
             r = CompareNumbers(a.creationTime, b.creationTime);
             break;
-        default:
-            break;
     }
-    return spec.direction < 0 ? -r : r;
+    return spec.direction == SortDirection::Descending ? -r : r;
 }
 
 }  // namespace morvalent::organise

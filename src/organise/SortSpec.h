@@ -4,17 +4,19 @@
 #include <cstdint>
 #include <optional>
 
-#include "filelist/Columns.h"
 #include "filelist/FileEntry.h"
 #include "organise/OrganiseTexts.h"
 
 namespace morvalent::organise {
 
-// One sort: the key, named by the column that shows it, and the direction.
+// What rows are sorted by: the value one of the list's columns shows.
+enum class SortKey { Name, Path, Size, Modified, Created };
+enum class SortDirection { Ascending, Descending };
+
 struct SortSpec {
-    std::int32_t direction = 1;  // +1 ascending, -1 descending
-    std::int32_t column =
-        filelist::ColCurrentName;  // 0 name, 3 path, 4 size, 5 modified, 6 created
+    SortKey key = SortKey::Name;
+    SortDirection direction = SortDirection::Ascending;
+    bool operator==(const SortSpec&) const = default;
 };
 
 struct SortCriterion {
@@ -24,20 +26,22 @@ struct SortCriterion {
 
 // The criteria in the order the sort dialog offers them; the first is preselected.
 inline constexpr std::array<SortCriterion, 10> kSortCriteria = {{
-    {texts::kByNameAscending, {1, filelist::ColCurrentName}},
-    {texts::kByNameDescending, {-1, filelist::ColCurrentName}},
-    {texts::kByPathAscending, {1, filelist::ColFullPath}},
-    {texts::kByPathDescending, {-1, filelist::ColFullPath}},
-    {texts::kBySizeAscending, {1, filelist::ColSize}},
-    {texts::kBySizeDescending, {-1, filelist::ColSize}},
-    {texts::kByModifiedAscending, {1, filelist::ColModified}},
-    {texts::kByModifiedDescending, {-1, filelist::ColModified}},
-    {texts::kByCreatedAscending, {1, filelist::ColCreated}},
-    {texts::kByCreatedDescending, {-1, filelist::ColCreated}},
+    {texts::kByNameAscending, {SortKey::Name, SortDirection::Ascending}},
+    {texts::kByNameDescending, {SortKey::Name, SortDirection::Descending}},
+    {texts::kByPathAscending, {SortKey::Path, SortDirection::Ascending}},
+    {texts::kByPathDescending, {SortKey::Path, SortDirection::Descending}},
+    {texts::kBySizeAscending, {SortKey::Size, SortDirection::Ascending}},
+    {texts::kBySizeDescending, {SortKey::Size, SortDirection::Descending}},
+    {texts::kByModifiedAscending, {SortKey::Modified, SortDirection::Ascending}},
+    {texts::kByModifiedDescending, {SortKey::Modified, SortDirection::Descending}},
+    {texts::kByCreatedAscending, {SortKey::Created, SortDirection::Ascending}},
+    {texts::kByCreatedDescending, {SortKey::Created, SortDirection::Descending}},
 }};
 
 // The sort order of a chosen criterion; nothing for an index outside the list.
 std::optional<SortSpec> SortSpecForChoice(std::int32_t choice);
+// The list position of a sort order in the dialog.
+std::int32_t SortChoiceOf(const SortSpec& spec);
 
 // Negative when `a` comes first, positive when after, zero when the key gives no
 // order. Names (with extension) and paths compare as CompareTextNoCase does,

@@ -7,6 +7,7 @@
 
 #include "filelist/NameParts.h"
 #include "platform/Collation.h"
+#include "platform/Text.h"
 
 namespace morvalent::organise {
 
@@ -72,17 +73,25 @@ std::uint64_t HeadOf(const char* key, std::size_t length, std::size_t from) {
     return head;
 }
 
+// Texts the collator finds equal: a difference of letter case alone stays a tie
+// (row order); any other (full-width "ａ" and "a", "①" and "1") is ordered by the
+// exact text, so that the descending order is the ascending one reversed.
+int ExactTieBreak(std::u16string_view a, std::u16string_view b) {
+    if (platform::CompareAsciiNoCase(a, b) == 0) return 0;
+    const int c = a.compare(b);
+    return (c > 0) - (c < 0);
+}
+
 std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int direction) {
     const platform::Collator& collator = platform::DefaultCollator();
     std::vector<TextKey> keys(list.Count());
+    std::vector<std::u16string_view> texts(list.Count());
     std::string buffer;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const std::u16string& path = list.Entry(i).path;
         const std::size_t offset = buffer.size();
-        if (nameOnly)
-            collator.AppendSortKey(filelist::GetNamePart(path, true), buffer);
-        else
-            collator.AppendSortKey(path, buffer);
+        texts[i] = nameOnly ? filelist::NamePartView(path, true) : std::u16string_view(path);
+        collator.AppendSortKey(texts[i], buffer);
         keys[i] = {0, offset, static_cast<std::uint32_t>(buffer.size() - offset),
                    static_cast<std::uint32_t>(i)};
     }
@@ -92,7 +101,7 @@ std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int di
 
     // memcmp order of whole keys, the shorter first when one begins the other.
     const std::size_t skip = shared + 8;
-    const auto compare = [base, skip](const TextKey& a, const TextKey& b) {
+    const auto compare = [base, skip, &texts](const TextKey& a, const TextKey& b) {
         if (a.head != b.head) return a.head < b.head ? -1 : 1;
         const std::size_t common = std::min(a.length, b.length);
         if (common > skip) {
@@ -100,7 +109,8 @@ std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int di
                 std::memcmp(base + a.offset + skip, base + b.offset + skip, common - skip);
             if (c != 0) return c < 0 ? -1 : 1;
         }
-        return (a.length > b.length) - (a.length < b.length);
+        if (a.length != b.length) return a.length < b.length ? -1 : 1;
+        return ExactTieBreak(texts[a.row], texts[b.row]);
     };
     return OrderOf(keys, compare, direction);
 }
@@ -123,22 +133,20 @@ platform::FileTime CreatedOf(const FileEntry& e) { return e.creationTime; }
 }  // namespace
 
 std::vector<std::size_t> SortedOrder(const FileList& list, const SortSpec& spec) {
-    const int direction = spec.direction < 0 ? -1 : 1;
-    switch (spec.column) {
-        case filelist::ColCurrentName:
+    const int direction = spec.direction == SortDirection::Descending ? -1 : 1;
+    switch (spec.key) {
+        case SortKey::Name:
             return OrderByText(list, true, direction);
-        case filelist::ColFullPath:
+        case SortKey::Path:
             return OrderByText(list, false, direction);
-        case filelist::ColSize:
+        case SortKey::Size:
             return OrderByNumber(list, &SizeOf, direction);
-        case filelist::ColModified:
+        case SortKey::Modified:
             return OrderByNumber(list, &ModifiedOf, direction);
-        case filelist::ColCreated:
+        case SortKey::Created:
             return OrderByNumber(list, &CreatedOf, direction);
-        default:
-            break;
     }
-    // A key no column shows gives no order.
+    // Not reached: every key has its order above.
     std::vector<std::size_t> order(list.Count());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     return order;

@@ -22,6 +22,9 @@ struct FileInfo {
 struct FolderItem {
     std::u16string name;
     bool isFolder = false;
+    // A link that leads to a folder (isFolder stays false): a walk takes it as a
+    // folder it does not enter.
+    bool linksToFolder = false;
     FileInfo info;
 };
 

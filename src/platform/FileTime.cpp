@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <limits>
 
 namespace morvalent::platform {
 namespace {
@@ -10,7 +11,15 @@ constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
 }  // namespace
 
 FileTime FileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
-    return (seconds + kSecondsFrom1601To1970) * kTicksPerSecond + nanoseconds / 100;
+    // A file system may hold any 64-bit second count; the ends of the tick range
+    // stand for whatever lies beyond them (kUnknownTime itself stays reserved).
+    constexpr std::int64_t kMaxSeconds =
+        std::numeric_limits<FileTime>::max() / kTicksPerSecond - kSecondsFrom1601To1970 - 1;
+    constexpr std::int64_t kMinSeconds =
+        std::numeric_limits<FileTime>::min() / kTicksPerSecond - kSecondsFrom1601To1970 + 1;
+    if (seconds > kMaxSeconds) return std::numeric_limits<FileTime>::max();
+    if (seconds < kMinSeconds) return kUnknownTime + 1;
+    return (seconds + kSecondsFrom1601To1970) * kTicksPerSecond + nanoseconds % 1'000'000'000 / 100;
 }
 
 std::u16string FormatFileTime(FileTime time) {

@@ -16,6 +16,10 @@ inline constexpr char16_t kPathSeparator = u'/';
 // item exactly when their keys are equal (exact on Linux, ASCII-folded on Windows).
 std::u16string PathIdentityKey(std::u16string_view path);
 
+// Whether the text converts to the system's form of a path and back unchanged:
+// on Linux, bytes that decode to exactly this text; on Windows, always.
+bool ConvertsExactly(std::u16string_view path);
+
 // Whether the path names its place without a current folder ("/a" here; "C:\a"
 // or "\\server\share" on Windows).
 bool IsAbsolutePath(std::u16string_view path);
@@ -27,5 +31,18 @@ bool IsAbsolutePath(std::u16string_view path);
 // stays the link. A path that cannot be resolved is made absolute by its text
 // alone; one that cannot name anything comes back unchanged.
 std::u16string FullPath(std::u16string_view path);
+
+// The item a path names when it is read beside the file `file` (a whole path), the
+// way the system reads a path given there: an absolute path as it is, a relative
+// one from the file's folder. On Windows, where '/' separates parts as '\' does,
+// a rooted path ("\a") starts at the root of the file's drive or share and a
+// drive-relative one ("D:a") at that drive's current folder.
+std::u16string PathBesideFile(std::u16string_view file, std::u16string_view path);
+
+// The one form of a path coming in from outside (a drop, a file dialog, a line of
+// a path list, the command line): FullPath's, so that repeated separators, a
+// trailing separator and "." parts never make a second name for one item. Cheap
+// for a path already in that form. Empty stays empty.
+std::u16string NormalisePath(std::u16string_view path);
 
 }  // namespace morvalent::platform

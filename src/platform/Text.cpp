@@ -123,14 +123,19 @@ std::optional<std::u16string> ValidUtf8ToUtf16(std::string_view bytes) {
 
 std::optional<std::string> Utf16ToNative(std::u16string_view text) {
     std::string out;
-    bool ok = ConvertToUtf8(text, out, [](std::string& o, char16_t c) {
+    bool escaped = false;
+    bool ok = ConvertToUtf8(text, out, [&escaped](std::string& o, char16_t c) {
         if (c >= 0xDC80 && c <= 0xDCFF) {
             o.push_back(static_cast<char>(c - 0xDC00));
+            escaped = true;
             return true;
         }
         return false;
     });
     if (!ok) return std::nullopt;
+    // Escaped bytes next to each other can make a valid sequence ("\xC3\xA9" is
+    // "é"): then the bytes would name something other than the text shows.
+    if (escaped && Utf8ToUtf16(out) != text) return std::nullopt;
     return out;
 }
 

@@ -14,8 +14,8 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 std::optional<std::u16string> ValidUtf8ToUtf16(std::string_view bytes);
 
 // UTF-16 to UTF-8, turning escaped bytes (U+DC80..U+DCFF) back into raw bytes.
-// Returns nothing when the text holds any other unpaired surrogate: such a text
-// cannot name anything on disk.
+// Returns nothing when the text holds any other unpaired surrogate, or when the
+// bytes would read back as another text: such a text cannot name anything on disk.
 std::optional<std::string> Utf16ToNative(std::u16string_view text);
 
 // UTF-16 to valid UTF-8 for display: unpaired surrogates become U+FFFD.

@@ -17,10 +17,10 @@ class InputFile {
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
-    // False when the path could not be opened as a plain file (not a folder, a
-    // device or a pipe).
+    // False when the path could not be opened as a plain file, or on Linux a pipe
+    // (never a folder or a device). A named pipe opens once a writer has it open.
     bool IsOpen() const;
-    // The size when it was opened: a hint, as the file may still change.
+    // The size when it was opened (0 for a pipe): a hint, as the file may still change.
     std::uint64_t SizeHint() const;
     // Fills `buffer` as far as the file goes: the number of bytes read, less than
     // `size` only at the end; nothing on a read error.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "filelist/FileList.h"
@@ -17,6 +19,11 @@ enum class ExportMode : int {
 // The row's value in an export: its new name, or the path of its entry (so a
 // folder edit not yet committed is not in it).
 const std::u16string& ExportValue(const filelist::FileList& list, std::size_t row, bool paths);
+
+// The first row whose value would not load back as it is, one value a line:
+// empty, holding a line break or a zero, or beginning or ending with white space
+// that reading trims. Nothing when every row's would.
+std::optional<std::size_t> FirstRowNotLoadingBack(const filelist::FileList& list, bool paths);
 
 // Every row's value in row order, each followed by CR LF.
 std::u16string BuildExportText(const filelist::FileList& list, bool paths);

@@ -43,7 +43,10 @@ std::u16string DecodeTextFile(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) return platform::Utf8ToUtf16(UpToZero(bytes.substr(3)));
     const std::string_view text = UpToZero(bytes);
     if (auto utf8 = platform::ValidUtf8ToUtf16(text)) return std::move(*utf8);
-    return platform::DecodeSystemCodePage(text);
+    if (auto codePage = platform::DecodeSystemCodePageExactly(text)) return std::move(*codePage);
+    // Neither as a whole: UTF-8 with the odd bytes kept as they are (a listing of
+    // names with one raw-byte name), never a character guessed for them.
+    return platform::Utf8ToUtf16(text);
 }
 
 }  // namespace morvalent::transfer

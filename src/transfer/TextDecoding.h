@@ -7,7 +7,9 @@ namespace morvalent::transfer {
 
 // The text of a file's bytes. A byte-order mark says the encoding: FF FE UTF-16LE,
 // EF BB BF UTF-8, FE FF UTF-16BE. Without one the bytes are UTF-8 when they are
-// valid UTF-8, else 8-bit text in the system's code page. The text ends at the
+// valid UTF-8, else 8-bit text in the system's code page when every byte has a
+// character there, else UTF-8 keeping undecodable bytes as escapes (U+DC80 +
+// byte), so nothing is ever decoded to a character it was not. The text ends at the
 // first zero character. Two bytes or fewer give no text at all.
 std::u16string DecodeTextFile(std::string_view bytes);
 

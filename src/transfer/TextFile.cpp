@@ -28,13 +28,19 @@ void AppendLittleEndian(std::string& out, std::u16string_view units) {
     }
 }
 
+// How far a buffer of `size` grows when it is full: by half, up to one past the limit.
+std::size_t Grown(std::size_t size, std::size_t limit) {
+    return std::max(size + 1, std::min(size + size / 2, limit + 1));
+}
+
 // The rest of the file after a UTF-16LE mark, read straight into the units.
 std::optional<std::u16string> ReadLittleEndianUnits(platform::InputFile& file) {
-    const std::uint64_t hint = file.SizeHint();
-    std::u16string units(hint > 2 ? static_cast<std::size_t>((hint - 2) / 2 + 1) : 1, u'\0');
+    const std::uint64_t hint = std::min(file.SizeHint(), kMaxTextFileBytes);
+    std::u16string units(hint > 2 ? static_cast<std::size_t>((hint - 2) / 2 + 1) : 2048, u'\0');
     std::size_t bytes = 0;
     while (true) {
-        if (bytes == 2 * units.size()) units.resize(units.size() + units.size() / 2);
+        if (bytes + 2 > kMaxTextFileBytes) return std::nullopt;
+        if (bytes == 2 * units.size()) units.resize(Grown(units.size(), kMaxTextFileBytes / 2));
         // Bytes beyond what is read stay zero: an odd last byte gets a zero high half.
         const std::size_t wanted = 2 * units.size() - bytes;
         const auto got = file.Read(reinterpret_cast<char*>(units.data()) + bytes, wanted);
@@ -42,6 +48,8 @@ std::optional<std::u16string> ReadLittleEndianUnits(platform::InputFile& file) {
         bytes += *got;
         if (*got < wanted) break;
     }
+    // Two bytes of mark before these.
+    if (bytes + 2 > kMaxTextFileBytes) return std::nullopt;
     units.resize((bytes + 1) / 2);
     units.resize(std::find(units.begin(), units.end(), u'\0') - units.begin());
     return units;
@@ -49,16 +57,18 @@ std::optional<std::u16string> ReadLittleEndianUnits(platform::InputFile& file) {
 
 bool ReadRest(platform::InputFile& file, std::string& bytes) {
     std::size_t used = bytes.size();
-    const std::uint64_t hint = file.SizeHint();
+    const std::uint64_t hint = std::min(file.SizeHint(), kMaxTextFileBytes);
     bytes.resize(std::max<std::size_t>(static_cast<std::size_t>(hint) + 1, used + 4096));
     while (true) {
-        if (used == bytes.size()) bytes.resize(bytes.size() + bytes.size() / 2);
+        if (used > kMaxTextFileBytes) return false;
+        if (used == bytes.size()) bytes.resize(Grown(bytes.size(), kMaxTextFileBytes));
         const std::size_t wanted = bytes.size() - used;
         const auto got = file.Read(bytes.data() + used, wanted);
         if (!got) return false;
         used += *got;
         if (*got < wanted) break;
     }
+    if (used > kMaxTextFileBytes) return false;
     bytes.resize(used);
     return true;
 }
@@ -85,7 +95,7 @@ bool WriteTextFile(std::u16string_view path, const filelist::FileList& list, boo
 
 std::optional<std::u16string> ReadTextFile(std::u16string_view path) {
     platform::InputFile file(path);
-    if (!file.IsOpen()) return std::nullopt;
+    if (!file.IsOpen() || file.SizeHint() > kMaxTextFileBytes) return std::nullopt;
     std::string bytes(2, '\0');
     const auto head = file.Read(bytes.data(), 2);
     if (!head) return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +15,12 @@ namespace morvalent::transfer {
 // it could not be written; a file that was there is then left as it was.
 bool WriteTextFile(std::u16string_view path, const filelist::FileList& list, bool paths);
 
-// The text of a file, decoded as DecodeTextFile says; nothing when the file cannot
-// be opened or read.
+// The largest list file read: a few million lines of long paths. Reading one
+// takes about three times its size in memory.
+inline constexpr std::uint64_t kMaxTextFileBytes = std::uint64_t(256) << 20;
+
+// The text of a file or a pipe, decoded as DecodeTextFile says; nothing when it
+// cannot be opened or read, or holds more than kMaxTextFileBytes.
 std::optional<std::u16string> ReadTextFile(std::u16string_view path);
 
 }  // namespace morvalent::transfer

@@ -163,40 +163,73 @@ TEST_F(CommitTest, NameWithASeparatorMovesIntoASubfolderThatExists) {
     EXPECT_EQ(dialog.List().FolderText(0), dir.Join(u"sub"));
 }
 
-TEST_F(CommitTest, FolderRowAndARowInsideIt) {
-    {
-        SCOPED_TRACE("folder first: the file fails, a second commit renames it");
+// Rows beneath a renamed folder move with it, and so do their targets: an
+// unchanged row stays in the renamed folder, an edited one lands there under its
+// new name, in either row order; a target elsewhere stays where it was.
+TEST_F(CommitTest, FolderRenamesCarryTheRowsBeneath) {
+    struct Row {
+        std::u16string path;
+        std::u16string newName;
+        bool isFolder = false;
+        std::u16string folderText = {};  // relative; empty keeps the row's own
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::string> files;
+        std::vector<Row> rows;
+        std::string disk;
+    };
+    const Case cases[] = {
+        {"folder first, file edited",
+         {"d/f.txt"},
+         {{u"d", u"e", true}, {u"d/f.txt", u"g.txt"}},
+         "e/\ne/g.txt=F\n"},
+        {"file first, file edited",
+         {"d/f.txt"},
+         {{u"d/f.txt", u"g.txt"}, {u"d", u"e", true}},
+         "e/\ne/g.txt=F\n"},
+        {"folder first, file unchanged",
+         {"d/f.txt"},
+         {{u"d", u"e", true}, {u"d/f.txt", u"f.txt"}},
+         "e/\ne/f.txt=F\n"},
+        {"a folder takes the old name of another",
+         {"c/x.txt", "d/f.txt"},
+         {{u"d", u"e", true}, {u"c", u"d", true}, {u"d/f.txt", u"f.txt"}},
+         "d/\nd/x.txt=F\ne/\ne/f.txt=F\n"},
+        {"nested folders, edited and unchanged files",
+         {"a/c/f.txt", "a/c/h.txt"},
+         {{u"a/c/f.txt", u"g.txt"},
+          {u"a", u"b", true},
+          {u"a/c", u"d", true},
+          {u"a/c/h.txt", u"h.txt"}},
+         "b/\nb/d/\nb/d/g.txt=F\nb/d/h.txt=F\n"},
+        {"a target elsewhere stays",
+         {"d/f.txt", "other/"},
+         {{u"d", u"e", true}, {u"d/f.txt", u"f.txt", false, u"other"}},
+         "e/\nother/\nother/f.txt=F\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         TempDir local;
-        local.WriteFile("d/f.txt", "F");
+        for (const std::string& file : c.files) {
+            if (file.ends_with('/')) {
+                local.MakeFolder(file.substr(0, file.size() - 1));
+            } else {
+                local.WriteFile(file, "F");
+            }
+        }
         dialog.List().Clear();
-        dialog.List().InsertEntryRow({local.Join(u"d"), 0, 0, 0, true});
-        dialog.List().SetNewName(0, u"e");
-        dialog.List().InsertEntryRow({local.Join(u"d/f.txt")});
-        dialog.List().SetNewName(1, u"g.txt");
-        Commit();
-        EXPECT_EQ(LastMessage(),
-                  local.Join(u"e/f.txt") + u" -> " + local.Join(u"d/g.txt") + u" 변경 실패.\n");
-        EXPECT_EQ(Listing(local.Path()), "e/\ne/f.txt=F\n");
-        EXPECT_EQ(dialog.List().Entry(1).path, local.Join(u"e/f.txt"));
-        EXPECT_EQ(dialog.List().FolderText(1), local.Join(u"e"));
-        EXPECT_EQ(dialog.List().NewName(1), u"g.txt");
+        for (const Row& r : c.rows) {
+            filelist::FileEntry entry;
+            entry.path = local.Join(r.path);
+            entry.isFolder = r.isFolder;
+            const std::size_t row = dialog.List().InsertEntryRow(entry);
+            dialog.List().SetNewName(row, r.newName);
+            if (!r.folderText.empty()) dialog.List().SetFolderText(row, local.Join(r.folderText));
+        }
         Commit();
         EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
-        EXPECT_EQ(Listing(local.Path()), "e/\ne/g.txt=F\n");
-    }
-    {
-        SCOPED_TRACE("file first: both succeed, the file row follows its folder");
-        TempDir local;
-        local.WriteFile("d/f.txt", "F");
-        dialog.List().Clear();
-        dialog.List().InsertEntryRow({local.Join(u"d/f.txt")});
-        dialog.List().SetNewName(0, u"g.txt");
-        dialog.List().InsertEntryRow({local.Join(u"d"), 0, 0, 0, true});
-        dialog.List().SetNewName(1, u"e");
-        Commit();
-        EXPECT_EQ(LastMessage(), u"파일 이름을 변경하였습니다.");
-        EXPECT_EQ(Listing(local.Path()), "e/\ne/g.txt=F\n");
-        EXPECT_EQ(dialog.List().Entry(0).path, local.Join(u"e/g.txt"));
+        EXPECT_EQ(Listing(local.Path()), c.disk);
     }
 }
 

@@ -53,7 +53,7 @@ struct CommitTest : ::testing::Test {
     testing::ScriptedUi ui;
     CountingFileSystem fs;
     ExtensionIcons iconSource;
-    MainDialog dialog{ui, fs, iconSource};
+    MainDialog dialog{ui, ui, fs, iconSource};
 };
 
 }  // namespace morvalent::app::commit_testing

@@ -15,7 +15,7 @@
 namespace morvalent::app {
 namespace {
 
-using Operation = void (MainDialog::*)();
+using Operation = Outcome (MainDialog::*)();
 using Answer = testing::ScriptedUi::InputAnswer;
 using Names = std::vector<std::u16string>;
 using testing::NativePath;
@@ -29,7 +29,7 @@ Names NativePaths(const Names& paths) {
 // Also records what the folder browser was opened with.
 class RecordingUi : public testing::ScriptedUi {
   public:
-    int ShowFolderBrowser(FolderBrowser& browser) override {
+    DialogResult ShowFolderBrowser(FolderBrowser& browser) override {
         browserTitles.push_back(browser.title);
         browserInitialFolders.push_back(browser.initialFolder);
         return ScriptedUi::ShowFolderBrowser(browser);
@@ -83,7 +83,7 @@ class EditCommandsTest : public ::testing::Test {
     RecordingUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 // Rows most cases start from: a file, a file with two dots, a folder with a dot.

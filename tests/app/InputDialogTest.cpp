@@ -16,15 +16,21 @@ TEST(InputDialog, ReadsBackOnlyAfterOk) {
         const char* name;
         bool withChoices;
         Answer answer;
-        int result;
+        DialogResult result;
         std::u16string text1, text2;
         int choice;
     };
     const Case cases[] = {
-        {"OK without choices", false, {true, u"a", u"b", 0}, 1, u"a", u"b", -1},
-        {"OK with choices", true, {true, u"a", u"", 1}, 1, u"a", u"", 1},
-        {"OK, first choice kept", true, {true, u"", u"", 0}, 1, u"", u"", 0},
-        {"Cancel keeps the caller's values", true, {false, u"x", u"y", 1}, 2, u"t1", u"t2", 0},
+        {"OK without choices", false, {true, u"a", u"b", 0}, DialogResult::Ok, u"a", u"b", -1},
+        {"OK with choices", true, {true, u"a", u"", 1}, DialogResult::Ok, u"a", u"", 1},
+        {"OK, first choice kept", true, {true, u"", u"", 0}, DialogResult::Ok, u"", u"", 0},
+        {"Cancel keeps the caller's values",
+         true,
+         {false, u"x", u"y", 1},
+         DialogResult::Cancel,
+         u"t1",
+         u"t2",
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -47,21 +53,21 @@ TEST(InputDialog, ReadsBackOnlyAfterOk) {
 // A front end that says OK without giving a path.
 class SilentOkUi : public testing::ScriptedUi {
   public:
-    int ShowFolderBrowser(FolderBrowser&) override { return 1; }
+    DialogResult ShowFolderBrowser(FolderBrowser&) override { return DialogResult::Ok; }
 };
 
 TEST(FolderBrowser, BrowseNeedsAChosenPath) {
     testing::ScriptedUi ui;
     ui.folderAnswers = {u"/home/me", u""};
     FolderBrowser chosen(ui, u"title");
-    EXPECT_EQ(chosen.Browse(), 1);
+    EXPECT_EQ(chosen.Browse(), DialogResult::Ok);
     EXPECT_EQ(chosen.GetPath(), u"/home/me");
     FolderBrowser cancelled(ui, u"title");
-    EXPECT_EQ(cancelled.Browse(), 2);
+    EXPECT_EQ(cancelled.Browse(), DialogResult::Cancel);
 
     SilentOkUi silent;
     FolderBrowser withoutPath(silent, u"title");
-    EXPECT_EQ(withoutPath.Browse(), 2);
+    EXPECT_EQ(withoutPath.Browse(), DialogResult::Cancel);
 }
 
 TEST(FolderBrowser, ShortenForStatus) {

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "platform/Collation.h"
@@ -28,8 +33,51 @@ struct MainDialogTest : ::testing::Test {
     ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
+
+// Every call fails as an exhausted memory or a broken library would.
+class FailingFileSystem : public platform::FileSystem {
+  public:
+    std::optional<bool> IsFolder(std::u16string_view path) override {
+        if (path.ends_with(u"memory")) throw std::bad_alloc();
+        throw std::runtime_error("disk on fire");
+    }
+    std::optional<platform::FileInfo> ReadInfo(std::u16string_view) override { return {}; }
+    bool ListFolder(std::u16string_view, std::vector<platform::FolderItem>&) override {
+        return false;
+    }
+    platform::MoveOutcome MoveNoReplace(std::u16string_view, std::u16string_view) override {
+        return {};
+    }
+};
+
+TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
+    const struct {
+        const char* name;
+        std::u16string path;
+        std::u16string message;
+    } cases[] = {
+        {"out of memory", u"/memory", u"메모리가 부족하여 명령을 마치지 못했습니다."},
+        {"other error", u"/other", u"명령을 마치지 못했습니다.\ndisk on fire"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedUi ui;
+        FailingFileSystem fs;
+        filelist::PlainIconSource icons;
+        MainDialog dialog{ui, ui, fs, icons};
+        filelist::FileEntry listed;
+        listed.path = u"/listed.txt";
+        dialog.List().InsertEntryRow(listed);
+        dialog.OnDropFiles({c.path});
+        ui.fileAnswers.push_back({c.path});
+        EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
+        EXPECT_EQ(ui.messages, (std::vector<std::u16string>{c.message, c.message}));
+        EXPECT_EQ(dialog.List().Count(), 1u);
+        EXPECT_EQ(ui.busyDepth, 0);
+    }
+}
 
 TEST_F(MainDialogTest, StatesAtStartAfterAddingAndClearing) {
     dialog.OnInitDialog();
@@ -97,7 +145,7 @@ TEST_F(MainDialogTest, DropResetsTheFolderAnswerAndAsksWithThePathAsCaption) {
     EXPECT_EQ(dialog.List().Count(), 2u);
     EXPECT_FALSE(dialog.List().Entry(0).isFolder);
     EXPECT_TRUE(dialog.List().Entry(1).isFolder);
-    EXPECT_EQ(dialog.FolderChoiceState().value, 1);
+    EXPECT_EQ(dialog.FolderChoiceState().answer, filelist::FolderAnswer::FolderItself);
 }
 
 TEST_F(MainDialogTest, DeleteRemovesSelectedRowsAndShowsTheCount) {
@@ -155,13 +203,13 @@ TEST_F(MainDialogTest, ShortcutsActOnReleaseWithCtrl) {
 TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
     struct Row {
         int command;
-        int column;
+        filelist::Column column;
         int width;
     };
-    const Row rows[] = {{CmdShowFullPath, 3, 120},
-                        {CmdShowSize, 4, 80},
-                        {CmdShowModified, 5, 120},
-                        {CmdShowCreated, 6, 120}};
+    const Row rows[] = {{CmdShowFullPath, filelist::ColFullPath, 120},
+                        {CmdShowSize, filelist::ColSize, 80},
+                        {CmdShowModified, filelist::ColModified, 120},
+                        {CmdShowCreated, filelist::ColCreated, 120}};
     for (const Row& row : rows) {
         dialog.OnCommand(row.command);
         EXPECT_EQ(ui.columnWidths.at(row.column), row.width);
@@ -171,9 +219,10 @@ TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
         EXPECT_EQ(ui.columnWidths.at(row.column), 0);
         EXPECT_FALSE(ui.checked.at(row.command));
     }
-    EXPECT_EQ(dialog.ViewFlags(), 0u);
-    dialog.SetViewFlag(4, 7);  // values other than 0 and 1 leave the bit
-    EXPECT_FALSE(dialog.IsViewFlagSet(4));
+    for (const Row& row : rows) EXPECT_FALSE(dialog.IsViewFlagSet(row.column));
+    dialog.SetViewFlag(filelist::ColSize, true);
+    dialog.SetViewFlag(filelist::ColSize, false);
+    EXPECT_FALSE(dialog.IsViewFlagSet(filelist::ColSize));
 }
 
 TEST_F(MainDialogTest, VersionAndExit) {

@@ -50,7 +50,7 @@ struct OrganiseCommandsTest : ::testing::Test {
     ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 using PathList = std::vector<std::u16string>;
@@ -200,6 +200,42 @@ TEST_F(OrganiseCommandsTest, MovesWithoutSelectionOrRowsDoNothing) {
     Press(Key::Period);
     EXPECT_EQ(Paths(), Native({u"/a", u"/b"}));
     EXPECT_TRUE(ui.ensuredVisible.empty());
+}
+
+// Latin letters before Hangul, Hangul in Korean order, on every system.
+TEST(KoreanOrganiseCommands, HangulNamesInKoreanOrder) {
+    using PathList = std::vector<std::u16string>;
+    const auto path = [](const char* slashed) {
+        return testing::NativePath(testing::U16(slashed));
+    };
+    testing::ScriptedUi ui;
+    auto fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, ui, *fs, icons};
+    const auto paths = [&dialog] {
+        PathList paths;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i) {
+            paths.push_back(dialog.List().Entry(i).path);
+        }
+        return paths;
+    };
+    const auto sort = [&](int choice) {
+        ui.inputAnswers.push_back({true, u"", u"", choice});
+        dialog.OnCommand(CmdSortList);
+    };
+    platform::SetCollationLocale("ko_KR.UTF-8");
+    for (const char* p : {"/h/하늘.txt", "/h/sky.txt", "/h/가을.txt", "/h/마음.txt"}) {
+        filelist::FileEntry e;
+        e.path = path(p);
+        dialog.List().InsertEntryRow(e);
+    }
+    sort(0);
+    EXPECT_EQ(paths(), (PathList{path("/h/sky.txt"), path("/h/가을.txt"), path("/h/마음.txt"),
+                                 path("/h/하늘.txt")}));
+    sort(1);
+    EXPECT_EQ(paths(), (PathList{path("/h/하늘.txt"), path("/h/마음.txt"), path("/h/가을.txt"),
+                                 path("/h/sky.txt")}));
+    platform::SetCollationLocale("");
 }
 
 }  // namespace

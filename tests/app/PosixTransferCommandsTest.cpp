@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -21,7 +22,7 @@ TEST(PosixTransferCommands, PathListNameInOtherLetterCaseIsAnotherFile) {
     testing::ScriptedUi ui;
     filelist::PlainIconSource icons;
     auto fs = platform::MakeNativeFileSystem();
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
     dir.WriteFile("a.txt");
     dir.WriteFile("A.TXT");
     dialog.GatherBatch({dir.Join(u"a.txt")}, true);
@@ -30,6 +31,28 @@ TEST(PosixTransferCommands, PathListNameInOtherLetterCaseIsAnotherFile) {
     dialog.LoadPathList();
     ASSERT_EQ(dialog.List().Count(), 2u);
     EXPECT_EQ(dialog.List().Entry(1).path, dir.Join(u"A.TXT"));
+}
+
+// A list another program writes as it runs, as `<(...)` in a shell hands it over.
+TEST(PosixTransferCommands, NewNamesFromAPipe) {
+    testing::TempDir dir;
+    testing::ScriptedUi ui;
+    filelist::PlainIconSource icons;
+    auto fs = platform::MakeNativeFileSystem();
+    MainDialog dialog{ui, ui, *fs, icons};
+    dir.WriteFile("a.txt");
+    dir.WriteFile("b.txt");
+    dialog.GatherBatch({dir.Join(u"a.txt"), dir.Join(u"b.txt")}, true);
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    ASSERT_EQ(write(ends[1], "x.txt\ny.txt\n", 12), 12);
+    close(ends[1]);
+    ui.fileAnswers.push_back({testing::U16("/proc/self/fd/" + std::to_string(ends[0]))});
+    dialog.LoadNewNames();
+    close(ends[0]);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(dialog.List().NewName(0), u"x.txt");
+    EXPECT_EQ(dialog.List().NewName(1), u"y.txt");
 }
 
 }  // namespace

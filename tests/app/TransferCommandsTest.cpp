@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,11 +9,15 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "platform/Path.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
 namespace morvalent::app {
 namespace {
+
+using filelist::FolderAnswer;
+using transfer::ExportMode;
 
 using namespace std::string_literals;
 using testing::NativePath;
@@ -61,14 +66,14 @@ struct TransferCommandsTest : ::testing::Test {
     testing::ScriptedUi ui;
     filelist::PlainIconSource icons;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 TEST_F(TransferCommandsTest, SaveDialogsAskForTextFiles) {
     AddRow(u"/d/a.txt");
     ui.fileAnswers = {{}, {}};
-    dialog.ExportList(1);
-    dialog.ExportList(3);
+    dialog.ExportList(ExportMode::NewNamesToFile);
+    dialog.ExportList(ExportMode::PathsToFile);
     ASSERT_EQ(ui.fileRequests.size(), 2u);
     EXPECT_EQ(ui.fileRequests[0].title, u"파일명 저장");
     EXPECT_EQ(ui.fileRequests[1].title, u"경로명 저장");
@@ -90,15 +95,20 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     struct Row {
         const char* name;
         std::vector<std::u16string> newNames;
-        int mode;
+        ExportMode mode;
         std::string bytes;
     };
     const Row rows[] = {
-        {"three names", {u"a.txt", u"b.txt", u"c.txt"}, 1, Utf16File({"a.txt", "b.txt", "c.txt"})},
-        {"empty new name", {u"a", u"", u"c"}, 1, Utf16File({"a", "", "c"})},
-        {"Korean", {u"한글"}, 1, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
-        {"paths", {u"x", u"y"}, 3, Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
-        {"empty list", {}, 1, "\xFF\xFE"s},
+        {"three names",
+         {u"a.txt", u"b.txt", u"c.txt"},
+         ExportMode::NewNamesToFile,
+         Utf16File({"a.txt", "b.txt", "c.txt"})},
+        {"Korean", {u"한글"}, ExportMode::NewNamesToFile, "\xFF\xFE\x5C\xD5\x00\xAE\r\0\n\0"s},
+        {"paths",
+         {u"x", u"y"},
+         ExportMode::PathsToFile,
+         Utf16File({U8(NativePath(u"/d/0")), U8(NativePath(u"/d/1"))})},
+        {"empty list", {}, ExportMode::NewNamesToFile, "\xFF\xFE"s},
     };
     for (const Row& row : rows) {
         dialog.List().Clear();
@@ -112,6 +122,38 @@ TEST_F(TransferCommandsTest, SavedFilesHoldEveryRowByteForByte) {
     }
     EXPECT_EQ(dir.ReadFile("out.txt").size(), 2u);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+// Loading such a file back would give every later row its neighbour's name.
+TEST_F(TransferCommandsTest, ValuesThatWouldNotLoadBackAreNotSaved) {
+    const struct {
+        const char* name;
+        std::u16string newName;
+        ExportMode mode;
+        std::u16string row;
+    } cases[] = {
+        {"empty new name", u"", ExportMode::NewNamesToFile, u"/d/1"},
+        {"line break in a new name", u"b\nc", ExportMode::NewNamesToFile, u"/d/1"},
+        {"leading space in a new name", u" b", ExportMode::NewNamesToFile, u"/d/1"},
+        {"trailing space in a path", u"b", ExportMode::PathsToFile, u"/d/2 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        ui.messages.clear();
+        AddRow(u"/d/0");
+        AddRow(u"/d/1");
+        AddRow(u"/d/2 ");
+        dialog.List().SetNewName(1, c.newName);
+        dialog.List().SetNewName(2, u"c");
+        Answer(dir.Join(u"out.txt"));
+        dialog.ExportList(c.mode);
+        EXPECT_EQ(ui.messages,
+                  (std::vector<std::u16string>{
+                      u"빈 이름, 줄바꿈이나 앞뒤 공백이 있는 이름은 저장할 수 없습니다.\n" +
+                      NativePath(c.row)}));
+        EXPECT_FALSE(dir.Exists("out.txt"));
+    }
 }
 
 TEST_F(TransferCommandsTest, ClipboardGetsTheTextWithoutMark) {
@@ -130,7 +172,7 @@ TEST_F(TransferCommandsTest, PathsFollowTheCommitNotAnUncommittedFolder) {
     AddRow(u"/d/b.txt");
     dialog.List().SetFolderText(0, u"/elsewhere");
     dialog.List().SetEntryPath(1, NativePath(u"/d/renamed.txt"));  // as a commit leaves it
-    dialog.ExportList(2);
+    dialog.ExportList(ExportMode::PathsToClipboard);
     EXPECT_EQ(ui.clipboard, NativePath(u"/d/a.txt\r\n/d/renamed.txt\r\n"));
 }
 
@@ -138,7 +180,7 @@ TEST_F(TransferCommandsTest, SaveReplacesAnExistingFileWholly) {
     dir.WriteFile("names.txt", std::string(500, 'x'));
     AddRow(u"/d/a.txt");
     Answer(dir.Join(u"names.txt"));
-    dialog.ExportList(1);
+    dialog.ExportList(ExportMode::NewNamesToFile);
     EXPECT_EQ(dir.ReadFile("names.txt"), Utf16File({"a.txt"}));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -150,8 +192,8 @@ TEST_F(TransferCommandsTest, FailedSaveIsReportedAndTouchesNothing) {
     const std::u16string folder = dir.Join(u"taken");
     Answer(missing);
     Answer(folder);
-    dialog.ExportList(1);
-    dialog.ExportList(3);
+    dialog.ExportList(ExportMode::NewNamesToFile);
+    dialog.ExportList(ExportMode::PathsToFile);
     EXPECT_EQ(ui.messages,
               (std::vector<std::u16string>{kSaveFailed + missing, kSaveFailed + folder}));
     EXPECT_FALSE(dir.Exists("missing"));
@@ -163,15 +205,14 @@ TEST_F(TransferCommandsTest, NewNamesRoundTrip) {
     AddRow(u"/d/a.txt");
     AddRow(u"/d/b.txt");
     AddRow(u"/d/c.txt");
-    dialog.List().SetNewName(0, u"  앞뒤 공백  ");
+    dialog.List().SetNewName(0, u"앞뒤 공백");
     dialog.List().SetNewName(1, u"한글 이름.txt");
     dialog.List().SetNewName(2, u"x\\y");
     Answer(dir.Join(u"names.txt"));
-    dialog.ExportList(1);
+    dialog.ExportList(ExportMode::NewNamesToFile);
     for (std::size_t i = 0; i < 3; ++i) dialog.List().SetNewName(i, u"other");
     Answer(dir.Join(u"names.txt"));
     dialog.LoadNewNames();
-    // Spaces at the ends do not survive the trimming of lines.
     EXPECT_EQ(NewNames(), (std::vector<std::u16string>{u"앞뒤 공백", u"한글 이름.txt", u"x\\y"}));
     ASSERT_EQ(ui.fileRequests.size(), 2u);
     const FileDialogRequest& open = ui.fileRequests[1];
@@ -236,11 +277,13 @@ TEST_F(TransferCommandsTest, PathListComparesOnlyWithRowsListedBefore) {
                                   line(u"c.txt\n\n") + line(u"missing.txt\n") + line(u"b.txt/\n"));
     Answer(dir.Join(u"list.txt"));
     dialog.OnCommand(CmdLoadPathList);
-    // Appended after the listed row in path order; the same file twice gives two rows.
+    // Appended after the listed row in path order; the same file twice gives two
+    // rows, also when written once with a trailing separator.
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"b.txt"),
-                                                    dir.Join(u"c.txt"), dir.Join(u"c.txt")}));
+                                                    dir.Join(u"b.txt"), dir.Join(u"c.txt"),
+                                                    dir.Join(u"c.txt")}));
     EXPECT_EQ(ui.fileRequests.at(0).title, u"파일에서 경로목록 읽어 추가하기");
-    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"4 개"}));
+    EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"5 개"}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -250,39 +293,52 @@ TEST_F(TransferCommandsTest, PathListKeepsTheFolderAnswer) {
     dir.WriteFile("list.txt", U8(dir.Join(u"one\n")) + U8(dir.Join(u"two\n")));
     struct Row {
         const char* name;
-        int choiceBefore;
+        FolderAnswer choiceBefore;
         std::deque<bool> answers;
         std::vector<std::u16string> paths;
     };
     const Row rows[] = {
-        {"contents, answered earlier", 0, {}, {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
-        {"folders, answered earlier", 1, {}, {dir.Join(u"one"), dir.Join(u"two")}},
+        {"contents, answered earlier",
+         FolderAnswer::Contents,
+         {},
+         {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
+        {"folders, answered earlier",
+         FolderAnswer::FolderItself,
+         {},
+         {dir.Join(u"one"), dir.Join(u"two")}},
         {"not asked yet: asked once",
-         -1,
+         FolderAnswer::NotAsked,
          {false},
          {dir.Join(u"one/x.txt"), dir.Join(u"two/y.txt")}},
     };
     for (const Row& row : rows) {
         dialog.List().Clear();
         ui.questions.clear();
-        dialog.FolderChoiceState().value = row.choiceBefore;
+        dialog.FolderChoiceState().answer = row.choiceBefore;
         ui.yesNoAnswers = row.answers;
         Answer(dir.Join(u"list.txt"));
         dialog.LoadPathList();
         EXPECT_EQ(Paths(), row.paths) << row.name;
         EXPECT_EQ(ui.questions.size(), row.answers.size()) << row.name;
     }
-    EXPECT_EQ(dialog.FolderChoiceState().value, 0);
+    EXPECT_EQ(dialog.FolderChoiceState().answer, FolderAnswer::Contents);
 }
 
-TEST_F(TransferCommandsTest, TrailingSeparatorIsComparedAsWritten) {
+// One item has one spelling, whatever separators a line has: never a row with an
+// empty name, never a second row for a listed item.
+TEST_F(TransferCommandsTest, SeparatorsDoNotMakeASecondName) {
     dir.WriteFile("sub/x.txt");
-    dialog.FolderChoiceState().value = 1;
+    dir.WriteFile("Vol.2/y.txt");
+    dialog.FolderChoiceState().answer = FolderAnswer::FolderItself;
     AddRow(dir.Join(u"sub"), true);
-    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")));
+    dir.WriteFile("list.txt", U8(dir.Join(u"sub/\n")) + U8(dir.Join(u"sub\n")) +
+                                  U8(dir.Join(u"Vol.2/\n")) + U8(dir.Join(u"sub//x.txt\n")) +
+                                  U8(dir.Join(u"sub/./x.txt\n")));
     Answer(dir.Join(u"list.txt"));
     dialog.LoadPathList();
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/")}));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"sub"), dir.Join(u"sub/x.txt"),
+                                                    dir.Join(u"sub/x.txt"), dir.Join(u"Vol.2")}));
+    EXPECT_EQ(dialog.List().CurrentName(3), u"Vol.2");
 }
 
 TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
@@ -292,9 +348,23 @@ TEST_F(TransferCommandsTest, RelativeLinesNameFilesBesideTheList) {
     dir.WriteFile("lists/list.txt", U8(NativePath(u"./photos/a.jpg\nb.jpg\n")));
     Answer(dir.Join(u"lists/list.txt"));
     dialog.LoadPathList();
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/./photos/a.jpg"),
-                                                    dir.Join(u"lists/b.jpg")}));
-    EXPECT_EQ(dialog.List().FolderText(1), dir.Join(u"lists"));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"lists/b.jpg"),
+                                                    dir.Join(u"lists/photos/a.jpg")}));
+    EXPECT_EQ(dialog.List().FolderText(0), dir.Join(u"lists"));
+}
+
+// A list named without a folder is the one in the current folder; its relative
+// lines are beside it, never under the root.
+TEST_F(TransferCommandsTest, ListNamedWithoutAFolderIsInTheCurrentFolder) {
+    dir.WriteFile("sub/a.txt");
+    dir.WriteFile("rel.txt", U8(NativePath(u"sub/a.txt\netc\n")));
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    Answer(u"rel.txt");
+    dialog.LoadPathList();
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(Paths(), std::vector<std::u16string>{platform::FullPath(dir.Join(u"sub/a.txt"))});
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(TransferCommandsTest, PathsRoundTrip) {
@@ -305,7 +375,7 @@ TEST_F(TransferCommandsTest, PathsRoundTrip) {
     const auto listed = Paths();
     ASSERT_EQ(listed.size(), 3u);
     Answer(dir.Join(u"paths.txt"));
-    dialog.ExportList(3);
+    dialog.ExportList(ExportMode::PathsToFile);
     // Into the same list: every path is listed already.
     Answer(dir.Join(u"paths.txt"));
     dialog.LoadPathList();

@@ -41,7 +41,7 @@ struct Win32EditCommandsTest : ::testing::Test {
     testing::ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 TEST_F(Win32EditCommandsTest, UnifyFolderOntoADriveRootGivesTheDriveAlone) {

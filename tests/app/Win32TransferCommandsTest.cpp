@@ -21,7 +21,7 @@ TEST(Win32TransferCommands, PathListNameInOtherLetterCaseIsTheListedFile) {
     testing::ScriptedUi ui;
     filelist::PlainIconSource icons;
     auto fs = platform::MakeNativeFileSystem();
-    MainDialog dialog{ui, *fs, icons};
+    MainDialog dialog{ui, ui, *fs, icons};
     dir.WriteFile("a.txt");
     dir.WriteFile("b.txt");
     dialog.GatherBatch({dir.Join(u"a.txt")}, true);

@@ -168,11 +168,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "맨 뒤에서부터 삭제할때는 '~까지'만 필요합니다.\n"},
         StopCase{"missing_start_character",
                  {"--delete-enclosed", "", ")"},
-                 "시작/끝 문자가 정확하게 지정되지 않았습니다.\n"},
-        StopCase{"unreadable_name_list",
-                 {"--load-names", "/nonexistent/names.txt"},
-                 "파일을 읽지 못했습니다.\n/nonexistent/names.txt\n"}),
+                 "시작/끝 문자가 정확하게 지정되지 않았습니다.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The file is named by its whole path, as the window's file dialog would hand it.
+TEST(CliExit, UnreadableNameListStopsWithItsWholePath) {
+    TempDir dir;
+    dir.WriteFile("a1.txt");
+    const Output run = RunCli(
+        {Path(dir, "a1.txt"), "--load-names", Path(dir, "missing/names.txt"), "--prefix", "x"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "파일을 읽지 못했습니다.\n" + Path(dir, "missing/names.txt") + "\n");
+    EXPECT_EQ(run.out, "");
+}
 
 TEST(CliExit, AQuietlyIgnoredValueIsNoStop) {
     TempDir dir;
@@ -234,9 +242,38 @@ TEST_F(CliPrint, TableIsAlignedCountingWideCharactersTwice) {
 }
 
 TEST(CliPrintEmpty, EmptyListPrintsNoTable) {
-    const Output run = RunCli({"/nonexistent/a.txt", "--prefix", "x"});
+    const Output run = RunCli({"/nonexistent/a.txt"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "");
+}
+
+// What the window greys out, the terminal refuses before it runs anything.
+TEST(CliDisabledSteps, AreUsageErrorsNamingTheStep) {
+    const struct {
+        const char* name;
+        Args args;
+        std::string firstLine;
+    } cases[] = {
+        {"commit on an empty list",
+         {"/nonexistent/a.txt", "--apply"},
+         "--apply: 목록이 비어 있어 실행할 수 없습니다"},
+        {"save on an empty list",
+         {"--save-names", "/nonexistent/out.txt"},
+         "--save-names: 목록이 비어 있어 실행할 수 없습니다"},
+        {"sort on an empty list",
+         {"--sort", "name"},
+         "--sort: 목록이 비어 있어 실행할 수 없습니다"},
+        {"edit on an empty list",
+         {"--prefix", "x"},
+         "--prefix: 목록이 비어 있어 실행할 수 없습니다"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Output run = RunCli(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.firstLine + "\n" + kSeeHelp);
+    }
 }
 
 TEST(CliGather, RelativePathsAreListedAsWholePaths) {
@@ -250,6 +287,19 @@ TEST(CliGather, RelativePathsAreListedAsWholePaths) {
     EXPECT_EQ(run.status, 0);
     // The later batch finds a.txt listed already; the folder is a row of its own.
     EXPECT_EQ(run.out, U8(sub + NativePath(u"/a.txt\n") + sub + u"\n"));
+}
+
+TEST(CliGather, RelativeListFileTakesItsLinesBesideIt) {
+    TempDir dir;
+    dir.WriteFile("lists/a.txt");
+    dir.WriteFile("lists/rel.txt", "a.txt\n");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    const Output run = RunCli({"--load-paths", "lists/rel.txt", "--print=paths"});
+    std::filesystem::current_path(previous);
+    const std::u16string lists = std::filesystem::canonical(dir.Path() / "lists").u16string();
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, U8(lists + NativePath(u"/a.txt\n")));
 }
 
 TEST(CliGather, FolderAnswerHoldsForTheFollowingBatches) {
@@ -346,7 +396,7 @@ TEST(CliEngine, RecipeGivesTheNamesTheWindowGives) {
     testing::ScriptedUi ui;
     auto fs = platform::MakeNativeFileSystem();
     filelist::PlainIconSource icons;
-    app::MainDialog dialog(ui, *fs, icons);
+    app::MainDialog dialog(ui, ui, *fs, icons);
     dialog.OnInitDialog();
     auto select = [&](std::vector<std::size_t> rows) {
         dialog.List().ClearSelection();

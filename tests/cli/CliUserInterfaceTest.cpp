@@ -35,7 +35,7 @@ TEST_P(CliDialogAnswers, FillTheFieldsInOrder) {
     app::InputDialog dialog(ui);
     dialog.SetTexts(u"program 1", u"program 2");
     dialog.choices = {u"a", u"b", u"c"};
-    EXPECT_EQ(dialog.DoModal(), 1);
+    EXPECT_EQ(dialog.DoModal(), app::DialogResult::Ok);
     EXPECT_EQ(dialog.text1, GetParam().text1);
     EXPECT_EQ(dialog.text2, GetParam().text2);
     EXPECT_EQ(dialog.choice, 2);
@@ -54,14 +54,14 @@ TEST(CliUserInterface, FileAndFolderComeFromTheStep) {
     ui.BeginStep(step);
     EXPECT_EQ(ui.ChooseFiles({}), std::vector<std::u16string>{u"/tmp/x"});
     app::FolderBrowser browser(ui, u"title");
-    EXPECT_EQ(browser.Browse(), 1);
+    EXPECT_EQ(browser.Browse(), app::DialogResult::Ok);
     EXPECT_EQ(browser.GetPath(), u"/tmp/x");
 
     const Step empty = MakeStep({});
     ui.BeginStep(empty);
     EXPECT_TRUE(ui.ChooseFiles({}).empty());
     app::FolderBrowser cancelled(ui, u"title");
-    EXPECT_EQ(cancelled.Browse(), 2);
+    EXPECT_EQ(cancelled.Browse(), app::DialogResult::Cancel);
 }
 
 TEST(CliUserInterface, QuestionsGetTheFolderAnswerAndOk) {
@@ -82,9 +82,6 @@ TEST(CliUserInterface, MessagesGoToTheErrorStreamExactly) {
     ui.ShowMessage(u"첫째\n둘째");
     ui.ShowMessage(u"raw \xDCFF", u"caption");
     EXPECT_EQ(err.str(), "첫째\n둘째\nraw \xFF\n");
-    EXPECT_EQ(ui.StepMessages(), (std::vector<std::u16string>{u"첫째\n둘째", u"raw \xDCFF"}));
-    ui.BeginStep(step);
-    EXPECT_TRUE(ui.StepMessages().empty());
 }
 
 TEST(CliUserInterface, ProgressLineOnlyOnATerminal) {

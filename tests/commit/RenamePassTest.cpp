@@ -94,14 +94,13 @@ TEST_F(RenamePassTest, RowsBeneathARenamedFolderFollowIt) {
     EXPECT_EQ(list.FolderText(5), NativePath(u"/t/ab"));
 }
 
-TEST_F(RenamePassTest, CheckedTargetsAreNotRecomputed) {
-    // Folder first: the file keeps the target it was checked with, under the old
-    // folder name; only a second commit sees the new folder.
+TEST_F(RenamePassTest, TargetsBeneathARenamedFolderFollowIt) {
     Add(u"/t/d", u"e", true);
     Add(u"/t/d/f.txt", u"g.txt");
+    Add(u"/t/d/h.txt", u"h.txt");
     RunAll();
     EXPECT_EQ(fs.moves, (std::vector<std::u16string>{NativePath(u"/t/d => /t/e"),
-                                                     NativePath(u"/t/e/f.txt => /t/d/g.txt")}));
+                                                     NativePath(u"/t/e/f.txt => /t/e/g.txt")}));
 }
 
 TEST_F(RenamePassTest, NestedFoldersAndEarlierRowsFollowEachRename) {
@@ -111,9 +110,9 @@ TEST_F(RenamePassTest, NestedFoldersAndEarlierRowsFollowEachRename) {
     RunAll();
     EXPECT_EQ(fs.moves, (std::vector<std::u16string>{NativePath(u"/t/a/c/f.txt => /t/a/c/g.txt"),
                                                      NativePath(u"/t/a => /t/b"),
-                                                     NativePath(u"/t/b/c => /t/a/d")}));
-    EXPECT_EQ(Paths(), (std::vector<std::u16string>{NativePath(u"/t/a/d/g.txt"),
-                                                    NativePath(u"/t/b"), NativePath(u"/t/a/d")}));
+                                                     NativePath(u"/t/b/c => /t/b/d")}));
+    EXPECT_EQ(Paths(), (std::vector<std::u16string>{NativePath(u"/t/b/d/g.txt"),
+                                                    NativePath(u"/t/b"), NativePath(u"/t/b/d")}));
 }
 
 TEST_F(RenamePassTest, FailuresAndErrorsAreCollectedInRowOrder) {

@@ -19,13 +19,16 @@ TEST_F(GatheringTest, NameInOtherLetterCaseIsAnotherFile) {
 }
 
 // Links are items of their own; only POSIX file systems here make them for any user.
-TEST_F(GatheringTest, LinkLoopIsGatheredNotFollowed) {
+// In a walk a link to a folder is a folder not entered, so no row; a link to a
+// file is a file row.
+TEST_F(GatheringTest, LinkLoopIsNeitherFollowedNorListed) {
     dir.WriteFile("loop/a.txt");
     std::filesystem::create_directory_symlink(dir.Path() / "loop", dir.Path() / "loop" / "back");
+    std::filesystem::create_symlink(dir.Path() / "loop" / "a.txt", dir.Path() / "loop" / "to-a");
     CountingQuestion contents(false);
     Batch({dir.Join(u"loop")}, contents);
     EXPECT_EQ(Paths(),
-              (std::vector<std::u16string>{dir.Join(u"loop/a.txt"), dir.Join(u"loop/back")}));
+              (std::vector<std::u16string>{dir.Join(u"loop/a.txt"), dir.Join(u"loop/to-a")}));
     // A top-level link to a folder is a folder.
     std::filesystem::create_directory_symlink(dir.Path() / "loop", dir.Path() / "top");
     Batch({dir.Join(u"top")}, contents);

@@ -8,12 +8,11 @@
 
 namespace morvalent::testing {
 
-// A main window whose modal questions are answered by a script.
+// A main window whose questions are answered by a script.
 struct ScriptedWindow {
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
     ScriptedUi answers;
-    gui::MainWindow window{*fs};
-    ScriptedWindow() { window.SetModalAnswerer(&answers); }
+    gui::MainWindow window{*fs, answers};
 };
 
 }  // namespace morvalent::testing

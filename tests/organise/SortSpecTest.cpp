@@ -18,15 +18,20 @@ TEST(SortSpec, ChoicesMapToKeyAndDirection) {
     struct Case {
         std::int32_t choice;
         const char* text;
-        std::int32_t column;
-        std::int32_t direction;
+        SortKey key;
+        SortDirection direction;
     };
     const Case cases[] = {
-        {0, "파일 이름에 따라 오름차순", 0, 1},   {1, "파일 이름에 따라 내림차순", 0, -1},
-        {2, "전체경로에 따라 오름차순", 3, 1},    {3, "전체경로에 따라 내림차순", 3, -1},
-        {4, "파일 크기에 따라 오름차순", 4, 1},   {5, "파일 크기에 따라 내림차순", 4, -1},
-        {6, "수정한 시각에 따라 오름차순", 5, 1}, {7, "수정한 시각에 따라 내림차순", 5, -1},
-        {8, "만든 시각에 따라 오름차순", 6, 1},   {9, "만든 시각에 따라 내림차순", 6, -1},
+        {0, "파일 이름에 따라 오름차순", SortKey::Name, SortDirection::Ascending},
+        {1, "파일 이름에 따라 내림차순", SortKey::Name, SortDirection::Descending},
+        {2, "전체경로에 따라 오름차순", SortKey::Path, SortDirection::Ascending},
+        {3, "전체경로에 따라 내림차순", SortKey::Path, SortDirection::Descending},
+        {4, "파일 크기에 따라 오름차순", SortKey::Size, SortDirection::Ascending},
+        {5, "파일 크기에 따라 내림차순", SortKey::Size, SortDirection::Descending},
+        {6, "수정한 시각에 따라 오름차순", SortKey::Modified, SortDirection::Ascending},
+        {7, "수정한 시각에 따라 내림차순", SortKey::Modified, SortDirection::Descending},
+        {8, "만든 시각에 따라 오름차순", SortKey::Created, SortDirection::Ascending},
+        {9, "만든 시각에 따라 내림차순", SortKey::Created, SortDirection::Descending},
     };
     ASSERT_EQ(kSortCriteria.size(), 10u);
     for (const Case& c : cases) {
@@ -34,11 +39,13 @@ TEST(SortSpec, ChoicesMapToKeyAndDirection) {
         EXPECT_EQ(U8(kSortCriteria[std::size_t(c.choice)].text), c.text);
         const auto spec = SortSpecForChoice(c.choice);
         ASSERT_TRUE(spec.has_value());
-        EXPECT_EQ(spec->column, c.column);
+        EXPECT_EQ(spec->key, c.key);
         EXPECT_EQ(spec->direction, c.direction);
     }
     EXPECT_FALSE(SortSpecForChoice(-1).has_value());
     EXPECT_FALSE(SortSpecForChoice(10).has_value());
+    // And back: the terminal finds the dialog's item of a sort order.
+    for (const Case& c : cases) EXPECT_EQ(SortChoiceOf({c.key, c.direction}), c.choice);
 }
 
 FileEntry Entry(std::u16string path, std::uint64_t size = 0, platform::FileTime modified = 0,
@@ -61,27 +68,87 @@ TEST(CompareEntries, KeysAndDirection) {
         int expected;
     };
     const Case cases[] = {
-        {"name 10 before 2", Entry(u"/x/file10.txt"), Entry(u"/a/file2.txt"), {1, 0}, -1},
-        {"name descending negates", Entry(u"/x/file10.txt"), Entry(u"/a/file2.txt"), {-1, 0}, 1},
-        {"name ignores case", Entry(u"/x/ABC.txt"), Entry(u"/y/abc.txt"), {1, 0}, 0},
-        {"name ignores case descending", Entry(u"/x/ABC.txt"), Entry(u"/y/abc.txt"), {-1, 0}, 0},
-        {"name keeps accents", Entry(u"/x/\u00e9"), Entry(u"/y/e"), {1, 0}, 1},
-        {"name includes the extension", Entry(u"/x/a.b"), Entry(u"/x/a.a"), {1, 0}, 1},
-        {"path", Entry(u"/x/a"), Entry(u"/y/a"), {1, 3}, -1},
-        {"path ignores case", Entry(u"/X/a"), Entry(u"/x/A"), {1, 3}, 0},
-        {"size unsigned", Entry(u"/a", 100), Entry(u"/b", 3ull << 30), {1, 4}, -1},
-        {"size above 4 GiB", Entry(u"/a", (4ull << 30) + 1), Entry(u"/b", 100), {1, 4}, 1},
-        {"size equal", Entry(u"/a", 5), Entry(u"/b", 5), {-1, 4}, 0},
-        {"size descending", Entry(u"/a", 100), Entry(u"/b", 3ull << 30), {-1, 4}, 1},
-        {"modified", Entry(u"/a", 0, 20), Entry(u"/b", 0, 10), {1, 5}, 1},
-        {"modified descending", Entry(u"/a", 0, 20), Entry(u"/b", 0, 10), {-1, 5}, -1},
+        {"name 10 before 2",
+         Entry(u"/x/file10.txt"),
+         Entry(u"/a/file2.txt"),
+         {SortKey::Name, SortDirection::Ascending},
+         -1},
+        {"name descending negates",
+         Entry(u"/x/file10.txt"),
+         Entry(u"/a/file2.txt"),
+         {SortKey::Name, SortDirection::Descending},
+         1},
+        {"name ignores case",
+         Entry(u"/x/ABC.txt"),
+         Entry(u"/y/abc.txt"),
+         {SortKey::Name, SortDirection::Ascending},
+         0},
+        {"name ignores case descending",
+         Entry(u"/x/ABC.txt"),
+         Entry(u"/y/abc.txt"),
+         {SortKey::Name, SortDirection::Descending},
+         0},
+        {"name keeps accents",
+         Entry(u"/x/\u00e9"),
+         Entry(u"/y/e"),
+         {SortKey::Name, SortDirection::Ascending},
+         1},
+        {"name includes the extension",
+         Entry(u"/x/a.b"),
+         Entry(u"/x/a.a"),
+         {SortKey::Name, SortDirection::Ascending},
+         1},
+        {"path", Entry(u"/x/a"), Entry(u"/y/a"), {SortKey::Path, SortDirection::Ascending}, -1},
+        {"path ignores case",
+         Entry(u"/X/a"),
+         Entry(u"/x/A"),
+         {SortKey::Path, SortDirection::Ascending},
+         0},
+        {"size unsigned",
+         Entry(u"/a", 100),
+         Entry(u"/b", 3ull << 30),
+         {SortKey::Size, SortDirection::Ascending},
+         -1},
+        {"size above 4 GiB",
+         Entry(u"/a", (4ull << 30) + 1),
+         Entry(u"/b", 100),
+         {SortKey::Size, SortDirection::Ascending},
+         1},
+        {"size equal",
+         Entry(u"/a", 5),
+         Entry(u"/b", 5),
+         {SortKey::Size, SortDirection::Descending},
+         0},
+        {"size descending",
+         Entry(u"/a", 100),
+         Entry(u"/b", 3ull << 30),
+         {SortKey::Size, SortDirection::Descending},
+         1},
+        {"modified",
+         Entry(u"/a", 0, 20),
+         Entry(u"/b", 0, 10),
+         {SortKey::Modified, SortDirection::Ascending},
+         1},
+        {"modified descending",
+         Entry(u"/a", 0, 20),
+         Entry(u"/b", 0, 10),
+         {SortKey::Modified, SortDirection::Descending},
+         -1},
         {"created unknown earliest",
          Entry(u"/a", 0, 0, platform::kUnknownTime),
          Entry(u"/b", 0, 0, 0),
-         {1, 6},
+         {SortKey::Created, SortDirection::Ascending},
          -1},
-        {"created equal", Entry(u"/a", 0, 0, 9), Entry(u"/b", 0, 0, 9), {1, 6}, 0},
-        {"no key for the new-name column", Entry(u"/a"), Entry(u"/b"), {1, 1}, 0},
+        {"created equal",
+         Entry(u"/a", 0, 0, 9),
+         Entry(u"/b", 0, 0, 9),
+         {SortKey::Created, SortDirection::Ascending},
+         0},
+        {"no such key",
+         Entry(u"/a"),
+         Entry(u"/b"),
+         {static_cast<SortKey>(99), SortDirection::Ascending},
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -79,57 +79,57 @@ struct OrderCase {
 TEST_F(SortingTest, OrdersByEachKey) {
     const std::vector<OrderCase> cases = {
         {"name, digits compare as characters",
-         {1, ColCurrentName},
+         {SortKey::Name, SortDirection::Ascending},
          {SortingEntry(u"/a/file2.txt"), SortingEntry(u"/b/file10.txt"),
           SortingEntry(u"/c/File1.txt")},
          {u"/c/File1.txt", u"/b/file10.txt", u"/a/file2.txt"}},
         {"name takes the extension into account and not the folder",
-         {1, ColCurrentName},
+         {SortKey::Name, SortDirection::Ascending},
          {SortingEntry(u"/z/b.txt"), SortingEntry(u"/a/b.doc"), SortingEntry(u"/m/a.txt")},
          {u"/m/a.txt", u"/a/b.doc", u"/z/b.txt"}},
         {"name descending",
-         {-1, ColCurrentName},
+         {SortKey::Name, SortDirection::Descending},
          {SortingEntry(u"/a/file2.txt"), SortingEntry(u"/b/file10.txt"),
           SortingEntry(u"/c/File1.txt")},
          {u"/a/file2.txt", u"/b/file10.txt", u"/c/File1.txt"}},
         {"path",
-         {1, ColFullPath},
+         {SortKey::Path, SortDirection::Ascending},
          {SortingEntry(u"/b/a.txt"), SortingEntry(u"/a/z.txt"), SortingEntry(u"/A/m.txt")},
          {u"/A/m.txt", u"/a/z.txt", u"/b/a.txt"}},
         {"path, long shared beginnings and names that begin others",
-         {1, ColFullPath},
+         {SortKey::Path, SortDirection::Ascending},
          {SortingEntry(u"/same/folder/abcdefghij2"), SortingEntry(u"/same/folder/abcdefghij10"),
           SortingEntry(u"/same/folder/abcdefghij1"), SortingEntry(u"/same/folder/abc"),
           SortingEntry(u"/same/folder/ABCDEFGHIJ1"), SortingEntry(u"/same/folder/")},
          {u"/same/folder/", u"/same/folder/abc", u"/same/folder/abcdefghij1",
           u"/same/folder/ABCDEFGHIJ1", u"/same/folder/abcdefghij10", u"/same/folder/abcdefghij2"}},
         {"path descending",
-         {-1, ColFullPath},
+         {SortKey::Path, SortDirection::Descending},
          {SortingEntry(u"/b/a.txt"), SortingEntry(u"/a/z.txt"), SortingEntry(u"/a/y.txt")},
          {u"/b/a.txt", u"/a/z.txt", u"/a/y.txt"}},
         {"size as an unsigned 64-bit number",
-         {1, ColSize},
+         {SortKey::Size, SortDirection::Ascending},
          {SortingEntry(u"/3g", 3 * kGiB), SortingEntry(u"/100", 100),
           SortingEntry(u"/5g", 5 * kGiB), SortingEntry(u"/0", 0),
           SortingEntry(u"/2g", 2 * kGiB + 1)},
          {u"/0", u"/100", u"/2g", u"/3g", u"/5g"}},
         {"size descending",
-         {-1, ColSize},
+         {SortKey::Size, SortDirection::Descending},
          {SortingEntry(u"/100", 100), SortingEntry(u"/3g", 3 * kGiB),
           SortingEntry(u"/max", UINT64_MAX)},
          {u"/max", u"/3g", u"/100"}},
         {"modification time",
-         {1, ColModified},
+         {SortKey::Modified, SortDirection::Ascending},
          {SortingEntry(u"/late", 0, 132000000000000000), SortingEntry(u"/zero", 0, 0),
           SortingEntry(u"/early", 0, 116444736000000000)},
          {u"/zero", u"/early", u"/late"}},
         {"creation time, unknown first",
-         {1, ColCreated},
+         {SortKey::Created, SortDirection::Ascending},
          {SortingEntry(u"/known", 0, 0, 116444736000000000), SortingEntry(u"/zero", 0, 0, 0),
           SortingEntry(u"/unknown", 0, 0, platform::kUnknownTime)},
          {u"/unknown", u"/zero", u"/known"}},
         {"creation time descending, unknown last",
-         {-1, ColCreated},
+         {SortKey::Created, SortDirection::Descending},
          {SortingEntry(u"/unknown", 0, 0, platform::kUnknownTime),
           SortingEntry(u"/known", 0, 0, 5)},
          {u"/known", u"/unknown"}},
@@ -147,21 +147,22 @@ TEST_F(SortingTest, EqualKeysKeepTheirOrderInBothDirections) {
     // ABC.txt and abc.txt are equal by name; same size rows are equal by size.
     Add({SortingEntry(u"/1/abc.txt", 7), SortingEntry(u"/2/b.txt", 5),
          SortingEntry(u"/3/ABC.txt", 7)});
-    EXPECT_EQ(CompareEntries(list.Entry(0), list.Entry(2), {1, ColCurrentName}), 0);
-    SortRows(list, {1, ColCurrentName});
+    EXPECT_EQ(
+        CompareEntries(list.Entry(0), list.Entry(2), {SortKey::Name, SortDirection::Ascending}), 0);
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/1/abc.txt", u"/3/ABC.txt", u"/2/b.txt"}));
-    SortRows(list, {-1, ColCurrentName});
+    SortRows(list, {SortKey::Name, SortDirection::Descending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/2/b.txt", u"/1/abc.txt", u"/3/ABC.txt"}));
-    SortRows(list, {-1, ColSize});
+    SortRows(list, {SortKey::Size, SortDirection::Descending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/1/abc.txt", u"/3/ABC.txt", u"/2/b.txt"}));
 }
 
 TEST_F(SortingTest, DescendingIsTheExactReverseWhereKeysDiffer) {
     Add({SortingEntry(u"/d/delta"), SortingEntry(u"/a/Alpha"), SortingEntry(u"/c/charlie"),
          SortingEntry(u"/b/bravo"), SortingEntry(u"/e/Echo")});
-    SortRows(list, {1, ColFullPath});
+    SortRows(list, {SortKey::Path, SortDirection::Ascending});
     const auto ascending = Paths();
-    SortRows(list, {-1, ColFullPath});
+    SortRows(list, {SortKey::Path, SortDirection::Descending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>(ascending.rbegin(), ascending.rend())));
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/e/Echo", u"/d/delta", u"/c/charlie",
                                                     u"/b/bravo", u"/a/Alpha"}));
@@ -172,7 +173,7 @@ TEST_F(SortingTest, KeysComeFromTheEntryNotFromEditedColumns) {
     list.SetNewName(0, u"0-first.txt");
     list.SetNewName(1, u"z-last.txt");
     list.SetFolderText(2, u"/0");
-    SortRows(list, {1, ColCurrentName});
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/y/a.txt", u"/z/b.txt", u"/x/c.txt"}));
     // The edited texts travel with their rows.
     EXPECT_EQ(list.NewName(0), u"z-last.txt");
@@ -180,7 +181,7 @@ TEST_F(SortingTest, KeysComeFromTheEntryNotFromEditedColumns) {
     EXPECT_EQ(list.NewName(2), u"0-first.txt");
 
     list.SetFolderText(0, u"/zzz");
-    SortRows(list, {1, ColFullPath});
+    SortRows(list, {SortKey::Path, SortDirection::Ascending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/x/c.txt", u"/y/a.txt", u"/z/b.txt"}));
     EXPECT_EQ(list.FolderText(1), u"/zzz");
     EXPECT_EQ(list.FolderText(2), u"/0");
@@ -190,7 +191,7 @@ TEST_F(SortingTest, FoldersTakePartByTheirOwnName) {
     FileEntry folder = SortingEntry(u"/top/b.dir");
     folder.isFolder = true;
     Add({SortingEntry(u"/top/c.txt"), folder, SortingEntry(u"/top/b.dir/a.txt")});
-    SortRows(list, {1, ColCurrentName});
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
     EXPECT_EQ(Paths(),
               (std::vector<std::u16string>{u"/top/b.dir/a.txt", u"/top/b.dir", u"/top/c.txt"}));
     EXPECT_EQ(list.At(1).icon, 1);
@@ -203,7 +204,7 @@ TEST_F(SortingTest, MarksTravelAndTheViewHearsOnce) {
     list.SetFocusedRow(3);
     Recorder recorder;
     list.SetObserver(&recorder);
-    SortRows(list, {1, ColFullPath});
+    SortRows(list, {SortKey::Path, SortDirection::Ascending});
     list.SetObserver(nullptr);
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/a", u"/b", u"/c", u"/d"}));
     EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{1, 2}));
@@ -216,17 +217,17 @@ TEST_F(SortingTest, LatinBeforeHangulInTheRootOrder) {
     Add({SortingEntry(U16("/k/다람쥐.txt")), SortingEntry(u"/k/zebra.txt"),
          SortingEntry(U16("/k/가방.txt")), SortingEntry(U16("/k/나무.txt")),
          SortingEntry(u"/k/Apple.txt")});
-    SortRows(list, {1, ColCurrentName});
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
     EXPECT_EQ(Paths(),
               (std::vector<std::u16string>{u"/k/Apple.txt", u"/k/zebra.txt", U16("/k/가방.txt"),
                                            U16("/k/나무.txt"), U16("/k/다람쥐.txt")}));
 }
 
 TEST_F(SortingTest, EmptyListAndUnknownKey) {
-    SortRows(list, {1, ColCurrentName});
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
     EXPECT_TRUE(list.Empty());
     Add({SortingEntry(u"/b"), SortingEntry(u"/a")});
-    SortRows(list, {1, filelist::ColNewName});
+    SortRows(list, {static_cast<SortKey>(99), SortDirection::Ascending});
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/b", u"/a"}));
 }
 
@@ -256,8 +257,7 @@ TEST_F(SortingTest, ManyRowsAgreeWithCompareEntriesAndStayStable) {
         list.InsertEntryRow(SortingEntry((next() % 2 ? u"/x/" : u"/x/y/") + name, i));
     }
     for (const auto& criterion : kSortCriteria) {
-        if (criterion.spec.column != ColCurrentName && criterion.spec.column != ColFullPath)
-            continue;
+        if (criterion.spec.key != SortKey::Name && criterion.spec.key != SortKey::Path) continue;
         SCOPED_TRACE(testing::U8(criterion.text));
         const auto order = SortedOrder(list, criterion.spec);
         for (std::size_t i = 1; i < order.size(); ++i) {
@@ -270,6 +270,28 @@ TEST_F(SortingTest, ManyRowsAgreeWithCompareEntriesAndStayStable) {
             }
         }
     }
+}
+
+// Digits, Latin letters with case ignored, then Hangul in Korean order, as Korean
+// users' file managers sort, on every system.
+TEST(KoreanSorting, LatinBeforeHangulInKoreanOrder) {
+    filelist::PlainIconSource source;
+    filelist::IconCache icons{source};
+    filelist::FileList list{icons};
+    for (const char* path : {"/k/다람쥐.txt", "/k/zebra.txt", "/k/가방.txt", "/k/나무.txt",
+                             "/k/Apple.txt", "/k/2.txt"}) {
+        FileEntry entry;
+        entry.path = NativePath(U16(path));
+        list.InsertEntryRow(entry);
+    }
+    platform::SetCollationLocale("ko_KR.UTF-8");
+    SortRows(list, {SortKey::Name, SortDirection::Ascending});
+    platform::SetCollationLocale("");
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < list.Count(); ++i) names.push_back(list.CurrentName(i));
+    EXPECT_EQ(names,
+              (std::vector<std::u16string>{u"2.txt", u"Apple.txt", u"zebra.txt", U16("가방.txt"),
+                                           U16("나무.txt"), U16("다람쥐.txt")}));
 }
 
 }  // namespace

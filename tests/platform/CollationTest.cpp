@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "platform/Collation.h"
 
 namespace morvalent::platform {
@@ -23,6 +27,28 @@ TEST(Collation, KoreanOrder) {
     // 가 < 나 < 다
     EXPECT_LT(ko.Compare(u"\uAC00", u"\uB098"), 0);
     EXPECT_LT(ko.Compare(u"\uB098", u"\uB2E4"), 0);
+}
+
+// The order Korean users see in their file managers, the same on every system.
+TEST(Collation, KoreanOrderOfNames) {
+    const std::vector<std::u16string> expected = {u"1.txt",
+                                                  u"10.txt",
+                                                  u"2.txt",
+                                                  u"apple.txt",
+                                                  u"Banana.txt",
+                                                  u"cherry.txt",
+                                                  u"\uAC00\uBC29.txt",
+                                                  u"\uB098\uBB34.txt",
+                                                  u"\uB2E4\uB9AC.txt"};
+    std::vector<std::u16string> names(expected.rbegin(), expected.rend());
+    std::swap(names[0], names[4]);
+    Collator ko("ko_KR.UTF-8");
+    std::sort(names.begin(), names.end(),
+              [&](const auto& a, const auto& b) { return ko.Compare(a, b) < 0; });
+    EXPECT_EQ(names, expected);
+    std::sort(names.begin(), names.end(),
+              [&](const auto& a, const auto& b) { return ko.SortKey(a) < ko.SortKey(b); });
+    EXPECT_EQ(names, expected);
 }
 
 TEST(Collation, SortKeysAgreeWithCompare) {

@@ -44,6 +44,9 @@ TEST(PosixFileSystem, SizeAndTimes) {
     ASSERT_TRUE(bigInfo);
     EXPECT_EQ(bigInfo->size, 5ull << 30);
     EXPECT_FALSE(fs->ReadInfo(dir.Join(u"missing")));
+    // A folder's size is 0, whatever its entries list takes.
+    dir.MakeFolder("folder");
+    EXPECT_EQ(fs->ReadInfo(dir.Join(u"folder"))->size, 0u);
 }
 
 TEST(PosixFileSystem, ListsWithoutFollowingLinks) {
@@ -61,9 +64,13 @@ TEST(PosixFileSystem, ListsWithoutFollowingLinks) {
     EXPECT_FALSE(items[0].isFolder);
     EXPECT_EQ(items[1].name, u"loop");
     EXPECT_FALSE(items[1].isFolder);
+    EXPECT_TRUE(items[1].linksToFolder);
+    EXPECT_EQ(items[2].info.size, 0u);
     EXPECT_EQ(items[2].name, u"sub");
     EXPECT_TRUE(items[2].isFolder);
     EXPECT_FALSE(fs->ListFolder(dir.Join(u"missing"), items));
+    // An empty folder text is not the root.
+    EXPECT_FALSE(fs->ListFolder(u"", items));
 }
 
 TEST(PosixFileSystem, NameThatIsNotUtf8RoundTrips) {

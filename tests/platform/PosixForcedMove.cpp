@@ -132,8 +132,8 @@ std::optional<platform::MoveOutcome> MoveInChild(unsigned refusals, const std::s
         close(fds[0]);
         int report[3] = {1, 0, 0};
         if (fileSizeLimit != 0) {
-            // Past the limit a write fails with EFBIG instead of ending the process.
-            signal(SIGXFSZ, SIG_IGN);
+            // Past the limit the move itself must keep the signal from ending the
+            // process, so that the write fails with EFBIG.
             const rlimit limit{fileSizeLimit, fileSizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
         }

@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -423,6 +424,9 @@ struct FakeState {
     int renameat2Error = 0;
     bool refuseRenameOverExisting = false;
     std::string failUnlinkOf;
+    // Appends to this file once `copiedTo` exists: a writer busy during the copy.
+    std::string appendTo;
+    std::string copiedTo;
 };
 FakeState gFake;
 
@@ -434,6 +438,15 @@ bool EqualsIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 int FakeLstat(const char* path, struct stat* st) {
+    if (!gFake.appendTo.empty() && gFake.appendTo == path &&
+        ::access(gFake.copiedTo.c_str(), F_OK) == 0) {
+        gFake.appendTo.clear();
+        const int fd = ::open(path, O_WRONLY | O_APPEND);
+        if (fd >= 0) {
+            (void)::write(fd, "+", 1);
+            ::close(fd);
+        }
+    }
     const int result = ::lstat(path, st);
     if (result == 0 || errno != ENOENT || !gFake.caseInsensitive) return result;
     const std::string p = path;
@@ -577,6 +590,35 @@ TEST_F(FakeCallsTest, SourceThatCannotBeRemovedKeepsEverythingAsItWas) {
         EXPECT_EQ(outcome.error, EBUSY);
         EXPECT_EQ(Text(Snapshot(root)), Text({"a.txt 640 1000000000 A"}));
     }
+}
+
+TEST_F(FakeCallsTest, CopyAcrossDevicesOfAFileWrittenMeanwhileKeepsTheSource) {
+    gFake.renameat2Error = EXDEV;
+    TempDir dir;
+    const std::string root = dir.Path().string();
+    Make(root + "/a.txt", "A");
+    gFake.appendTo = root + "/a.txt";
+    gFake.copiedTo = root + "/b.txt";
+    const MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/a.txt", root + "/b.txt");
+    EXPECT_EQ(ResultName(outcome.result), "Failed");
+    EXPECT_EQ(outcome.error, ESTALE);
+    EXPECT_EQ(dir.ReadFile("a.txt"), "A+");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "b.txt"));
+}
+
+TEST_F(FakeCallsTest, CopyAcrossDevicesKeepsTheUsersAttributes) {
+    gFake.renameat2Error = EXDEV;
+    TempDir dir;
+    const std::string root = dir.Path().string();
+    Make(root + "/a.txt", "A");
+    if (setxattr((root + "/a.txt").c_str(), "user.origin", "web", 3, 0) != 0) {
+        GTEST_SKIP() << "no user attributes on this file system";
+    }
+    const MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/a.txt", root + "/b.txt");
+    EXPECT_EQ(ResultName(outcome.result), "Moved");
+    char value[8] = {};
+    EXPECT_EQ(getxattr((root + "/b.txt").c_str(), "user.origin", value, sizeof value), 3);
+    EXPECT_STREQ(value, "web");
 }
 
 TEST_F(FakeCallsTest, RenameOverPlaceholderRefusedFallsBackToACheckedRename) {

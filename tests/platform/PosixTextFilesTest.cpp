@@ -33,14 +33,23 @@ bool Replace(std::u16string_view path, std::string_view bytes) {
     return file.IsOpen() && file.Write(bytes) && file.Commit();
 }
 
-TEST(PosixInputFile, OpensOnlyPlainFiles) {
+TEST(PosixInputFile, OpensPlainFilesAndPipesOnly) {
     TempDir dir;
     const std::string raw = "\xC7\xD1.txt";  // a name that is not UTF-8
     dir.WriteFile(raw, "x");
     EXPECT_TRUE(InputFile(dir.Text() + u"/" + Utf8ToUtf16(raw)).IsOpen());
     EXPECT_FALSE(InputFile(u"/dev/zero").IsOpen());
-    ASSERT_EQ(mkfifo((dir.Path() / "pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(InputFile(dir.Join(u"pipe")).IsOpen());
+    // A pipe whose writer is done, as `<(...)` in a shell gives it.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    ASSERT_EQ(write(ends[1], "a\nb\n", 4), 4);
+    close(ends[1]);
+    InputFile piped(Utf8ToUtf16("/proc/self/fd/" + std::to_string(ends[0])));
+    close(ends[0]);
+    ASSERT_TRUE(piped.IsOpen());
+    std::string bytes(8, '\0');
+    EXPECT_EQ(piped.Read(bytes.data(), bytes.size()), std::optional<std::size_t>(4));
+    EXPECT_EQ(bytes.substr(0, 4), "a\nb\n");
 }
 
 TEST(PosixReplacingFile, KeepsPermissionsOfTheReplacedFile) {
@@ -52,6 +61,19 @@ TEST(PosixReplacingFile, KeepsPermissionsOfTheReplacedFile) {
     struct stat st;
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(PosixReplacingFile, KeepsTheOwnerWhenRunAsRoot) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root gives files away";
+    TempDir dir;
+    dir.WriteFile("owned.txt", "old");
+    const auto path = dir.Path() / "owned.txt";
+    ASSERT_EQ(chown(path.c_str(), 1234, 5678), 0);
+    ASSERT_TRUE(Replace(dir.Join(u"owned.txt"), "new"));
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 1234u);
+    EXPECT_EQ(st.st_gid, 5678u);
 }
 
 TEST(PosixReplacingFile, ThroughALinkReplacesItsTarget) {

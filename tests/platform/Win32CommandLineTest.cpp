@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
+#include "platform/CommandLine.h"
 #include "platform/win32/CommandLine.h"
 
 namespace morvalent::platform {
@@ -28,6 +31,15 @@ TEST(Win32CommandLine, SplitAsWindowsDoesInUtf8) {
     for (const Case& c : cases) {
         EXPECT_EQ(ArgumentsOfCommandLine(c.line), c.expected) << c.name;
     }
+}
+
+TEST(Win32CommandLine, ConsoleCodePageIsRestored) {
+    if (!SetConsoleOutputCP(949)) GTEST_SKIP() << "no console";
+    {
+        const Utf8Console console;
+        EXPECT_EQ(GetConsoleOutputCP(), UINT(CP_UTF8));
+    }
+    EXPECT_EQ(GetConsoleOutputCP(), 949u);
 }
 
 }  // namespace

@@ -155,9 +155,9 @@ TEST(Win32FileSystem, RefusesNamesWindowsCannotHold) {
     dir.WriteFile("a.txt", "A");
     auto fs = MakeNativeFileSystem();
     const char16_t* targets[] = {
-        u"b:c.txt",   u"what?.txt", u"star*.txt", u"pipe|.txt", u"quote\".txt",
-        u"less<.txt", u"tab\t.txt", u"dot.",      u"space ",    u"CON",
-        u"nul.txt",   u"com1",      u"LPT9.log",
+        u"b:c.txt",   u"what?.txt", u"star*.txt",     u"pipe|.txt", u"quote\".txt", u"less<.txt",
+        u"tab\t.txt", u"dot.",      u"space ",        u"CON",       u"nul.txt",     u"com1",
+        u"LPT9.log",  u"COM\u00B9", u"lpt\u00B3.txt", u"NUL .txt",  u"con  .log",   u"COM0",
     };
     for (const char16_t* target : targets) {
         EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"a.txt"), dir.Join(target)).result,
@@ -168,6 +168,8 @@ TEST(Win32FileSystem, RefusesNamesWindowsCannotHold) {
     EXPECT_EQ(dir.ReadFile("a.txt"), "A");
     // ItemNames that only resemble a device are fine.
     EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"a.txt"), dir.Join(u"console.txt")).result,
+              MoveResult::Moved);
+    EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"console.txt"), dir.Join(u"COM\u00B9\u00B9.txt")).result,
               MoveResult::Moved);
 }
 

@@ -34,32 +34,32 @@ bool ScriptedUi::AskOkCancel(const std::u16string& text) {
     return answer;
 }
 
-int ScriptedUi::ShowInputDialog(app::InputDialog& dialog) {
+app::DialogResult ScriptedUi::ShowInputDialog(app::InputDialog& dialog) {
     shownDialogs.push_back(dialog);
     if (inputAnswers.empty()) {
         ADD_FAILURE() << "unscripted input dialog: "
                       << platform::Utf16ToUtf8Lossy(dialog.description);
-        return 2;
+        return app::DialogResult::Cancel;
     }
     InputAnswer answer = inputAnswers.front();
     inputAnswers.pop_front();
-    if (!answer.ok) return 2;
+    if (!answer.ok) return app::DialogResult::Cancel;
     dialog.text1 = answer.text1;
     dialog.text2 = answer.text2;
     dialog.choice = answer.choice;
-    return 1;
+    return app::DialogResult::Ok;
 }
 
-int ScriptedUi::ShowFolderBrowser(app::FolderBrowser& browser) {
+app::DialogResult ScriptedUi::ShowFolderBrowser(app::FolderBrowser& browser) {
     if (folderAnswers.empty()) {
         ADD_FAILURE() << "unscripted folder browser";
-        return 2;
+        return app::DialogResult::Cancel;
     }
     std::u16string answer = folderAnswers.front();
     folderAnswers.pop_front();
-    if (answer.empty()) return 2;
+    if (answer.empty()) return app::DialogResult::Cancel;
     browser.chosenPath = answer;
-    return 1;
+    return app::DialogResult::Ok;
 }
 
 std::vector<std::u16string> ScriptedUi::ChooseFiles(const app::FileDialogRequest& request) {

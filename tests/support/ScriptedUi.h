@@ -8,13 +8,15 @@
 
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
-#include "app/UserInterface.h"
+#include "app/StateView.h"
+#include "app/UserPrompts.h"
 
 namespace morvalent::testing {
 
-// A UserInterface that answers from scripts queued by the test and records what
-// the program showed. An unscripted question fails the test instead of hanging.
-class ScriptedUi : public app::UserInterface {
+// Answers the program's questions from scripts queued by the test and records
+// what the program asked and showed. An unscripted question fails the test
+// instead of hanging. Given to a window, it answers only the questions.
+class ScriptedUi : public app::UserPrompts, public app::StateView {
   public:
     // What an InputDialog answer fills in; `ok` false is Cancel.
     struct InputAnswer {
@@ -51,8 +53,8 @@ class ScriptedUi : public app::UserInterface {
     void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
     bool AskYesNo(const std::u16string& text, const std::u16string& caption) override;
     bool AskOkCancel(const std::u16string& text) override;
-    int ShowInputDialog(app::InputDialog& dialog) override;
-    int ShowFolderBrowser(app::FolderBrowser& browser) override;
+    app::DialogResult ShowInputDialog(app::InputDialog& dialog) override;
+    app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
     void SetClipboardText(const std::u16string& text) override { clipboard = text; }
     void SetStatusText(const std::u16string& text) override;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "filelist/FileList.h"
@@ -40,6 +41,32 @@ TEST_F(ExportTextTest, PathsComeFromTheEntries) {
     EXPECT_EQ(BuildExportText(list, true), NativePath(u"/d/a.txt\r\n/d/b.txt\r\n"));
     list.SetEntryPath(1, NativePath(u"/d/renamed.txt"));
     EXPECT_EQ(BuildExportText(list, true), NativePath(u"/d/a.txt\r\n/d/renamed.txt\r\n"));
+}
+
+TEST_F(ExportTextTest, FirstRowThatWouldNotLoadBack) {
+    const struct {
+        const char* name;
+        std::u16string newName;
+        std::optional<std::size_t> row;
+    } cases[] = {
+        {"plain", u"b.txt", std::nullopt},
+        {"space inside", u"b c.txt", std::nullopt},
+        {"line feed", u"b\nc.txt", 1},
+        {"carriage return", u"b\r.txt", 1},
+        {"leading space", u" b.txt", 1},
+        {"trailing ideographic space", u"b.txt\u3000", 1},
+        {"empty", u"", 1},
+    };
+    AddRow(u"/d/a.txt");
+    AddRow(u"/d/b.txt");
+    AddRow(u"/d/c.txt ");
+    list.SetNewName(2, u"c.txt");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        list.SetNewName(1, c.newName);
+        EXPECT_EQ(FirstRowNotLoadingBack(list, false), c.row);
+    }
+    EXPECT_EQ(FirstRowNotLoadingBack(list, true), std::optional<std::size_t>(2));
 }
 
 TEST_F(ExportTextTest, EmptyListGivesEmptyText) {

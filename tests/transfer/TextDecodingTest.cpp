@@ -53,6 +53,8 @@ TEST(DecodeTextFile, ByMarkOrContent) {
         {"CP949", "\xC7\xD1\xB1\xDB.txt\r\n"s, u"한글.txt\r\n"},
         {"CP949 ends at zero", "\xC7\xD1\0\xB1\xDB"s, u"한"},
         {"CP949 zero first", "\0\xC7\xD1"s, u""},
+        {"UTF-8 with one Latin-1 byte", "caf\xC3\xA9\nna\xEFve\n"s, u"caf\u00E9\nna\xDCEFve\n"},
+        {"CP949 cut off in a character", "\xC7\xD1.txt\xC7"s, u"\xDCC7\xDCD1.txt\xDCC7"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(DecodeTextFile(row.bytes), row.text) << row.name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "filelist/FileList.h"
@@ -119,6 +120,14 @@ TEST_F(TextFileTest, ReadsFilesOfEveryKind) {
     }
     EXPECT_EQ(ReadTextFile(dir.Join(u"missing.txt")), std::nullopt);
     EXPECT_EQ(ReadTextFile(dir.Text()), std::nullopt);
+}
+
+TEST_F(TextFileTest, RefusesFilesOverTheLimit) {
+    for (const std::string& head : {"a\n"s, "\xFF\xFE"s}) {
+        dir.WriteFile("big.txt", head);
+        std::filesystem::resize_file(dir.Path() / "big.txt", kMaxTextFileBytes + 1);
+        EXPECT_EQ(ReadTextFile(dir.Join(u"big.txt")), std::nullopt);
+    }
 }
 
 }  // namespace

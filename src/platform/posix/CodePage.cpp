@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "platform/TextFiles.h"
 
@@ -68,11 +69,20 @@ std::string LocaleCharset() {
     return {};
 }
 
-std::u16string DecodeCodePage(std::string_view bytes, const std::string& codePage) {
+namespace {
+
+// `exact`: nothing at the first byte sequence without a character, instead of U+FFFD.
+std::optional<std::u16string> Decode(std::string_view bytes, const std::string& codePage,
+                                     bool exact) {
     bytes = bytes.substr(0, bytes.find('\0'));
     UErrorCode error = U_ZERO_ERROR;
     std::unique_ptr<UConverter, ConverterCloser> converter(ucnv_open(codePage.c_str(), &error));
-    if (U_FAILURE(error)) return {};
+    if (U_FAILURE(error)) return std::nullopt;
+    if (exact) {
+        ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
+                            &error);
+        if (U_FAILURE(error)) return std::nullopt;
+    }
     // The converter takes at most about a gigabyte per call, so long texts go in pieces.
     constexpr std::ptrdiff_t kPiece = std::ptrdiff_t(1) << 26;
     // Code pages give at most one UTF-16 unit per byte, nearly always; grow if not.
@@ -90,17 +100,32 @@ std::u16string DecodeCodePage(std::string_view bytes, const std::string& codePag
                        pieceEnd == end, &error);
         used = static_cast<std::size_t>(target - out.data());
         if (error == U_BUFFER_OVERFLOW_ERROR) continue;
-        if (U_FAILURE(error)) return {};
+        if (U_FAILURE(error)) return std::nullopt;
         if (source == end) break;
     }
     out.resize(used);
     return out;
 }
 
-std::u16string DecodeSystemCodePage(std::string_view bytes) {
+const std::string& SystemCodePage() {
     // The locale does not change while the program runs.
     static const std::string codePage = CodePageForCharset(LocaleCharset());
-    return DecodeCodePage(bytes, codePage);
+    return codePage;
+}
+
+}  // namespace
+
+std::u16string DecodeCodePage(std::string_view bytes, const std::string& codePage) {
+    auto text = Decode(bytes, codePage, false);
+    return text ? std::move(*text) : std::u16string();
+}
+
+std::u16string DecodeSystemCodePage(std::string_view bytes) {
+    return DecodeCodePage(bytes, SystemCodePage());
+}
+
+std::optional<std::u16string> DecodeSystemCodePageExactly(std::string_view bytes) {
+    return Decode(bytes, SystemCodePage(), true);
 }
 
 }  // namespace morvalent::platform

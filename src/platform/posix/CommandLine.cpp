@@ -7,6 +7,8 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-void UseUtf8Console() {}
+Utf8Console::Utf8Console() = default;
+
+Utf8Console::~Utf8Console() = default;
 
 }  // namespace morvalent::platform

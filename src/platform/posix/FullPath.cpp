@@ -42,4 +42,26 @@ std::u16string FullPath(std::u16string_view path) {
     return Utf8ToUtf16(resolved.native());
 }
 
+// Textual where that is the system's meaning too; ".." goes up from where a link
+// leads, so a path with it (or a relative one) takes FullPath's way on disk.
+std::u16string NormalisePath(std::u16string_view path) {
+    if (path.empty()) return {};
+    if (!IsAbsolutePath(path)) return FullPath(path);
+    std::u16string out;
+    out.reserve(path.size());
+    std::size_t start = 0;
+    while (start < path.size()) {
+        std::size_t end = path.find(u'/', start);
+        if (end == std::u16string_view::npos) end = path.size();
+        const std::u16string_view part = path.substr(start, end - start);
+        start = end + 1;
+        if (part.empty() || part == u".") continue;
+        if (part == u"..") return FullPath(path);
+        out.push_back(u'/');
+        out.append(part);
+    }
+    if (out.empty()) out.push_back(u'/');
+    return out;
+}
+
 }  // namespace morvalent::platform

@@ -1,9 +1,12 @@
 #include "platform/Path.h"
+#include "platform/Text.h"
 
 namespace morvalent::platform {
 
 // Linux names differ by every code unit: README and readme are two files.
 std::u16string PathIdentityKey(std::u16string_view path) { return std::u16string(path); }
+
+bool ConvertsExactly(std::u16string_view path) { return Utf16ToNative(path).has_value(); }
 
 bool IsAbsolutePath(std::u16string_view path) { return !path.empty() && path.front() == u'/'; }
 

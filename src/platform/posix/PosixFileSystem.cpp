@@ -16,7 +16,8 @@ constexpr unsigned kStatxMask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BT
 
 FileInfo InfoFrom(const struct statx& st) {
     FileInfo info;
-    info.size = st.stx_size;
+    // A folder's size is the space of its entries list, not a size the user means.
+    info.size = S_ISDIR(st.stx_mode) ? 0 : st.stx_size;
     info.lastWriteTime = FileTimeFromUnix(st.stx_mtime.tv_sec, st.stx_mtime.tv_nsec);
     if ((st.stx_mask & STATX_BTIME) != 0) {
         info.creationTime = FileTimeFromUnix(st.stx_btime.tv_sec, st.stx_btime.tv_nsec);
@@ -47,10 +48,9 @@ std::optional<FileInfo> PosixFileSystem::ReadInfo(std::u16string_view path) {
 bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) {
     items.clear();
     auto native = Utf16ToNative(folder);
-    if (!native) return false;
-    // An empty folder text stands for the root.
-    const char* name = native->empty() ? "/" : native->c_str();
-    int fd = open(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // An empty folder text names nothing, least of all the root.
+    if (!native || native->empty()) return false;
+    int fd = open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {
@@ -66,6 +66,9 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
         FolderItem item;
         item.name = Utf8ToUtf16(name);
         item.isFolder = S_ISDIR(st.stx_mode);
+        struct statx target;
+        item.linksToFolder = S_ISLNK(st.stx_mode) && statx(fd, name, 0, STATX_TYPE, &target) == 0 &&
+                             S_ISDIR(target.stx_mode);
         item.info = InfoFrom(st);
         items.push_back(std::move(item));
     }

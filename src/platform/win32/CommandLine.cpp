@@ -32,6 +32,13 @@ std::vector<std::string> ProgramArguments(int, char**) {
     return ArgumentsOfCommandLine(std::u16string(line.begin(), line.end()));
 }
 
-void UseUtf8Console() { SetConsoleOutputCP(CP_UTF8); }
+Utf8Console::Utf8Console() {
+    const UINT found = GetConsoleOutputCP();
+    if (found != 0 && found != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) previous_ = found;
+}
+
+Utf8Console::~Utf8Console() {
+    if (previous_ != 0) SetConsoleOutputCP(previous_);
+}
 
 }  // namespace morvalent::platform

@@ -26,4 +26,10 @@ std::u16string FullPath(std::u16string_view path) {
     return FromWide(full);
 }
 
+// The system's own full path is textual throughout and cheap.
+std::u16string NormalisePath(std::u16string_view path) {
+    if (path.empty()) return {};
+    return FullPath(path);
+}
+
 }  // namespace morvalent::platform

@@ -14,6 +14,9 @@ bool IsDriveLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' &
 // _wcsicmp does, folding only A-Z, whatever locale the C runtime has.
 std::u16string PathIdentityKey(std::u16string_view path) { return FoldAscii(path); }
 
+// Names are UTF-16 on disk too.
+bool ConvertsExactly(std::u16string_view) { return true; }
+
 // "C:\a" and "\\server\share\a" (with "\\?\" forms among them). "\a" and "C:a" are
 // not: they depend on the current drive or on that drive's current folder.
 bool IsAbsolutePath(std::u16string_view path) {

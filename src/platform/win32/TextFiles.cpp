@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "platform/win32/WideText.h"
+#include "platform/win32/PathForms.h"
 
 namespace morvalent::platform {
 namespace {
@@ -109,7 +109,7 @@ bool KeepMarks(HANDLE file, DWORD attributes) {
 }  // namespace
 
 InputFile::InputFile(std::u16string_view path) {
-    const auto wide = WidePath(path);
+    const auto wide = ExtendedPath(path);
     if (!wide) return;
     HANDLE file = CreateFileW(
         wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -154,7 +154,7 @@ struct ReplacingFile::State {
 };
 
 ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique<State>()) {
-    const auto chosen = WidePath(path);
+    const auto chosen = ExtendedPath(path);
     if (!chosen) return;
     std::wstring target = *chosen;
     const DWORD attributes = GetFileAttributesW(target.c_str());

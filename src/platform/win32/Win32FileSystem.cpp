@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/PathForms.h"
 #include "platform/win32/WideText.h"
 
 namespace morvalent::platform {
@@ -32,8 +33,10 @@ class OpenItem {
 
 }  // namespace
 
+// Every path reaches the file system in extended-length form: the plain form
+// drops a trailing dot or space from a name and so would name a neighbour.
 std::optional<bool> Win32FileSystem::IsFolder(std::u16string_view path) {
-    auto wide = WidePath(path);
+    auto wide = ExtendedPath(path);
     if (!wide) return std::nullopt;
     const DWORD attributes = GetFileAttributesW(wide->c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
@@ -41,7 +44,7 @@ std::optional<bool> Win32FileSystem::IsFolder(std::u16string_view path) {
 }
 
 std::optional<FileInfo> Win32FileSystem::ReadInfo(std::u16string_view path) {
-    auto wide = WidePath(path);
+    auto wide = ExtendedPath(path);
     if (!wide) return std::nullopt;
     // No access asked (attributes only); backup semantics let folders open too.
     OpenItem item(CreateFileW(wide->c_str(), 0,
@@ -62,9 +65,11 @@ std::optional<FileInfo> Win32FileSystem::ReadInfo(std::u16string_view path) {
 
 bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) {
     items.clear();
-    auto pattern = WidePath(folder);
-    if (!pattern) return false;
     // "C:" alone would mean the current folder of drive C; "C:\*" is its root.
+    std::u16string whole(folder);
+    if (!whole.empty() && whole.back() != u'\\' && whole.back() != u'/') whole.push_back(u'\\');
+    auto pattern = ExtendedPath(whole);
+    if (!pattern) return false;
     if (!EndsWithSeparator(*pattern)) pattern->push_back(L'\\');
     pattern->push_back(L'*');
     WIN32_FIND_DATAW data;
@@ -79,8 +84,10 @@ bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
         FolderItem item;
         item.name = FromWide(name);
         // Links and junctions are items of their own, so a walk never loops.
-        item.isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-                        (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+        const bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const bool reparse = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        item.isFolder = directory && !reparse;
+        item.linksToFolder = directory && reparse;
         item.info.creationTime = TimeFrom(data.ftCreationTime);
         item.info.lastWriteTime = TimeFrom(data.ftLastWriteTime);
         if (!item.isFolder) {
@@ -93,8 +100,8 @@ bool Win32FileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
 }
 
 MoveOutcome Win32FileSystem::MoveNoReplace(std::u16string_view source, std::u16string_view target) {
-    auto from = WidePath(source);
-    auto to = WidePath(target);
+    auto from = ExtendedPath(source);
+    auto to = ExtendedPath(target);
     if (!from || !to) return {MoveResult::Failed, ERROR_INVALID_NAME};
     return MoveNoReplaceNative(*from, *to);
 }

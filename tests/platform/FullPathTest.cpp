@@ -1,4 +1,4 @@
-#include "cli/AbsolutePath.h"
+#include "platform/Path.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "support/TempDir.h"
 
-namespace morvalent::cli {
+namespace morvalent::platform {
 namespace {
 
 using testing::NativePath;
@@ -18,17 +18,17 @@ struct PathCase {
     std::u16string expected;  // below the test folder's real path
 };
 
-class AbsolutePathCases : public ::testing::TestWithParam<PathCase> {};
+class FullPathCases : public ::testing::TestWithParam<PathCase> {};
 
-TEST_P(AbsolutePathCases, NameWhatTheSystemWouldOpen) {
+TEST_P(FullPathCases, NameWhatTheSystemWouldOpen) {
     TempDir dir;
     dir.WriteFile("real/a.txt");
     const std::u16string base = std::filesystem::canonical(dir.Path()).u16string();
-    EXPECT_EQ(AbsolutePath(dir.Join(GetParam().typed)), base + NativePath(GetParam().expected));
+    EXPECT_EQ(FullPath(dir.Join(GetParam().typed)), base + NativePath(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    All, AbsolutePathCases,
+    All, FullPathCases,
     ::testing::Values(PathCase{"plain", u"real/a.txt", u"/real/a.txt"},
                       PathCase{"dot_parts", u"./real/./a.txt", u"/real/a.txt"},
                       PathCase{"trailing_separators", u"real//", u"/real"},
@@ -37,16 +37,16 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"missing_folder_by_text", u"gone/../x/./y/", u"/x/y"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AbsolutePath, RelativeToTheWorkingFolder) {
+TEST(FullPath, RelativeToTheWorkingFolder) {
     TempDir dir;
     dir.MakeFolder("sub");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path() / "sub");
-    const std::u16string resolved = AbsolutePath(u"b.txt");
+    const std::u16string resolved = FullPath(u"b.txt");
     std::filesystem::current_path(previous);
     EXPECT_EQ(resolved,
               std::filesystem::canonical(dir.Path()).u16string() + NativePath(u"/sub/b.txt"));
 }
 
 }  // namespace
-}  // namespace morvalent::cli
+}  // namespace morvalent::platform

@@ -256,4 +256,4 @@ void MainWindowTest::screenshot() {
 }
 
 QTEST_MAIN(MainWindowTest)
-#include "MainWindow_test.moc"
+#include "MainWindowTest.moc"

@@ -9,6 +9,7 @@
 #include "app/Commands.h"
 #include "gui/InputDialogWindow.h"
 #include "gui/MainWindow.h"
+#include "gui/QtPrompts.h"
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
 
@@ -52,7 +53,9 @@ void JourneyTest::dropEditAndSort() {
     dir.WriteFile("photos/a.jpg", "a");
     dir.WriteFile("photos/trip/c.jpg", "ccc");
     auto fs = platform::MakeNativeFileSystem();
-    gui::MainWindow window(*fs);
+    gui::QtPrompts prompts;
+    gui::MainWindow window(*fs, prompts);
+    prompts.SetParentWindow(&window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -145,4 +148,4 @@ void JourneyTest::dropEditAndSort() {
 }
 
 QTEST_MAIN(JourneyTest)
-#include "Journey_test.moc"
+#include "JourneyTest.moc"

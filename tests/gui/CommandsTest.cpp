@@ -193,4 +193,4 @@ void CommandsTest::doubleClickOpensDirectRename() {
 }
 
 QTEST_MAIN(CommandsTest)
-#include "Commands_test.moc"
+#include "CommandsTest.moc"

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,38 +10,19 @@
 
 #include "platform/Text.h"
 #include "platform/TextFiles.h"
+#include "platform/posix/PosixIo.h"
 
 namespace morvalent::platform {
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+using posix::NameOf;
+using posix::ParentOf;
+using posix::WriteAll;
 
 // Creates a new file beside `target` under a name nobody uses; its permissions
 // follow the process's umask like any new file.
 int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
-    const std::string folder = FolderOf(target);
+    const std::string folder = ParentOf(target);
     // Short, so that a name near the length limit still gets a temporary beside it.
     const std::string stem = NameOf(target).substr(0, 64);
     std::random_device seed;
@@ -60,14 +42,22 @@ int CreateTemporaryBeside(const std::string& target, std::string& temporary) {
 InputFile::InputFile(std::u16string_view path) {
     const auto native = Utf16ToNative(path);
     if (!native || native->empty()) return;
-    // Non-blocking, so that a named pipe does not hold the program up; it is refused below.
-    const int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // Non-blocking, so that opening a device does not hold the program up.
+    int fd = open(native->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return;
     struct stat st;
-    // Only plain files: a device or a pipe may never end.
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // Plain files and pipes (a list made by another program as it runs, bounded
+    // by the reader's limit); never a device, which may never end.
+    if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
         close(fd);
         return;
+    }
+    if (S_ISFIFO(st.st_mode)) {
+        // Opened again to wait for a writer, as a reader of a named pipe expects.
+        close(fd);
+        fd = open(native->c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        st.st_size = 0;
     }
     // Back to blocking reads for the file itself.
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -107,6 +97,8 @@ struct ReplacingFile::State {
 };
 
 ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique<State>()) {
+    // A write past the file-size limit then fails the save instead of ending the program.
+    signal(SIGXFSZ, SIG_IGN);
     const auto chosen = Utf16ToNative(path);
     if (!chosen || chosen->empty()) return;
     std::string target = *chosen;
@@ -126,6 +118,11 @@ ReplacingFile::ReplacingFile(std::u16string_view path) : state_(std::make_unique
     if (fd < 0) return;
     state_->fd = fd;
     state_->target = std::move(target);
+    // The replaced file's owner keeps it: root saving into a user's folder must
+    // not leave the user a file of root's. Owner first, as it may clear set-id bits.
+    if (exists && geteuid() == 0 && fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        state_->failed = true;
+    }
     if (exists && fchmod(fd, existing.st_mode & 07777) != 0) state_->failed = true;
 }
 
@@ -155,11 +152,9 @@ bool ReplacingFile::Commit() {
     }
     state_->committed = true;
     // Make the new name itself durable; the content already is.
-    const int folder = open(FolderOf(state_->target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
+    const posix::Fd folder(
+        open(ParentOf(state_->target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) fsync(folder.get());
     return true;
 }
 

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "cli/AbsolutePath.h"
+#include "platform/Path.h"
 #include "support/TempDir.h"
 
-namespace morvalent::cli {
+namespace morvalent::platform {
 namespace {
 
 using testing::TempDir;
@@ -17,18 +17,18 @@ struct LinkCase {
     std::string expected;  // below the test folder's real path
 };
 
-class PosixAbsolutePathLinks : public ::testing::TestWithParam<LinkCase> {};
+class PosixFullPathLinks : public ::testing::TestWithParam<LinkCase> {};
 
-TEST_P(PosixAbsolutePathLinks, FoldersAboveAreResolvedTheItemIsKept) {
+TEST_P(PosixFullPathLinks, FoldersAboveAreResolvedTheItemIsKept) {
     TempDir dir;
     dir.WriteFile("real/a.txt");
     std::filesystem::create_directory_symlink(dir.Path() / "real", dir.Path() / "link");
     const std::string base = std::filesystem::canonical(dir.Path()).string();
-    EXPECT_EQ(AbsolutePath(U16(dir.Path().string() + "/" + GetParam().typed)),
+    EXPECT_EQ(FullPath(U16(dir.Path().string() + "/" + GetParam().typed)),
               U16(base + GetParam().expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(All, PosixAbsolutePathLinks,
+INSTANTIATE_TEST_SUITE_P(All, PosixFullPathLinks,
                          ::testing::Values(LinkCase{"link_itself_is_kept", "link", "/link"},
                                            LinkCase{"link_above_is_resolved", "link/a.txt",
                                                     "/real/a.txt"},
@@ -36,15 +36,15 @@ INSTANTIATE_TEST_SUITE_P(All, PosixAbsolutePathLinks,
                                                     "link/../real/a.txt", "/real/a.txt"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PosixAbsolutePath, RootStaysRoot) { EXPECT_EQ(AbsolutePath(u"/"), u"/"); }
+TEST(PosixFullPath, RootStaysRoot) { EXPECT_EQ(FullPath(u"/"), u"/"); }
 
-TEST(PosixAbsolutePath, NameThatIsNotUtf8KeepsItsBytes) {
+TEST(PosixFullPath, NameThatIsNotUtf8KeepsItsBytes) {
     TempDir dir;
     const std::string raw = "raw-\xFF.txt";
     dir.WriteFile(raw);
-    EXPECT_EQ(AbsolutePath(U16(dir.Path().string() + "/" + raw)),
+    EXPECT_EQ(FullPath(U16(dir.Path().string() + "/" + raw)),
               U16(std::filesystem::canonical(dir.Path()).string() + "/" + raw));
 }
 
 }  // namespace
-}  // namespace morvalent::cli
+}  // namespace morvalent::platform

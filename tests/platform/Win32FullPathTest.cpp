@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "cli/AbsolutePath.h"
+#include "platform/Path.h"
 
-namespace morvalent::cli {
+namespace morvalent::platform {
 namespace {
 
-TEST(Win32AbsolutePath, DriveRootsAndShares) {
+TEST(Win32FullPath, DriveRootsAndShares) {
     struct Case {
         std::u16string typed, expected;
     };
@@ -17,8 +17,8 @@ TEST(Win32AbsolutePath, DriveRootsAndShares) {
         {u"\\\\server\\share\\", u"\\\\server\\share"},
         {u"D:\\Photos\\\\", u"D:\\Photos"},
     };
-    for (const Case& c : cases) EXPECT_EQ(AbsolutePath(c.typed), c.expected);
+    for (const Case& c : cases) EXPECT_EQ(FullPath(c.typed), c.expected);
 }
 
 }  // namespace
-}  // namespace morvalent::cli
+}  // namespace morvalent::platform

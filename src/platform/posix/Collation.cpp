@@ -31,6 +31,12 @@ Collator::Collator(const std::string& locale) : impl_(std::make_unique<Impl>()) 
     }
     if (impl_->collator != nullptr) {
         ucol_setStrength(impl_->collator, UCOL_SECONDARY);
+        // ICU's Korean rules put Hangul before every other script; Korean users'
+        // file managers (and the Windows build) put digits and Latin first. The
+        // locale's own rules within each script stay.
+        const int32_t noReordering[] = {UCOL_REORDER_CODE_NONE};
+        status = U_ZERO_ERROR;
+        ucol_setReorderCodes(impl_->collator, noReordering, 1, &status);
     }
 }
 

@@ -184,4 +184,4 @@ void DialogsTest::screenshots() {
 }
 
 QTEST_MAIN(DialogsTest)
-#include "Dialogs_test.moc"
+#include "DialogsTest.moc"

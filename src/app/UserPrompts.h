@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <vector>
+
+#include "app/DialogResult.h"
 
 namespace morvalent::app {
 
@@ -23,11 +24,11 @@ struct FileDialogRequest {
     std::u16string defaultExtension;
 };
 
-// Everything the program asks of the user or tells the window, so that the window,
-// the terminal front end and tests can each answer in their own way.
-class UserInterface {
+// Everything the program asks of the user or hands to the user, so that the
+// window, the terminal and tests can each answer in their own way.
+class UserPrompts {
   public:
-    virtual ~UserInterface() = default;
+    virtual ~UserPrompts() = default;
 
     // A modal message with an OK button, captioned with the program's title.
     virtual void ShowMessage(const std::u16string& text) = 0;
@@ -38,29 +39,15 @@ class UserInterface {
     // OK/Cancel: true for OK.
     virtual bool AskOkCancel(const std::u16string& text) = 0;
 
-    // Shows the dialog; on OK (1) it stores the user's texts and choice in it.
-    // Returns 1 for OK, 2 for Cancel.
-    virtual int ShowInputDialog(InputDialog& dialog) = 0;
-    // Shows the folder browser; on OK (1) it sets the browser's chosen path.
-    virtual int ShowFolderBrowser(FolderBrowser& browser) = 0;
+    // Shows the dialog; on OK it stores the user's texts and choice in it.
+    virtual DialogResult ShowInputDialog(InputDialog& dialog) = 0;
+    // Shows the folder browser; on OK it sets the browser's chosen path.
+    virtual DialogResult ShowFolderBrowser(FolderBrowser& browser) = 0;
     // Open or save dialog: the chosen paths, empty when cancelled. A save dialog
     // has asked before replacing an existing file.
     virtual std::vector<std::u16string> ChooseFiles(const FileDialogRequest& request) = 0;
 
     virtual void SetClipboardText(const std::u16string& text) = 0;
-    virtual void SetStatusText(const std::u16string& text) = 0;
-
-    virtual void SetCommandEnabled(int command, bool enabled) = 0;
-    virtual void SetCommandChecked(int command, bool checked) = 0;
-    virtual void SetColumnWidth(int column, int width) = 0;
-    virtual void FocusList() = 0;
-    virtual void EnsureRowVisible(std::size_t row) = 0;
-
-    // Around long work: a busy cursor, and a chance to repaint now and then.
-    virtual void SetBusy(bool busy) = 0;
-    virtual void KeepResponsive() = 0;
-
-    virtual void CloseWindow() = 0;
 };
 
 }  // namespace morvalent::app
