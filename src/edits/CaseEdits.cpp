@@ -1,11 +1,13 @@
 #include "edits/CaseEdits.h"
 
+#include "edits/UndecodableBytes.h"
 #include "filelist/NameParts.h"
 #include "platform/CaseMapping.h"
 
 namespace morvalent::edits {
 
 std::u16string ChangeCase(std::u16string_view text, bool isFolder, CaseChange change) {
+    if (HoldsUndecodableBytes(text)) return std::u16string(text);
     const std::u16string_view name = filelist::NamePartView(text, isFolder);
     const std::u16string_view extension = filelist::ExtensionView(text, isFolder);
     std::u16string out;

@@ -9,7 +9,8 @@ namespace morvalent::edits {
 enum class CaseChange { NameLower, NameUpper, NameTitle, ExtensionLower, ExtensionUpper };
 
 // The name with its name part or its extension (from the last dot, a folder has
-// none) in the chosen case; the other part stays as it is.
+// none) in the chosen case; the other part stays as it is. A name holding bytes
+// that are no text stays as it is (see HoldsUndecodableBytes).
 std::u16string ChangeCase(std::u16string_view text, bool isFolder, CaseChange change);
 
 }  // namespace morvalent::edits

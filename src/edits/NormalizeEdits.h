@@ -7,8 +7,8 @@
 
 namespace morvalent::edits {
 
-// The whole name in the normalisation form. Escaped bytes that are no text
-// (unpaired surrogates) stay where they are; the text around them is normalised.
+// The whole name in the normalisation form. A name holding bytes that are no
+// text stays as it is (see HoldsUndecodableBytes).
 std::u16string NormalizeName(std::u16string_view text, platform::NormalForm form);
 
 }  // namespace morvalent::edits

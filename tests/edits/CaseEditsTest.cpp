@@ -28,6 +28,9 @@ TEST(ChangeCase, Table) {
         {"emoji kept", u"Party 🎉 Time.png", false, CaseChange::NameLower, u"party 🎉 time.png"},
         {"Greek", u"ΑΘΗΝΑ.txt", false, CaseChange::NameLower, u"αθηνα.txt"},
         {"dotless name", u"README", false, CaseChange::NameLower, u"readme"},
+        // C7 D1 B1 DB on disk: the Cyrillic letter is half of two Korean ones.
+        {"undecodable bytes: left for the repair", u"\xDCC7\u0471\xDCDB.TXT", false,
+         CaseChange::NameUpper, u"\xDCC7\u0471\xDCDB.TXT"},
         {"empty", u"", false, CaseChange::NameUpper, u""},
     };
     for (const Case& c : cases) {

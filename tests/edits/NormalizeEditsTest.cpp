@@ -23,8 +23,10 @@ TEST(NormalizeName, Table) {
         {"accent composed", u"Cafe\u0301.txt", NormalForm::Nfc, u"Café.txt"},
         {"full width to half width", u"ＡＢＣ１２３.txt", NormalForm::Nfkc, u"ABC123.txt"},
         {"compatibility jamo kept by NFC", u"ㅎㅏㄴ.txt", NormalForm::Nfc, u"ㅎㅏㄴ.txt"},
-        {"escaped bytes kept, rest composed", u"\xDCC7\u1112\u1161\u11AB\xDCDB.txt",
-         NormalForm::Nfc, u"\xDCC7한\xDCDB.txt"},
+        {"undecodable bytes: left for the repair", u"\xDCC7\u1112\u1161\u11AB\xDCDB.txt",
+         NormalForm::Nfc, u"\xDCC7\u1112\u1161\u11AB\xDCDB.txt"},
+        {"emoji pair is no stray half", u"\U0001F389\u1112\u1161.png", NormalForm::Nfc,
+         u"\U0001F389하.png"},
         {"emoji", u"🎉.png", NormalForm::Nfkc, u"🎉.png"},
         {"empty", u"", NormalForm::Nfc, u""},
     };
