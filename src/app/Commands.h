@@ -47,10 +47,20 @@ enum Command : int {
     CmdShowModified = 32802,
     CmdShowCreated = 32803,
     CmdVersion = 32804,
+    CmdChangeCase = 32805,
+    CmdReplacePattern = 32806,
+    CmdNormalizeNames = 32807,
+    CmdRepairEncoding = 32808,
+    CmdAddDate = 32809,
 };
 
 // When a command is enabled.
-enum class Needs { Always, Rows, Selection };
+enum class Needs {
+    Always,
+    Rows,
+    Selection,
+    RowsAndRegex,  // rows, in a build that has regular expressions
+};
 
 // The key that runs a command. A chord with Ctrl acts when its key is released
 // (Shift as given, or held in vain when the key has no Shift chord); a plain key
