@@ -1,34 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-#include <string>
-
 #include "platform/LocalTime.h"
+#include "support/PosixTimeZone.h"
 
 namespace morvalent::platform {
 namespace {
 
-// Sets the process's time zone for one test and puts the old one back.
-class TimeZone {
-  public:
-    explicit TimeZone(const char* zone) {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TimeZone() {
-        if (old_) {
-            setenv("TZ", old_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
-
-  private:
-    std::optional<std::string> old_;
-};
+using testing::TimeZone;
 
 TEST(LocalTimeOf, Table) {
     struct Case {
