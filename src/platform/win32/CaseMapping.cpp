@@ -22,14 +22,21 @@ void AppendMappedCase(std::u16string& out, std::u16string_view text, TextCase to
     const int length = static_cast<int>(text.size());
     const int need = LCMapStringEx(LOCALE_NAME_INVARIANT, flags, source, length, nullptr, 0,
                                    nullptr, nullptr, 0);
-    if (need <= 0) return std::u16string(text);
-    std::u16string out(static_cast<std::size_t>(need), u'\0');
+    if (need <= 0) {
+        out.append(text);
+        return;
+    }
+    const std::size_t base = out.size();
+    out.resize(base + static_cast<std::size_t>(need));
     const int written =
         LCMapStringEx(LOCALE_NAME_INVARIANT, flags, source, length,
-                      reinterpret_cast<wchar_t*>(out.data()), need, nullptr, nullptr, 0);
-    if (written <= 0) return std::u16string(text);
-    out.resize(static_cast<std::size_t>(written));
-    return out;
+                      reinterpret_cast<wchar_t*>(out.data() + base), need, nullptr, nullptr, 0);
+    if (written <= 0) {
+        out.resize(base);
+        out.append(text);
+        return;
+    }
+    out.resize(base + static_cast<std::size_t>(written));
 }
 
 std::u16string MapCase(std::u16string_view text, TextCase to) {
