@@ -119,7 +119,7 @@ constexpr CommandInfo kCommands[] = {
      u"clear-list.svg",
      &D::ClearList,
      nullptr,
-     {"--clear", 0}},
+     {"--clear", 0, "", false}},
     {CmdDirectRename,
      u"직접 바꾸기",
      {},
@@ -207,7 +207,7 @@ constexpr CommandInfo kCommands[] = {
      u"",
      &D::Export<ExportMode::NewNamesToFile>,
      nullptr,
-     {"--save-names", 1, "파일"}},
+     {"--save-names", 1, "파일", false}},
     {CmdCopyPaths,
      u"클립보드로 경로목록 복사",
      CtrlShift(Key::C, u"Ctrl+Shift+C"),
@@ -223,7 +223,7 @@ constexpr CommandInfo kCommands[] = {
      u"",
      &D::Export<ExportMode::PathsToFile>,
      nullptr,
-     {"--save-paths", 1, "파일"}},
+     {"--save-paths", 1, "파일", false}},
     // Ctrl+V is the window's even on an empty list.
     {CmdLoadNewNames,
      u"바꿀이름 불러오기",
@@ -240,7 +240,7 @@ constexpr CommandInfo kCommands[] = {
      u"",
      &D::LoadPathList,
      nullptr,
-     {"--load-paths", 1, "파일"}},
+     {"--load-paths", 1, "파일", false}},
     {CmdMoveUp,
      u"위로 올림",
      Plain(Key::Comma, u"<"),
@@ -308,6 +308,15 @@ constexpr CommandInfo kCommands[] = {
      nullptr,
      {"--repair-encoding", 0}},
     {CmdAddDate, u"날짜 붙이기", {}, Needs::Rows, u"", &D::AddDate, nullptr, {}},
+    {CmdSaveRecipe, u"작업 순서 저장...", {}, Needs::Rows, u"", &D::SaveRecipe, nullptr, {}},
+    {CmdRunRecipe, u"작업 순서 실행...", {}, Needs::Rows, u"", &D::RunRecipe, nullptr, {}},
+    {CmdRecentRecipes, u"최근 작업 순서", {}, Needs::Rows, u"", &D::OpenSubmenu, nullptr, {}},
+    // Captions are the recipes' paths, set while the program runs.
+    {CmdRecentRecipe1, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<0>, nullptr, {}},
+    {CmdRecentRecipe2, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<1>, nullptr, {}},
+    {CmdRecentRecipe3, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<2>, nullptr, {}},
+    {CmdRecentRecipe4, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<3>, nullptr, {}},
+    {CmdRecentRecipe5, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<4>, nullptr, {}},
     {CmdVersion, u"버전(H)", {}, Needs::Always, u"", &D::ShowVersion, nullptr, {}},
     {CmdExit, u"종료(&X)", Plain(Key::Escape, u"Esc"), Needs::Always, u"", &D::Exit, nullptr, {}},
 };
@@ -328,7 +337,13 @@ constexpr int kFileMenu[] = {CmdAddFiles,
                              CmdLoadNewNames,
                              CmdLoadPathList,
                              0,
+                             CmdSaveRecipe,
+                             CmdRunRecipe,
+                             CmdRecentRecipes,
+                             0,
                              CmdExit};
+constexpr int kRecentRecipesMenu[] = {CmdRecentRecipe1, CmdRecentRecipe2, CmdRecentRecipe3,
+                                      CmdRecentRecipe4, CmdRecentRecipe5};
 constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename};
 constexpr int kViewMenu[] = {CmdShowFullPath, CmdShowSize, CmdShowModified, CmdShowCreated};
 constexpr int kToolsMenu[] = {
@@ -395,6 +410,11 @@ bool IsCtrlChordKey(Key key) {
 }
 
 std::span<const MenuInfo> MenuBar() { return kMenus; }
+
+std::span<const int> SubmenuItems(int id) {
+    if (id == CmdRecentRecipes) return kRecentRecipesMenu;
+    return {};
+}
 std::span<const int> LeftToolbar() { return kLeft; }
 std::span<const int> RightToolbar() { return kRight; }
 

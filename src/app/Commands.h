@@ -52,6 +52,14 @@ enum Command : int {
     CmdNormalizeNames = 32807,
     CmdRepairEncoding = 32808,
     CmdAddDate = 32809,
+    CmdSaveRecipe = 32830,
+    CmdRunRecipe = 32831,
+    CmdRecentRecipes = 32832,  // the submenu of the recipes used last
+    CmdRecentRecipe1 = 32833,  // ... up to CmdRecentRecipe1 + RecentRecipes::kMostKept - 1
+    CmdRecentRecipe2 = 32834,
+    CmdRecentRecipe3 = 32835,
+    CmdRecentRecipe4 = 32836,
+    CmdRecentRecipe5 = 32837,
 };
 
 // When a command is enabled.
@@ -79,6 +87,9 @@ struct TerminalOption {
     const char* name = nullptr;   // "--replace"; none when null
     int values = 0;               // dialog texts that follow it
     const char* valueNames = "";  // for the usage text: "찾을문자 바꿀문자"
+    // The window records the command as a step of its recipe; exports, gathering
+    // and clearing the list are no steps.
+    bool recorded = true;
 };
 
 // Everything about one command.
@@ -107,6 +118,8 @@ struct MenuInfo {
     std::span<const int> items;
 };
 std::span<const MenuInfo> MenuBar();
+// The items of the submenu a menu item opens; empty for a plain item.
+std::span<const int> SubmenuItems(int id);
 
 // Toolbars, top to bottom; 0 stands for a separator.
 std::span<const int> LeftToolbar();

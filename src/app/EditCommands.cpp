@@ -24,8 +24,8 @@ namespace {
 namespace texts = edits::texts;
 using filelist::FileList;
 
-// The per-row step of 뒷이름 붙이기, shared with 경로명 뒤에.
-void AddSuffixToRow(FileList& list, std::size_t row, std::u16string suffix) {
+// The per-row step of 뒷이름 붙이기.
+void AddSuffixToRow(FileList& list, std::size_t row, std::u16string_view suffix) {
     list.SetNewName(row, edits::AddSuffix(list.NewName(row), list.Entry(row).isFolder, suffix));
 }
 
@@ -156,9 +156,9 @@ Outcome MainDialog::NumberRows() {
     edits::RowCounter counter(start, placement.perFolder);
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
-        // Only the per-folder count looks at the folder text; spare the others its copy.
+        // Only the per-folder count looks at the folder text.
         const std::int64_t number =
-            placement.perFolder ? counter.Next(list_.FolderText(i)) : counter.Next({});
+            placement.perFolder ? counter.Next(list_.FolderView(i)) : counter.Next({});
         list_.SetNewName(i, edits::AddNumber(list_.NewName(i), list_.Entry(i).isFolder,
                                              edits::NumberText(number, width), placement.inFront));
     }
@@ -197,7 +197,7 @@ Outcome MainDialog::ChangeExtension() {
 Outcome MainDialog::PrefixFolderName() {
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
-        if (auto name = edits::PrefixFolderName(list_.NewName(i), list_.FolderText(i))) {
+        if (auto name = edits::PrefixFolderName(list_.NewName(i), list_.FolderView(i))) {
             list_.SetNewName(i, std::move(*name));
         }
     }
@@ -207,8 +207,9 @@ Outcome MainDialog::PrefixFolderName() {
 Outcome MainDialog::SuffixFolderName() {
     FileList::Batch batch(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
-        if (auto suffix = edits::FolderNameSuffix(list_.FolderText(i))) {
-            AddSuffixToRow(list_, i, std::move(*suffix));
+        if (auto name = edits::SuffixFolderName(list_.NewName(i), list_.Entry(i).isFolder,
+                                                list_.FolderView(i))) {
+            list_.SetNewName(i, std::move(*name));
         }
     }
     return Outcome::Done();

@@ -59,16 +59,72 @@ std::optional<Outcome> MainDialog::OnCommand(int id) {
     }
     const CommandInfo* command = FindCommand(id);
     if (command == nullptr) return std::nullopt;
-    Outcome outcome = Guarded([&] { return (this->*command->run)(); });
+    Outcome outcome = RunCommand(*command);
     UpdateCommandStates();
     return outcome;
+}
+
+Outcome MainDialog::RunCommand(const CommandInfo& command) {
+    const std::vector<std::size_t> selection = SelectedRowNumbers();
+    prompts_.BeginCommand();
+    Outcome outcome = Guarded([&] { return (this->*command.run)(); });
+    if (outcome.kind == Outcome::Kind::Done) Record(command, selection);
+    // An empty list starts a new recording.
+    if (list_.Empty()) recording_.clear();
+    return outcome;
+}
+
+std::vector<std::size_t> MainDialog::SelectedRowNumbers() const {
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < list_.Count(); ++i) {
+        if (list_.IsSelected(i)) rows.push_back(i + 1);
+    }
+    return rows;
+}
+
+void MainDialog::Record(const CommandInfo& command, const std::vector<std::size_t>& selection) {
+    if (!command.option.recorded) return;
+    Step step;
+    step.command = command.id;
+    step.texts = prompts_.Given().texts;
+    step.choice = prompts_.Given().choice;
+    const auto words = StepWords(step);
+    // Only what the terminal can do again is a step.
+    if (!words) return;
+    step.option = words->front();
+    if (command.needs == Needs::Selection) {
+        Step select;
+        select.kind = Step::Kind::Select;
+        select.option = "--select";
+        select.rows = selection;
+        recording_.push_back(std::move(select));
+    }
+    recording_.push_back(std::move(step));
+}
+
+void MainDialog::DeleteRowsAsStep() {
+    Step select;
+    select.kind = Step::Kind::Select;
+    select.option = "--select";
+    select.rows = SelectedRowNumbers();
+    if (select.rows.empty()) return;
+    DeleteSelectedRows();
+    if (list_.Empty()) {
+        recording_.clear();
+        return;
+    }
+    Step remove;
+    remove.kind = Step::Kind::DeleteRows;
+    remove.option = "--delete-rows";
+    recording_.push_back(std::move(select));
+    recording_.push_back(std::move(remove));
 }
 
 bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     // The Delete key belongs to the list rather than to a command.
     if (message.type == KeyMessage::Type::Press && message.key == Key::Delete) {
         Guarded([&] {
-            DeleteSelectedRows();
+            DeleteRowsAsStep();
             return Outcome::Done();
         });
         UpdateCommandStates();
@@ -78,7 +134,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     if (command == nullptr) return false;
     const bool runs = CanRun(*command);
     if (!runs && !command->chord.alwaysTaken) return false;
-    if (runs) Guarded([&] { return (this->*command->run)(); });
+    if (runs) RunCommand(*command);
     UpdateCommandStates();
     return true;
 }
@@ -92,7 +148,7 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
 }
 
 void MainDialog::OnRowDoubleClicked() {
-    Guarded([&] { return DirectRename(); });
+    if (const CommandInfo* command = FindCommand(CmdDirectRename)) RunCommand(*command);
     UpdateCommandStates();
 }
 
@@ -120,6 +176,7 @@ void MainDialog::UpdateCommandStates() {
         if (command.checked != nullptr)
             view_.SetCommandChecked(command.id, (this->*command.checked)());
     }
+    ShowRecentRecipes();
 }
 
 void MainDialog::ShowRowCount(std::size_t count) {

@@ -7,6 +7,9 @@
 
 #include "app/KeyMessage.h"
 #include "app/Outcome.h"
+#include "app/RecentRecipes.h"
+#include "app/StepPrompts.h"
+#include "app/Steps.h"
 #include "filelist/Columns.h"
 #include "filelist/FileList.h"
 #include "filelist/Gathering.h"
@@ -35,6 +38,10 @@ class MainDialog : private filelist::FolderQuestion {
     filelist::FileList& List() { return list_; }
     const filelist::FileList& List() const { return list_; }
     filelist::FolderChoice& FolderChoiceState() { return folderChoice_; }
+    // The steps taken since the list was last empty, as a recipe records them.
+    const std::vector<Step>& Recording() const { return recording_; }
+    // Where the recipes used last are kept; none keeps them for this run only.
+    void SetStateFolder(std::optional<std::u16string> folder);
 
     // Window events.
     void OnInitDialog();
@@ -116,7 +123,27 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome ShowVersion();
     Outcome Exit();
 
+    // Recipes.
+    Outcome SaveRecipe();
+    Outcome RunRecipe();
+    Outcome OpenSubmenu() { return Outcome::Done(); }
+    template <std::size_t index>
+    Outcome RunRecentRecipe() {
+        return RunRecentRecipeAt(index);
+    }
+    // Runs the recipe file's steps on the list; the first step that stops ends it.
+    Outcome RunRecipeFile(const std::u16string& path);
+
   private:
+    // Runs the command, noting it as a step when it changed names or rows.
+    Outcome RunCommand(const CommandInfo& command);
+    void Record(const CommandInfo& command, const std::vector<std::size_t>& selection);
+    void DeleteRowsAsStep();
+    std::vector<std::size_t> SelectedRowNumbers() const;
+    Outcome RunRecentRecipeAt(std::size_t index);
+    Outcome RunRecipeStep(const Step& step);
+    void ShowRecentRecipes();
+
     bool AddFolderItself(const std::u16string& folderPath) override;
     // Shows the refusal and says so.
     Outcome Refuse(std::u16string message);
@@ -125,13 +152,15 @@ class MainDialog : private filelist::FolderQuestion {
     template <typename Action>
     Outcome Guarded(Action action);
 
-    UserPrompts& prompts_;
+    StepPrompts prompts_;
     StateView& view_;
     platform::FileSystem& fs_;
     filelist::IconCache icons_;
     filelist::FileList list_;
     filelist::FolderChoice folderChoice_;
     std::uint32_t viewFlags_ = 0;
+    std::vector<Step> recording_;
+    RecentRecipes recent_;
 };
 
 }  // namespace morvalent::app

@@ -16,6 +16,9 @@ class StateView {
 
     virtual void SetCommandEnabled(int command, bool enabled) = 0;
     virtual void SetCommandChecked(int command, bool checked) = 0;
+    // A command whose caption changes while the program runs (a recent recipe);
+    // an empty text hides it.
+    virtual void SetCommandText(int /*command*/, const std::u16string& /*text*/) {}
     virtual void SetColumnWidth(int column, int width) = 0;
     virtual void FocusList() = 0;
     virtual void EnsureRowVisible(std::size_t row) = 0;

@@ -5,6 +5,7 @@
 
 #include "app/Commands.h"
 #include "app/KeyMessage.h"
+#include "app/RecipeFile.h"
 #include "app/Texts.h"
 #include "cli/CliTexts.h"
 #include "cli/FileManagerActions.h"
@@ -29,6 +30,14 @@ Step WithWholePaths(const Step& step) {
         for (auto& path : whole.texts) path = platform::FullPath(path);
     }
     return whole;
+}
+
+// "a.mvr 3번째 줄: " before the messages about a recipe's step.
+std::string Where(const Step& step) { return step.where.empty() ? "" : step.where + ": "; }
+
+// A recipe named on the command line, from the current folder.
+std::optional<std::string> ReadRecipe(const std::string& file) {
+    return app::ReadRecipeFile(platform::FullPath(platform::Utf8ToUtf16(file)));
 }
 
 }  // namespace
@@ -98,7 +107,7 @@ std::optional<std::string> CliRunner::DisabledReason(const Step& step) const {
 
 CliRunner::StepEnd CliRunner::RunStep(const Step& step) {
     if (const auto reason = DisabledReason(step)) {
-        UsageError(step.option + ": " + *reason);
+        UsageError(Where(step) + step.option + ": " + *reason);
         return StepEnd::UsageError;
     }
     switch (step.kind) {
@@ -124,8 +133,9 @@ CliRunner::StepEnd CliRunner::Select(const Step& step) {
     filelist::FileList& list = dialog_.List();
     for (std::size_t row : step.rows) {
         if (row == 0 || row > list.Count()) {
-            UsageError(step.option + ": " + std::to_string(row) + texts::kRowMissingMiddle +
-                       std::to_string(list.Count()) + texts::kRowMissingTail);
+            UsageError(Where(step) + step.option + ": " + std::to_string(row) +
+                       texts::kRowMissingMiddle + std::to_string(list.Count()) +
+                       texts::kRowMissingTail);
             return StepEnd::UsageError;
         }
     }
@@ -142,7 +152,7 @@ void CliRunner::UsageError(const std::string& reason) {
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    bool showProgress) {
-    const ParseResult parsed = ParseArguments(args);
+    const ParseResult parsed = ParseArguments(args, ReadRecipe);
     if (parsed.error) {
         err << *parsed.error << '\n' << texts::kSeeHelp << '\n';
         err.flush();

@@ -5,18 +5,6 @@ namespace morvalent::cli::texts {
 
 // Usage errors: one line, then the pointer to the help.
 inline constexpr char kSeeHelp[] = "자세한 내용은 'morvalent-cli --help'를 보십시오.";
-inline constexpr char kUnknownOption[] = "알 수 없는 옵션: ";
-inline constexpr char kUnknownPrintMode[] = "알 수 없는 출력 형식: ";
-inline constexpr char kUnknownFolderAnswer[] = "알 수 없는 폴더 처리 방식 (contents 또는 self): ";
-inline constexpr char kUnknownSortKey[] = "알 수 없는 정렬 기준: ";
-inline constexpr char kSortKeyMissing[] = "--sort 다음에 정렬 기준이 필요합니다";
-inline constexpr char kRowsMissing[] = "--select 다음에 행 번호가 필요합니다";
-inline constexpr char kBadRows[] = "잘못된 행 번호: ";
-// "--case에 쓸 수 없는 값: <words>"
-inline constexpr char kUnknownWordMiddle[] = "에 쓸 수 없는 값: ";
-// "<option> 다음에 값이 <n>개 필요합니다"
-inline constexpr char kValuesMissingMiddle[] = " 다음에 값이 ";
-inline constexpr char kValuesMissingTail[] = "개 필요합니다";
 // "--select: <n>번째 행이 없습니다 (목록에 <count>개)"
 inline constexpr char kRowMissingMiddle[] = "번째 행이 없습니다 (목록에 ";
 inline constexpr char kRowMissingTail[] = "개)";

@@ -31,6 +31,9 @@ void CliUserInterface::BeginStep(const Step& step) { step_ = &step; }
 
 void CliUserInterface::ShowMessage(const std::u16string& text) {
     ClearProgress();
+    // A recipe's step says which line it came from.
+    if (step_ != nullptr && !step_->where.empty())
+        err_ << step_->where << " (" << step_->option << "):\n";
     err_ << OutputBytes(text) << '\n';
     err_.flush();
 }

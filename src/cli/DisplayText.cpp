@@ -4,8 +4,6 @@
 #include <array>
 #include <utility>
 
-#include "platform/Text.h"
-
 namespace morvalent::cli {
 namespace {
 
@@ -60,15 +58,21 @@ bool IsUnsafe(char32_t c) {
 }  // namespace
 
 int CodePointWidth(char32_t c) {
+    // Below the first combining mark every character takes one column.
+    if (c < 0x0300) return 1;
     if (InRanges(kZeroWidth, c)) return 0;
     if (InRanges(kWide, c)) return 2;
     return 1;
 }
 
-DisplayText MakeDisplayText(std::u16string_view text) {
-    std::u16string safe;
-    safe.reserve(text.size());
-    std::size_t width = 0;
+namespace {
+
+bool IsPlainAscii(char16_t c) { return c >= 0x20 && c < 0x7F; }
+
+// Calls shown(code point, units) for every character of `text` as the terminal
+// is to show it: unsafe ones and unpaired surrogates as U+FFFD.
+template <typename Shown>
+void ForEachShown(std::u16string_view text, Shown shown) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         std::size_t units = 1;
@@ -77,17 +81,64 @@ DisplayText MakeDisplayText(std::u16string_view text) {
             c = 0x10000 + ((c - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
             units = 2;
         }
-        if (IsUnsafe(c)) {
-            // An unpaired surrogate stands for a byte that is not UTF-8.
-            safe.push_back(u'\uFFFD');
-            width += 1;
-            continue;
-        }
-        safe.append(text.substr(i, units));
-        width += std::size_t(CodePointWidth(c));
+        // An unpaired surrogate stands for a byte that is not UTF-8.
+        shown(IsUnsafe(c) ? char32_t(0xFFFD) : c);
         i += units - 1;
     }
-    return {platform::Utf16ToUtf8Lossy(safe), width};
+}
+
+void AppendUtf8(char32_t c, std::string& out) {
+    if (c < 0x80) {
+        out.push_back(char(c));
+    } else if (c < 0x800) {
+        out.push_back(char(0xC0 | (c >> 6)));
+        out.push_back(char(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(char(0xE0 | (c >> 12)));
+        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(char(0xF0 | (c >> 18)));
+        out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(char(0x80 | (c & 0x3F)));
+    }
+}
+
+// The length of the leading run of printable ASCII: most names are nothing else.
+std::size_t AsciiRun(std::u16string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() && IsPlainAscii(text[n])) ++n;
+    return n;
+}
+
+}  // namespace
+
+std::size_t AppendDisplayText(std::u16string_view text, std::string& out) {
+    const std::size_t ascii = AsciiRun(text);
+    const std::size_t at = out.size();
+    out.resize(at + ascii);
+    for (std::size_t i = 0; i < ascii; ++i) out[at + i] = char(text[i]);
+    std::size_t width = ascii;
+    ForEachShown(text.substr(ascii), [&](char32_t c) {
+        AppendUtf8(c, out);
+        width += std::size_t(CodePointWidth(c));
+    });
+    return width;
+}
+
+std::size_t DisplayWidth(std::u16string_view text) {
+    const std::size_t ascii = AsciiRun(text);
+    std::size_t width = ascii;
+    ForEachShown(text.substr(ascii), [&](char32_t c) { width += std::size_t(CodePointWidth(c)); });
+    return width;
+}
+
+DisplayText MakeDisplayText(std::u16string_view text) {
+    DisplayText shown;
+    shown.utf8.reserve(text.size());
+    shown.width = AppendDisplayText(text, shown.utf8);
+    return shown;
 }
 
 }  // namespace morvalent::cli

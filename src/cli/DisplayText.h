@@ -17,6 +17,12 @@ struct DisplayText {
 
 DisplayText MakeDisplayText(std::u16string_view text);
 
+// The same, appended to `out`, for a table built in one buffer; returns the width.
+std::size_t AppendDisplayText(std::u16string_view text, std::string& out);
+
+// The width alone, without making the text.
+std::size_t DisplayWidth(std::u16string_view text);
+
 // The columns one code point takes on a terminal: 0, 1 or 2.
 int CodePointWidth(char32_t c);
 

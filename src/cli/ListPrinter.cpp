@@ -1,6 +1,7 @@
 #include "cli/ListPrinter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <ostream>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "cli/CliTexts.h"
 #include "cli/CliUserInterface.h"
 #include "cli/DisplayText.h"
+#include "filelist/NameParts.h"
 #include "platform/Path.h"
 
 namespace morvalent::cli {
@@ -19,44 +21,59 @@ using filelist::FileList;
 constexpr std::size_t kMaxPaddedWidth = 60;
 constexpr char kGap[] = "  ";
 
-void WritePadded(std::ostream& out, const DisplayText& text, std::size_t width) {
-    out << text.utf8;
-    for (std::size_t w = text.width; w < width; ++w) out << ' ';
+// The table is built in one buffer, written out in pieces of about this size.
+constexpr std::size_t kFlushBytes = 1 << 16;
+
+void AppendPadded(std::string& line, std::u16string_view text, std::size_t width) {
+    const std::size_t shown = AppendDisplayText(text, line);
+    if (shown < width) line.append(width - shown, ' ');
 }
 
 void PrintTable(const FileList& list, std::ostream& out) {
     if (list.Empty()) return;
-    const DisplayText numberHeader = MakeDisplayText(texts::kRowNumberHeader);
-    const DisplayText currentHeader =
-        MakeDisplayText(app::texts::kHeaders[filelist::ColCurrentName]);
-    const DisplayText newHeader = MakeDisplayText(app::texts::kHeaders[filelist::ColNewName]);
-    const DisplayText folderHeader = MakeDisplayText(app::texts::kHeaders[filelist::ColFolder]);
+    const std::u16string_view numberHeader = texts::kRowNumberHeader;
+    const std::u16string_view currentHeader = app::texts::kHeaders[filelist::ColCurrentName];
+    const std::u16string_view newHeader = app::texts::kHeaders[filelist::ColNewName];
+    const std::u16string_view folderHeader = app::texts::kHeaders[filelist::ColFolder];
 
     const std::size_t numberWidth =
-        std::max(numberHeader.width, std::to_string(list.Count()).size());
-    std::size_t currentWidth = currentHeader.width;
-    std::size_t newWidth = newHeader.width;
+        std::max(DisplayWidth(numberHeader), std::to_string(list.Count()).size());
+    std::size_t currentWidth = DisplayWidth(currentHeader);
+    std::size_t newWidth = DisplayWidth(newHeader);
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        currentWidth = std::max(
-            currentWidth, std::min(MakeDisplayText(list.CurrentName(i)).width, kMaxPaddedWidth));
-        newWidth =
-            std::max(newWidth, std::min(MakeDisplayText(list.NewName(i)).width, kMaxPaddedWidth));
+        const auto current = filelist::NamePartView(list.Entry(i).path, true);
+        currentWidth = std::max(currentWidth, std::min(DisplayWidth(current), kMaxPaddedWidth));
+        newWidth = std::max(newWidth, std::min(DisplayWidth(list.NewName(i)), kMaxPaddedWidth));
     }
 
-    WritePadded(out, numberHeader, numberWidth);
-    out << kGap;
-    WritePadded(out, currentHeader, currentWidth);
-    out << kGap;
-    WritePadded(out, newHeader, newWidth);
-    out << kGap << folderHeader.utf8 << '\n';
+    std::string buffer;
+    buffer.reserve(kFlushBytes + 1024);
+    AppendPadded(buffer, numberHeader, numberWidth);
+    buffer += kGap;
+    AppendPadded(buffer, currentHeader, currentWidth);
+    buffer += kGap;
+    AppendPadded(buffer, newHeader, newWidth);
+    buffer += kGap;
+    AppendDisplayText(folderHeader, buffer);
+    buffer += '\n';
+    char digits[24];
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        const std::string number = std::to_string(i + 1);
-        out << std::string(numberWidth - number.size(), ' ') << number << kGap;
-        WritePadded(out, MakeDisplayText(list.CurrentName(i)), currentWidth);
-        out << kGap;
-        WritePadded(out, MakeDisplayText(list.NewName(i)), newWidth);
-        out << kGap << MakeDisplayText(list.FolderText(i)).utf8 << '\n';
+        const auto number = std::to_chars(digits, digits + sizeof digits, i + 1).ptr - digits;
+        buffer.append(numberWidth - std::size_t(number), ' ');
+        buffer.append(digits, std::size_t(number));
+        buffer += kGap;
+        AppendPadded(buffer, filelist::NamePartView(list.Entry(i).path, true), currentWidth);
+        buffer += kGap;
+        AppendPadded(buffer, list.NewName(i), newWidth);
+        buffer += kGap;
+        AppendDisplayText(list.FolderView(i), buffer);
+        buffer += '\n';
+        if (buffer.size() >= kFlushBytes) {
+            out.write(buffer.data(), std::streamsize(buffer.size()));
+            buffer.clear();
+        }
     }
+    out.write(buffer.data(), std::streamsize(buffer.size()));
 }
 
 std::u16string Target(const FileList& list, std::size_t row) {

@@ -19,9 +19,12 @@ std::optional<std::u16string> PrefixFolderName(std::u16string_view newName,
     return Concat({filelist::NamePartView(folderText, true), texts::kFolderNameSeparator, newName});
 }
 
-std::optional<std::u16string> FolderNameSuffix(std::u16string_view folderText) {
+std::optional<std::u16string> SuffixFolderName(std::u16string_view newName, bool isFolder,
+                                               std::u16string_view folderText) {
     if (!HasFolderName(folderText)) return std::nullopt;
-    return Concat({texts::kFolderNameSeparator, filelist::NamePartView(folderText, true)});
+    return Concat({filelist::NamePartView(newName, isFolder), texts::kFolderNameSeparator,
+                   filelist::NamePartView(folderText, true),
+                   filelist::ExtensionView(newName, isFolder)});
 }
 
 std::u16string UnifiedFolderText(std::u16string_view chosenPath) {

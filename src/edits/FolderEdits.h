@@ -16,9 +16,10 @@ bool HasFolderName(std::u16string_view folderText);
 std::optional<std::u16string> PrefixFolderName(std::u16string_view newName,
                                                std::u16string_view folderText);
 
-// The suffix that puts the folder name behind a name ("_" + folder name), for
-// AddSuffix; nothing for a row that does not take part.
-std::optional<std::u16string> FolderNameSuffix(std::u16string_view folderText);
+// The new name with "_" and the folder name behind its name part, as AddSuffix
+// would put them, in one piece; nothing for a row that does not take part.
+std::optional<std::u16string> SuffixFolderName(std::u16string_view newName, bool isFolder,
+                                               std::u16string_view folderText);
 
 // The folder text for a chosen folder: one trailing separator removed, so the
 // root "/" becomes "" and every target is "/" + name.

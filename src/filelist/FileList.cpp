@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "filelist/NameParts.h"
+#include "filelist/Permute.h"
 #include "platform/Text.h"
 
 namespace morvalent::filelist {
@@ -12,8 +13,13 @@ std::u16string FileList::CurrentName(std::size_t row) const {
 }
 
 std::u16string FileList::FolderText(std::size_t row) const {
+    return std::u16string(FolderView(row));
+}
+
+std::u16string_view FileList::FolderView(std::size_t row) const {
     const Row& r = rows_[row];
-    return r.hasFolderOverride ? r.folderOverride : GetFolderPart(r.entry.path);
+    return r.hasFolderOverride ? std::u16string_view(r.folderOverride)
+                               : FolderPartView(r.entry.path);
 }
 
 std::u16string FileList::ColumnText(std::size_t row, int column) const {
@@ -39,8 +45,9 @@ std::u16string FileList::ColumnText(std::size_t row, int column) const {
 }
 
 void FileList::RefreshIcon(Row& row) {
-    row.icon =
-        icons_.GetIconIndex(GetExtension(row.entry.path, row.entry.isFolder), row.entry.isFolder);
+    // The extension of the name alone: a dot in a folder above is not the file's.
+    const auto name = NamePartView(row.entry.path, true);
+    row.icon = icons_.GetIconIndex(ExtensionView(name, row.entry.isFolder), row.entry.isFolder);
 }
 
 std::size_t FileList::InsertEntryRow(FileEntry entry) {
@@ -216,20 +223,21 @@ void FileList::SwapRows(std::size_t a, std::size_t b) {
 }
 
 void FileList::Reorder(const std::vector<std::size_t>& order) {
-    std::vector<Row> reordered;
-    reordered.reserve(rows_.size());
     std::optional<std::size_t> focus;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (focused_ == order[i]) focus = i;
-        reordered.push_back(std::move(rows_[order[i]]));
-    }
-    rows_ = std::move(reordered);
+    PermuteInPlace(rows_, order, [&](std::size_t from, std::size_t to) {
+        if (focused_ == from) focus = to;
+    });
     focused_ = focus;
     if (batchDepth_ > 0) {
         structureChanged_ = true;
     } else if (observer_ != nullptr) {
         observer_->OnRowsReordered();
     }
+}
+
+void FileList::Reserve(std::size_t rows) {
+    // Room for a large drop at once; small ones still grow the usual way.
+    if (rows > rows_.capacity()) rows_.reserve(std::max(rows, rows_.capacity() * 3 / 2));
 }
 
 void FileList::BeginBatch() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "filelist/Columns.h"
@@ -62,8 +63,12 @@ class FileList {
     std::u16string CurrentName(std::size_t row) const;
     const std::u16string& NewName(std::size_t row) const { return rows_[row].newName; }
     std::u16string FolderText(std::size_t row) const;
+    // The same text without a copy; valid until the row changes.
+    std::u16string_view FolderView(std::size_t row) const;
     std::u16string ColumnText(std::size_t row, int column) const;
 
+    // Makes room for this many rows in all, so that appending them moves none.
+    void Reserve(std::size_t rows);
     // Appends a row for the entry (new name = current name) and returns its index.
     std::size_t InsertEntryRow(FileEntry entry);
     void SetNewName(std::size_t row, std::u16string name);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "filelist/Permute.h"
 #include "platform/Collation.h"
 #include "platform/Path.h"
 
@@ -88,8 +89,12 @@ void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder)
 void Gatherer::AppendPendingRows(PendingEntries& pending) {
     SortPendingEntries(pending);
     {
+        list_.Reserve(list_.Count() + pending.size());
         FileList::Batch batch(list_);
-        for (FileEntry& entry : pending) list_.InsertEntryRow(std::move(entry));
+        while (!pending.empty()) {
+            list_.InsertEntryRow(std::move(pending.front()));
+            pending.pop_front();
+        }
     }
     PendingEntries().swap(pending);
 }
@@ -114,10 +119,10 @@ void SortPendingEntries(PendingEntries& pending) {
         if (c != 0) return c < 0;
         return a > b;  // a later entry goes before equal earlier ones
     });
-    PendingEntries sorted;
-    sorted.reserve(pending.size());
-    for (std::size_t i : order) sorted.push_back(std::move(pending[i]));
-    pending = std::move(sorted);
+    // The keys go before the entries move, so the two never take room together.
+    std::string().swap(keys);
+    std::vector<std::pair<std::size_t, std::size_t>>().swap(spans);
+    PermuteInPlace(pending, order, [](std::size_t, std::size_t) {});
 }
 
 std::u16string JoinPath(const std::u16string& folder, const std::u16string& name) {

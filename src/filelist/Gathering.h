@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <unordered_set>
@@ -12,7 +13,9 @@
 namespace morvalent::filelist {
 
 // The entries a batch has gathered, appended as rows only when the batch is done.
-using PendingEntries = std::vector<FileEntry>;
+// A deque gives back its memory piece by piece as the rows take the entries, so
+// a large drop never holds both in full.
+using PendingEntries = std::deque<FileEntry>;
 
 // How folders met in a batch are added.
 enum class FolderAnswer { NotAsked, Contents, FolderItself };

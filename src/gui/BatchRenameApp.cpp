@@ -8,6 +8,7 @@
 #include "gui/QtPrompts.h"
 #include "gui/StartArguments.h"
 #include "platform/FileSystem.h"
+#include "platform/StateFolder.h"
 
 namespace morvalent::gui {
 
@@ -45,6 +46,7 @@ int BatchRenameApp::Run() {
     QtPrompts prompts;
     MainWindow window(*fs, prompts);
     prompts.SetParentWindow(&window);
+    window.Dialog().SetStateFolder(platform::DefaultStateFolder());
     ShowWithPaths(window, start.paths);
     return app_.exec();
 }

@@ -14,6 +14,7 @@
 
 #include "app/Commands.h"
 #include "app/Texts.h"
+#include "gui/FlatListView.h"
 #include "gui/QtText.h"
 
 // Resources of a static library are registered by hand, once.
@@ -121,10 +122,20 @@ void MainWindow::BuildMenus() {
         }
         QMenu* menu = menuBar()->addMenu(ToQString(menuInfo.caption));
         for (int id : menuInfo.items) {
-            if (id == 0)
+            if (id == 0) {
                 menu->addSeparator();
-            else
+                continue;
+            }
+            const auto items = app::SubmenuItems(id);
+            if (items.empty()) {
                 menu->addAction(actions_.at(id));
+                continue;
+            }
+            // The submenu's own entry stands for the command from now on.
+            QMenu* submenu = menu->addMenu(actions_.at(id)->text());
+            delete actions_.at(id);
+            actions_[id] = submenu->menuAction();
+            for (int item : items) submenu->addAction(actions_.at(item));
         }
     }
 }
@@ -148,7 +159,7 @@ QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
 void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
-    view_ = new QTreeView(client_);
+    view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
     view_->setItemsExpandable(false);
@@ -325,6 +336,13 @@ void MainWindow::SetCommandEnabled(int command, bool enabled) {
 
 void MainWindow::SetCommandChecked(int command, bool checked) {
     if (QAction* action = CommandAction(command)) action->setChecked(checked);
+}
+
+void MainWindow::SetCommandText(int command, const std::u16string& text) {
+    if (QAction* action = CommandAction(command)) {
+        action->setText(ToQString(text));
+        action->setVisible(!text.empty());
+    }
 }
 
 void MainWindow::SetColumnWidth(int column, int width) {

@@ -39,6 +39,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     void SetStatusText(const std::u16string& text) override;
     void SetCommandEnabled(int command, bool enabled) override;
     void SetCommandChecked(int command, bool checked) override;
+    void SetCommandText(int command, const std::u16string& text) override;
     void SetColumnWidth(int column, int width) override;
     void FocusList() override;
     void EnsureRowVisible(std::size_t row) override;

@@ -1,6 +1,8 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 
@@ -63,6 +65,16 @@ bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
+        // Most text is ASCII: eight bytes at a time while none has its high bit set.
+        while (i + 8 <= n) {
+            std::uint64_t word;
+            std::memcpy(&word, p + i, 8);
+            if ((word & 0x8080808080808080ull) != 0) break;
+            for (std::size_t k = 0; k < 8; ++k) o[k] = p[i + k];
+            o += 8;
+            i += 8;
+        }
+        if (i >= n) break;
         unsigned char c = p[i];
         if (c < 0x80) {
             *o++ = c;

@@ -1,5 +1,7 @@
 #include "transfer/Lines.h"
 
+#include <algorithm>
+
 #include "platform/Text.h"
 
 namespace morvalent::transfer {
@@ -22,6 +24,8 @@ std::ptrdiff_t NextToken(std::u16string_view text, std::size_t start, std::u16st
 
 std::vector<std::u16string_view> ReadLines(std::u16string_view text) {
     std::vector<std::u16string_view> lines;
+    // Counted first, so a list of a million lines is not copied as it grows.
+    lines.reserve(std::size_t(std::count(text.begin(), text.end(), u'\n')) + 1);
     std::ptrdiff_t position = 0;
     while (position >= 0) {
         std::u16string_view piece;

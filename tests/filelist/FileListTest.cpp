@@ -67,6 +67,35 @@ TEST_F(FileListTest, DerivesColumnsFromTheEntry) {
     EXPECT_EQ(list.At(1).icon, 0);
 }
 
+// Gives every distinct extension its own icon, so a row with the wrong key shows.
+class ExtensionIcons : public IconSource {
+  public:
+    std::int32_t IconIndexFor(std::u16string_view extension, bool) override {
+        asked.emplace_back(extension);
+        return std::int32_t(asked.size());
+    }
+    std::vector<std::u16string> asked;
+};
+
+TEST(FileListIcons, KeyedByTheExtensionOfTheName) {
+    ExtensionIcons source;
+    IconCache icons{source};
+    FileList list{icons};
+    struct Case {
+        const char16_t* path;
+        std::int32_t icon;
+    };
+    const Case cases[] = {
+        {u"/set.00/data_15", 1},  // no extension, though the folder has a dot
+        {u"/set.00/data_16", 1}, {u"/plain/readme", 1}, {u"/a.b/c.txt", 2}, {u"/txt/d.txt", 2},
+    };
+    for (const Case& c : cases) {
+        const std::size_t row = list.InsertEntryRow(Entry(c.path));
+        EXPECT_EQ(list.At(row).icon, c.icon) << "row " << row;
+    }
+    EXPECT_EQ(source.asked, (std::vector<std::u16string>{u"", u".txt"}));
+}
+
 TEST_F(FileListTest, FolderTextOverrideAndRename) {
     list.InsertEntryRow(Entry(u"/a/old.txt"));
     list.SetNewName(0, u"new.md");

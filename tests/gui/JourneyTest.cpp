@@ -1,5 +1,7 @@
 // A user's way through the window with the real dialogs: drop a folder, answer the
 // folder question, add a prefix, sort, and look at the result.
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
@@ -45,6 +47,7 @@ class JourneyTest : public QObject {
     Q_OBJECT
   private slots:
     void dropEditAndSort();
+    void recipeSavedAndRunOnNextMonth();
 };
 
 void JourneyTest::dropEditAndSort() {
@@ -145,6 +148,52 @@ void JourneyTest::dropEditAndSort() {
 
     const QByteArray shot = qgetenv("MORVALENT_SCREENSHOT_DIR");
     if (!shot.isEmpty()) QVERIFY(window.grab().save(QString::fromLocal8Bit(shot) + "/journey.png"));
+}
+
+// The steps taken on one month's photos, saved as a recipe through the real save
+// dialog, then run on the next month's photos from the recent recipes.
+void JourneyTest::recipeSavedAndRunOnNextMonth() {
+    testing::TempDir dir;
+    dir.WriteFile("11월/IMG 1.jpg");
+    dir.WriteFile("12월/IMG 7.jpg");
+    auto fs = platform::MakeNativeFileSystem();
+    gui::QtPrompts prompts;
+    gui::MainWindow window(*fs, prompts);
+    prompts.SetParentWindow(&window);
+    window.Dialog().SetStateFolder(dir.Join(u"state"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.Dialog().OnDropFiles({dir.Join(u"11월/IMG 1.jpg")});
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<gui::InputDialogWindow*>(modal);
+        QVERIFY(dialog != nullptr);
+        dialog->Field1()->setText(QStringLiteral("IMG "));
+        dialog->Field2()->setText(QStringLiteral("사진 '월' "));
+        dialog->OkButton()->click();
+    });
+    window.CommandAction(app::CmdReplaceString)->trigger();
+    QCOMPARE(Cell(window, 0, 1), QStringLiteral("사진 '월' 1.jpg"));
+
+    const QString recipe = QString::fromStdString((dir.Path() / "매달").string());
+    OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        name->setText(recipe);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    window.CommandAction(app::CmdSaveRecipe)->trigger();
+    QCOMPARE(
+        dir.ReadFile("매달.mvr"),
+        std::string("# Morvalent 08.02.10 작업 순서\n--replace 'IMG ' '사진 '\\''월'\\'' '\n"));
+
+    window.CommandAction(app::CmdClearList)->trigger();
+    window.Dialog().OnDropFiles({dir.Join(u"12월/IMG 7.jpg")});
+    QAction* recent = window.CommandAction(app::CmdRecentRecipe1);
+    QVERIFY(recent->isVisible() && recent->isEnabled());
+    recent->trigger();
+    QCOMPARE(Cell(window, 0, 1), QStringLiteral("사진 '월' 7.jpg"));
 }
 
 QTEST_MAIN(JourneyTest)

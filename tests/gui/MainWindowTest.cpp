@@ -73,18 +73,27 @@ void MainWindowTest::menusCarryCaptionsAndLabels() {
     QStringList items;
     for (QAction* a : file->actions())
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(items,
-             (QStringList{
-                 QStringLiteral("경로목록에 파일 추가하기\tCtrl+O"), QStringLiteral("-"),
-                 QStringLiteral("실제 파일 변경\tCtrl+S"), QStringLiteral("원래 이름으로\tCtrl+Z"),
-                 QStringLiteral("경로목록 지우기\tCtrl+L"), QStringLiteral("경로목록 정렬\tCtrl+A"),
-                 QStringLiteral("-"), QStringLiteral("클립보드로 바꿀이름 복사\tCtrl+C"),
-                 QStringLiteral("문서파일로 바꿀이름 저장\tCtrl+X"), QStringLiteral("-"),
-                 QStringLiteral("클립보드로 경로목록 복사\tCtrl+Shift+C"),
-                 QStringLiteral("문서파일로 경로목록 저장\tCtrl+Shift+X"), QStringLiteral("-"),
-                 QStringLiteral("바꿀이름 불러오기\tCtrl+V"),
-                 QStringLiteral("경로목록 불러오기\tCtrl+Shift+V"), QStringLiteral("-"),
-                 QStringLiteral("종료(&X)\tEsc")}));
+    QCOMPARE(items, (QStringList{QStringLiteral("경로목록에 파일 추가하기\tCtrl+O"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("실제 파일 변경\tCtrl+S"),
+                                 QStringLiteral("원래 이름으로\tCtrl+Z"),
+                                 QStringLiteral("경로목록 지우기\tCtrl+L"),
+                                 QStringLiteral("경로목록 정렬\tCtrl+A"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("클립보드로 바꿀이름 복사\tCtrl+C"),
+                                 QStringLiteral("문서파일로 바꿀이름 저장\tCtrl+X"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("클립보드로 경로목록 복사\tCtrl+Shift+C"),
+                                 QStringLiteral("문서파일로 경로목록 저장\tCtrl+Shift+X"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("바꿀이름 불러오기\tCtrl+V"),
+                                 QStringLiteral("경로목록 불러오기\tCtrl+Shift+V"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("작업 순서 저장..."),
+                                 QStringLiteral("작업 순서 실행..."),
+                                 QStringLiteral("최근 작업 순서"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("종료(&X)\tEsc")}));
     QMenu* edit = w.window.menuBar()->actions()[1]->menu();
     QCOMPARE(edit->actions()[0]->text(), QStringLiteral("위로 올림\t<"));
     QCOMPARE(edit->actions()[1]->text(), QStringLiteral("아래로 내림\t>"));

@@ -1,4 +1,4 @@
-#include "cli/Recipe.h"
+#include "app/Steps.h"
 
 #include <algorithm>
 #include <functional>
@@ -8,12 +8,12 @@
 
 #include "app/Commands.h"
 #include "app/DialogChoices.h"
-#include "cli/CliTexts.h"
-#include "cli/DisplayText.h"
+#include "app/RecipeFile.h"
+#include "app/StepTexts.h"
 #include "organise/SortSpec.h"
 #include "platform/Text.h"
 
-namespace morvalent::cli {
+namespace morvalent::app {
 namespace {
 
 using Kind = Step::Kind;
@@ -24,18 +24,7 @@ struct OptionInfo {
     std::int32_t choice;  // the list item chosen in the command's dialog
 };
 
-// Options that answer one command's dialog with a chosen list item. Every other
-// command with an option maps to it one to one, from the command table.
-struct ChoiceOption {
-    const char* name;
-    int command;
-    int arguments;
-    std::int32_t choice;
-    const char* valueNames;
-    const char* note;  // after the caption in the usage text
-};
-
-const std::vector<ChoiceOption>& ChoiceOptions() {
+const std::vector<ChoiceOption>& ChoiceOptionList() {
     using app::ChoiceOf;
     using app::NumberPlacement;
     using edits::DigitRun;
@@ -65,21 +54,6 @@ const std::vector<ChoiceOption>& ChoiceOptions() {
     return options;
 }
 
-// Options whose last values are words choosing the dialog's list item, as in
-// `--case lower` or `--date FORMAT taken front`. Only the words of items this
-// build offers are known.
-struct WordOption {
-    const char* name;
-    int command;
-    int texts;  // dialog texts before the words
-    int words;
-    const char* valueNames;
-    // The list item the words choose; nothing when they choose none.
-    std::function<std::optional<std::int32_t>(const std::vector<std::string>&)> choose;
-    // The words offered, for the usage text.
-    std::function<std::string()> offered;
-};
-
 template <typename Value>
 using WordTable = std::vector<std::pair<std::string, Value>>;
 
@@ -96,6 +70,17 @@ std::optional<std::int32_t> ChoiceOfWord(const WordTable<Value>& table, const st
     return std::nullopt;
 }
 
+// The word whose value is at the list position; nothing when none is.
+template <typename Value>
+std::optional<std::vector<std::string>> WordOfChoice(
+    const WordTable<Value>& table, std::int32_t choice,
+    std::span<const app::DialogChoice<Value>> choices) {
+    for (const auto& [name, value] : table) {
+        if (app::ChoiceOf(choices, value) == choice) return std::vector<std::string>{name};
+    }
+    return std::nullopt;
+}
+
 // "a, b, c": the words whose items this build offers.
 template <typename Value, typename Offered>
 std::string OfferedWords(const WordTable<Value>& table, Offered offered) {
@@ -108,7 +93,7 @@ std::string OfferedWords(const WordTable<Value>& table, Offered offered) {
     return words;
 }
 
-const std::vector<WordOption>& WordOptions() {
+const std::vector<WordOption>& WordOptionList() {
     using edits::CaseChange;
     using edits::DatePlace;
     using edits::DateSource;
@@ -141,6 +126,7 @@ const std::vector<WordOption>& WordOptions() {
          [](const std::vector<std::string>& words) {
              return ChoiceOfWord(cases, words[0], app::CaseChoices());
          },
+         [](std::int32_t choice) { return WordOfChoice(cases, choice, app::CaseChoices()); },
          [] {
              return "(방식: " +
                     OfferedWords(cases,
@@ -153,6 +139,7 @@ const std::vector<WordOption>& WordOptions() {
          [](const std::vector<std::string>& words) {
              return ChoiceOfWord(forms, words[0], app::NormalFormChoices());
          },
+         [](std::int32_t choice) { return WordOfChoice(forms, choice, app::NormalFormChoices()); },
          [] { return "(형식: " + OfferedWords(forms, [](NormalForm) { return true; }) + ")"; }},
         {"--date", app::CmdAddDate, 1, 2, "형식 출처 위치",
          [offersSource](const std::vector<std::string>& words) -> std::optional<std::int32_t> {
@@ -162,6 +149,17 @@ const std::vector<WordOption>& WordOptions() {
                      if (placeWord == words[1]) {
                          return app::ChoiceOf(app::DateChoices(),
                                               app::DatePlacement{source, place});
+                     }
+                 }
+             }
+             return std::nullopt;
+         },
+         [](std::int32_t choice) -> std::optional<std::vector<std::string>> {
+             for (const auto& [sourceWord, source] : sources) {
+                 for (const auto& [placeWord, place] : places) {
+                     if (app::ChoiceOf(app::DateChoices(), app::DatePlacement{source, place}) ==
+                         choice) {
+                         return std::vector<std::string>{sourceWord, placeWord};
                      }
                  }
              }
@@ -177,7 +175,7 @@ const std::vector<WordOption>& WordOptions() {
 }
 
 const WordOption* FindWordOption(const std::string& name) {
-    for (const WordOption& option : WordOptions()) {
+    for (const WordOption& option : WordOptionList()) {
         if (name == option.name) return &option;
     }
     return nullptr;
@@ -192,7 +190,7 @@ const std::map<std::string, OptionInfo>& Options() {
                 all[command.option.name] = {command.id, command.option.values, 0};
             }
         }
-        for (const ChoiceOption& option : ChoiceOptions()) {
+        for (const ChoiceOption& option : ChoiceOptionList()) {
             all[option.name] = {option.command, option.arguments, option.choice};
         }
         return all;
@@ -219,61 +217,6 @@ const std::map<std::string, organise::SortSpec>& SortKeys() {
     return keys;
 }
 
-// Commands whose usage shares the line of the command before them.
-constexpr int kSharesLineWithPrevious[] = {app::CmdAddSuffix};
-
-// "  --option 값  설명": the description starts in column 38, or on a line of
-// its own when the option is too wide.
-std::string UsageLine(const std::string& option, const std::string& description) {
-    constexpr std::size_t kColumn = 35;
-    const std::size_t width = MakeDisplayText(platform::Utf8ToUtf16(option)).width;
-    std::string line = "  " + option;
-    if (width + 2 <= kColumn)
-        line += std::string(kColumn - width, ' ');
-    else
-        line += "\n" + std::string(kColumn + 2, ' ');
-    return line + description + "\n";
-}
-
-// The name edits of the tools menu, in its order, with their options.
-std::string EditUsage() {
-    std::vector<std::pair<std::string, std::string>> entries;  // option, description
-    for (const app::MenuInfo& menu : app::MenuBar()) {
-        if (std::u16string_view(menu.caption) != u"기능(&T)") continue;
-        for (int id : menu.items) {
-            const app::CommandInfo* command = app::FindCommand(id);
-            if (command == nullptr) continue;
-            const std::string caption = platform::Utf16ToUtf8Lossy(command->caption);
-            auto add = [&](const char* name, const char* valueNames, const std::string& text) {
-                std::string option = name;
-                if (valueNames[0] != '\0') option += std::string(" ") + valueNames;
-                if (std::ranges::find(kSharesLineWithPrevious, id) !=
-                        std::end(kSharesLineWithPrevious) &&
-                    !entries.empty()) {
-                    entries.back().first += " / " + option;
-                    entries.back().second += " / " + text;
-                    return;
-                }
-                entries.emplace_back(option, text);
-            };
-            if (command->option.name != nullptr) {
-                add(command->option.name, command->option.valueNames, caption);
-            }
-            for (const ChoiceOption& option : ChoiceOptions()) {
-                if (option.command == id)
-                    add(option.name, option.valueNames, caption + " " + option.note);
-            }
-            for (const WordOption& option : WordOptions()) {
-                if (option.command == id)
-                    add(option.name, option.valueNames, caption + " " + option.offered());
-            }
-        }
-    }
-    std::string usage;
-    for (const auto& [option, description] : entries) usage += UsageLine(option, description);
-    return usage;
-}
-
 std::optional<std::vector<std::size_t>> ParseRows(const std::string& text) {
     std::vector<std::size_t> rows;
     if (text == "none") return rows;
@@ -295,7 +238,7 @@ std::optional<std::vector<std::size_t>> ParseRows(const std::string& text) {
 
 }  // namespace
 
-ParseResult ParseArguments(const std::vector<std::string>& args) {
+ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeReader& readRecipe) {
     ParseResult result;
     Recipe& recipe = result.recipe;
     auto fail = [&](std::string message) {
@@ -335,6 +278,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
         } else if (arg == "--install-file-manager-actions") {
             recipe.installFileManagerActions = true;
         } else if (arg.rfind("--print=", 0) == 0) {
+            recipe.printGiven = true;
             const std::string mode = arg.substr(8);
             if (mode == "table")
                 recipe.print = PrintMode::Table;
@@ -412,6 +356,16 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
             step.choice = *choice;
             push(std::move(step));
             i += std::size_t(count);
+        } else if (arg == "--recipe") {
+            if (!readRecipe) return fail(texts::kRecipeNoRecipe);
+            if (!needs(1)) return fail(texts::kRecipeFileMissing);
+            const std::string& file = args[i + 1];
+            const auto bytes = readRecipe(file);
+            if (!bytes) return fail(texts::kRecipeUnreadable + file);
+            RecipeSteps read = ParseRecipe(*bytes, file);
+            if (read.error) return fail(*read.error);
+            for (Step& step : read.steps) push(std::move(step));
+            ++i;
         } else if (auto option = Options().find(arg); option != Options().end()) {
             const OptionInfo& info = option->second;
             if (!needs(std::size_t(info.arguments))) {
@@ -435,56 +389,68 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
     return result;
 }
 
-std::string UsageText() {
-    return R"(사용법: morvalent-cli [인수]...
-Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다. 인수는 왼쪽부터 차례로 실행됩니다.
+std::span<const ChoiceOption> ChoiceOptions() { return ChoiceOptionList(); }
+std::span<const WordOption> WordOptions() { return WordOptionList(); }
 
-경로
-  PATH                      '--'로 시작하지 않는 인수(그리고 '--' 뒤의 모든 인수)는 경로입니다.
-                            이어진 경로들은 창에 한 번에 끌어 놓은 것처럼 한 묶음으로 추가됩니다.
-                            (이미 목록에 있는 경로는 건너뛰고, 경로 순서로 정렬해 추가합니다.)
-  --folders=contents|self   이후 묶음에서 폴더를 만나면: contents = 폴더 안의 파일들 (아니요),
-                            self = 폴더 자체 (예, 기본값)
-
-이름 바꾸기 단계 (창의 명령과 같고, 값은 입력창에 입력한 그대로 읽습니다:
-                  ""는 빈 칸, 숫자는 앞부분의 정수만, 숫자가 없으면 0)
-)" + EditUsage() +
-           R"(
-목록 단계
-  --sort 기준      경로목록 정렬: name, name-desc, path, path-desc, size, size-desc,
-                   modified, modified-desc, created, created-desc
-  --select 행      지정한 행만 선택 (1부터, 쉼표로 구분: --select 2,5), --select none = 선택 해제
-  --direct-rename 이름   선택된 첫 행을 직접 바꾸기
-  --move-up / --move-down / --delete-rows   위로 올림 / 아래로 내림 / 선택한 행 삭제
-  --revert / --clear                        원래 이름으로 / 경로목록 지우기
-  --load-names 파일 / --load-paths 파일     바꿀이름 불러오기 / 경로목록 불러오기
-  --save-names 파일 / --save-paths 파일     문서파일로 바꿀이름 저장 / 경로목록 저장 (덮어씀)
-  --apply                                   실제 파일 변경 (확인으로 답함)
-
-출력 (마지막 단계 뒤, 행 순서대로)
-  --print=table    번호, 현재이름, 바꿀이름, 파일위치 (기본값)
-  --print=names    바꿀이름        --print=paths    전체경로
-  --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
-
-  --help           이 도움말        --version        버전
-  --install-file-manager-actions
-                   Nautilus와 Thunar의 오른쪽 단추 메뉴에 'Morvalent로 이름 바꾸기'를
-                   이 사용자용으로 설치 (사용자의 다른 동작은 그대로 둠)
-
-메시지 상자의 글은 창에 보이는 그대로 표준 오류로 나갑니다 (--apply의 마지막 메시지도).
-잘못된 값 때문에 메시지를 보인 단계에서 실행이 멈추고, 뒤의 단계와 출력은 없습니다.
-표준 오류가 터미널이면 오래 걸리는 작업 중에 진행 상황을 보여 줍니다.
-
-종료 상태
-  0  모든 단계를 실행했고 실제 파일 변경에 실패가 없음
-  1  실제 파일 변경에서 실패한 줄이 있음
-  2  잘못된 사용법 (알 수 없는 옵션, 빠진 값, 잘못된 정렬 기준이나 행 번호)
-  3  메시지와 함께 단계가 멈춤
-
-예:
-  morvalent-cli --folders=contents ~/사진 --number-per-folder-front 3 1 --apply
-  morvalent-cli a.txt b.txt --change-extension md --unify-folder ~/문서 --apply
-)";
+std::optional<std::vector<std::string>> StepWords(const Step& step) {
+    auto word = [](std::u16string_view text) {
+        // Exact bytes where the text names something on disk, as the parser reads them back.
+        if (auto native = platform::Utf16ToNative(text)) return std::move(*native);
+        return platform::Utf16ToUtf8Lossy(text);
+    };
+    // The option's name and its first `count` texts; fields not recorded are empty.
+    auto withTexts = [&](const char* name, int count) {
+        std::vector<std::string> words{name};
+        for (std::size_t k = 0; k < std::size_t(count); ++k) {
+            words.push_back(k < step.texts.size() ? word(step.texts[k]) : std::string());
+        }
+        return words;
+    };
+    switch (step.kind) {
+        case Kind::Gather:
+            return std::nullopt;
+        case Kind::FolderAnswer:
+            return std::vector<std::string>{step.folderItself ? "--folders=self"
+                                                              : "--folders=contents"};
+        case Kind::Select: {
+            std::string rows;
+            for (std::size_t row : step.rows) {
+                if (!rows.empty()) rows += ',';
+                rows += std::to_string(row);
+            }
+            return std::vector<std::string>{"--select", rows.empty() ? "none" : rows};
+        }
+        case Kind::DeleteRows:
+            return std::vector<std::string>{"--delete-rows"};
+        case Kind::Apply:
+            return std::vector<std::string>{"--apply"};
+        case Kind::Command:
+            break;
+    }
+    if (step.command == CmdSortList) {
+        for (const auto& [key, spec] : SortKeys()) {
+            if (organise::SortChoiceOf(spec) == step.choice) {
+                return std::vector<std::string>{"--sort", key};
+            }
+        }
+        return std::nullopt;
+    }
+    for (const ChoiceOption& option : ChoiceOptionList()) {
+        if (option.command == step.command && option.choice == step.choice) {
+            return withTexts(option.name, option.arguments);
+        }
+    }
+    for (const WordOption& option : WordOptionList()) {
+        if (option.command != step.command) continue;
+        const auto chosen = option.wordsOf(step.choice);
+        if (!chosen) return std::nullopt;
+        std::vector<std::string> words = withTexts(option.name, option.texts);
+        words.insert(words.end(), chosen->begin(), chosen->end());
+        return words;
+    }
+    const CommandInfo* command = FindCommand(step.command);
+    if (command == nullptr || command->option.name == nullptr) return std::nullopt;
+    return withTexts(command->option.name, command->option.values);
 }
 
-}  // namespace morvalent::cli
+}  // namespace morvalent::app

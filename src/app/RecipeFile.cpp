@@ -1,0 +1,99 @@
+#include "app/RecipeFile.h"
+
+#include "app/ShellWords.h"
+#include "app/StepTexts.h"
+#include "platform/Text.h"
+#include "platform/TextFiles.h"
+
+namespace morvalent::app {
+namespace {
+
+using Kind = Step::Kind;
+
+// Why a recipe line cannot be a step, or nothing when it can.
+std::optional<std::string> RefusalOf(const Recipe& line) {
+    if (line.help) return std::string(texts::kRecipeNotAStep) + "--help";
+    if (line.version) return std::string(texts::kRecipeNotAStep) + "--version";
+    if (line.installFileManagerActions) {
+        return std::string(texts::kRecipeNotAStep) + "--install-file-manager-actions";
+    }
+    if (line.printGiven) return std::string(texts::kRecipeNotAStep) + "--print=";
+    for (const Step& step : line.steps) {
+        if (step.kind == Kind::Gather) {
+            return texts::kRecipeNoPaths + platform::Utf16ToUtf8Lossy(step.texts.front());
+        }
+        if (step.kind == Kind::Apply) return std::string(texts::kRecipeNoApply);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+RecipeSteps ParseRecipe(std::string_view text, const std::string& name) {
+    RecipeSteps result;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    auto where = [&](std::size_t line) {
+        return name + " " + std::to_string(line) + texts::kLineTail;
+    };
+    const ShellSplit split = SplitShellLines(text);
+    if (split.unclosedQuoteLine) {
+        result.error = where(*split.unclosedQuoteLine) + ": " + texts::kUnclosedQuote;
+        return result;
+    }
+    std::vector<Step> steps;
+    for (const ShellLine& line : split.lines) {
+        // No reader: a recipe names no other recipe.
+        const ParseResult parsed = ParseArguments(line.words);
+        std::optional<std::string> refusal = parsed.error;
+        if (!refusal) refusal = RefusalOf(parsed.recipe);
+        if (refusal) {
+            result.error = where(line.line) + ": " + *refusal;
+            return result;
+        }
+        for (Step step : parsed.recipe.steps) {
+            step.where = where(line.line);
+            steps.push_back(std::move(step));
+        }
+    }
+    result.steps = std::move(steps);
+    return result;
+}
+
+std::string RecipeText(std::span<const Step> steps) {
+    std::string text = std::string(texts::kRecipeHeader) + "\n";
+    for (const Step& step : steps) {
+        const auto words = StepWords(step);
+        if (!words) continue;
+        std::string line;
+        for (const std::string& word : *words) {
+            if (!line.empty()) line += ' ';
+            line += QuoteWord(word);
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::optional<std::string> ReadRecipeFile(std::u16string_view path) {
+    // Far beyond any list of steps; a bigger file is some other file.
+    constexpr std::size_t kMostBytes = std::size_t(16) << 20;
+    platform::InputFile file(path);
+    if (!file.IsOpen()) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const auto read = file.Read(buffer, sizeof buffer);
+        if (!read) return std::nullopt;
+        bytes.append(buffer, *read);
+        if (bytes.size() > kMostBytes) return std::nullopt;
+        if (*read < sizeof buffer) return bytes;
+    }
+}
+
+bool WriteRecipeFile(std::u16string_view path, std::string_view text) {
+    platform::ReplacingFile file(path);
+    return file.IsOpen() && file.Write(text) && file.Commit();
+}
+
+}  // namespace morvalent::app

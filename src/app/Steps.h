@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The terminal's options as steps: the one parser of the command line and of
+// recipe files, and its inverse for the steps the window records.
+namespace morvalent::app {
+
+// One step of a command line, in the order given.
+struct Step {
+    enum class Kind {
+        Gather,        // consecutive PATHs: one batch, like one drop
+        FolderAnswer,  // --folders=contents|self
+        Command,       // a window command, its dialog filled from `texts`
+        Select,        // --select ROWS
+        DeleteRows,    // the Delete key
+        Apply,         // --apply
+    };
+    Kind kind = Kind::Command;
+    std::string option;                 // as written, for messages
+    int command = 0;                    // window command id
+    std::vector<std::u16string> texts;  // dialog fields, or paths, or the chosen file/folder
+    int choice = 0;                     // the list item chosen in the dialog
+    bool folderItself = true;           // FolderAnswer
+    std::vector<std::size_t> rows;      // Select: 1-based; empty = none
+    std::string where;                  // "a.mvr 3번째 줄" for a recipe's step, for messages
+};
+
+enum class PrintMode { Table, Names, Paths, Targets, None };
+
+struct Recipe {
+    std::vector<Step> steps;
+    PrintMode print = PrintMode::Table;
+    bool printGiven = false;
+    bool help = false;
+    bool version = false;
+    bool installFileManagerActions = false;
+};
+
+struct ParseResult {
+    Recipe recipe;
+    std::optional<std::string> error;  // one line, for a usage error
+};
+
+// The bytes of a recipe file named by `--recipe`, or nothing when it cannot be read.
+using RecipeReader = std::function<std::optional<std::string>(const std::string& path)>;
+
+// Reads the arguments (without the program name) left to right. `--recipe FILE`
+// puts the file's steps in its place, read with `readRecipe`; without one it is
+// refused (a recipe names no other recipe).
+ParseResult ParseArguments(const std::vector<std::string>& args,
+                           const RecipeReader& readRecipe = {});
+
+// The words that give the step on a command line; nothing for a step no option
+// gives (a command without one, a list item no option chooses, a gathering).
+std::optional<std::vector<std::string>> StepWords(const Step& step);
+
+// Options that answer one command's dialog with a chosen list item. Every other
+// command with an option maps to it one to one, from the command table.
+struct ChoiceOption {
+    const char* name;
+    int command;
+    int arguments;
+    std::int32_t choice;
+    const char* valueNames;
+    const char* note;  // after the caption in the usage text
+};
+std::span<const ChoiceOption> ChoiceOptions();
+
+// Options whose last values are words choosing the dialog's list item, as in
+// `--case lower` or `--date FORMAT taken front`. Only the words of items this
+// build offers are known.
+struct WordOption {
+    const char* name;
+    int command;
+    int texts;  // dialog texts before the words
+    int words;
+    const char* valueNames;
+    // The list item the words choose; nothing when they choose none.
+    std::function<std::optional<std::int32_t>(const std::vector<std::string>&)> choose;
+    // The words that choose the list item; nothing for an item no words choose.
+    std::function<std::optional<std::vector<std::string>>(std::int32_t)> wordsOf;
+    // The words offered, for the usage text.
+    std::function<std::string()> offered;
+};
+std::span<const WordOption> WordOptions();
+
+}  // namespace morvalent::app
