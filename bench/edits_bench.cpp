@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogChoices.h"
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "app/MainDialog.h"
@@ -190,6 +191,18 @@ int main() {
              u.folders.push_back(u"/tmp/out/");
              d.UnifyFolder();
          }},
+        Asking("ChangeCase lower", &M::ChangeCase,
+               {u"", u"", app::ChoiceOf(app::CaseChoices(), edits::CaseChange::NameLower)}),
+        Asking("ChangeCase title", &M::ChangeCase,
+               {u"", u"", app::ChoiceOf(app::CaseChoices(), edits::CaseChange::NameTitle)}),
+        Asking("ReplacePattern", &M::ReplacePattern, {u"IMG_(\\d+)", u"P$1"}),
+        Asking("NormalizeNames nfc", &M::NormalizeNames,
+               {u"", u"", app::ChoiceOf(app::NormalFormChoices(), platform::NormalForm::Nfc)}),
+        Plain("RepairEncoding", &M::RepairEncoding),
+        Asking("AddDate modified", &M::AddDate,
+               {u"YYYY-MM-DD_hhmmss", u"",
+                app::ChoiceOf(app::DateChoices(), app::DatePlacement{edits::DateSource::Modified,
+                                                                     edits::DatePlace::Front})}),
     };
 
     std::printf("%zu rows; reference: copy every row's new name once, measured beside each edit\n",

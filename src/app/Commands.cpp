@@ -290,6 +290,25 @@ constexpr CommandInfo kCommands[] = {
      &D::ToggleColumn<ColCreated>,
      &D::ShowsColumn<ColCreated>,
      {}},
+    {CmdChangeCase, u"대소문자 바꾸기", {}, Needs::Rows, u"", &D::ChangeCase, nullptr, {}},
+    {CmdReplacePattern,
+     u"정규식으로 바꾸기",
+     {},
+     Needs::RowsAndRegex,
+     u"",
+     &D::ReplacePattern,
+     nullptr,
+     {"--regex-replace", 2, "정규식 바꿀문자"}},
+    {CmdNormalizeNames, u"유니코드 정규화", {}, Needs::Rows, u"", &D::NormalizeNames, nullptr, {}},
+    {CmdRepairEncoding,
+     u"깨진 이름 복구",
+     {},
+     Needs::Rows,
+     u"",
+     &D::RepairEncoding,
+     nullptr,
+     {"--repair-encoding", 0}},
+    {CmdAddDate, u"날짜 붙이기", {}, Needs::Rows, u"", &D::AddDate, nullptr, {}},
     {CmdUndoCommit,
      texts::kUndoCaption,
      CtrlShift(Key::Z, u"Ctrl+Shift+Z"),
@@ -347,11 +366,14 @@ constexpr int kRecentRecipesMenu[] = {CmdRecentRecipe1, CmdRecentRecipe2, CmdRec
                                       CmdRecentRecipe4, CmdRecentRecipe5};
 constexpr int kEditMenu[] = {CmdMoveUp, CmdMoveDown, 0, CmdDirectRename, 0, CmdNextConflict};
 constexpr int kViewMenu[] = {CmdShowFullPath, CmdShowSize, CmdShowModified, CmdShowCreated};
-constexpr int kToolsMenu[] = {CmdReplaceString,    CmdAddPrefix,        CmdAddSuffix,       0,
-                              CmdEraseName,        CmdDeleteByPosition, CmdDeleteEnclosed,  0,
-                              CmdKeepDigitsOnly,   CmdPadDigits,        CmdNumberRows,      0,
-                              CmdDeleteExtension,  CmdAddExtension,     CmdChangeExtension, 0,
-                              CmdPrefixFolderName, CmdSuffixFolderName, CmdUnifyFolder};
+constexpr int kToolsMenu[] = {
+    CmdReplaceString,    CmdAddPrefix,        CmdAddSuffix,       0,
+    CmdEraseName,        CmdDeleteByPosition, CmdDeleteEnclosed,  0,
+    CmdKeepDigitsOnly,   CmdPadDigits,        CmdNumberRows,      0,
+    CmdDeleteExtension,  CmdAddExtension,     CmdChangeExtension, 0,
+    CmdPrefixFolderName, CmdSuffixFolderName, CmdUnifyFolder,     0,
+    CmdChangeCase,       CmdReplacePattern,   CmdNormalizeNames,  CmdRepairEncoding,
+    CmdAddDate};
 constexpr int kVersionItem[] = {CmdVersion};
 
 constexpr std::array<MenuInfo, 5> kMenus{{

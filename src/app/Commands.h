@@ -47,7 +47,11 @@ enum Command : int {
     CmdShowModified = 32802,
     CmdShowCreated = 32803,
     CmdVersion = 32804,
-    // 32805-32809 are the name edits added after the first ones.
+    CmdChangeCase = 32805,
+    CmdReplacePattern = 32806,
+    CmdNormalizeNames = 32807,
+    CmdRepairEncoding = 32808,
+    CmdAddDate = 32809,
     CmdUndoCommit = 32810,
     CmdShowHistory = 32811,
     CmdNextConflict = 32812,
@@ -62,7 +66,12 @@ enum Command : int {
 };
 
 // When a command is enabled.
-enum class Needs { Always, Rows, Selection };
+enum class Needs {
+    Always,
+    Rows,
+    Selection,
+    RowsAndRegex,  // rows, in a build that has regular expressions
+};
 
 // The key that runs a command. A chord with Ctrl acts when its key is released
 // (Shift as given, or held in vain when the key has no Shift chord); a plain key

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <span>
 
+#include "edits/CaseEdits.h"
+#include "edits/DateEdits.h"
 #include "edits/NumberEdits.h"
 #include "edits/PositionEdits.h"
+#include "platform/Normalization.h"
 
 // The choice lists of the edit and sort dialogs: each item's text and the value
 // it stands for, in the order offered. An answer's list position is found here,
@@ -18,6 +21,13 @@ struct NumberPlacement {
     bool operator==(const NumberPlacement&) const = default;
 };
 
+// Which time a date comes from and where it goes.
+struct DatePlacement {
+    edits::DateSource source = edits::DateSource::Modified;
+    edits::DatePlace place = edits::DatePlace::Front;
+    bool operator==(const DatePlacement&) const = default;
+};
+
 template <typename Value>
 struct DialogChoice {
     const char16_t* text;
@@ -27,6 +37,11 @@ struct DialogChoice {
 std::span<const DialogChoice<edits::PositionMode>> PositionChoices();
 std::span<const DialogChoice<edits::DigitRun>> DigitRunChoices();
 std::span<const DialogChoice<NumberPlacement>> NumberChoices();
+// Title case only where the system can do it.
+std::span<const DialogChoice<edits::CaseChange>> CaseChoices();
+std::span<const DialogChoice<platform::NormalForm>> NormalFormChoices();
+// The date taken only where the build reads photo dates.
+std::span<const DialogChoice<DatePlacement>> DateChoices();
 
 // The list position of a value.
 template <typename Value>

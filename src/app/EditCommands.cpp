@@ -1,9 +1,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/DialogChoices.h"
+#include "app/DialogSteps.h"
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "app/MainDialog.h"
@@ -24,19 +24,6 @@ namespace {
 namespace texts = edits::texts;
 using filelist::FileList;
 
-// Writes rule(new name, isFolder) into every row's new name. All names are made
-// before any is stored, so running out of memory leaves every row as it was.
-template <typename Rule>
-void RewriteNewNames(FileList& list, Rule rule) {
-    std::vector<std::u16string> names;
-    names.reserve(list.Count());
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        names.push_back(rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
-    }
-    FileList::Batch batch(list);
-    for (std::size_t i = 0; i < names.size(); ++i) list.SetNewName(i, std::move(names[i]));
-}
-
 // The per-row step of 뒷이름 붙이기.
 void AddSuffixToRow(FileList& list, std::size_t row, std::u16string_view suffix) {
     list.SetNewName(row, edits::AddSuffix(list.NewName(row), list.Entry(row).isFolder, suffix));
@@ -49,19 +36,6 @@ std::optional<std::u16string> AskOneText(UserPrompts& prompts, std::u16string de
     dialog.SetPrompts(std::move(description), std::move(label), u"");
     if (dialog.DoModal() != DialogResult::Ok) return std::nullopt;
     return dialog.text1;
-}
-
-// The dialog's list shows the texts of `choices`.
-template <typename Value>
-void OfferChoices(InputDialog& dialog, std::span<const DialogChoice<Value>> choices) {
-    for (const auto& choice : choices) dialog.choices.emplace_back(choice.text);
-}
-
-// The value of the item chosen in the dialog.
-template <typename Value>
-Value ChosenValue(const InputDialog& dialog, std::span<const DialogChoice<Value>> choices) {
-    const auto chosen = std::size_t(dialog.choice);
-    return chosen < choices.size() ? choices[chosen].value : choices.front().value;
 }
 
 }  // namespace

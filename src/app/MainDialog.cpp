@@ -8,6 +8,7 @@
 #include "app/Texts.h"
 #include "app/UserPrompts.h"
 #include "platform/Path.h"
+#include "platform/Regex.h"
 #include "platform/Text.h"
 
 namespace morvalent::app {
@@ -190,6 +191,8 @@ bool MainDialog::CanRun(const CommandInfo& command) const {
             return !list_.Empty();
         case Needs::Selection:
             return list_.SelectedCount() > 0;
+        case Needs::RowsAndRegex:
+            return !list_.Empty() && platform::Regex::Supported();
     }
     return false;
 }

@@ -97,6 +97,11 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome PrefixFolderName();
     Outcome SuffixFolderName();
     Outcome UnifyFolder();
+    Outcome ChangeCase();
+    Outcome ReplacePattern();
+    Outcome NormalizeNames();
+    Outcome RepairEncoding();
+    Outcome AddDate();
 
     Outcome ApplyRenames();
     Outcome RevertNewNames();

@@ -10,6 +10,8 @@ inline constexpr char kUnknownSortKey[] = "알 수 없는 정렬 기준: ";
 inline constexpr char kSortKeyMissing[] = "--sort 다음에 정렬 기준이 필요합니다";
 inline constexpr char kRowsMissing[] = "--select 다음에 행 번호가 필요합니다";
 inline constexpr char kBadRows[] = "잘못된 행 번호: ";
+// "--case에 쓸 수 없는 값: <words>"
+inline constexpr char kUnknownWordMiddle[] = "에 쓸 수 없는 값: ";
 // "<option> 다음에 값이 <n>개 필요합니다"
 inline constexpr char kValuesMissingMiddle[] = " 다음에 값이 ";
 inline constexpr char kValuesMissingTail[] = "개 필요합니다";

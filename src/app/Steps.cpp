@@ -1,7 +1,10 @@
 #include "app/Steps.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <optional>
+#include <span>
 
 #include "app/Commands.h"
 #include "app/DialogChoices.h"
@@ -49,6 +52,133 @@ const std::vector<ChoiceOption>& ChoiceOptionList() {
          number({.inFront = true, .perFolder = true}), "자리수 시작값", "(폴더별로 앞 번호붙임)"},
     };
     return options;
+}
+
+template <typename Value>
+using WordTable = std::vector<std::pair<std::string, Value>>;
+
+// The list position of the value a word stands for; nothing for an unknown word
+// or one whose item this build does not offer.
+template <typename Value>
+std::optional<std::int32_t> ChoiceOfWord(const WordTable<Value>& table, const std::string& word,
+                                         std::span<const app::DialogChoice<Value>> choices) {
+    for (const auto& [name, value] : table) {
+        if (name != word) continue;
+        const std::int32_t choice = app::ChoiceOf(choices, value);
+        if (choice >= 0) return choice;
+    }
+    return std::nullopt;
+}
+
+// The word whose value is at the list position; nothing when none is.
+template <typename Value>
+std::optional<std::vector<std::string>> WordOfChoice(
+    const WordTable<Value>& table, std::int32_t choice,
+    std::span<const app::DialogChoice<Value>> choices) {
+    for (const auto& [name, value] : table) {
+        if (app::ChoiceOf(choices, value) == choice) return std::vector<std::string>{name};
+    }
+    return std::nullopt;
+}
+
+// "a, b, c": the words whose items this build offers.
+template <typename Value, typename Offered>
+std::string OfferedWords(const WordTable<Value>& table, Offered offered) {
+    std::string words;
+    for (const auto& [name, value] : table) {
+        if (!offered(value)) continue;
+        if (!words.empty()) words += ", ";
+        words += name;
+    }
+    return words;
+}
+
+const std::vector<WordOption>& WordOptionList() {
+    using edits::CaseChange;
+    using edits::DatePlace;
+    using edits::DateSource;
+    using platform::NormalForm;
+    static const WordTable<CaseChange> cases = {
+        {"lower", CaseChange::NameLower},          {"upper", CaseChange::NameUpper},
+        {"title", CaseChange::NameTitle},          {"ext-lower", CaseChange::ExtensionLower},
+        {"ext-upper", CaseChange::ExtensionUpper},
+    };
+    static const WordTable<NormalForm> forms = {
+        {"nfc", NormalForm::Nfc},
+        {"nfd", NormalForm::Nfd},
+        {"nfkc", NormalForm::Nfkc},
+    };
+    static const WordTable<DateSource> sources = {
+        {"taken", DateSource::Taken},
+        {"modified", DateSource::Modified},
+        {"created", DateSource::Created},
+    };
+    static const WordTable<DatePlace> places = {
+        {"front", DatePlace::Front},
+        {"behind", DatePlace::Behind},
+        {"replace", DatePlace::Replace},
+    };
+    auto offersSource = [](DateSource source) {
+        return app::ChoiceOf(app::DateChoices(), app::DatePlacement{source, DatePlace::Front}) >= 0;
+    };
+    static const std::vector<WordOption> options = {
+        {"--case", app::CmdChangeCase, 0, 1, "방식",
+         [](const std::vector<std::string>& words) {
+             return ChoiceOfWord(cases, words[0], app::CaseChoices());
+         },
+         [](std::int32_t choice) { return WordOfChoice(cases, choice, app::CaseChoices()); },
+         [] {
+             return "(방식: " +
+                    OfferedWords(cases,
+                                 [](CaseChange change) {
+                                     return app::ChoiceOf(app::CaseChoices(), change) >= 0;
+                                 }) +
+                    ")";
+         }},
+        {"--normalize", app::CmdNormalizeNames, 0, 1, "형식",
+         [](const std::vector<std::string>& words) {
+             return ChoiceOfWord(forms, words[0], app::NormalFormChoices());
+         },
+         [](std::int32_t choice) { return WordOfChoice(forms, choice, app::NormalFormChoices()); },
+         [] { return "(형식: " + OfferedWords(forms, [](NormalForm) { return true; }) + ")"; }},
+        {"--date", app::CmdAddDate, 1, 2, "형식 출처 위치",
+         [offersSource](const std::vector<std::string>& words) -> std::optional<std::int32_t> {
+             for (const auto& [sourceWord, source] : sources) {
+                 if (sourceWord != words[0] || !offersSource(source)) continue;
+                 for (const auto& [placeWord, place] : places) {
+                     if (placeWord == words[1]) {
+                         return app::ChoiceOf(app::DateChoices(),
+                                              app::DatePlacement{source, place});
+                     }
+                 }
+             }
+             return std::nullopt;
+         },
+         [](std::int32_t choice) -> std::optional<std::vector<std::string>> {
+             for (const auto& [sourceWord, source] : sources) {
+                 for (const auto& [placeWord, place] : places) {
+                     if (app::ChoiceOf(app::DateChoices(), app::DatePlacement{source, place}) ==
+                         choice) {
+                         return std::vector<std::string>{sourceWord, placeWord};
+                     }
+                 }
+             }
+             return std::nullopt;
+         },
+         [offersSource] {
+             return "(형식의 YYYY YY MM DD hh mm ss를 날짜로; 출처: " +
+                    OfferedWords(sources, offersSource) +
+                    "; 위치: " + OfferedWords(places, [](DatePlace) { return true; }) + ")";
+         }},
+    };
+    return options;
+}
+
+const WordOption* FindWordOption(const std::string& name) {
+    for (const WordOption& option : WordOptionList()) {
+        if (name == option.name) return &option;
+    }
+    return nullptr;
 }
 
 // Every step option: its command, how many dialog texts follow, the list item.
@@ -211,6 +341,29 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             step.option = arg;
             step.command = app::CmdApplyRenames;
             push(std::move(step));
+        } else if (const WordOption* word = FindWordOption(arg)) {
+            const int count = word->texts + word->words;
+            if (!needs(std::size_t(count))) {
+                return fail(arg + texts::kValuesMissingMiddle + std::to_string(count) +
+                            texts::kValuesMissingTail);
+            }
+            Step step;
+            step.option = arg;
+            step.command = word->command;
+            for (int k = 1; k <= word->texts; ++k) {
+                step.texts.push_back(platform::Utf8ToUtf16(args[i + std::size_t(k)]));
+            }
+            const auto first = args.begin() + std::ptrdiff_t(i) + 1 + word->texts;
+            const std::vector<std::string> words(first, first + word->words);
+            const auto choice = word->choose(words);
+            if (!choice) {
+                std::string typed;
+                for (const std::string& w : words) typed += (typed.empty() ? "" : " ") + w;
+                return fail(arg + texts::kUnknownWordMiddle + typed);
+            }
+            step.choice = *choice;
+            push(std::move(step));
+            i += std::size_t(count);
         } else if (arg == "--recipe") {
             if (!readRecipe) return fail(texts::kRecipeNoRecipe);
             if (!needs(1)) return fail(texts::kRecipeFileMissing);
@@ -245,6 +398,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
 }
 
 std::span<const ChoiceOption> ChoiceOptions() { return ChoiceOptionList(); }
+std::span<const WordOption> WordOptions() { return WordOptionList(); }
 
 std::optional<std::vector<std::string>> StepWords(const Step& step) {
     auto word = [](std::u16string_view text) {
@@ -293,6 +447,14 @@ std::optional<std::vector<std::string>> StepWords(const Step& step) {
         if (option.command == step.command && option.choice == step.choice) {
             return withTexts(option.name, option.arguments);
         }
+    }
+    for (const WordOption& option : WordOptionList()) {
+        if (option.command != step.command) continue;
+        const auto chosen = option.wordsOf(step.choice);
+        if (!chosen) return std::nullopt;
+        std::vector<std::string> words = withTexts(option.name, option.texts);
+        words.insert(words.end(), chosen->begin(), chosen->end());
+        return words;
     }
     const CommandInfo* command = FindCommand(step.command);
     if (command == nullptr || command->option.name == nullptr) return std::nullopt;

@@ -75,4 +75,22 @@ struct ChoiceOption {
 };
 std::span<const ChoiceOption> ChoiceOptions();
 
+// Options whose last values are words choosing the dialog's list item, as in
+// `--case lower` or `--date FORMAT taken front`. Only the words of items this
+// build offers are known.
+struct WordOption {
+    const char* name;
+    int command;
+    int texts;  // dialog texts before the words
+    int words;
+    const char* valueNames;
+    // The list item the words choose; nothing when they choose none.
+    std::function<std::optional<std::int32_t>(const std::vector<std::string>&)> choose;
+    // The words that choose the list item; nothing for an item no words choose.
+    std::function<std::optional<std::vector<std::string>>(std::int32_t)> wordsOf;
+    // The words offered, for the usage text.
+    std::function<std::string()> offered;
+};
+std::span<const WordOption> WordOptions();
+
 }  // namespace morvalent::app

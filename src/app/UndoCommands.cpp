@@ -38,6 +38,8 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
     view_.SetBusy(true);
     const commit::UndoOutcome undo = commit::UndoCommit(*history_, id);
     commit::FollowMovedItems(list_, undo.moves);
+    // The disk changed under the conflict marks' listings.
+    folderNames_.Forget();
     view_.SetBusy(false);
     if (undo.result == commit::UndoResult::UnknownCommit) return Refuse(texts::kUnknownCommit);
     if (undo.result == commit::UndoResult::JournalUnwritable) {

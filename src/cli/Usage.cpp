@@ -55,6 +55,10 @@ std::string EditUsage() {
                 if (option.command == id)
                     add(option.name, option.valueNames, caption + " " + option.note);
             }
+            for (const app::WordOption& option : app::WordOptions()) {
+                if (option.command == id)
+                    add(option.name, option.valueNames, caption + " " + option.offered());
+            }
         }
     }
     std::string usage;

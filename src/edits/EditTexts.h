@@ -56,4 +56,43 @@ inline constexpr char16_t kChangeExtensionLabel[] = u"바꿀 확장자";
 inline constexpr char16_t kFolderNameSeparator[] = u"_";
 inline constexpr char16_t kChooseFolderTitle[] = u"경로 선택";
 
+// Letter case.
+inline constexpr char16_t kCaseDescription[] = u"이름의 대소문자를 바꿉니다.";
+inline constexpr char16_t kCaseNameLower[] = u"이름: 소문자";
+inline constexpr char16_t kCaseNameUpper[] = u"이름: 대문자";
+inline constexpr char16_t kCaseNameTitle[] = u"이름: 단어 첫 글자만 대문자";
+inline constexpr char16_t kCaseExtensionLower[] = u"확장자: 소문자";
+inline constexpr char16_t kCaseExtensionUpper[] = u"확장자: 대문자";
+
+// Regular expressions.
+inline constexpr char16_t kRegexDescription[] =
+    u"정규식에 맞는 부분을 모두 바꿉니다. ($1, ${이름}, (?i))";
+inline constexpr char16_t kRegexPatternLabel[] = u"를";
+inline constexpr char16_t kRegexReplacementLabel[] = u"으로";
+inline constexpr char16_t kRegexInvalid[] = u"정규식이 올바르지 않습니다.\n%s";
+// The second line of kRegexInvalid: where (counted from 1) and the library's word.
+inline constexpr char16_t kRegexErrorAt[] = u"%s번째 글자: %s";
+inline constexpr char16_t kRegexBadReplacement[] =
+    u"바꿀 문자열이 정규식에 없는 묶음을 가리킵니다.\n%s";
+inline constexpr char16_t kRegexUnsupported[] = u"이 빌드에는 정규식 기능이 없습니다.";
+
+// Unicode normalisation.
+inline constexpr char16_t kNormalizeDescription[] = u"이름의 유니코드 정규화 형식을 바꿉니다.";
+inline constexpr char16_t kNormalizeNfc[] = u"NFC: 한글 자모 합치기";
+inline constexpr char16_t kNormalizeNfd[] = u"NFD: 한글 자모 나누기";
+inline constexpr char16_t kNormalizeNfkc[] = u"NFKC: 전각 문자를 반각으로";
+
+// Dates.
+inline constexpr char16_t kDateDescription[] = u"이름에 날짜를 붙입니다. (YYYY YY MM DD hh mm ss)";
+inline constexpr char16_t kDateFormatLabel[] = u"형식";
+inline constexpr char16_t kDateTakenFront[] = u"찍은 날짜를 이름 앞에";
+inline constexpr char16_t kDateTakenBehind[] = u"찍은 날짜를 이름 뒤에";
+inline constexpr char16_t kDateTakenReplace[] = u"찍은 날짜로 이름 바꾸기";
+inline constexpr char16_t kDateModifiedFront[] = u"변경 시각을 이름 앞에";
+inline constexpr char16_t kDateModifiedBehind[] = u"변경 시각을 이름 뒤에";
+inline constexpr char16_t kDateModifiedReplace[] = u"변경 시각으로 이름 바꾸기";
+inline constexpr char16_t kDateCreatedFront[] = u"생성 시각을 이름 앞에";
+inline constexpr char16_t kDateCreatedBehind[] = u"생성 시각을 이름 뒤에";
+inline constexpr char16_t kDateCreatedReplace[] = u"생성 시각으로 이름 바꾸기";
+
 }  // namespace morvalent::edits::texts

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "platform/LocalTime.h"
+
 namespace morvalent::platform {
 namespace {
 constexpr std::int64_t kTicksPerSecond = 10'000'000;
@@ -48,6 +50,15 @@ std::u16string FormatFileTime(FileTime time) {
     std::snprintf(buffer, sizeof buffer, "%d-%02u-%02u %02d:%02d:%02d", int(date.year()),
                   unsigned(date.month()), unsigned(date.day()), int(secondOfDay / 3600),
                   int(secondOfDay / 60 % 60), int(secondOfDay % 60));
+    return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
+}
+
+std::u16string FormatLocalFileTime(FileTime time) {
+    const auto local = LocalTimeOf(time);
+    if (!local) return FormatFileTime(time);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d:%02d", local->year, local->month,
+                  local->day, local->hour, local->minute, local->second);
     return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
 }
 

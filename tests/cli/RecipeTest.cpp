@@ -134,6 +134,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
+    CharacterEdits, ParseSteps,
+    ::testing::Values(
+        ParseCase{"case_lower", {"--case", "lower"}, "32805()#0"},
+        ParseCase{"case_upper", {"--case", "upper"}, "32805()#1"},
+        ParseCase{"regex_replace", {"--regex-replace", "(\\d+)", "#$1"}, "32806((\\d+)|#$1)#0"},
+        ParseCase{"normalize_nfd", {"--normalize", "nfd"}, "32807()#1"},
+        ParseCase{"normalize_nfkc", {"--normalize", "nfkc"}, "32807()#2"},
+        ParseCase{"repair_encoding", {"--repair-encoding"}, "32808()#0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
     SortKeys, ParseSteps,
     ::testing::Values(ParseCase{"name", {"--sort", "name"}, "32784()#0"},
                       ParseCase{"name_desc", {"--sort", "name-desc"}, "32784()#1"},
@@ -220,6 +231,17 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"row_with_space", {"--select", "1, 2"}, "잘못된 행 번호: 1, 2"},
         ErrorCase{"row_not_a_number", {"--select", "all"}, "잘못된 행 번호: all"},
         ErrorCase{"empty_rows", {"--select", ""}, "잘못된 행 번호: "},
+        ErrorCase{"unknown_case", {"--case", "Title"}, "--case에 쓸 수 없는 값: Title"},
+        ErrorCase{"missing_case", {"--case"}, "--case 다음에 값이 1개 필요합니다"},
+        ErrorCase{"date_needs_three",
+                  {"--date", "YYYY", "modified"},
+                  "--date 다음에 값이 3개 필요합니다"},
+        ErrorCase{"unknown_date_source",
+                  {"--date", "YYYY", "yesterday", "front"},
+                  "--date에 쓸 수 없는 값: yesterday front"},
+        ErrorCase{"unknown_date_place",
+                  {"--date", "YYYY", "modified", "middle"},
+                  "--date에 쓸 수 없는 값: modified middle"},
         ErrorCase{
             "error_after_valid_steps", {"a", "--erase-name", "--nope"}, "알 수 없는 옵션: --nope"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -247,6 +269,11 @@ TEST(UsageText, NamesEveryOption) {
                                "--folder-name-front",
                                "--folder-name-behind",
                                "--unify-folder",
+                               "--case",
+                               "--regex-replace",
+                               "--normalize",
+                               "--repair-encoding",
+                               "--date",
                                "--sort",
                                "--select",
                                "--direct-rename",

@@ -1,27 +1,23 @@
 #include <windows.h>
 
-#include <cstdio>
-
-#include "platform/FileTime.h"
+#include "platform/LocalTime.h"
 
 namespace morvalent::platform {
 
-std::u16string FormatLocalFileTime(FileTime time) {
-    if (time == kUnknownTime || time < 0) return FormatFileTime(time);
+std::optional<DateTimeFields> LocalTimeOf(FileTime time) {
+    if (time < 0) return std::nullopt;
     FILETIME utc;
-    utc.dwLowDateTime = DWORD(std::uint64_t(time) & 0xFFFFFFFFu);
-    utc.dwHighDateTime = DWORD(std::uint64_t(time) >> 32);
+    utc.dwLowDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(time) & 0xFFFFFFFFu);
+    utc.dwHighDateTime = static_cast<DWORD>(static_cast<std::uint64_t>(time) >> 32);
     SYSTEMTIME universal;
     SYSTEMTIME local;
+    // The time zone's rule for that date, daylight saving included.
     if (!FileTimeToSystemTime(&utc, &universal) ||
         !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
-        return FormatFileTime(time);
+        return std::nullopt;
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d %02d:%02d:%02d", int(local.wYear),
-                  int(local.wMonth), int(local.wDay), int(local.wHour), int(local.wMinute),
-                  int(local.wSecond));
-    return std::u16string(buffer, buffer + std::char_traits<char>::length(buffer));
+    return DateTimeFields{local.wYear, local.wMonth,  local.wDay,
+                          local.wHour, local.wMinute, local.wSecond};
 }
 
 }  // namespace morvalent::platform

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace morvalent::edits {
+
+// A name garbled on its way from Korean Windows, read back as code page 949:
+// - a name holding undecodable bytes (escaped as U+DC80..U+DCFF) whose bytes,
+//   with the rest of the name, are clean CP949;
+// - else a name shown as DOS 437, as Windows 1252 or as Latin-1 whose bytes there
+//   are clean CP949 with at least one Hangul syllable, and in which no ASCII
+//   character was taken as half of a Korean one.
+// Anything else, plain ASCII and proper Hangul included, stays as it is.
+std::u16string RepairEncoding(std::u16string_view text);
+
+}  // namespace morvalent::edits

@@ -1,0 +1,60 @@
+#include <unicode/regex.h>
+#include <unicode/utypes.h>
+
+#include "platform/Regex.h"
+
+namespace morvalent::platform {
+namespace {
+
+std::u16string ErrorName(UErrorCode status) {
+    const char* name = u_errorName(status);
+    return std::u16string(name, name + std::char_traits<char>::length(name));
+}
+
+icu::UnicodeString Alias(std::u16string_view text) {
+    return icu::UnicodeString(false, text.data(), static_cast<int32_t>(text.size()));
+}
+
+}  // namespace
+
+struct Regex::Impl {
+    std::unique_ptr<icu::RegexPattern> pattern;
+    // One matcher reused for every text: making one per name would cost more
+    // than most replacements.
+    std::unique_ptr<icu::RegexMatcher> matcher;
+    // What the matcher points at between calls, so it never holds a text that is gone.
+    const icu::UnicodeString nothing;
+};
+
+Regex::Regex(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Regex::~Regex() = default;
+
+bool Regex::Supported() { return true; }
+
+std::variant<std::unique_ptr<Regex>, RegexError> Regex::Compile(std::u16string_view pattern) {
+    UParseError where{};
+    UErrorCode status = U_ZERO_ERROR;
+    auto impl = std::make_unique<Impl>();
+    // compile() copies the pattern, so the alias may go away afterwards.
+    impl->pattern.reset(icu::RegexPattern::compile(Alias(pattern), 0, where, status));
+    if (U_FAILURE(status)) {
+        // Names hold no line breaks, so the offset in the line is the offset.
+        return RegexError{RegexError::Kind::Pattern, where.offset, ErrorName(status)};
+    }
+    impl->matcher.reset(impl->pattern->matcher(status));
+    if (U_FAILURE(status)) return RegexError{RegexError::Kind::Pattern, -1, ErrorName(status)};
+    return std::unique_ptr<Regex>(new Regex(std::move(impl)));
+}
+
+std::variant<std::u16string, RegexError> Regex::ReplaceAll(std::u16string_view text,
+                                                           std::u16string_view replacement) const {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::UnicodeString input = Alias(text);
+    impl_->matcher->reset(input);
+    const icu::UnicodeString result = impl_->matcher->replaceAll(Alias(replacement), status);
+    impl_->matcher->reset(impl_->nothing);
+    if (U_FAILURE(status)) return RegexError{RegexError::Kind::Replacement, -1, ErrorName(status)};
+    return std::u16string(result.getBuffer(), static_cast<std::size_t>(result.length()));
+}
+
+}  // namespace morvalent::platform

@@ -1,0 +1,128 @@
+// Regular expressions and photo dates exist in the POSIX build only; dates are
+// local time, so the tests fix the time zone.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/DialogChoices.h"
+#include "app/MainDialog.h"
+#include "filelist/IconCache.h"
+#include "platform/FileSystem.h"
+#include "support/PosixTimeZone.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+#include "support/TestJpeg.h"
+
+namespace morvalent::app {
+namespace {
+
+using Names = std::vector<std::u16string>;
+using edits::DatePlace;
+using edits::DateSource;
+
+class PatternAndDateCommandsTest : public ::testing::Test {
+  protected:
+    void AddRow(std::u16string path, platform::FileTime modified = 0,
+                platform::FileTime created = platform::kUnknownTime) {
+        filelist::FileEntry entry;
+        entry.path = std::move(path);
+        entry.lastWriteTime = modified;
+        entry.creationTime = created;
+        dialog.List().InsertEntryRow(entry);
+    }
+    Names NewNames() const {
+        Names names;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
+            names.push_back(dialog.List().NewName(i));
+        return names;
+    }
+
+    testing::ScriptedUi ui;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, ui, *fs, icons};
+};
+
+TEST_F(PatternAndDateCommandsTest, PatternReplacement) {
+    struct Case {
+        const char* name;
+        std::u16string pattern, replacement;
+        Outcome::Kind kind;
+        std::u16string message;  // empty: none shown
+        Names expected;
+    };
+    const Names before = {u"IMG_0001.jpg", u"notes.txt"};
+    const Case cases[] = {
+        {"groups",
+         u"IMG_(\\d+)",
+         u"사진$1",
+         Outcome::Kind::Done,
+         u"",
+         {u"사진0001.jpg", u"notes.txt"}},
+        {"invalid pattern says where", u"IMG_(\\d+", u"x", Outcome::Kind::Refused,
+         u"정규식이 올바르지 않습니다.\n9번째 글자: U_REGEX_MISMATCHED_PAREN", before},
+        {"missing group changes no row", u"t", u"$1", Outcome::Kind::Refused,
+         u"바꿀 문자열이 정규식에 없는 묶음을 가리킵니다.\nU_INDEX_OUTOFBOUNDS_ERROR", before},
+        {"empty pattern changes nothing", u"", u"x", Outcome::Kind::Done, u"", before},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        ui.messages.clear();
+        AddRow(u"/d/IMG_0001.jpg");
+        AddRow(u"/d/notes.txt");
+        ui.inputAnswers.push_back({true, c.pattern, c.replacement, 0});
+        const auto outcome = dialog.OnCommand(CmdReplacePattern);
+        ASSERT_TRUE(outcome.has_value());
+        EXPECT_EQ(outcome->kind, c.kind);
+        EXPECT_EQ(ui.messages, c.message.empty() ? Names{} : Names{c.message});
+        EXPECT_EQ(NewNames(), c.expected);
+    }
+}
+
+TEST_F(PatternAndDateCommandsTest, Dates) {
+    testing::TimeZone zone("KST-9");
+    testing::TempDir dir;
+    dir.WriteFile("taken.jpg", testing::JpegWithDateTaken("2024:05:17 14:03:09"));
+    dir.WriteFile("plain.jpg", testing::JpegWithoutExif());
+    // 2023-12-31 15:30:00 UTC is 2024-01-01 00:30:00 in Seoul.
+    const platform::FileTime modified = platform::FileTimeFromUnix(1704036600, 0);
+    const platform::FileTime created = platform::FileTimeFromUnix(1000000000, 0);
+    struct Case {
+        const char* name;
+        std::u16string format;
+        DatePlacement placement;
+        Names expected;
+    };
+    const Case cases[] = {
+        {"taken, else modified",
+         u"YYYY-MM-DD_",
+         {DateSource::Taken, DatePlace::Front},
+         {u"2024-05-17_taken.jpg", u"2024-01-01_plain.jpg", u"2024-01-01_no created.txt"}},
+        {"modified behind",
+         u"_YYMMDD-hhmmss",
+         {DateSource::Modified, DatePlace::Behind},
+         {u"taken_240101-003000.jpg", u"plain_240101-003000.jpg", u"no created_240101-003000.txt"}},
+        {"created replaces the name; unknown keeps it",
+         u"YYYY년 MM월 DD일",
+         {DateSource::Created, DatePlace::Replace},
+         {u"2001년 09월 09일.jpg", u"2001년 09월 09일.jpg", u"no created.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        AddRow(dir.Join(u"taken.jpg"), modified, created);
+        AddRow(dir.Join(u"plain.jpg"), modified, created);
+        AddRow(dir.Join(u"no created.txt"), modified);
+        ui.inputAnswers.push_back({true, c.format, u"", ChoiceOf(DateChoices(), c.placement)});
+        EXPECT_EQ(dialog.OnCommand(CmdAddDate)->kind, Outcome::Kind::Done);
+        EXPECT_EQ(NewNames(), c.expected);
+    }
+    EXPECT_EQ(ui.busyDepth, 0);
+}
+
+}  // namespace
+}  // namespace morvalent::app

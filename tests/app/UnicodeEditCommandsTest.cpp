@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "app/DialogChoices.h"
+#include "app/MainDialog.h"
+#include "filelist/IconCache.h"
+#include "platform/FileSystem.h"
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+namespace morvalent::app {
+namespace {
+
+using Names = std::vector<std::u16string>;
+using testing::NativePath;
+
+class UnicodeEditCommandsTest : public ::testing::Test {
+  protected:
+    void AddRow(std::u16string path, bool isFolder = false) {
+        filelist::FileEntry entry;
+        entry.path = NativePath(path);
+        entry.isFolder = isFolder;
+        dialog.List().InsertEntryRow(entry);
+    }
+    Names NewNames() const {
+        Names names;
+        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
+            names.push_back(dialog.List().NewName(i));
+        return names;
+    }
+
+    testing::ScriptedUi ui;
+    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, ui, *fs, icons};
+};
+
+TEST_F(UnicodeEditCommandsTest, RewriteEveryRowInOneGo) {
+    struct Case {
+        const char* name;
+        int command;
+        std::int32_t choice;  // -1: the command asks nothing
+        Names expected;
+    };
+    const Case cases[] = {
+        {"extension upper, folder untouched",
+         CmdChangeCase,
+         ChoiceOf(CaseChoices(), edits::CaseChange::ExtensionUpper),
+         {u"Straße.TXT", u"Vol.two", u"\u1112\u1161\u11AB.DOCX", u"├Ñ╝▒╣░┐δ.TXT"}},
+        {"name lower",
+         CmdChangeCase,
+         ChoiceOf(CaseChoices(), edits::CaseChange::NameLower),
+         {u"straße.txt", u"vol.two", u"\u1112\u1161\u11AB.docx", u"├ñ╝▒╣░┐δ.txt"}},
+        {"NFC",
+         CmdNormalizeNames,
+         ChoiceOf(NormalFormChoices(), platform::NormalForm::Nfc),
+         {u"Straße.txt", u"Vol.two", u"한.docx", u"├Ñ╝▒╣░┐δ.txt"}},
+        {"repair",
+         CmdRepairEncoding,
+         -1,
+         {u"Straße.txt", u"Vol.two", u"\u1112\u1161\u11AB.docx", u"책선물용.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.List().Clear();
+        AddRow(u"/d/Straße.txt");
+        AddRow(u"/d/Vol.two", true);
+        AddRow(u"/d/\u1112\u1161\u11AB.docx");
+        AddRow(u"/d/├Ñ╝▒╣░┐δ.txt");
+        if (c.choice >= 0) ui.inputAnswers.push_back({true, u"", u"", c.choice});
+        const auto outcome = dialog.OnCommand(c.command);
+        ASSERT_TRUE(outcome.has_value());
+        EXPECT_EQ(outcome->kind, Outcome::Kind::Done);
+        EXPECT_EQ(NewNames(), c.expected);
+        EXPECT_TRUE(ui.inputAnswers.empty());
+    }
+}
+
+TEST_F(UnicodeEditCommandsTest, CancelChangesNothing) {
+    AddRow(u"/d/A.txt");
+    for (int command : {CmdChangeCase, CmdNormalizeNames, CmdAddDate}) {
+        ui.inputAnswers.push_back({false, u"", u"", 0});
+        EXPECT_EQ(dialog.OnCommand(command)->kind, Outcome::Kind::Cancelled);
+    }
+    EXPECT_EQ(NewNames(), Names{u"A.txt"});
+}
+
+TEST_F(UnicodeEditCommandsTest, DateDialogOffersTheFormatToEdit) {
+    AddRow(u"/d/A.txt");
+    ui.inputAnswers.push_back({false, u"", u"", 0});
+    dialog.OnCommand(CmdAddDate);
+    ASSERT_EQ(ui.shownDialogs.size(), 1u);
+    EXPECT_EQ(ui.shownDialogs[0].text1, u"YYYY-MM-DD_hhmmss");
+    EXPECT_EQ(ui.shownDialogs[0].choices.size(), DateChoices().size());
+}
+
+}  // namespace
+}  // namespace morvalent::app
