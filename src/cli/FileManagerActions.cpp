@@ -157,7 +157,7 @@ std::optional<UserFolders> UserFoldersFromEnvironment() {
 #else
     auto variable = [](const char* name) -> std::filesystem::path {
         const char* value = std::getenv(name);
-        // The base directory specification ignores relative values.
+        // XDG folders given as relative paths are to be ignored.
         if (value == nullptr || value[0] != '/') return {};
         return value;
     };
