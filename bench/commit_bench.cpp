@@ -21,6 +21,7 @@
 #include "cli/ListPrinter.h"
 #include "commit/ConflictMarks.h"
 #include "platform/Text.h"
+#include "support/QuietUi.h"
 
 namespace {
 
@@ -28,29 +29,10 @@ using namespace morvalent;
 using Clock = std::chrono::steady_clock;
 
 // Answers OK and keeps the last message.
-class QuietUi : public app::UserPrompts, public app::StateView {
+class QuietUi : public bench::QuietUi {
   public:
+    using bench::QuietUi::ShowMessage;
     void ShowMessage(const std::u16string& text) override { last = text; }
-    void ShowMessage(const std::u16string& text, const std::u16string&) override { last = text; }
-    bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
-    bool AskOkCancel(const std::u16string&) override { return true; }
-    app::DialogResult ShowInputDialog(app::InputDialog&) override {
-        return app::DialogResult::Cancel;
-    }
-    app::DialogResult ShowFolderBrowser(app::FolderBrowser&) override {
-        return app::DialogResult::Cancel;
-    }
-    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
-    void SetClipboardText(const std::u16string&) override {}
-    void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
-    void FocusList() override {}
-    void EnsureRowVisible(std::size_t) override {}
-    void SetBusy(bool) override {}
-    void KeepResponsive() override {}
-    void CloseWindow() override {}
 
     std::u16string last;
 };

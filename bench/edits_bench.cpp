@@ -20,6 +20,7 @@
 #include "filelist/NameParts.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "support/QuietUi.h"
 
 namespace {
 
@@ -38,19 +39,11 @@ struct Answer {
 };
 
 // Answers every dialog from queued values; anything else is a no-op.
-class BenchUi : public app::UserPrompts, public app::StateView {
+class BenchUi : public bench::QuietUi {
   public:
     std::deque<Answer> answers;
     std::deque<std::u16string> folders;
 
-    void ShowMessage(const std::u16string& text) override {
-        std::printf("unexpected message: %s\n", platform::Utf16ToUtf8Lossy(text).c_str());
-    }
-    void ShowMessage(const std::u16string& text, const std::u16string&) override {
-        ShowMessage(text);
-    }
-    bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
-    bool AskOkCancel(const std::u16string&) override { return true; }
     app::DialogResult ShowInputDialog(app::InputDialog& dialog) override {
         if (answers.empty()) return app::DialogResult::Cancel;
         dialog.text1 = answers.front().text1;
@@ -65,17 +58,6 @@ class BenchUi : public app::UserPrompts, public app::StateView {
         folders.pop_front();
         return app::DialogResult::Ok;
     }
-    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
-    void SetClipboardText(const std::u16string&) override {}
-    void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
-    void FocusList() override {}
-    void EnsureRowVisible(std::size_t) override {}
-    void SetBusy(bool) override {}
-    void KeepResponsive() override {}
-    void CloseWindow() override {}
 };
 
 struct Edit {

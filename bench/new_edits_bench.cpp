@@ -22,6 +22,7 @@
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "support/QuietUi.h"
 
 namespace {
 
@@ -31,39 +32,17 @@ constexpr std::size_t kRows = 1'000'000;
 constexpr int kRepeats = 3;
 
 // Answers each input dialog with the queued texts and choice; nothing else is asked.
-class BenchUi : public app::UserPrompts, public app::StateView {
+class BenchUi : public bench::QuietUi {
   public:
     std::u16string text1, text2;
     int choice = 0;
 
-    void ShowMessage(const std::u16string& text) override {
-        std::printf("unexpected message: %s\n", platform::Utf16ToUtf8Lossy(text).c_str());
-    }
-    void ShowMessage(const std::u16string& text, const std::u16string&) override {
-        ShowMessage(text);
-    }
-    bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
-    bool AskOkCancel(const std::u16string&) override { return true; }
     app::DialogResult ShowInputDialog(app::InputDialog& dialog) override {
         dialog.text1 = text1;
         dialog.text2 = text2;
         dialog.choice = choice;
         return app::DialogResult::Ok;
     }
-    app::DialogResult ShowFolderBrowser(app::FolderBrowser&) override {
-        return app::DialogResult::Cancel;
-    }
-    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
-    void SetClipboardText(const std::u16string&) override {}
-    void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
-    void FocusList() override {}
-    void EnsureRowVisible(std::size_t) override {}
-    void SetBusy(bool) override {}
-    void KeepResponsive() override {}
-    void CloseWindow() override {}
 };
 
 double CpuSeconds() {

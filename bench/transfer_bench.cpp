@@ -17,6 +17,7 @@
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "support/QuietUi.h"
 #include "transfer/Lines.h"
 #include "transfer/TextFile.h"
 
@@ -28,32 +29,12 @@ constexpr std::size_t kRows = 1'000'000;
 constexpr int kRepeats = 5;
 
 // Answers every file dialog with one path; says nothing.
-class BenchUi : public app::UserPrompts, public app::StateView {
+class BenchUi : public bench::QuietUi {
   public:
     std::u16string chosen;
-    void ShowMessage(const std::u16string&) override { std::puts("unexpected message"); }
-    void ShowMessage(const std::u16string&, const std::u16string&) override {}
-    bool AskYesNo(const std::u16string&, const std::u16string&) override { return true; }
-    bool AskOkCancel(const std::u16string&) override { return true; }
-    app::DialogResult ShowInputDialog(app::InputDialog&) override {
-        return app::DialogResult::Cancel;
-    }
-    app::DialogResult ShowFolderBrowser(app::FolderBrowser&) override {
-        return app::DialogResult::Cancel;
-    }
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override {
         return {chosen};
     }
-    void SetClipboardText(const std::u16string&) override {}
-    void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
-    void FocusList() override {}
-    void EnsureRowVisible(std::size_t) override {}
-    void SetBusy(bool) override {}
-    void KeepResponsive() override {}
-    void CloseWindow() override {}
 };
 
 double Milliseconds(const std::function<void()>& work) {

@@ -43,6 +43,7 @@
 #include "platform/Collation.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "support/QuietUi.h"
 
 namespace {
 
@@ -50,38 +51,17 @@ using namespace morvalent;
 using Clock = std::chrono::steady_clock;
 
 // Answers the window's questions: folder contents, one queued input answer.
-class Answers : public app::UserPrompts, public app::StateView {
+class Answers : public bench::QuietUi {
   public:
     int choice = 0;
     std::u16string text1;
 
-    void ShowMessage(const std::u16string& text) override {
-        std::printf("unexpected message: %s\n", platform::Utf16ToUtf8Lossy(text).c_str());
-    }
-    void ShowMessage(const std::u16string& text, const std::u16string&) override {
-        ShowMessage(text);
-    }
-    bool AskYesNo(const std::u16string&, const std::u16string&) override { return false; }
-    bool AskOkCancel(const std::u16string&) override { return true; }
+    Answers() { yes = false; }
     app::DialogResult ShowInputDialog(app::InputDialog& dialog) override {
         dialog.text1 = text1;
         dialog.choice = choice;
         return app::DialogResult::Ok;
     }
-    app::DialogResult ShowFolderBrowser(app::FolderBrowser&) override {
-        return app::DialogResult::Cancel;
-    }
-    std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
-    void SetClipboardText(const std::u16string&) override {}
-    void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
-    void FocusList() override {}
-    void EnsureRowVisible(std::size_t) override {}
-    void SetBusy(bool) override {}
-    void KeepResponsive() override {}
-    void CloseWindow() override {}
 };
 
 double Seconds(const std::function<void()>& work) {
