@@ -279,6 +279,11 @@ Outcome MainDialog::AddFiles() {
 }
 
 void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice) {
+    const std::vector<std::u16string_view> views(paths.begin(), paths.end());
+    GatherBatch(views, resetFolderChoice);
+}
+
+void MainDialog::GatherBatch(std::span<const std::u16string_view> paths, bool resetFolderChoice) {
     if (resetFolderChoice) folderChoice_.answer = filelist::FolderAnswer::NotAsked;
     // The user may have changed the disk since the folders were last read.
     folderNames_.Forget();
@@ -288,7 +293,9 @@ void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool rese
     filelist::Gatherer gatherer(list_, fs_, *this, folderChoice_);
     gatherer.SetProgress([this] { view_.KeepResponsive(); });
     // Every way in gives paths in one form, so one item never has two spellings.
-    for (const auto& path : paths) gatherer.AddCandidate(pending, platform::NormalisePath(path));
+    std::u16string room;
+    for (const auto path : paths)
+        gatherer.AddCandidate(pending, platform::NormalisePath(path, room));
     view_.SetStatusText(u"");
     const std::size_t before = list_.Count();
     gatherer.AppendPendingRows(pending);

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/KeyMessage.h"
@@ -79,6 +81,9 @@ class MainDialog : private filelist::FolderQuestion {
     // One batch of candidates: status, the duplicate rule, folder handling,
     // ordered append. `resetFolderChoice` as the open dialog and drops do.
     void GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
+    // The same for paths that live elsewhere (the lines of a path list's text):
+    // each is copied once, into the entry that keeps it.
+    void GatherBatch(std::span<const std::u16string_view> paths, bool resetFolderChoice);
 
     // The operations of the command table.
     Outcome ReplaceString();

@@ -1,4 +1,6 @@
+#include <deque>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -103,16 +105,19 @@ Outcome MainDialog::LoadPathList() {
     if (!chosen->text) {
         return Refuse(platform::FormatText(transfer::texts::kReadFailed, chosen->path));
     }
-    const auto lines = transfer::ReadLines(*chosen->text);
+    auto lines = transfer::ReadLines(*chosen->text);
     // A relative line (a list made with `find .`) names a place beside the list
     // file; taken as it is, its target would be built in the root folder.
     // A list named without a folder is the one in the current folder.
     const std::u16string listFile = platform::NormalisePath(chosen->path);
-    std::vector<std::u16string> paths;
-    paths.reserve(lines.size());
-    for (const auto& line : lines) paths.push_back(platform::PathBesideFile(listFile, line));
+    // Only those lines need a string of their own; the others stay in the text.
+    std::deque<std::u16string> beside;
+    for (auto& line : lines) {
+        if (platform::IsAbsolutePath(line)) continue;
+        line = beside.emplace_back(platform::PathBesideFile(listFile, line));
+    }
     // The folder answer given earlier in this run still holds for a path list.
-    GatherBatch(paths, false);
+    GatherBatch(std::span<const std::u16string_view>(lines), false);
     return Outcome::Done();
 }
 

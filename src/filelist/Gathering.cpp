@@ -15,7 +15,7 @@ Gatherer::Gatherer(FileList& list, platform::FileSystem& fs, FolderQuestion& que
                    FolderChoice& folderChoice)
     : list_(list), fs_(fs), question_(question), folderChoice_(folderChoice) {}
 
-bool Gatherer::IsListed(const std::u16string& path) {
+bool Gatherer::IsListed(std::u16string_view path) {
     // The rows listed before the batch; pending entries are not compared.
     if (!listedReady_) {
         listed_.reserve(list_.Count());
@@ -24,21 +24,23 @@ bool Gatherer::IsListed(const std::u16string& path) {
         }
         listedReady_ = true;
     }
-    return listed_.count(platform::PathIdentityKey(path)) != 0;
+    // Nothing to compare with (a first batch): no key made for the path.
+    return !listed_.empty() && listed_.count(platform::PathIdentityKey(path)) != 0;
 }
 
-void Gatherer::AddCandidate(PendingEntries& pending, const std::u16string& path) {
+void Gatherer::AddCandidate(PendingEntries& pending, std::u16string_view path) {
     if (path.empty() || IsListed(path)) return;
     const auto isFolder = fs_.IsFolder(path);
     if (!isFolder) return;
     AddPath(pending, path, *isFolder);
 }
 
-void Gatherer::AddPath(PendingEntries& pending, const std::u16string& path, bool isFolder) {
+void Gatherer::AddPath(PendingEntries& pending, std::u16string_view path, bool isFolder) {
     if (isFolder) {
         if (folderChoice_.answer == FolderAnswer::NotAsked) {
-            folderChoice_.answer = question_.AddFolderItself(path) ? FolderAnswer::FolderItself
-                                                                   : FolderAnswer::Contents;
+            folderChoice_.answer = question_.AddFolderItself(std::u16string(path))
+                                       ? FolderAnswer::FolderItself
+                                       : FolderAnswer::Contents;
         }
         if (folderChoice_.answer == FolderAnswer::Contents) {
             WalkFolder(pending, path);
@@ -48,7 +50,7 @@ void Gatherer::AddPath(PendingEntries& pending, const std::u16string& path, bool
     const auto info = fs_.ReadInfo(path);
     if (!info) return;
     FileEntry entry;
-    entry.path = path;
+    entry.path.assign(path);
     entry.isFolder = isFolder;
     entry.creationTime = info->creationTime;
     entry.lastWriteTime = info->lastWriteTime;
@@ -64,7 +66,7 @@ void Gatherer::Gathered() {
     }
 }
 
-void Gatherer::WalkFolder(PendingEntries& pending, const std::u16string& folder) {
+void Gatherer::WalkFolder(PendingEntries& pending, std::u16string_view folder) {
     std::vector<platform::FolderItem> items;
     if (!fs_.ListFolder(folder, items)) return;
     for (platform::FolderItem& item : items) {
@@ -125,7 +127,7 @@ void SortPendingEntries(PendingEntries& pending) {
     PermuteInPlace(pending, order, [](std::size_t, std::size_t) {});
 }
 
-std::u16string JoinPath(const std::u16string& folder, const std::u16string& name) {
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
     std::u16string full;
     full.reserve(folder.size() + 1 + name.size());
     full = folder;

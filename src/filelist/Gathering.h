@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -41,10 +42,11 @@ class Gatherer {
              FolderChoice& folderChoice);
 
     // Skips a path already listed (compared with the rows listed before the batch)
-    // or one that does not exist; otherwise gathers it.
-    void AddCandidate(PendingEntries& pending, const std::u16string& path);
+    // or one that does not exist; otherwise gathers it. The path is copied only
+    // into the entry that keeps it.
+    void AddCandidate(PendingEntries& pending, std::u16string_view path);
     // Gathers one path: a file, a folder as a row, or a folder's whole tree.
-    void AddPath(PendingEntries& pending, const std::u16string& path, bool isFolder);
+    void AddPath(PendingEntries& pending, std::u16string_view path, bool isFolder);
     // Orders the pending entries by path and appends one row each, in one batch.
     void AppendPendingRows(PendingEntries& pending);
     // Called every few thousand gathered items, so a window can repaint.
@@ -52,8 +54,8 @@ class Gatherer {
 
   private:
     void Gathered();
-    void WalkFolder(PendingEntries& pending, const std::u16string& folder);
-    bool IsListed(const std::u16string& path);
+    void WalkFolder(PendingEntries& pending, std::u16string_view folder);
+    bool IsListed(std::u16string_view path);
 
     FileList& list_;
     platform::FileSystem& fs_;
@@ -71,6 +73,6 @@ void SortPendingEntries(PendingEntries& pending);
 
 // folder + separator + name, without doubling a separator the folder ends with;
 // the name alone when the folder is empty.
-std::u16string JoinPath(const std::u16string& folder, const std::u16string& name);
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name);
 
 }  // namespace morvalent::filelist

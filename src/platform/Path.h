@@ -44,5 +44,8 @@ std::u16string PathBesideFile(std::u16string_view file, std::u16string_view path
 // trailing separator and "." parts never make a second name for one item. Cheap
 // for a path already in that form. Empty stays empty.
 std::u16string NormalisePath(std::u16string_view path);
+// The same form without a copy where the path has it already: `path` itself then,
+// else the form made in `room`.
+std::u16string_view NormalisePath(std::u16string_view path, std::u16string& room);
 
 }  // namespace morvalent::platform

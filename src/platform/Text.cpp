@@ -52,20 +52,24 @@ bool ConvertToUtf8(std::u16string_view text, std::string& out, OnLone onLone) {
 
 }  // namespace
 
-namespace {
-
-// Converts UTF-8 to UTF-16. A byte that does not begin a valid sequence becomes
-// U+DC00 + byte when `strict` is false; when it is true the conversion stops and
-// returns false.
-bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
-    // Never more units than bytes; written by index, as this runs over whole files.
-    out.assign(bytes.size(), u'\0');
-    char16_t* o = out.data();
+Utf8Decoded DecodeUtf8(std::string_view bytes, char16_t* out, bool escape, bool more) {
+    char16_t* o = out;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
-        // Most text is ASCII: eight bytes at a time while none has its high bit set.
+        // Most text is ASCII: sixteen bytes at a time, then eight, while none has
+        // its high bit set.
+        while (i + 16 <= n) {
+            std::uint64_t low;
+            std::uint64_t high;
+            std::memcpy(&low, p + i, 8);
+            std::memcpy(&high, p + i + 8, 8);
+            if (((low | high) & 0x8080808080808080ull) != 0) break;
+            for (std::size_t k = 0; k < 16; ++k) o[k] = p[i + k];
+            o += 16;
+            i += 16;
+        }
         while (i + 8 <= n) {
             std::uint64_t word;
             std::memcpy(&word, p + i, 8);
@@ -91,6 +95,8 @@ bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
         } else if ((c & 0xF8) == 0xF0) {
             len = 4, cp = c & 0x07, min = 0x10000;
         }
+        // Its end comes with the next bytes; decided then, as if read in one piece.
+        if (more && len != 0 && i + len > n) break;
         bool valid = len != 0 && i + len <= n;
         for (std::size_t k = 1; valid && k < len; ++k) {
             if (!IsContinuation(p[i + k]))
@@ -101,7 +107,7 @@ bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
         // Overlong forms, encoded surrogates and values past U+10FFFF are not UTF-8.
         if (valid && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) valid = false;
         if (!valid) {
-            if (strict) return false;
+            if (!escape) return {i, static_cast<std::size_t>(o - out), true};
             *o++ = static_cast<char16_t>(0xDC00 + c);
             ++i;
             continue;
@@ -115,7 +121,19 @@ bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
         }
         i += len;
     }
-    out.resize(static_cast<std::size_t>(o - out.data()));
+    return {i, static_cast<std::size_t>(o - out), false};
+}
+
+namespace {
+
+// Converts UTF-8 to UTF-16. A byte that does not begin a valid sequence becomes
+// U+DC00 + byte when `strict` is false; when it is true the conversion stops and
+// returns false.
+bool ConvertFromUtf8(std::string_view bytes, std::u16string& out, bool strict) {
+    out.assign(bytes.size(), u'\0');
+    const Utf8Decoded decoded = DecodeUtf8(bytes, out.data(), !strict, false);
+    if (decoded.invalid) return false;
+    out.resize(decoded.written);
     return true;
 }
 

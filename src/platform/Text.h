@@ -13,6 +13,20 @@ std::u16string Utf8ToUtf16(std::string_view bytes);
 // UTF-8 bytes to UTF-16; nothing when the bytes are not valid UTF-8.
 std::optional<std::u16string> ValidUtf8ToUtf16(std::string_view bytes);
 
+// How far DecodeUtf8 got.
+struct Utf8Decoded {
+    std::size_t read = 0;     // bytes taken
+    std::size_t written = 0;  // units written
+    bool invalid = false;     // stopped at a byte that begins no UTF-8 character
+};
+
+// Decodes UTF-8 into `out`, which has room for bytes.size() units (UTF-8 never
+// gives more units than bytes), in one pass that checks and converts. A byte that
+// begins no valid sequence becomes U+DC00 + byte when `escape` is set; otherwise
+// decoding stops there. With `more`, a sequence cut off by the end of `bytes` is
+// left unread, to be decoded together with the bytes that follow it.
+Utf8Decoded DecodeUtf8(std::string_view bytes, char16_t* out, bool escape, bool more);
+
 // UTF-16 to UTF-8, turning escaped bytes (U+DC80..U+DCFF) back into raw bytes.
 // Returns nothing when the text holds any other unpaired surrogate, or when the
 // bytes would read back as another text: such a text cannot name anything on disk.

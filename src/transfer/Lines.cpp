@@ -26,12 +26,13 @@ std::vector<std::u16string_view> ReadLines(std::u16string_view text) {
     std::vector<std::u16string_view> lines;
     // Counted first, so a list of a million lines is not copied as it grows.
     lines.reserve(std::size_t(std::count(text.begin(), text.end(), u'\n')) + 1);
-    std::ptrdiff_t position = 0;
-    while (position >= 0) {
-        std::u16string_view piece;
-        position = NextToken(text, static_cast<std::size_t>(position), piece, u"\n");
-        piece = platform::TrimSpace(piece);
-        if (!piece.empty()) lines.push_back(piece);
+    const char16_t* const end = text.data() + text.size();
+    for (const char16_t* start = text.data();; ++start) {
+        const char16_t* const feed = std::find(start, end, u'\n');
+        const auto line = platform::TrimSpace({start, static_cast<std::size_t>(feed - start)});
+        if (!line.empty()) lines.push_back(line);
+        if (feed == end) break;
+        start = feed;
     }
     return lines;
 }

@@ -16,7 +16,8 @@ namespace morvalent::transfer {
 bool WriteTextFile(std::u16string_view path, const filelist::FileList& list, bool paths);
 
 // The largest list file read: a few million lines of long paths. Reading one
-// takes about three times its size in memory.
+// takes about twice its size in memory (its text as UTF-16), three times when
+// it is 8-bit text other than UTF-8.
 inline constexpr std::uint64_t kMaxTextFileBytes = std::uint64_t(256) << 20;
 
 // The text of a file or a pipe, decoded as DecodeTextFile says; nothing when it

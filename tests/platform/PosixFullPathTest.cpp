@@ -46,5 +46,32 @@ TEST(PosixFullPath, NameThatIsNotUtf8KeepsItsBytes) {
               U16(std::filesystem::canonical(dir.Path()).string() + "/" + raw));
 }
 
+// A path already in the one form is handed back where it is, never copied.
+TEST(PosixNormalisePath, KeepsAPathAlreadyInForm) {
+    struct Row {
+        const char* name;
+        std::u16string_view path;
+        std::u16string_view expected;
+        bool kept;
+    };
+    const Row rows[] = {
+        {"root", u"/", u"/", true},
+        {"plain", u"/a/b.txt", u"/a/b.txt", true},
+        {"dots inside names", u"/a/.b/c..", u"/a/.b/c..", true},
+        {"empty", u"", u"", true},
+        {"trailing separator", u"/a/b/", u"/a/b", false},
+        {"doubled separator", u"/a//b", u"/a/b", false},
+        {"dot part", u"/a/./b", u"/a/b", false},
+        {"dot at the end", u"/a/.", u"/a", false},
+        {"only separators", u"//", u"/", false},
+    };
+    for (const Row& row : rows) {
+        std::u16string room;
+        const std::u16string_view form = NormalisePath(row.path, room);
+        EXPECT_EQ(form, row.expected) << row.name;
+        EXPECT_EQ(form.data() == row.path.data(), row.kept) << row.name;
+    }
+}
+
 }  // namespace
 }  // namespace morvalent::platform

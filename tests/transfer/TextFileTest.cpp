@@ -122,6 +122,33 @@ TEST_F(TextFileTest, ReadsFilesOfEveryKind) {
     EXPECT_EQ(ReadTextFile(dir.Text()), std::nullopt);
 }
 
+// A long file is read in pieces of 256 KiB; what lies across their edges decodes as
+// it would in one piece, and bytes found to be no UTF-8 late still decide for the
+// whole file.
+TEST_F(TextFileTest, LongFilesDecodeAsOnePiece) {
+    struct Row {
+        const char* name;
+        std::string head;
+        std::string tail;
+        std::u16string text;  // after the run of 'a'
+    };
+    const Row rows[] = {
+        {"character across the edge", "", "\xED\x95\x9C", u"한"},
+        {"CP949 after the first piece", "", "\xC7\xD1\n", u"한\n"},
+        {"neither: bytes kept", "", "\xC7\xD1.txt\xC7", u"\xDCC7\xDCD1.txt\xDCC7"},
+        {"zero ends the text first", "", "\0\xC7", u""},
+        {"UTF-8 mark, character across the edge", "\xEF\xBB\xBF", "\xED\x95\x9C", u"한"},
+        {"UTF-8 mark keeps odd bytes", "\xEF\xBB\xBF", "\xC7\xD1", u"\xDCC7\xDCD1"},
+    };
+    for (const Row& row : rows) {
+        for (std::size_t run = 262140; run <= 262144; ++run) {
+            dir.WriteFile("long.txt", row.head + std::string(run, 'a') + row.tail);
+            EXPECT_EQ(ReadTextFile(dir.Join(u"long.txt")), std::u16string(run, u'a') + row.text)
+                << row.name << " after " << run;
+        }
+    }
+}
+
 TEST_F(TextFileTest, RefusesFilesOverTheLimit) {
     for (const std::string& head : {"a\n"s, "\xFF\xFE"s}) {
         dir.WriteFile("big.txt", head);

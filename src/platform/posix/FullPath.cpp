@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +9,23 @@ namespace morvalent::platform {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Whether the path is absolute and every part is a name: no empty, "." or ".." part,
+// no trailing separator (the root alone excepted).
+bool InNormalForm(std::u16string_view path) {
+    if (path.empty() || path.front() != u'/') return false;
+    std::size_t start = 1;
+    while (start < path.size()) {
+        const std::size_t end = std::min(path.find(u'/', start), path.size());
+        const std::u16string_view part = path.substr(start, end - start);
+        if (part.empty() || part == u"." || part == u"..") return false;
+        if (end == path.size()) break;
+        start = end + 1;
+        // A separator at the very end leaves an empty last part.
+        if (start == path.size()) return false;
+    }
+    return true;
+}
 
 fs::path WithoutTrailingSeparators(const fs::path& path) {
     fs::path result = path;
@@ -62,6 +80,12 @@ std::u16string NormalisePath(std::u16string_view path) {
     }
     if (out.empty()) out.push_back(u'/');
     return out;
+}
+
+std::u16string_view NormalisePath(std::u16string_view path, std::u16string& room) {
+    if (path.empty() || InNormalForm(path)) return path;
+    room = NormalisePath(path);
+    return room;
 }
 
 }  // namespace morvalent::platform

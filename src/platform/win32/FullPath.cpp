@@ -32,4 +32,9 @@ std::u16string NormalisePath(std::u16string_view path) {
     return FullPath(path);
 }
 
+std::u16string_view NormalisePath(std::u16string_view path, std::u16string& room) {
+    room = NormalisePath(path);
+    return room;
+}
+
 }  // namespace morvalent::platform
