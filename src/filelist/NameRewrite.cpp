@@ -31,11 +31,7 @@ std::uint64_t ReadNumber(std::u16string_view log, std::size_t at, std::size_t un
 
 }  // namespace
 
-NameRewrite::NameRewrite(FileList& list) : list_(list), batch_(list) {
-    log_.reserve(list.Count() * kReservedPerRow);
-    // One buffer written once from end to end: large pages spare most of its faults.
-    platform::PreferLargePages(log_.data(), log_.capacity() * sizeof(char16_t));
-}
+NameRewrite::NameRewrite(FileList& list) : list_(list), batch_(list) {}
 
 NameRewrite::~NameRewrite() {
     if (kept_) return;
@@ -62,7 +58,11 @@ void NameRewrite::Set(std::size_t row, std::u16string name) {
     }
     // Room first, so that a record is never left half written.
     const std::size_t needed = log_.size() + before.size() + kTailUnits;
-    if (needed > log_.capacity()) log_.reserve(std::max(needed, log_.capacity() * 2));
+    if (needed > log_.capacity()) {
+        log_.reserve(std::max({needed, log_.capacity() * 2, list_.Count() * kReservedPerRow}));
+        // One buffer written once from end to end: large pages spare most of its faults.
+        platform::PreferLargePages(log_.data(), log_.capacity() * sizeof(char16_t));
+    }
     log_.append(before);
     AppendNumber(log_, before.size(), kLengthUnits);
     AppendNumber(log_, row, kRowUnits);
@@ -71,8 +71,11 @@ void NameRewrite::Set(std::size_t row, std::u16string name) {
 
 void NameRewrite::Keep() noexcept {
     kept_ = true;
-    // The replaced names go when `longer_` does.
-    for (auto& [row, name] : longer_) list_.SwapNewName(row, name);
+    for (auto& [row, name] : longer_) {
+        list_.SwapNewName(row, name);
+        // The replaced name goes now, while it is in the cache.
+        std::u16string().swap(name);
+    }
 }
 
 }  // namespace morvalent::filelist
