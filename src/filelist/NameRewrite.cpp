@@ -15,8 +15,8 @@ namespace {
 constexpr std::size_t kLengthUnits = 2;
 constexpr std::size_t kRowUnits = 4;
 constexpr std::size_t kTailUnits = kLengthUnits + kRowUnits;
-// Room reserved up front: address space only, touched as it fills, so most edits
-// never regrow the buffer.
+// Room reserved at the first record: address space only, touched as it fills, so
+// most edits never regrow the buffer.
 constexpr std::size_t kReservedPerRow = kTailUnits + 40;
 
 void AppendNumber(std::u16string& log, std::uint64_t value, std::size_t units) {
