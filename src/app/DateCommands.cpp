@@ -9,6 +9,7 @@
 #include "app/StateView.h"
 #include "edits/DateEdits.h"
 #include "edits/EditTexts.h"
+#include "filelist/NameRewrite.h"
 #include "platform/LocalTime.h"
 #include "platform/PhotoDate.h"
 
@@ -49,25 +50,20 @@ Outcome MainDialog::AddDate() {
     // Reading every photo takes a while on a long list.
     const bool readsFiles = placement.source == edits::DateSource::Taken;
     if (readsFiles) view_.SetBusy(true);
-    // Every new name first, as the other edits do; a row without that time (no
-    // creation time on many Linux file systems) keeps its name rather than get a
-    // made-up date.
-    std::vector<std::u16string> names;
-    names.reserve(list_.Count());
+    // A row without that time (no creation time on many Linux file systems) keeps
+    // its name rather than get a made-up date.
     std::u16string date;
-    for (std::size_t i = 0; i < list_.Count(); ++i) {
-        const filelist::FileEntry& entry = list_.Entry(i);
-        const auto when = RowDate(entry, placement.source);
-        if (!when) {
-            names.push_back(list_.NewName(i));
-            continue;
-        }
-        format.FormatInto(date, *when);
-        names.push_back(edits::PlaceDate(list_.NewName(i), entry.isFolder, date, placement.place));
-    }
     {
-        filelist::FileList::Batch batch(list_);
-        for (std::size_t i = 0; i < names.size(); ++i) list_.SetNewName(i, std::move(names[i]));
+        filelist::NameRewrite rewrite(list_);
+        for (std::size_t i = 0; i < list_.Count(); ++i) {
+            const filelist::FileEntry& entry = list_.Entry(i);
+            const auto when = RowDate(entry, placement.source);
+            if (!when) continue;
+            format.FormatInto(date, *when);
+            rewrite.Set(i,
+                        edits::PlaceDate(list_.NewName(i), entry.isFolder, date, placement.place));
+        }
+        rewrite.Keep();
     }
     if (readsFiles) view_.SetBusy(false);
     return Outcome::Done();

@@ -8,22 +8,20 @@
 #include "app/DialogChoices.h"
 #include "app/InputDialog.h"
 #include "filelist/FileList.h"
+#include "filelist/NameRewrite.h"
 
 // Steps the name-edit commands share.
 namespace morvalent::app {
 
-// Writes rule(new name, isFolder) into every row's new name, in one batch. All
-// names are made before any is stored, so running out of memory leaves every
-// row as it was.
+// Writes rule(new name, isFolder) into every row's new name, in one batch. A rule
+// that throws (running out of memory) leaves every row as it was.
 template <typename Rule>
 void RewriteNewNames(filelist::FileList& list, Rule rule) {
-    std::vector<std::u16string> names;
-    names.reserve(list.Count());
+    filelist::NameRewrite rewrite(list);
     for (std::size_t i = 0; i < list.Count(); ++i) {
-        names.push_back(rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
+        rewrite.Set(i, rule(std::u16string_view(list.NewName(i)), list.Entry(i).isFolder));
     }
-    filelist::FileList::Batch batch(list);
-    for (std::size_t i = 0; i < names.size(); ++i) list.SetNewName(i, std::move(names[i]));
+    rewrite.Keep();
 }
 
 // The dialog's list shows the texts of `choices`.

@@ -14,6 +14,7 @@
 #include "edits/NumberEdits.h"
 #include "edits/PositionEdits.h"
 #include "edits/TextEdits.h"
+#include "filelist/NameRewrite.h"
 #include "platform/Text.h"
 
 // Name edits: each asks its values once, validates them, then rewrites every row,
@@ -23,11 +24,6 @@ namespace {
 
 namespace texts = edits::texts;
 using filelist::FileList;
-
-// The per-row step of 뒷이름 붙이기.
-void AddSuffixToRow(FileList& list, std::size_t row, std::u16string_view suffix) {
-    list.SetNewName(row, edits::AddSuffix(list.NewName(row), list.Entry(row).isFolder, suffix));
-}
 
 // Asks for one text (field 2 hidden); nothing on Cancel.
 std::optional<std::u16string> AskOneText(UserPrompts& prompts, std::u16string description,
@@ -64,8 +60,9 @@ Outcome MainDialog::AddPrefix() {
 Outcome MainDialog::AddSuffix() {
     const auto suffix = AskOneText(prompts_, texts::kSuffixDescription, texts::kAttachLabel);
     if (!suffix) return Outcome::Cancelled();
-    FileList::Batch batch(list_);
-    for (std::size_t i = 0; i < list_.Count(); ++i) AddSuffixToRow(list_, i, *suffix);
+    RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
+        return edits::AddSuffix(name, isFolder, *suffix);
+    });
     return Outcome::Done();
 }
 
@@ -154,14 +151,15 @@ Outcome MainDialog::NumberRows() {
     }
     const NumberPlacement placement = ChosenValue(dialog, NumberChoices());
     edits::RowCounter counter(start, placement.perFolder);
-    FileList::Batch batch(list_);
+    filelist::NameRewrite rewrite(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         // Only the per-folder count looks at the folder text.
         const std::int64_t number =
             placement.perFolder ? counter.Next(list_.FolderView(i)) : counter.Next({});
-        list_.SetNewName(i, edits::AddNumber(list_.NewName(i), list_.Entry(i).isFolder,
-                                             edits::NumberText(number, width), placement.inFront));
+        rewrite.Set(i, edits::AddNumber(list_.NewName(i), list_.Entry(i).isFolder,
+                                        edits::NumberText(number, width), placement.inFront));
     }
+    rewrite.Keep();
     return Outcome::Done();
 }
 
@@ -195,23 +193,25 @@ Outcome MainDialog::ChangeExtension() {
 }
 
 Outcome MainDialog::PrefixFolderName() {
-    FileList::Batch batch(list_);
+    filelist::NameRewrite rewrite(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         if (auto name = edits::PrefixFolderName(list_.NewName(i), list_.FolderView(i))) {
-            list_.SetNewName(i, std::move(*name));
+            rewrite.Set(i, std::move(*name));
         }
     }
+    rewrite.Keep();
     return Outcome::Done();
 }
 
 Outcome MainDialog::SuffixFolderName() {
-    FileList::Batch batch(list_);
+    filelist::NameRewrite rewrite(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         if (auto name = edits::SuffixFolderName(list_.NewName(i), list_.Entry(i).isFolder,
                                                 list_.FolderView(i))) {
-            list_.SetNewName(i, std::move(*name));
+            rewrite.Set(i, std::move(*name));
         }
     }
+    rewrite.Keep();
     return Outcome::Done();
 }
 

@@ -38,8 +38,8 @@ void MainDialog::OnCancel() {
 
 template <typename Action>
 Outcome MainDialog::Guarded(Action action) {
-    // A command that fails ends with a message; the window goes on. Edits build
-    // every new name before they store any, so a failure leaves the rows as they were.
+    // A command that fails ends with a message; the window goes on. Edits put back
+    // every name they replaced, so a failure leaves the rows as they were.
     std::u16string message;
     try {
         return action();

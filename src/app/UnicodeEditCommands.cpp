@@ -12,6 +12,7 @@
 #include "edits/EncodingRepair.h"
 #include "edits/NormalizeEdits.h"
 #include "edits/PatternEdits.h"
+#include "filelist/NameRewrite.h"
 #include "platform/Regex.h"
 #include "platform/Text.h"
 
@@ -71,19 +72,17 @@ Outcome MainDialog::ReplacePattern() {
         return Refuse(RegexMessage(*error));
     }
     const platform::Regex& pattern = *std::get<std::unique_ptr<platform::Regex>>(compiled);
-    // Every new name first: a replacement naming a group the pattern lacks is
-    // found at the first match, and then no row may have changed yet.
-    std::vector<std::u16string> names;
-    names.reserve(list_.Count());
+    // A replacement naming a group the pattern lacks is found at the first match;
+    // the refusal then puts back the rows already changed.
+    filelist::NameRewrite rewrite(list_);
     for (std::size_t i = 0; i < list_.Count(); ++i) {
         auto name = edits::ReplacePattern(list_.NewName(i), pattern, dialog.text2);
         if (const auto* error = std::get_if<RegexError>(&name)) {
             return Refuse(RegexMessage(*error));
         }
-        names.push_back(std::get<std::u16string>(std::move(name)));
+        rewrite.Set(i, std::get<std::u16string>(std::move(name)));
     }
-    FileList::Batch batch(list_);
-    for (std::size_t i = 0; i < names.size(); ++i) list_.SetNewName(i, std::move(names[i]));
+    rewrite.Keep();
     return Outcome::Done();
 }
 

@@ -70,6 +70,16 @@ void FileList::SetNewName(std::size_t row, std::u16string name) {
     RowsChanged(row, row);
 }
 
+void FileList::CopyNewNameInPlace(std::size_t row, std::u16string_view name) noexcept {
+    rows_[row].newName.assign(name);
+    RowsChanged(row, row);
+}
+
+void FileList::SwapNewName(std::size_t row, std::u16string& name) noexcept {
+    rows_[row].newName.swap(name);
+    RowsChanged(row, row);
+}
+
 void FileList::SetFolderText(std::size_t row, std::u16string folder) {
     rows_[row].folderOverride = std::move(folder);
     rows_[row].hasFolderOverride = true;

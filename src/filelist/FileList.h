@@ -72,6 +72,10 @@ class FileList {
     // Appends a row for the entry (new name = current name) and returns its index.
     std::size_t InsertEntryRow(FileEntry entry);
     void SetNewName(std::size_t row, std::u16string name);
+    // For `NameRewrite`, which stores and puts back names without allocating: a
+    // name copied into the row's own room (it must fit there), and one swapped in.
+    void CopyNewNameInPlace(std::size_t row, std::u16string_view name) noexcept;
+    void SwapNewName(std::size_t row, std::u16string& name) noexcept;
     void SetFolderText(std::size_t row, std::u16string folder);
     // After a rename on disk: the entry's new path, and columns 0-2 and the icon from it.
     void SetEntryPath(std::size_t row, std::u16string path);
