@@ -80,8 +80,8 @@ void FileList::SwapNewName(std::size_t row, std::u16string& name) noexcept {
     RowsChanged(row, row);
 }
 
-void FileList::SetFolderText(std::size_t row, std::u16string folder) {
-    rows_[row].folderOverride = std::move(folder);
+void FileList::SetFolderText(std::size_t row, std::u16string_view folder) {
+    rows_[row].folderOverride.assign(folder);
     rows_[row].hasFolderOverride = true;
     RowsChanged(row, row);
 }

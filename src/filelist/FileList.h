@@ -76,7 +76,9 @@ class FileList {
     // name copied into the row's own room (it must fit there), and one swapped in.
     void CopyNewNameInPlace(std::size_t row, std::u16string_view name) noexcept;
     void SwapNewName(std::size_t row, std::u16string& name) noexcept;
-    void SetFolderText(std::size_t row, std::u16string folder);
+    // Copied into the room the row's folder text has, so a folder set on every row
+    // (one folder for all) mostly allocates nothing.
+    void SetFolderText(std::size_t row, std::u16string_view folder);
     // After a rename on disk: the entry's new path, and columns 0-2 and the icon from it.
     void SetEntryPath(std::size_t row, std::u16string path);
     // Repoints the entry only (a row beneath a renamed folder); texts the user
