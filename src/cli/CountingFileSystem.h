@@ -22,6 +22,7 @@ class CountingFileSystem : public platform::FileSystem {
     std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override;
     std::vector<std::optional<platform::FileIdentity>> ReadIdentities(
         const std::vector<std::u16string_view>& paths) override;
+    std::unique_ptr<platform::MoveRun> BeginMoves() override;
 
   private:
     platform::FileSystem& inner_;
