@@ -26,13 +26,14 @@ MoveOutcome PosixMoveRun::MoveNoReplace(std::u16string_view source, std::u16stri
     }
     if (fromFd < 0 || toFd < 0) {
         const MoveOutcome outcome = MoveNoReplaceNative(*from, *to);
-        if (outcome.result == MoveResult::Moved) folders_.ForgetAll();
+        folders_.ForgetAll();
         return outcome;
     }
     const MoveOutcome outcome =
         MoveNoReplaceNativeInFolders({fromFd, fromName, *from}, {toFd, toName, *to});
-    // A folder kept open under the moved item's old path is no longer there.
-    if (outcome.result == MoveResult::Moved) folders_.ForgetAtOrBeneath(*from);
+    // A folder kept open under the item's old path may no longer be there: moved,
+    // or left under a temporary name by a way that failed half-way.
+    folders_.ForgetAtOrBeneath(*from);
     return outcome;
 }
 
