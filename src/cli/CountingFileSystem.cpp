@@ -42,6 +42,14 @@ bool CountingFileSystem::ListFolder(std::u16string_view folder,
     return listed;
 }
 
+// Passed on, or the inner system's names-only listing would be bypassed for a
+// full one that reads every entry's details.
+bool CountingFileSystem::ListNames(std::u16string_view folder, std::vector<std::u16string>& names) {
+    const bool listed = inner_.ListNames(folder, names);
+    count_ += names.size();
+    return listed;
+}
+
 platform::MoveOutcome CountingFileSystem::MoveNoReplace(std::u16string_view source,
                                                         std::u16string_view target) {
     ++count_;
