@@ -17,11 +17,13 @@ class CountingFileSystem : public platform::FileSystem {
     std::optional<bool> IsFolder(std::u16string_view path) override;
     std::optional<platform::FileInfo> ReadInfo(std::u16string_view path) override;
     bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override;
+    bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names) override;
     platform::MoveOutcome MoveNoReplace(std::u16string_view source,
                                         std::u16string_view target) override;
     std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override;
     std::vector<std::optional<platform::FileIdentity>> ReadIdentities(
         const std::vector<std::u16string_view>& paths) override;
+    std::unique_ptr<platform::MoveRun> BeginMoves() override;
 
   private:
     platform::FileSystem& inner_;

@@ -22,7 +22,7 @@ bool MayHaveCopied(std::u16string_view source, std::u16string_view target) {
 
 JournalledPass::JournalledPass(filelist::FileList& list, platform::FileSystem& fs,
                                std::vector<std::u16string> targets, History* history)
-    : list_(list), fs_(fs), pass_(list, fs, std::move(targets)), history_(history) {}
+    : list_(list), pass_(list, fs, std::move(targets)), history_(history) {}
 
 JournalledPass::~JournalledPass() = default;
 
@@ -50,17 +50,11 @@ bool JournalledPass::Begin() {
     if (!id_) return false;
     writer_ = std::make_unique<JournalWriter>(file_);
     writer_->Header(platform::CurrentFileTime());
-    std::vector<std::u16string_view> sources;
-    sources.reserve(plannedCount);
-    for (const std::u16string& source : planned_) {
-        if (!source.empty()) sources.push_back(source);
-    }
-    std::vector<std::optional<platform::FileIdentity>> identities = fs_.ReadIdentities(sources);
-    identities.resize(plannedCount);
-    std::size_t next = 0;
+    // Looked up in the folders the renames will then use.
+    platform::MoveRun& moves = pass_.Moves();
     for (std::size_t row = 0; row < count; ++row) {
         if (planned_[row].empty()) continue;
-        identities_[row] = identities[next++];
+        identities_[row] = moves.ReadIdentity(planned_[row]);
         writer_->Row(row, identities_[row], planned_[row], pass_.Target(row));
     }
     writer_->PlanEnd(plannedCount);
@@ -83,7 +77,7 @@ RowOutcome JournalledPass::RenameRow(std::size_t row) {
     // crash knows where to look for it and where to put it.
     if (planned_[row].empty()) {
         if (source == target) return pass_.RenameRow(row);
-        identities_[row] = fs_.ReadIdentity(source);
+        identities_[row] = pass_.Moves().ReadIdentity(source);
         writer_->Row(row, identities_[row], source, target);
         writer_->Flush();
     } else if (source != planned_[row] || target != plannedTargets_[row]) {
@@ -95,7 +89,7 @@ RowOutcome JournalledPass::RenameRow(std::size_t row) {
     if (outcome.result == RowResult::Renamed) {
         std::optional<platform::FileIdentity> moved;
         if (mayHaveCopied) {
-            moved = fs_.ReadIdentity(target);
+            moved = pass_.Moves().ReadIdentity(target);
             if (moved == identities_[row]) moved.reset();
         }
         writer_->Done(row, moved);

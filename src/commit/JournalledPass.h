@@ -38,7 +38,6 @@ class JournalledPass {
 
   private:
     filelist::FileList& list_;
-    platform::FileSystem& fs_;
     RenamePass pass_;
     History* history_;
     std::optional<std::uint64_t> id_;

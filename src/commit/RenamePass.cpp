@@ -22,7 +22,7 @@ bool IsAtOrBeneath(const std::u16string& path, const std::u16string& folder) {
 
 RenamePass::RenamePass(filelist::FileList& list, platform::FileSystem& fs,
                        std::vector<std::u16string> targets)
-    : list_(list), fs_(fs), targets_(std::move(targets)) {}
+    : list_(list), moves_(fs.BeginMoves()), targets_(std::move(targets)) {}
 
 RowOutcome RenamePass::RenameRow(std::size_t row) {
     const std::u16string& target = targets_[row];
@@ -35,13 +35,16 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
         // A name that would not read back as shown fails whole rather than being
         // renamed to some other name.
         if (!IsExactTarget(source, target) ||
-            fs_.MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
+            moves_->MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
             failures_ += platform::FormatText(texts::kFailureLine, source, target);
             return {RowResult::Failed, {}};
         }
         if (index_.Built()) index_.Repoint(row, source, target);
         list_.SetEntryPath(row, target);
-        if (isFolder) RepointBeneath(row, source, target);
+        if (isFolder) {
+            moves_->FoldersMoved();
+            RepointBeneath(row, source, target);
+        }
         return {RowResult::Renamed, {}};
     } catch (const std::exception& error) {
         failures_ += platform::FormatText(texts::kErrorLine, source, target);

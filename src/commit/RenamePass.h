@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,13 +37,15 @@ class RenamePass {
     const std::u16string& Target(std::size_t row) const { return targets_[row]; }
     // The failure lines so far, in the order the rows were handled.
     const std::u16string& FailureReport() const { return failures_; }
+    // The pass's moves and identity look-ups: folders it holds open serve them all.
+    platform::MoveRun& Moves() { return *moves_; }
 
   private:
     void RepointBeneath(std::size_t folderRow, const std::u16string& from,
                         const std::u16string& to);
 
     filelist::FileList& list_;
-    platform::FileSystem& fs_;
+    std::unique_ptr<platform::MoveRun> moves_;
     std::vector<std::u16string> targets_;
     std::u16string failures_;
     // Built at the first renamed folder; commits of files alone never pay for it.

@@ -1,6 +1,23 @@
 #include "platform/FileSystem.h"
 
 namespace morvalent::platform {
+namespace {
+
+class PathMoveRun : public MoveRun {
+  public:
+    explicit PathMoveRun(FileSystem& fs) : fs_(fs) {}
+    MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override {
+        return fs_.MoveNoReplace(source, target);
+    }
+    std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override {
+        return fs_.ReadIdentity(path);
+    }
+
+  private:
+    FileSystem& fs_;
+};
+
+}  // namespace
 
 bool FileSystem::ListNames(std::u16string_view folder, std::vector<std::u16string>& names) {
     names.clear();
@@ -10,5 +27,7 @@ bool FileSystem::ListNames(std::u16string_view folder, std::vector<std::u16strin
     for (FolderItem& item : items) names.push_back(std::move(item.name));
     return true;
 }
+
+std::unique_ptr<MoveRun> FileSystem::BeginMoves() { return std::make_unique<PathMoveRun>(*this); }
 
 }  // namespace morvalent::platform

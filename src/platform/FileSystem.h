@@ -42,6 +42,18 @@ struct MoveOutcome {
     int error = 0;  // the system's error number when result is Failed
 };
 
+// The moves and identity look-ups of one pass over many items (a commit). A system
+// may keep the folders involved open from one item to the next instead of looking
+// every path up from the root; the promises are those of FileSystem's calls.
+class MoveRun {
+  public:
+    virtual ~MoveRun() = default;
+    virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
+    virtual std::optional<FileIdentity> ReadIdentity(std::u16string_view path) = 0;
+    // A folder was moved: folders kept open may no longer be at their paths.
+    virtual void FoldersMoved() {}
+};
+
 // The file-system services the program needs. Paths are UTF-16; the native
 // implementation converts them at the system boundary.
 class FileSystem {
@@ -72,6 +84,8 @@ class FileSystem {
         for (std::u16string_view path : paths) identities.push_back(ReadIdentity(path));
         return identities;
     }
+    // A run of moves; by default each goes through this object by whole paths.
+    virtual std::unique_ptr<MoveRun> BeginMoves();
 };
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem();

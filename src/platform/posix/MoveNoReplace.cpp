@@ -508,12 +508,36 @@ MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
     return Mover(calls).Move(source, target, Way{});
 }
 
-MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& target) {
-    // A copy over the file-size limit then fails its row (EFBIG) instead of the
-    // signal ending the program in the middle of a commit.
+MoveOutcome MoveNoReplaceInFoldersWith(const MoveCalls& calls, const PlaceInFolder& source,
+                                       const PlaceInFolder& target) {
+    if (calls.renameat2(source.folder, source.name, target.folder, target.name, RENAME_NOREPLACE) ==
+        0) {
+        return Moved();
+    }
+    // A refusal is rare; the whole paths also name what is there now, should a
+    // folder kept open have moved meanwhile.
+    return MoveNoReplaceWith(calls, source.path, target.path);
+}
+
+namespace {
+
+// A copy over the file-size limit then fails its row (EFBIG) instead of the signal
+// ending the program in the middle of a commit.
+void IgnoreSizeSignal() {
     static const bool sizeSignalIgnored = signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
     (void)sizeSignalIgnored;
+}
+
+}  // namespace
+
+MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& target) {
+    IgnoreSizeSignal();
     return MoveNoReplaceWith(NativeMoveCalls(), source, target);
+}
+
+MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target) {
+    IgnoreSizeSignal();
+    return MoveNoReplaceInFoldersWith(NativeMoveCalls(), source, target);
 }
 
 }  // namespace morvalent::platform

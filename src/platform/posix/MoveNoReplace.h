@@ -24,4 +24,16 @@ const MoveCalls& NativeMoveCalls();
 MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
                               const std::string& target);
 
+// The same item and target named twice: by a name in an open folder and by the whole
+// path. The rename is tried in the folders first; anything but success goes every
+// way above again by the whole paths.
+struct PlaceInFolder {
+    int folder;
+    const char* name;
+    const std::string& path;
+};
+MoveOutcome MoveNoReplaceInFoldersWith(const MoveCalls& calls, const PlaceInFolder& source,
+                                       const PlaceInFolder& target);
+MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target);
+
 }  // namespace morvalent::platform

@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "platform/Text.h"
+#include "platform/posix/OpenFolders.h"
+#include "platform/posix/PosixMoveRun.h"
 
 namespace morvalent::platform {
 namespace {
@@ -90,14 +92,16 @@ bool PosixFileSystem::ListNames(std::u16string_view folder, std::vector<std::u16
     return true;
 }
 
+std::optional<std::string> NativeMovePath(std::u16string_view path) {
+    auto native = Utf16ToNative(path);
+    if (!native || native->empty() || native->find('\0') != std::string::npos) return std::nullopt;
+    return native;
+}
+
 MoveOutcome PosixFileSystem::MoveNoReplace(std::u16string_view source, std::u16string_view target) {
-    auto from = Utf16ToNative(source);
-    auto to = Utf16ToNative(target);
-    // A zero byte would end the path early and name another item.
-    auto unusable = [](const std::optional<std::string>& path) {
-        return !path || path->empty() || path->find('\0') != std::string::npos;
-    };
-    if (unusable(from) || unusable(to)) return {MoveResult::Failed, EINVAL};
+    auto from = NativeMovePath(source);
+    auto to = NativeMovePath(target);
+    if (!from || !to) return {MoveResult::Failed, EINVAL};
     return MoveNoReplaceNative(*from, *to);
 }
 
@@ -112,30 +116,24 @@ std::vector<std::optional<FileIdentity>> PosixFileSystem::ReadIdentities(
     std::vector<std::optional<FileIdentity>> identities;
     identities.reserve(paths.size());
     // Names looked up in an open folder skip the walk down to it each time.
-    std::string folderOpen;
-    int folder = -1;
+    posix::OpenFolders folders;
     for (std::u16string_view path : paths) {
         const auto native = Utf16ToNative(path);
-        const std::size_t slash = native ? native->rfind('/') : std::string::npos;
-        if (!native || slash == std::string::npos || slash + 1 == native->size()) {
-            identities.push_back(native && !native->empty() ? IdentityAt(AT_FDCWD, native->c_str())
-                                                            : std::nullopt);
-            continue;
+        std::string_view folder;
+        const char* name = nullptr;
+        if (!native || native->empty()) {
+            identities.push_back(std::nullopt);
+        } else if (!posix::SplitFolderName(*native, folder, name)) {
+            identities.push_back(IdentityAt(AT_FDCWD, native->c_str()));
+        } else {
+            const int fd = folders.Get(folder);
+            identities.push_back(fd >= 0 ? IdentityAt(fd, name) : std::nullopt);
         }
-        const std::string_view parent = std::string_view(*native).substr(0, slash);
-        if (folder < 0 || parent != folderOpen) {
-            if (folder >= 0) close(folder);
-            folderOpen = parent;
-            folder = open(slash == 0 ? "/" : folderOpen.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        }
-        identities.push_back(folder >= 0 ? IdentityAt(folder, native->c_str() + slash + 1)
-                                         : std::nullopt);
     }
-    if (folder >= 0) close(folder);
     return identities;
 }
 
-std::optional<FileIdentity> PosixFileSystem::IdentityAt(int folder, const char* name) {
+std::optional<FileIdentity> IdentityAt(int folder, const char* name) {
     struct statx st;
     if (statx(folder, name, AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0 ||
         (st.stx_mask & STATX_INO) == 0) {
@@ -148,6 +146,10 @@ std::optional<FileIdentity> PosixFileSystem::IdentityAt(int folder, const char* 
         identity.birth = FileTimeFromUnix(st.stx_btime.tv_sec, st.stx_btime.tv_nsec);
     }
     return identity;
+}
+
+std::unique_ptr<MoveRun> PosixFileSystem::BeginMoves() {
+    return std::make_unique<posix::PosixMoveRun>();
 }
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem() { return std::make_unique<PosixFileSystem>(); }

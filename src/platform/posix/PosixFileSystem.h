@@ -16,12 +16,15 @@ class PosixFileSystem : public FileSystem {
     std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
     std::vector<std::optional<FileIdentity>> ReadIdentities(
         const std::vector<std::u16string_view>& paths) override;
-
-  private:
-    static std::optional<FileIdentity> IdentityAt(int folder, const char* name);
+    std::unique_ptr<MoveRun> BeginMoves() override;
 };
 
 // The move without replacing, on native (byte) paths. Defined in its own file.
 MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& target);
+// The native path of a moved item; nothing when it names no item (a zero byte
+// would end it early and name another).
+std::optional<std::string> NativeMovePath(std::u16string_view path);
+// The identity of `name` in the open folder (or of a whole path with AT_FDCWD).
+std::optional<FileIdentity> IdentityAt(int folder, const char* name);
 
 }  // namespace morvalent::platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/posix/OpenFolders.h"
+
+namespace morvalent::platform::posix {
+
+// Moves and identities by name in the item's open folder, kept open while the items
+// that follow share it; a path the folders cannot serve goes by its whole self.
+class PosixMoveRun : public MoveRun {
+  public:
+    MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
+    std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
+    void FoldersMoved() override { folders_.ForgetAll(); }
+
+  private:
+    OpenFolders folders_;
+};
+
+}  // namespace morvalent::platform::posix
