@@ -43,16 +43,29 @@ std::uint64_t FoldedHash(std::u16string_view text) {
     return Mix(h, 0);
 }
 
-NameTable::NameTable(std::vector<std::u16string> keys) : keys_(std::move(keys)) {
-    index_.Reset(keys_.size());
-    for (std::size_t i = 0; i < keys_.size(); ++i) {
-        index_.Insert(FoldedHash(keys_[i]), std::uint32_t(i),
-                      [&](std::uint32_t other) { return keys_[other] == keys_[i]; });
+NameTable::NameTable(const std::vector<std::u16string>& keys) {
+    std::size_t length = 0;
+    for (const std::u16string& key : keys) length += key.size();
+    text_.reserve(length);
+    ends_.reserve(keys.size());
+    for (const std::u16string& key : keys) {
+        text_.append(key);
+        ends_.push_back(text_.size());
+    }
+    index_.Reset(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        index_.Insert(FoldedHash(keys[i]), std::uint32_t(i),
+                      [&](std::uint32_t other) { return Key(other) == keys[i]; });
     }
 }
 
+std::u16string_view NameTable::Key(std::uint32_t i) const {
+    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+    return std::u16string_view(text_).substr(begin, ends_[i] - begin);
+}
+
 bool NameTable::Contains(std::u16string_view key, std::uint64_t hash) const {
-    return index_.Find(hash, [&](std::uint32_t i) { return keys_[i] == key; }).has_value();
+    return index_.Find(hash, [&](std::uint32_t i) { return Key(i) == key; }).has_value();
 }
 
 const FolderNames::Listing& FolderNames::Folder(std::u16string_view folder) {
@@ -64,7 +77,7 @@ const FolderNames::Listing& FolderNames::Folder(std::u16string_view folder) {
             if constexpr (platform::kNamesIgnoreCase) {
                 for (std::u16string& name : names) name = platform::NameOnDiskKey(name);
             }
-            listing.names = std::make_unique<NameTable>(std::move(names));
+            listing.names = std::make_unique<NameTable>(names);
         } else {
             // A folder that exists but cannot be read may still take renames.
             listing.missing = fs_.IsFolder(folder) != std::optional<bool>(true);

@@ -19,15 +19,20 @@ namespace morvalent::commit {
 // equal is also equal folded).
 std::uint64_t FoldedHash(std::u16string_view text);
 
-// The names in one folder, each as platform::NameOnDiskKey gives it.
+// The names in one folder, each as platform::NameOnDiskKey gives it. They stay
+// for as long as the list is worked on, a name for every file in every folder
+// that targets lie in, so they are kept end to end in one text.
 class NameTable {
   public:
-    explicit NameTable(std::vector<std::u16string> keys);
+    explicit NameTable(const std::vector<std::u16string>& keys);
     // `hash` is FoldedHash(key).
     bool Contains(std::u16string_view key, std::uint64_t hash) const;
 
   private:
-    std::vector<std::u16string> keys_;
+    std::u16string_view Key(std::uint32_t i) const;
+
+    std::u16string text_;
+    std::vector<std::size_t> ends_;
     FlatIndex index_;
 };
 

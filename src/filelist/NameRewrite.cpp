@@ -47,14 +47,6 @@ NameRewrite::~NameRewrite() {
 
 void NameRewrite::Set(std::size_t row, std::u16string name) {
     const std::u16string& before = list_.NewName(row);
-    if (name.size() > before.capacity()) {
-        if (longer_.size() == longer_.capacity()) {
-            // Grown step by step: reserving a million at once measured slower.
-            longer_.reserve(std::max<std::size_t>(16, longer_.size() * 2));
-        }
-        longer_.emplace_back(row, std::move(name));
-        return;
-    }
     // Room first, so that a record is never left half written.
     const std::size_t needed = log_.size() + before.size() + kTailUnits;
     if (needed > log_.capacity()) {
@@ -65,16 +57,15 @@ void NameRewrite::Set(std::size_t row, std::u16string name) {
     log_.append(before);
     AppendNumber(log_, before.size(), kLengthUnits);
     AppendNumber(log_, row, kRowUnits);
-    list_.CopyNewNameInPlace(row, name);
-}
-
-void NameRewrite::Keep() noexcept {
-    kept_ = true;
-    for (auto& [row, name] : longer_) {
+    // A longer name takes the place of the old one, which is freed at once; either
+    // way the row's room only grows, so the old name fits back in it.
+    if (name.size() <= before.capacity()) {
+        list_.CopyNewNameInPlace(row, name);
+    } else {
         list_.SwapNewName(row, name);
-        // The replaced name goes now, while it is in the cache.
-        std::u16string().swap(name);
     }
 }
+
+void NameRewrite::Keep() noexcept { kept_ = true; }
 
 }  // namespace morvalent::filelist

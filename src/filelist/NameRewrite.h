@@ -2,18 +2,17 @@
 
 #include <cstddef>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "filelist/FileList.h"
 
 namespace morvalent::filelist {
 
-// One edit's new names, in one batch. A name that fits in the room its row has is
-// copied there at once, while the row is still in the cache; a longer one waits
-// for `Keep`, which stores them all. Without `Keep`, the end puts every replaced
-// name back, so an edit that fails or is refused part way leaves the rows as they
-// were. Neither `Keep` nor putting back allocates. Each row is set at most once.
+// One edit's new names, in one batch, each stored as soon as it is made, while
+// the row is still in the cache: copied into the room the row's string has where
+// it fits. Unless `Keep` is called, the end puts every replaced name back, so an
+// edit that fails or is refused part way leaves the rows as they were. Putting
+// back never allocates: the replaced names wait in one buffer (one copy of the
+// text, the least memory a way back can take), and a row's room never shrinks.
 class NameRewrite {
   public:
     explicit NameRewrite(FileList& list);
@@ -27,12 +26,8 @@ class NameRewrite {
   private:
     FileList& list_;
     FileList::Batch batch_;
-    // The names replaced in place, each followed by its length and row number.
+    // The replaced names, each followed by its length and row number.
     std::u16string log_;
-    // Names longer than their row's room, stored by `Keep`. Stored in one go after
-    // all are made, because allocating them between frees of names of another
-    // size keeps the allocator busy sorting its free lists.
-    std::vector<std::pair<std::size_t, std::u16string>> longer_;
     bool kept_ = false;
 };
 
