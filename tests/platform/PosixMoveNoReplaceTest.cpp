@@ -17,6 +17,7 @@
 #include "PosixForcedMove.h"
 #include "platform/posix/MoveNoReplace.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/MoveResultName.h"
 #include "support/TempDir.h"
 
 namespace morvalent::platform {
@@ -121,22 +122,6 @@ MoveOutcome RunMove(const Way& way, const std::string& source, const std::string
     return *outcome;
 }
 
-std::string ResultName(MoveResult r) {
-    switch (r) {
-        case MoveResult::Moved:
-            return "Moved";
-        case MoveResult::TargetExists:
-            return "TargetExists";
-        case MoveResult::SourceMissing:
-            return "SourceMissing";
-        case MoveResult::FolderAcrossDevices:
-            return "FolderAcrossDevices";
-        case MoveResult::Failed:
-            return "Failed";
-    }
-    return "?";
-}
-
 class MoveNoReplaceTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -210,7 +195,7 @@ TEST_F(MoveNoReplaceTest, NeverReplacesAnythingOnAnyWay) {
             c.make(root);
             const auto before = Snapshot(root);
             const MoveOutcome outcome = RunMove(way, root + "/" + c.source, root + "/" + c.target);
-            EXPECT_EQ(ResultName(outcome.result), "TargetExists");
+            EXPECT_EQ(testing::MoveResultName(outcome.result), "TargetExists");
             EXPECT_EQ(Text(Snapshot(root)), Text(before));
         }
     }
@@ -322,8 +307,8 @@ TEST_F(MoveNoReplaceTest, MovesOnEveryWay) {
             const std::string root = dir.Path().string();
             c.make(root);
             const MoveOutcome outcome = RunMove(way, root + "/" + c.source, root + "/" + c.target);
-            EXPECT_EQ(ResultName(outcome.result),
-                      ResultName(way.copies ? c.resultWhenCopying : c.result));
+            EXPECT_EQ(testing::MoveResultName(outcome.result),
+                      testing::MoveResultName(way.copies ? c.resultWhenCopying : c.result));
             if (outcome.result == MoveResult::Failed) {
                 EXPECT_EQ(outcome.error, c.error);
             }
@@ -350,7 +335,7 @@ TEST_F(MoveNoReplaceTest, FolderIntoItsOwnSubtreeStays) {
         Make(root + "/d/sub/f.txt", "F");
         const auto before = Snapshot(root);
         const MoveOutcome outcome = RunMove(kWays[i], root + "/d", root + "/d/sub/d");
-        EXPECT_EQ(ResultName(outcome.result), ResultName(expected[i]));
+        EXPECT_EQ(testing::MoveResultName(outcome.result), testing::MoveResultName(expected[i]));
         if (outcome.result == MoveResult::Failed) {
             EXPECT_EQ(outcome.error, EINVAL);
         }
@@ -376,7 +361,7 @@ TEST_F(MoveNoReplaceTest, CopyFailingPartWayLeavesNoTargetAndAnIntactSource) {
         auto outcome =
             testing::MoveInChild(way.refusals, root + "/big.bin", root + "/out/big.bin", 64 * 1024);
         ASSERT_TRUE(outcome);
-        EXPECT_EQ(ResultName(outcome->result), "Failed");
+        EXPECT_EQ(testing::MoveResultName(outcome->result), "Failed");
         EXPECT_EQ(outcome->error, EFBIG);
         EXPECT_EQ(Text(Snapshot(root)), Text(before));
         EXPECT_EQ(dir.ReadFile("big.bin"), std::string(1 << 20, 'x'));
@@ -405,11 +390,14 @@ TEST(MoveNoReplaceAcrossDevices, BetweenSharedMemoryAndTheTempFolder) {
     Make(shm + "/taken.txt", "new");
     Make(local + "/taken.txt", "old");
 
-    EXPECT_EQ(ResultName(MoveNoReplaceNative(shm + "/a.txt", local + "/b.txt").result), "Moved");
-    EXPECT_EQ(ResultName(MoveNoReplaceNative(shm + "/l", local + "/l").result), "Moved");
-    EXPECT_EQ(ResultName(MoveNoReplaceNative(shm + "/d", local + "/d").result),
+    EXPECT_EQ(testing::MoveResultName(MoveNoReplaceNative(shm + "/a.txt", local + "/b.txt").result),
+              "Moved");
+    EXPECT_EQ(testing::MoveResultName(MoveNoReplaceNative(shm + "/l", local + "/l").result),
+              "Moved");
+    EXPECT_EQ(testing::MoveResultName(MoveNoReplaceNative(shm + "/d", local + "/d").result),
               "FolderAcrossDevices");
-    EXPECT_EQ(ResultName(MoveNoReplaceNative(shm + "/taken.txt", local + "/taken.txt").result),
+    EXPECT_EQ(testing::MoveResultName(
+                  MoveNoReplaceNative(shm + "/taken.txt", local + "/taken.txt").result),
               "TargetExists");
     EXPECT_EQ(Text(Snapshot(local)),
               Text({"b.txt 751 1000000000 across", "l -> a.txt", "taken.txt 640 1000000000 old"}));
@@ -522,7 +510,7 @@ TEST_F(FakeCallsTest, CaseOnlyRenameGoesThroughATemporaryName) {
     Make(root + "/readme.txt", "R");
     const MoveOutcome outcome =
         MoveNoReplaceWith(kFakeCalls, root + "/readme.txt", root + "/README.txt");
-    EXPECT_EQ(ResultName(outcome.result), "Moved");
+    EXPECT_EQ(testing::MoveResultName(outcome.result), "Moved");
     EXPECT_EQ(Text(Snapshot(root)), Text({"README.txt 640 1000000000 R"}));
 }
 
@@ -532,7 +520,7 @@ TEST_F(FakeCallsTest, CaseOnlyRenameOfAFolder) {
     const std::string root = dir.Path().string();
     Make(root + "/photos/a.jpg", "P");
     const MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/photos", root + "/Photos");
-    EXPECT_EQ(ResultName(outcome.result), "Moved");
+    EXPECT_EQ(testing::MoveResultName(outcome.result), "Moved");
     EXPECT_EQ(Text(Snapshot(root)), Text({"Photos/", "Photos/a.jpg 640 1000000000 P"}));
 }
 
@@ -568,7 +556,7 @@ TEST_F(FakeCallsTest, OtherSpellingsAreStillTargetsThatExist) {
         const auto before = Snapshot(root);
         const MoveOutcome outcome =
             MoveNoReplaceWith(kFakeCalls, root + "/" + c.source, root + "/" + c.target);
-        EXPECT_EQ(ResultName(outcome.result), "TargetExists");
+        EXPECT_EQ(testing::MoveResultName(outcome.result), "TargetExists");
         EXPECT_EQ(Text(Snapshot(root)), Text(before));
     }
 }
@@ -586,7 +574,7 @@ TEST_F(FakeCallsTest, SourceThatCannotBeRemovedKeepsEverythingAsItWas) {
         Make(root + "/a.txt", "A");
         gFake.failUnlinkOf = root + "/a.txt";
         const MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/a.txt", root + "/b.txt");
-        EXPECT_EQ(ResultName(outcome.result), "Failed");
+        EXPECT_EQ(testing::MoveResultName(outcome.result), "Failed");
         EXPECT_EQ(outcome.error, EBUSY);
         EXPECT_EQ(Text(Snapshot(root)), Text({"a.txt 640 1000000000 A"}));
     }
@@ -600,7 +588,7 @@ TEST_F(FakeCallsTest, CopyAcrossDevicesOfAFileWrittenMeanwhileKeepsTheSource) {
     gFake.appendTo = root + "/a.txt";
     gFake.copiedTo = root + "/b.txt";
     const MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/a.txt", root + "/b.txt");
-    EXPECT_EQ(ResultName(outcome.result), "Failed");
+    EXPECT_EQ(testing::MoveResultName(outcome.result), "Failed");
     EXPECT_EQ(outcome.error, ESTALE);
     EXPECT_EQ(dir.ReadFile("a.txt"), "A+");
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "b.txt"));
@@ -615,7 +603,7 @@ TEST_F(FakeCallsTest, CopyAcrossDevicesKeepsTheUsersAttributes) {
         GTEST_SKIP() << "no user attributes on this file system";
     }
     const MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/a.txt", root + "/b.txt");
-    EXPECT_EQ(ResultName(outcome.result), "Moved");
+    EXPECT_EQ(testing::MoveResultName(outcome.result), "Moved");
     char value[8] = {};
     EXPECT_EQ(getxattr((root + "/b.txt").c_str(), "user.origin", value, sizeof value), 3);
     EXPECT_STREQ(value, "web");
@@ -629,9 +617,9 @@ TEST_F(FakeCallsTest, RenameOverPlaceholderRefusedFallsBackToACheckedRename) {
     Make(root + "/d/f.txt", "F");
     Make(root + "/b.txt", "B");
     MoveOutcome outcome = MoveNoReplaceWith(kFakeCalls, root + "/d", root + "/e");
-    EXPECT_EQ(ResultName(outcome.result), "Moved");
+    EXPECT_EQ(testing::MoveResultName(outcome.result), "Moved");
     outcome = MoveNoReplaceWith(kFakeCalls, root + "/e", root + "/b.txt");
-    EXPECT_EQ(ResultName(outcome.result), "TargetExists");
+    EXPECT_EQ(testing::MoveResultName(outcome.result), "TargetExists");
     EXPECT_EQ(Text(Snapshot(root)),
               Text({"b.txt 640 1000000000 B", "e/", "e/f.txt 640 1000000000 F"}));
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "support/MoveResultName.h"
 #include "support/TempDir.h"
 #include "support/TreeListing.h"
 
@@ -12,22 +13,6 @@ namespace morvalent::platform {
 namespace {
 
 using testing::TempDir;
-
-const char* ResultName(MoveResult result) {
-    switch (result) {
-        case MoveResult::Moved:
-            return "Moved";
-        case MoveResult::TargetExists:
-            return "TargetExists";
-        case MoveResult::SourceMissing:
-            return "SourceMissing";
-        case MoveResult::FolderAcrossDevices:
-            return "FolderAcrossDevices";
-        case MoveResult::Failed:
-            return "Failed";
-    }
-    return "?";
-}
 
 struct RunRow {
     const char* name;
@@ -71,8 +56,8 @@ TEST(PosixMoveRun, MovesByNameInTheOpenFolders) {
         auto run = fs->BeginMoves();
         std::vector<std::string> results;
         for (const auto& [source, target] : row.moves) {
-            results.push_back(
-                ResultName(run->MoveNoReplace(dir.Join(source), dir.Join(target)).result));
+            results.push_back(testing::MoveResultName(
+                run->MoveNoReplace(dir.Join(source), dir.Join(target)).result));
         }
         EXPECT_EQ(results, std::vector<std::string>(row.results.begin(), row.results.end()));
         EXPECT_EQ(testing::Listing(dir.Path()), row.listing);
