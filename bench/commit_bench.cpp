@@ -22,10 +22,15 @@
 #include "commit/ConflictMarks.h"
 #include "platform/Text.h"
 #include "support/QuietUi.h"
+#include "support/RenameTree.h"
 
 namespace {
 
 using namespace morvalent;
+using bench::FileName;
+using bench::MakeTree;
+using bench::Median;
+using bench::UserSeconds;
 using Clock = std::chrono::steady_clock;
 
 // Answers OK and keeps the last message.
@@ -36,33 +41,6 @@ class QuietUi : public bench::QuietUi {
 
     std::u16string last;
 };
-
-// Time spent in the program itself (not in the kernel), in seconds.
-double UserSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec) + double(usage.ru_utime.tv_usec) / 1e6;
-}
-
-std::string FileName(int i, const char* suffix) {
-    char name[64];
-    snprintf(name, sizeof name, "file%06d%s.txt", i, suffix);
-    return name;
-}
-
-void MakeTree(const std::string& folder, int count) {
-    std::filesystem::create_directories(folder);
-    for (int i = 0; i < count; ++i) {
-        const int fd =
-            open((folder + "/" + FileName(i, "")).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0 || write(fd, "x", 1) != 1) {
-            perror("creating the tree");
-            exit(1);
-        }
-        close(fd);
-    }
-    sync();
-}
 
 double CommitSeconds(const std::string& folder, int count) {
     QuietUi ui;
@@ -153,11 +131,6 @@ double TablePrintSeconds(int count) {
     return UserSeconds() - user;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -182,6 +155,7 @@ int main(int argc, char** argv) {
         const std::string b = root + "/loop" + std::to_string(round);
         MakeTree(a, count);
         MakeTree(b, count);
+        sync();
         // Alternate which goes first, so neither always meets a busier journal.
         if (round % 2 == 0) {
             commits.push_back(CommitSeconds(a, count));
@@ -196,6 +170,7 @@ int main(int argc, char** argv) {
         if (!cli.empty()) {
             const std::string c = root + "/cli" + std::to_string(round);
             MakeTree(c, count);
+            sync();
             // Two dry runs on the same tree: their difference is the table print.
             const double none = CliSeconds(cli, c, "--print=none");
             const double table = CliSeconds(cli, c, "--print=table");

@@ -23,39 +23,19 @@
 #include "commit/TargetCheck.h"
 #include "commit/Undo.h"
 #include "platform/Text.h"
+#include "support/RenameTree.h"
 
 namespace {
 
 using namespace morvalent;
+using bench::FileName;
+using bench::MakeTree;
+using bench::Median;
+using bench::UserSeconds;
 using Clock = std::chrono::steady_clock;
-
-double UserSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec) + double(usage.ru_utime.tv_usec) / 1e6;
-}
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-std::string FileName(int i, const char* suffix) {
-    char name[64];
-    snprintf(name, sizeof name, "file%06d%s.txt", i, suffix);
-    return name;
-}
-
-void MakeTree(const std::string& folder, int count) {
-    std::filesystem::create_directories(folder);
-    for (int i = 0; i < count; ++i) {
-        const int fd =
-            open((folder + "/" + FileName(i, "")).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0 || write(fd, "x", 1) != 1) {
-            perror("creating the tree");
-            exit(1);
-        }
-        close(fd);
-    }
 }
 
 // The renaming pass as the commit runs it, from the target check to the end mark;
@@ -133,11 +113,6 @@ double Loop(const std::string& folder, int count, const char* fromSuffix, const 
     printf("  renameat2 loop: %.3f s, %.3f s in the program itself\n", seconds,
            UserSeconds() - user);
     return seconds;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace
