@@ -1,11 +1,11 @@
 #include "commit/MovedItems.h"
 
-#include "commit/RowPathIndex.h"
 #include "platform/Path.h"
 
 namespace morvalent::commit {
 namespace {
 
+// Whether `path` names `folder` itself or a place beneath it.
 bool IsAtOrBeneath(const std::u16string& path, const std::u16string& folder) {
     const std::u16string key = platform::PathIdentityKey(path);
     const std::u16string folderKey = platform::PathIdentityKey(folder);
@@ -25,12 +25,18 @@ void FollowMovedItems(filelist::FileList& list, const std::vector<ItemMove>& mov
             index.Repoint(row, move.from, move.to);
             list.SetEntryPath(row, move.to);
         }
-        for (std::size_t row : index.MoveBeneath(move.from, move.to)) {
-            const filelist::Row& r = list.At(row);
-            list.ReplaceEntryPath(row, move.to + r.entry.path.substr(move.from.size()));
-            if (r.hasFolderOverride && IsAtOrBeneath(r.folderOverride, move.from)) {
-                list.SetFolderText(row, move.to + r.folderOverride.substr(move.from.size()));
-            }
+        RepointRowsBeneath(list, index, move.from, move.to);
+    }
+}
+
+void RepointRowsBeneath(filelist::FileList& list, RowPathIndex& index, const std::u16string& from,
+                        const std::u16string& to, std::size_t except) {
+    for (std::size_t row : index.MoveBeneath(from, to)) {
+        if (row == except) continue;
+        const filelist::Row& r = list.At(row);
+        list.ReplaceEntryPath(row, to + r.entry.path.substr(from.size()));
+        if (r.hasFolderOverride && IsAtOrBeneath(r.folderOverride, from)) {
+            list.SetFolderText(row, to + r.folderOverride.substr(from.size()));
         }
     }
 }

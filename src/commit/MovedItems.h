@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <vector>
 
+#include "commit/RowPathIndex.h"
 #include "commit/Undo.h"
 #include "filelist/FileList.h"
 
@@ -11,5 +15,11 @@ namespace morvalent::commit {
 // back): a row whose item moved takes its new path and name, as a renamed row
 // does; the rows beneath a moved folder are repointed with it. Moves apply in order.
 void FollowMovedItems(filelist::FileList& list, const std::vector<ItemMove>& moves);
+
+// The rows whose items lie beneath the folder `from` (as `index` knows them; it
+// follows) take their paths beneath `to`, and a folder text that named the old
+// place names the new one. `except` is a row left as it is.
+void RepointRowsBeneath(filelist::FileList& list, RowPathIndex& index, const std::u16string& from,
+                        const std::u16string& to, std::size_t except = SIZE_MAX);
 
 }  // namespace morvalent::commit

@@ -4,22 +4,10 @@
 
 #include "commit/CommitTexts.h"
 #include "commit/ExactName.h"
-#include "platform/Path.h"
+#include "commit/MovedItems.h"
 #include "platform/Text.h"
 
 namespace morvalent::commit {
-namespace {
-
-// Whether `path` names `folder` itself or a place beneath it.
-bool IsAtOrBeneath(const std::u16string& path, const std::u16string& folder) {
-    const std::u16string key = platform::PathIdentityKey(path);
-    const std::u16string folderKey = platform::PathIdentityKey(folder);
-    return key.starts_with(folderKey) &&
-           (key.size() == folderKey.size() || key[folderKey.size()] == platform::kPathSeparator);
-}
-
-}  // namespace
-
 RenamePass::RenamePass(filelist::FileList& list, platform::FileSystem& fs,
                        std::vector<std::u16string> targets)
     : list_(list), moves_(fs.BeginMoves()), targets_(std::move(targets)) {}
@@ -62,14 +50,7 @@ void RenamePass::RepointBeneath(std::size_t folderRow, const std::u16string& fro
     for (std::size_t row : targetIndex_.MoveBeneath(from, to)) {
         targets_[row] = to + targets_[row].substr(from.size());
     }
-    for (std::size_t row : index_.MoveBeneath(from, to)) {
-        if (row == folderRow) continue;
-        const filelist::Row& r = list_.At(row);
-        list_.ReplaceEntryPath(row, to + r.entry.path.substr(from.size()));
-        if (r.hasFolderOverride && IsAtOrBeneath(r.folderOverride, from)) {
-            list_.SetFolderText(row, to + r.folderOverride.substr(from.size()));
-        }
-    }
+    RepointRowsBeneath(list_, index_, from, to, folderRow);
 }
 
 }  // namespace morvalent::commit
