@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -68,12 +69,7 @@ class EditCommandsTest : public ::testing::Test {
             dialog.List().InsertEntryRow(entry);
         }
     }
-    Names NewNames() const {
-        Names names;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
-            names.push_back(dialog.List().NewName(i));
-        return names;
-    }
+    Names NewNames() const { return testing::NewNames(dialog.List()); }
     Names FolderTexts() const {
         Names folders;
         for (std::size_t i = 0; i < dialog.List().Count(); ++i)

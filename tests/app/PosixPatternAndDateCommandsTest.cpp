@@ -11,6 +11,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/ListTexts.h"
 #include "support/PosixTimeZone.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -33,12 +34,7 @@ class PatternAndDateCommandsTest : public ::testing::Test {
         entry.creationTime = created;
         dialog.List().InsertEntryRow(entry);
     }
-    Names NewNames() const {
-        Names names;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
-            names.push_back(dialog.List().NewName(i));
-        return names;
-    }
+    Names NewNames() const { return testing::NewNames(dialog.List()); }
 
     testing::ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();

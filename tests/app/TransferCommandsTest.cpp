@@ -10,6 +10,7 @@
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
 #include "platform/Path.h"
+#include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -48,12 +49,7 @@ struct TransferCommandsTest : ::testing::Test {
         entry.isFolder = isFolder;
         dialog.List().InsertEntryRow(std::move(entry));
     }
-    std::vector<std::u16string> NewNames() const {
-        std::vector<std::u16string> names;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
-            names.push_back(dialog.List().NewName(i));
-        return names;
-    }
+    std::vector<std::u16string> NewNames() const { return testing::NewNames(dialog.List()); }
     std::vector<std::u16string> Paths() const {
         std::vector<std::u16string> paths;
         for (std::size_t i = 0; i < dialog.List().Count(); ++i)

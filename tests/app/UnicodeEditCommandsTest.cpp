@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -26,12 +27,7 @@ class UnicodeEditCommandsTest : public ::testing::Test {
         entry.isFolder = isFolder;
         dialog.List().InsertEntryRow(entry);
     }
-    Names NewNames() const {
-        Names names;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
-            names.push_back(dialog.List().NewName(i));
-        return names;
-    }
+    Names NewNames() const { return testing::NewNames(dialog.List()); }
 
     testing::ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();

@@ -8,6 +8,7 @@
 #include "commit/TargetCheck.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 
 namespace morvalent::app {
@@ -30,13 +31,7 @@ struct Win32EditCommandsTest : ::testing::Test {
         }
         return folders;
     }
-    Names NewNames() const {
-        Names names;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i) {
-            names.push_back(dialog.List().NewName(i));
-        }
-        return names;
-    }
+    Names NewNames() const { return testing::NewNames(dialog.List()); }
 
     testing::ScriptedUi ui;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();

@@ -11,6 +11,7 @@
 #include "cli/Recipe.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -46,11 +47,7 @@ std::string Path(const TempDir& dir, std::string_view relative) {
     return U8(dir.Join(U16(relative)));
 }
 
-Names NewNames(const filelist::FileList& list) {
-    Names names;
-    for (std::size_t i = 0; i < list.Count(); ++i) names.push_back(list.NewName(i));
-    return names;
-}
+using testing::NewNames;
 
 Names Paths(const filelist::FileList& list) {
     Names paths;

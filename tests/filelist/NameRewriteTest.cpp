@@ -6,6 +6,7 @@
 
 #include "filelist/FileList.h"
 #include "filelist/NameRewrite.h"
+#include "support/ListTexts.h"
 #include "support/TempDir.h"
 
 namespace morvalent::filelist {
@@ -45,9 +46,7 @@ TEST(NameRewrite, KeepsTheNewNamesOrPutsEveryOldOneBack) {
             for (const auto& [row, name] : c.sets) rewrite.Set(row, name);
             if (c.keep) rewrite.Keep();
         }
-        Names names;
-        for (std::size_t i = 0; i < list.Count(); ++i) names.push_back(list.NewName(i));
-        EXPECT_EQ(names, c.expected);
+        EXPECT_EQ(testing::NewNames(list), c.expected);
     }
 }
 
