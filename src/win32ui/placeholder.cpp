@@ -1,0 +1,1 @@
+// Removed once the window has sources of its own.
