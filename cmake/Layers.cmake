@@ -1,5 +1,6 @@
 # morvalent_layer(NAME DEPS ...): a static library from src/NAME/*.cpp (plus the
-# platform-specific subfolder for the platform layer).
+# platform-specific subfolder and the ICU-based one, which every system compiles,
+# for the platform layer).
 function(morvalent_layer name)
   cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${name}/*.cpp)
@@ -9,7 +10,9 @@ function(morvalent_layer name)
     else()
       file(GLOB native CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/posix/*.cpp)
     endif()
-    list(APPEND sources ${native})
+    file(GLOB shared CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/icu/*.cpp
+         ${PROJECT_SOURCE_DIR}/src/platform/exiv2/*.cpp)
+    list(APPEND sources ${native} ${shared})
   endif()
   if(sources)
     add_library(morvalent_${name} STATIC ${sources})

@@ -4,6 +4,7 @@
 #include "app/StepTexts.h"
 #include "platform/Text.h"
 #include "platform/TextFiles.h"
+#include "transfer/TextDecoding.h"
 
 namespace morvalent::app {
 namespace {
@@ -87,8 +88,14 @@ std::optional<std::string> ReadRecipeFile(std::u16string_view path) {
         if (!read) return std::nullopt;
         bytes.append(buffer, *read);
         if (bytes.size() > kMostBytes) return std::nullopt;
-        if (*read < sizeof buffer) return bytes;
+        if (*read < sizeof buffer) break;
     }
+    // Read the way lists are: a recipe saved by Notepad in the old Korean code page
+    // or by PowerShell in UTF-16 reads as the text it shows there. The steps are
+    // parsed in UTF-8; bytes that decode to nothing stay as they were.
+    auto utf8 = platform::Utf16ToNative(transfer::DecodeTextFile(bytes));
+    if (!utf8) return std::nullopt;
+    return utf8;
 }
 
 bool WriteRecipeFile(std::u16string_view path, std::string_view text) {

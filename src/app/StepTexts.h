@@ -4,6 +4,7 @@
 namespace morvalent::app::texts {
 
 inline constexpr char kUnknownOption[] = "알 수 없는 옵션: ";
+inline constexpr char kNoPathMatches[] = "이 이름과 맞는 파일이나 폴더가 없습니다: ";
 inline constexpr char kUnknownPrintMode[] = "알 수 없는 출력 형식: ";
 inline constexpr char kUnknownFolderAnswer[] = "알 수 없는 폴더 처리 방식 (contents 또는 self): ";
 inline constexpr char kUnknownSortKey[] = "알 수 없는 정렬 기준: ";

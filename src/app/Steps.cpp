@@ -11,6 +11,8 @@
 #include "app/RecipeFile.h"
 #include "app/StepTexts.h"
 #include "organise/SortSpec.h"
+#include "platform/CommandLine.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace morvalent::app {
@@ -261,7 +263,10 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
                 step.option = "PATH";
                 push(std::move(step));
             }
-            recipe.steps.back().texts.push_back(platform::Utf8ToUtf16(arg));
+            const auto paths = platform::ExpandPathArgument(platform::Utf8ToUtf16(arg));
+            if (paths.empty()) return fail(texts::kNoPathMatches + arg);
+            auto& texts = recipe.steps.back().texts;
+            texts.insert(texts.end(), paths.begin(), paths.end());
             previousWasPath = true;
             continue;
         }
@@ -275,7 +280,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             recipe.help = true;
         } else if (arg == "--version") {
             recipe.version = true;
-        } else if (arg == "--install-file-manager-actions") {
+        } else if (arg == "--install-file-manager-actions" &&
+                   platform::OffersFileManagerActions()) {
             recipe.installFileManagerActions = true;
         } else if (arg == "--history") {
             recipe.history = true;

@@ -6,6 +6,7 @@
 #include "app/Commands.h"
 #include "cli/DisplayText.h"
 #include "cli/Recipe.h"
+#include "platform/CommandLine.h"
 #include "platform/Text.h"
 
 namespace morvalent::cli {
@@ -69,7 +70,7 @@ std::string EditUsage() {
 }  // namespace
 
 std::string UsageText() {
-    return R"(사용법: morvalent-cli [인수]...
+    std::string text = R"(사용법: morvalent-cli [인수]...
 Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다. 인수는 왼쪽부터 차례로 실행됩니다.
 
 경로
@@ -82,7 +83,7 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
 이름 바꾸기 단계 (창의 명령과 같고, 값은 입력창에 입력한 그대로 읽습니다:
                   ""는 빈 칸, 숫자는 앞부분의 정수만, 숫자가 없으면 0)
 )" + EditUsage() +
-           R"(
+                       R"(
 목록 단계
   --sort 기준      경로목록 정렬: name, name-desc, path, path-desc, size, size-desc,
                    modified, modified-desc, created, created-desc
@@ -131,6 +132,13 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   morvalent-cli a.txt b.txt --change-extension md --unify-folder ~/문서 --apply
   morvalent-cli ~/스캔/*.pdf --recipe 매달.mvr --apply
 )";
+    // Only what this build offers.
+    if (!platform::OffersFileManagerActions()) {
+        const auto from = text.find("  --install-file-manager-actions");
+        const auto to = text.find("\n\n", from);
+        if (from != std::string::npos && to != std::string::npos) text.erase(from, to + 1 - from);
+    }
+    return text;
 }
 
 }  // namespace morvalent::cli

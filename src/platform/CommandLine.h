@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,10 +11,15 @@ namespace morvalent::platform {
 // the wide command line, since `argv` there holds the ANSI code page's lossy form.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
 
-// Lets a console show UTF-8 output as text while it lives (a Windows console
-// otherwise reads it in its own code page), and leaves the console's code page as
-// it found it: the console outlives the program. Flush the output before it ends.
-// Nothing where terminals take UTF-8 anyway.
+// Whether this system's build can put the program into the file managers' menus
+// (--install-file-manager-actions).
+bool OffersFileManagerActions();
+
+// Shows the program's UTF-8 output as text on a console while it lives: on a
+// Windows console the standard output and error go through the console's own wide
+// text call (its code page never changes, so a program stopped by Ctrl+C leaves
+// the console as it was); redirected, they stay UTF-8 bytes. Flush the output
+// before it ends. Nothing where terminals take UTF-8 anyway.
 class Utf8Console {
   public:
     Utf8Console();
@@ -21,8 +27,10 @@ class Utf8Console {
     Utf8Console(const Utf8Console&) = delete;
     Utf8Console& operator=(const Utf8Console&) = delete;
 
+    struct State;
+
   private:
-    unsigned previous_ = 0;  // the code page found; 0 when there was none to set
+    std::unique_ptr<State> state_;
 };
 
 }  // namespace morvalent::platform

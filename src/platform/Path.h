@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace morvalent::platform {
 
@@ -47,5 +48,13 @@ std::u16string NormalisePath(std::u16string_view path);
 // The same form without a copy where the path has it already: `path` itself then,
 // else the form made in `room`.
 std::u16string_view NormalisePath(std::u16string_view path, std::u16string& room);
+
+// The paths one path argument of the command line names. On Windows, where shells
+// hand wildcards to the program as typed, '*' and '?' in the last part are matched
+// against the folder's names as Windows programs do (ignoring case, hidden items
+// included), each match spelled as the folder part was typed plus the name;
+// nothing when none matches. Without wildcards, and elsewhere (the shell has
+// expanded them), the argument itself.
+std::vector<std::u16string> ExpandPathArgument(std::u16string_view argument);
 
 }  // namespace morvalent::platform

@@ -34,6 +34,27 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
 
 std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
+enum class Unmarked { NotUtf16, LittleEndian, BigEndian };
+
+// UTF-16 written without a mark (some PowerShell versions and editors do): the
+// zero high bytes of ASCII characters fall on every second place, mostly on one
+// side. 8-bit text holds no zero bytes at all.
+Unmarked UnmarkedUtf16(std::string_view bytes) {
+    if (bytes.find('\0') == std::string_view::npos) return Unmarked::NotUtf16;
+    std::size_t odd = 0;
+    std::size_t even = 0;
+    const std::size_t look = std::min<std::size_t>(bytes.size(), 1 << 16);
+    for (std::size_t i = 0; i < look; ++i) {
+        if (bytes[i] == '\0') ++(i % 2 != 0 ? odd : even);
+    }
+    // A stray zero or two (text that ends early) is no sign; a quarter of the
+    // characters with a zero half, nearly all on one side, is.
+    const std::size_t enough = std::max<std::size_t>(2, look / 8);
+    if (odd >= enough && 2 * even <= odd) return Unmarked::LittleEndian;
+    if (even >= enough && 2 * odd <= even) return Unmarked::BigEndian;
+    return Unmarked::NotUtf16;
+}
+
 }  // namespace
 
 std::u16string DecodeTextFile(std::string_view bytes) {
@@ -41,6 +62,14 @@ std::u16string DecodeTextFile(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
     if (bytes.starts_with("\xEF\xBB\xBF")) return platform::Utf8ToUtf16(UpToZero(bytes.substr(3)));
+    switch (UnmarkedUtf16(bytes)) {
+        case Unmarked::LittleEndian:
+            return DecodeUtf16(bytes, false);
+        case Unmarked::BigEndian:
+            return DecodeUtf16(bytes, true);
+        case Unmarked::NotUtf16:
+            break;
+    }
     const std::string_view text = UpToZero(bytes);
     if (auto utf8 = platform::ValidUtf8ToUtf16(text)) return std::move(*utf8);
     if (auto codePage = platform::DecodeSystemCodePageExactly(text)) return std::move(*codePage);

@@ -3,7 +3,7 @@
 
 #include "platform/Collation.h"
 
-// ICU's orders and the POSIX locale variables; Windows orders by its own rules.
+// The POSIX locale variables choose the order.
 namespace morvalent::platform {
 namespace {
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -33,13 +34,27 @@ TEST(Win32CommandLine, SplitAsWindowsDoesInUtf8) {
     }
 }
 
-TEST(Win32CommandLine, ConsoleCodePageIsRestored) {
-    if (!SetConsoleOutputCP(949)) GTEST_SKIP() << "no console";
+// Korean text reaches a console as characters, and the console's code page is
+// never changed, so a program stopped by Ctrl+C leaves nothing to restore.
+TEST(Win32CommandLine, ConsoleGetsWideTextAndKeepsItsCodePage) {
+    HANDLE screen =
+        CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, CONSOLE_TEXTMODE_BUFFER, nullptr);
+    if (screen == INVALID_HANDLE_VALUE || !SetConsoleOutputCP(949)) GTEST_SKIP() << "no console";
+    const HANDLE before = GetStdHandle(STD_OUTPUT_HANDLE);
+    SetStdHandle(STD_OUTPUT_HANDLE, screen);
     {
         const Utf8Console console;
-        EXPECT_EQ(GetConsoleOutputCP(), UINT(CP_UTF8));
+        // A character cut between two writes arrives whole.
+        std::cout << "\xED\x95" << std::flush << "\x9C\xEA\xB8\x80 ok" << std::flush;
+        EXPECT_EQ(GetConsoleOutputCP(), 949u);
     }
-    EXPECT_EQ(GetConsoleOutputCP(), 949u);
+    SetStdHandle(STD_OUTPUT_HANDLE, before);
+    wchar_t shown[8] = {};
+    DWORD read = 0;
+    ASSERT_TRUE(ReadConsoleOutputCharacterW(screen, shown, 2, COORD{0, 0}, &read));
+    EXPECT_EQ(std::wstring(shown, read), L"한글");
+    CloseHandle(screen);
 }
 
 }  // namespace

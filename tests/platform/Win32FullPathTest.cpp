@@ -16,6 +16,10 @@ TEST(Win32FullPath, DriveRootsAndShares) {
         {u"\\\\server\\share\\a\\..\\b.txt", u"\\\\server\\share\\b.txt"},
         {u"\\\\server\\share\\", u"\\\\server\\share"},
         {u"D:\\Photos\\\\", u"D:\\Photos"},
+        {u"C:\\t\\trail ", u"C:\\t\\trail "},
+        {u"C:\\t\\dot.", u"C:\\t\\dot."},
+        {u"\\\\?\\C:\\t\\a", u"C:\\t\\a"},
+        {u"\\\\?\\UNC\\server\\share\\a", u"\\\\server\\share\\a"},
     };
     for (const Case& c : cases) EXPECT_EQ(FullPath(c.typed), c.expected);
 }

@@ -7,7 +7,7 @@ namespace {
 
 TEST(Win32Path, SeparatorIsBackslash) { EXPECT_EQ(kPathSeparator, u'\\'); }
 
-TEST(Win32Path, IdentityFoldsOnlyAsciiLetters) {
+TEST(Win32Path, IdentityIgnoresCaseAsTheFileSystemDoes) {
     struct Row {
         const char* name;
         std::u16string a;
@@ -17,9 +17,9 @@ TEST(Win32Path, IdentityFoldsOnlyAsciiLetters) {
     const Row rows[] = {
         {"ascii letters", u"C:\\A.TXT", u"c:\\a.txt", true},
         {"network share", u"\\\\Server\\Share\\Report.doc", u"\\\\server\\share\\REPORT.DOC", true},
-        {"accented letters", u"C:\\\u00C9t\u00E9.txt", u"C:\\\u00E9t\u00E9.txt", false},
+        {"accented letters", u"C:\\\u00C9t\u00E9.txt", u"C:\\\u00E9t\u00E9.txt", true},
         {"fullwidth letters", u"C:\\\uFF21", u"C:\\\uFF41", false},
-        {"greek letters", u"C:\\\u03A3", u"C:\\\u03C3", false},
+        {"greek letters", u"C:\\\u03A3", u"C:\\\u03C3", true},
         {"separators are not unified", u"C:\\a\\b", u"C:/a/b", false},
         {"trailing dot kept", u"C:\\a.", u"C:\\a", false},
     };

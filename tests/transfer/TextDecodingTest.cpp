@@ -54,6 +54,9 @@ TEST(DecodeTextFile, ByMarkOrContent) {
         {"CP949 ends at zero", "\xC7\xD1\0\xB1\xDB"s, u"한"},
         {"CP949 zero first", "\0\xC7\xD1"s, u""},
         {"UTF-8 with one Latin-1 byte", "caf\xC3\xA9\nna\xEFve\n"s, u"caf\u00E9\nna\xDCEFve\n"},
+        {"UTF-16LE without mark", "a\0.\0t\0x\0t\0\r\0\n\0"s, u"a.txt\r\n"},
+        {"UTF-16LE Korean without mark", "\x5C\xD5\x00\xAE.\0t\0x\0t\0\n\0"s, u"한글.txt\n"},
+        {"UTF-16BE without mark", "\0a\0.\0t\0x\0t\0\n"s, u"a.txt\n"},
         {"CP949 cut off in a character", "\xC7\xD1.txt\xC7"s, u"\xDCC7\xDCD1.txt\xDCC7"},
     };
     for (const Row& row : rows) {

@@ -1,11 +1,9 @@
-// Photo dates through Exiv2; built where Exiv2 is found (POSIX systems).
-#include <exiv2/exiv2.hpp>
-
+// Photo dates through Exiv2, on every system.
 #include <exception>
 #include <mutex>
 
 #include "platform/PhotoDate.h"
-#include "platform/Text.h"
+#include "platform/exiv2/OpenPhoto.h"
 
 namespace morvalent::platform {
 namespace {
@@ -42,10 +40,8 @@ std::optional<DateTimeFields> ReadDateTaken(std::u16string_view path) {
     // without a date say enough.
     static std::once_flag quiet;
     std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
-    const std::optional<std::string> native = Utf16ToNative(path);
-    if (!native) return std::nullopt;
     try {
-        auto image = Exiv2::ImageFactory::open(*native);
+        auto image = OpenPhoto(path);
         if (image.get() == nullptr) return std::nullopt;
         image->readMetadata();
         const Exiv2::ExifData& exif = image->exifData();

@@ -7,8 +7,12 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
+struct Utf8Console::State {};
+
 Utf8Console::Utf8Console() = default;
 
 Utf8Console::~Utf8Console() = default;
+
+bool OffersFileManagerActions() { return true; }
 
 }  // namespace morvalent::platform

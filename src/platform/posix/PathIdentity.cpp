@@ -11,3 +11,11 @@ bool ConvertsExactly(std::u16string_view path) { return Utf16ToNative(path).has_
 bool IsAbsolutePath(std::u16string_view path) { return !path.empty() && path.front() == u'/'; }
 
 }  // namespace morvalent::platform
+
+namespace morvalent::platform {
+
+std::vector<std::u16string> ExpandPathArgument(std::u16string_view argument) {
+    return {std::u16string(argument)};
+}
+
+}  // namespace morvalent::platform

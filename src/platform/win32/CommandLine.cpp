@@ -5,6 +5,12 @@
 #include <shellapi.h>
 
 #include "platform/CommandLine.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <streambuf>
+
 #include "platform/Text.h"
 
 namespace morvalent::platform {
@@ -32,13 +38,97 @@ std::vector<std::string> ProgramArguments(int, char**) {
     return ArgumentsOfCommandLine(std::u16string(line.begin(), line.end()));
 }
 
-Utf8Console::Utf8Console() {
-    const UINT found = GetConsoleOutputCP();
-    if (found != 0 && found != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) previous_ = found;
+namespace {
+
+// Writes UTF-8 to a console as wide text; a character cut between two writes
+// waits for its other bytes.
+class ConsoleBuffer : public std::streambuf {
+  public:
+    explicit ConsoleBuffer(HANDLE console) : console_(console) {
+        setp(buffer_, buffer_ + sizeof buffer_);
+    }
+    ~ConsoleBuffer() override { sync(); }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (sync() != 0) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+
+    int sync() override {
+        const std::string_view bytes(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        std::u16string text(bytes.size(), u'\0');
+        const Utf8Decoded decoded = DecodeUtf8(bytes, text.data(), true, true);
+        text.resize(decoded.written);
+        bool ok = true;
+        std::size_t done = 0;
+        while (done < text.size()) {
+            DWORD written = 0;
+            const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 8192));
+            if (!WriteConsoleW(console_, text.data() + done, piece, &written, nullptr) ||
+                written == 0) {
+                ok = false;
+                break;
+            }
+            done += written;
+        }
+        // The start of a character whose other bytes come with the next write.
+        const std::size_t left = bytes.size() - decoded.read;
+        std::memmove(buffer_, pbase() + decoded.read, left);
+        setp(buffer_, buffer_ + sizeof buffer_);
+        pbump(static_cast<int>(left));
+        return ok ? 0 : -1;
+    }
+
+  private:
+    HANDLE console_;
+    char buffer_[4096];
+};
+
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
+}  // namespace
+
+struct Utf8Console::State {
+    std::unique_ptr<ConsoleBuffer> out;
+    std::unique_ptr<ConsoleBuffer> err;
+    std::streambuf* previousOut = nullptr;
+    std::streambuf* previousErr = nullptr;
+};
+
+Utf8Console::Utf8Console() : state_(std::make_unique<State>()) {
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
+    if (IsConsole(out)) {
+        std::cout.flush();
+        state_->out = std::make_unique<ConsoleBuffer>(out);
+        state_->previousOut = std::cout.rdbuf(state_->out.get());
+    }
+    if (IsConsole(err)) {
+        std::cerr.flush();
+        state_->err = std::make_unique<ConsoleBuffer>(err);
+        state_->previousErr = std::cerr.rdbuf(state_->err.get());
+    }
 }
 
 Utf8Console::~Utf8Console() {
-    if (previous_ != 0) SetConsoleOutputCP(previous_);
+    if (state_->out) {
+        std::cout.flush();
+        std::cout.rdbuf(state_->previousOut);
+    }
+    if (state_->err) {
+        std::cerr.flush();
+        std::cerr.rdbuf(state_->previousErr);
+    }
 }
+
+bool OffersFileManagerActions() { return false; }
 
 }  // namespace morvalent::platform

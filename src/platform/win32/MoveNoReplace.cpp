@@ -92,14 +92,48 @@ MoveOutcome RenameThroughTemporary(const std::wstring& source, const std::wstrin
     return {MoveResult::Moved, 0};
 }
 
+// A file to another volume: a copy under the new name, which must be whole before
+// the original goes. A copy cut short (a full disk, a pulled drive) is removed,
+// so the row fails with the item where it was and nothing half-made beside it.
+MoveOutcome CopyAcrossVolumes(const std::wstring& source, const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(source.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Refused(GetLastError(), source);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {MoveResult::FolderAcrossDevices, ERROR_NOT_SAME_DEVICE};
+    }
+    // Never over an existing item: the copy fails instead.
+    if (!CopyFileExW(source.c_str(), target.c_str(), nullptr, nullptr, nullptr,
+                     COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_COPY_SYMLINK)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
+            return {MoveResult::TargetExists, int(error)};
+        }
+        // What the copy made of the target is ours: it did not exist before.
+        DeleteFileW(target.c_str());
+        return Refused(error, source);
+    }
+    if (!DeleteFileW(source.c_str())) {
+        const DWORD error = GetLastError();
+        // The original stays (in use, read-only): the row fails, without a second copy.
+        DeleteFileW(target.c_str());
+        return {MoveResult::Failed, int(error)};
+    }
+    return {MoveResult::Moved, 0};
+}
+
 }  // namespace
 
 MoveOutcome MoveNoReplaceNative(const std::wstring& source, const std::wstring& target) {
     const std::wstring_view name = std::wstring_view(target).substr(NameStart(target));
     if (!IsAcceptableName(name)) return {MoveResult::Failed, ERROR_INVALID_NAME};
-    // MoveFileW never replaces: without MOVEFILE_REPLACE_EXISTING it fails when the
-    // target exists, and it moves files, not folders, to another drive.
-    if (!MoveFileW(source.c_str(), target.c_str())) return Refused(GetLastError(), source);
+    // Without MOVEFILE_REPLACE_EXISTING the move fails when the target exists;
+    // without MOVEFILE_COPY_ALLOWED it stays on one volume, and a file going to
+    // another is copied here, where a failed copy is cleaned up.
+    if (!MoveFileExW(source.c_str(), target.c_str(), 0)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_NOT_SAME_DEVICE) return CopyAcrossVolumes(source, target);
+        return Refused(error, source);
+    }
     if (!SameNameIgnoringCase(source, target)) {
         // Some file systems (and Wine) report success for a target that is another
         // name of the same item and change nothing: the source must be gone.

@@ -26,6 +26,8 @@ bool IsDeviceName(std::wstring_view name) {
                                     int(device.size()), TRUE) == CSTR_EQUAL;
     };
     if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
+    // The console's own two and the old clock device are reserved as well.
+    if (is(L"CONIN$") || is(L"CONOUT$") || is(L"CLOCK$")) return true;
     if (stem.size() != 4) return false;
     // COM0-COM9 and LPT0-LPT9, with the superscript digits 1-3 among them.
     const wchar_t digit = stem[3];

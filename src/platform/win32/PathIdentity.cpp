@@ -1,3 +1,4 @@
+#include "platform/NameRules.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -10,9 +11,9 @@ bool IsDriveLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' &
 
 }  // namespace
 
-// Windows treats README and readme as one file. Listed paths are compared the way
-// _wcsicmp does, folding only A-Z, whatever locale the C runtime has.
-std::u16string PathIdentityKey(std::u16string_view path) { return FoldAscii(path); }
+// Windows treats README and readme, été and ÉTÉ, as one file: listed paths are
+// compared under the file system's own case rule, the key NameOnDiskKey gives.
+std::u16string PathIdentityKey(std::u16string_view path) { return NameOnDiskKey(path); }
 
 // Names are UTF-16 on disk too.
 bool ConvertsExactly(std::u16string_view) { return true; }

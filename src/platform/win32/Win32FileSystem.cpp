@@ -118,13 +118,15 @@ std::optional<FileIdentity> Win32FileSystem::ReadIdentity(std::u16string_view pa
     if (item.Get() == INVALID_HANDLE_VALUE) return std::nullopt;
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(item.Get(), &info)) return std::nullopt;
-    // NTFS file ids carry a sequence number that changes when a record is reused,
-    // so the id alone tells items apart over time. The creation time is left out:
-    // any program may set it, and Wine reports the last write time in its place.
+    // The full file id where the volume gives one (NTFS ids carry a sequence number
+    // that changes when a record is reused; ReFS ids are 128 bits), else the volume
+    // serial and the 64-bit index. Not every file system reuses numbers so
+    // carefully, so the creation time goes along, as the birth time does on Linux:
+    // a new item under a reused number is not the one moved.
     FileIdentity identity;
     identity.volume = info.dwVolumeSerialNumber;
     identity.file = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-    // ReFS numbers files in 128 bits, of which the short form above keeps only a part.
+    identity.birth = TimeFrom(info.ftCreationTime);
     FILE_ID_INFO id;
     if (GetFileInformationByHandleEx(item.Get(), FileIdInfo, &id, sizeof id)) {
         identity.volume = id.VolumeSerialNumber;

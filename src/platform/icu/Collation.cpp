@@ -1,9 +1,7 @@
-// The collator on ICU: the user's locale comes from the POSIX locale variables.
+// The collator on ICU, on every system: one order for the same locale everywhere.
 #include "platform/Collation.h"
 
 #include <unicode/ucol.h>
-
-#include <cstdlib>
 
 namespace morvalent::platform {
 
@@ -13,10 +11,14 @@ struct Collator::Impl {
 
 namespace {
 
-// "ko_KR.UTF-8@euro" -> "ko_KR"; "C" and "POSIX" mean the root order.
-std::string IcuLocaleName(const std::string& posix) {
-    std::string name = posix.substr(0, posix.find_first_of(".@"));
+// "ko_KR.UTF-8@euro" and Windows' "ko-KR" -> "ko_KR"; "C" and "POSIX" mean the
+// root order.
+std::string IcuLocaleName(const std::string& locale) {
+    std::string name = locale.substr(0, locale.find_first_of(".@"));
     if (name == "C" || name == "POSIX") return "";
+    for (char& c : name) {
+        if (c == '-') c = '_';
+    }
     return name;
 }
 
@@ -32,8 +34,8 @@ Collator::Collator(const std::string& locale) : impl_(std::make_unique<Impl>()) 
     if (impl_->collator != nullptr) {
         ucol_setStrength(impl_->collator, UCOL_SECONDARY);
         // ICU's Korean rules put Hangul before every other script; Korean users'
-        // file managers (and the Windows build) put digits and Latin first. The
-        // locale's own rules within each script stay.
+        // file managers put digits and Latin first. The locale's own rules within
+        // each script stay.
         const int32_t noReordering[] = {UCOL_REORDER_CODE_NONE};
         status = U_ZERO_ERROR;
         ucol_setReorderCodes(impl_->collator, noReordering, 1, &status);
@@ -67,14 +69,6 @@ void Collator::AppendSortKey(std::u16string_view text, std::string& out) const {
     }
     // The key ends in a zero byte that memcmp order does not need.
     out.resize(base + (need > 0 ? static_cast<std::size_t>(need) - 1 : 0));
-}
-
-std::string CollationLocaleFromEnvironment() {
-    for (const char* name : {"LC_ALL", "LC_COLLATE", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return value;
-    }
-    return "";
 }
 
 }  // namespace morvalent::platform

@@ -1,5 +1,4 @@
-// Full case mappings and word-wise title case: what ICU does and the Windows
-// services do not.
+// Full case mappings and word-wise title case, the same on every system.
 #include <gtest/gtest.h>
 
 #include "edits/CaseEdits.h"
