@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Commands.h"
+#include "support/TempDir.h"
 
 namespace morvalent::app {
 namespace {
@@ -58,6 +59,22 @@ TEST(ParseRecipe, StepsCarryTheirLine) {
     EXPECT_EQ(read.steps[1].where, "b.mvr 2번째 줄");
     EXPECT_EQ(read.steps[2].command, CmdSortList);
     EXPECT_EQ(read.steps[2].where, "b.mvr 4번째 줄");
+}
+
+// Recipes saved by Notepad in the old code page or by PowerShell in UTF-16 read as
+// the text they show there.
+TEST(ReadRecipeFile, DecodedLikeLists) {
+    using namespace std::string_literals;
+    testing::TempDir dir;
+    const std::string utf8 = "--prefix \xEC\x82\xAC\xEC\xA7\x84_\n";  // --prefix 사진_
+    dir.WriteFile("utf8.mvr", utf8);
+    dir.WriteFile("cp949.mvr", "--prefix \xBB\xE7\xC1\xF8_\n");
+    dir.WriteFile("utf16.mvr", "\xFF\xFE-\0-\0p\0r\0e\0f\0i\0x\0 \0\xAC\xC0\xC4\xC9_\0\n\0"s);
+    dir.WriteFile("utf16-unmarked.mvr", "-\0-\0p\0r\0e\0f\0i\0x\0 \0\xAC\xC0\xC4\xC9_\0\n\0"s);
+    for (const char16_t* name : {u"utf8.mvr", u"cp949.mvr", u"utf16.mvr", u"utf16-unmarked.mvr"}) {
+        SCOPED_TRACE(testing::U8(name));
+        EXPECT_EQ(ReadRecipeFile(dir.Join(name)), utf8);
+    }
 }
 
 }  // namespace

@@ -39,7 +39,13 @@ std::optional<DateTimeFields> ReadDateTaken(std::u16string_view path) {
     // Exiv2 writes warnings about odd files to the standard error; the rows
     // without a date say enough.
     static std::once_flag quiet;
-    std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
+    std::call_once(quiet, [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        // HEIF, AVIF and CR3 files are read only when asked for.
+#ifdef EXV_ENABLE_BMFF
+        Exiv2::enableBMFF(true);
+#endif
+    });
     try {
         auto image = OpenPhoto(path);
         if (image.get() == nullptr) return std::nullopt;
