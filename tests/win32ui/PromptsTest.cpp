@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DialogAnswer.h"
+#include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "win32ui/DialogIds.h"
 #include "win32ui/DialogSupport.h"
@@ -204,6 +205,24 @@ TEST_F(PromptsTest, LongReportOpensScrollableInsideTheScreen) {
         PressButton(box, IDOK);
     });
     prompts.ShowMessage(text, u"결과");
+}
+
+TEST_F(PromptsTest, FolderBrowserOpensWhereTheProgramSays) {
+    ASSERT_NE(owner, nullptr);
+    // The shell's own controls of its folder browser.
+    constexpr int kBrowserTitle = 0x3742;
+    constexpr int kBrowserStatus = 0x3743;
+    const std::u16string start = u"C:\\windows\\system32";
+    app::FolderBrowser browser(prompts, u"경로 선택");
+    browser.openAt = start;
+    DialogAnswer answer([&](HWND window) {
+        EXPECT_EQ(TextOf(window, kBrowserTitle), u"경로 선택");
+        EXPECT_EQ(TextOf(window, kBrowserStatus), app::FolderBrowser::ShortenForStatus(start));
+        ExpectCentredOnOwner(window);
+        PressButton(window, IDOK);
+    });
+    ASSERT_EQ(browser.Browse(), app::DialogResult::Ok);
+    EXPECT_EQ(browser.GetPath(), start);
 }
 
 TEST_F(PromptsTest, ClipboardHoldsTheTextGiven) {
