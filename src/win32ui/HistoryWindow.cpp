@@ -22,11 +22,13 @@ HistoryState& StateOf(HWND window) {
     return *reinterpret_cast<HistoryState*>(GetWindowLongPtrW(window, DWLP_USER));
 }
 
-void AddColumns(HWND list, std::initializer_list<const char16_t*> headers) {
+// `rightAligned` names the column of counts, if any.
+void AddColumns(HWND list, std::initializer_list<const char16_t*> headers, int rightAligned = -1) {
     int column = 0;
     for (const char16_t* header : headers) {
         LVCOLUMNW info{};
-        info.mask = LVCF_TEXT | LVCF_SUBITEM;
+        info.mask = LVCF_TEXT | LVCF_SUBITEM | LVCF_FMT;
+        info.fmt = column == rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
         info.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(header));
         info.iSubItem = column;
         ListView_InsertColumn(list, column++, &info);
@@ -55,8 +57,10 @@ void Open(HWND window, HistoryState& state) {
 
     HWND commits = GetDlgItem(window, IDC_HISTORY_COMMITS);
     ListView_SetExtendedListViewStyle(commits, LVS_EX_FULLROWSELECT);
-    AddColumns(commits, {app::texts::kHistoryWhen, app::texts::kHistoryCount,
-                         app::texts::kHistoryFolder, app::texts::kHistoryState});
+    AddColumns(commits,
+               {app::texts::kHistoryWhen, app::texts::kHistoryCount, app::texts::kHistoryFolder,
+                app::texts::kHistoryState},
+               1);
     int row = 0;
     for (const auto& entry : state.dialog.Entries()) {
         LVITEMW item{};
