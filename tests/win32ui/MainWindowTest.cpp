@@ -320,6 +320,30 @@ TEST(Win32MainWindow, LaterStartsHandTheirPathsOverAsOneBatch) {
     EXPECT_EQ(w.Text(1, 0), u"two");
 }
 
+TEST(Win32MainWindow, ASecondStartOfTheProgramHandsItsPathsOverAndEnds) {
+    Win32Window w;
+    w.dir.WriteFile("a.txt");
+    w.dir.WriteFile("b.txt");
+    std::wstring line = L"\"" MORVALENT_PROGRAM "\" a.txt b.txt";
+    std::wstring folder(win32ui::Wide(w.dir.Text()));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.c_str(), &startup, &started));
+    CloseHandle(started.hThread);
+    // The program waits for the window to take the paths, so the window is pumped.
+    EXPECT_TRUE(
+        w.PumpUntil([&] { return WaitForSingleObject(started.hProcess, 0) == WAIT_OBJECT_0; }));
+    DWORD status = 1;
+    GetExitCodeProcess(started.hProcess, &status);
+    CloseHandle(started.hProcess);
+    EXPECT_EQ(status, 0u);
+    EXPECT_TRUE(w.PumpUntil([&] { return w.RowCount() == 2; }));
+    EXPECT_EQ(w.Text(0, 0), u"a.txt");
+    EXPECT_EQ(w.Text(1, 2), w.dir.Text());
+}
+
 TEST(Win32MainWindow, HandOverDataOtherThanPathsIsRefused) {
     const std::vector<std::u16string> paths = {u"C:\\가", u"D:\\b c"};
     std::vector<wchar_t> data = win32ui::EncodePaths(paths);
