@@ -702,8 +702,10 @@ void MainWindow::OnRowsRemoved(std::size_t, std::size_t) {
     InvalidateRect(list_, nullptr, FALSE);
 }
 
-void MainWindow::OnRowsChanged(std::size_t first, std::size_t last) {
-    if (list_ != nullptr) SendMessageW(list_, LVM_REDRAWITEMS, first, last);
+void MainWindow::OnRowsChanged(std::size_t, std::size_t) {
+    // One invalidation: asking the control to redraw a range costs a call per row,
+    // and only the rows on screen are drawn anyway.
+    if (list_ != nullptr) InvalidateRect(list_, nullptr, FALSE);
 }
 
 void MainWindow::OnListReset() { OnRowsRemoved(0, 0); }
