@@ -48,7 +48,7 @@ TEST(Win32WindowBenchmark, DISABLED_GatherAndEditInTheWindowAgainstTheEngine) {
         engineUi.inputAnswers.push_back({true, u"새_", u"", 0});
         alone = Seconds([&] {
             engine.OnDropFiles(folder);
-            engine.OnCommand(app::CmdAddPrefix);
+            engine.OnCommand(app::CommandId::AddPrefix);
         });
         ASSERT_EQ(engine.List().Count(), std::size_t(kFiles));
     }
@@ -59,7 +59,7 @@ TEST(Win32WindowBenchmark, DISABLED_GatherAndEditInTheWindowAgainstTheEngine) {
     const double window = Seconds([&] {
         w.window.QueueDrop(folder);
         w.Pump();
-        w.Command(app::CmdAddPrefix);
+        w.Command(app::CommandId::AddPrefix);
     });
     ASSERT_EQ(w.RowCount(), kFiles);
     std::printf("engine %.2f s, window %.2f s, ratio %.2f\n", alone, window, window / alone);
