@@ -112,7 +112,8 @@ Function ${UN}WaitForClosedWindow
         ${If} $0 == 0
             ${Break}
         ${EndIf}
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(WindowOpen)" /SD IDCANCEL IDRETRY +2
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(WindowOpen)" /SD IDCANCEL IDRETRY +3
+        SetErrorLevel 5  ; ERROR_ACCESS_DENIED: a silent run says it did nothing
         Quit
     ${Loop}
     Pop $0
