@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "app/StartArguments.h"
 #include "app/Texts.h"
 #include "commit/History.h"
 #include "platform/FileSystem.h"
 #include "platform/StateFolder.h"
+#include "platform/Text.h"
 #include "win32ui/HandOver.h"
 #include "win32ui/MainWindow.h"
-#include "win32ui/StartArguments.h"
 #include "win32ui/Wide.h"
 #include "win32ui/Win32Prompts.h"
 #include "win32ui/WindowTexts.h"
@@ -39,9 +40,11 @@ void Say(const std::u16string& text, UINT icon) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    const win32ui::StartArguments start = win32ui::ParseStartArguments(CommandLineArguments());
-    if (start.error) {
-        Say(*start.error + win32ui::texts::kUsage, MB_ICONWARNING);
+    const app::StartArguments start = app::ParseStartArguments(CommandLineArguments());
+    if (start.unknownOption) {
+        Say(platform::FormatText(win32ui::texts::kUnknownOption, *start.unknownOption) +
+                win32ui::texts::kUsage,
+            MB_ICONWARNING);
         return 2;
     }
     if (start.help || start.version) {

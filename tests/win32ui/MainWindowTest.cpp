@@ -170,6 +170,38 @@ TEST(Win32MainWindow, DroppedFilesAreGatheredAfterTheDropReturns) {
     EXPECT_EQ(w.Status(), u"2 개");
 }
 
+TEST(Win32MainWindow, ADropDuringACommandWaitsForItsEnd) {
+    // Drops while the commit's question is open, as the window's modal loop lets it.
+    struct DropWhileAsking : morvalent::testing::ScriptedUi {
+        std::function<void()> during;
+        bool AskOkCancel(const std::u16string& text) override {
+            if (during) during();
+            return ScriptedUi::AskOkCancel(text);
+        }
+    };
+    morvalent::testing::TempDir dir;
+    dir.WriteFile("a.txt");
+    dir.WriteFile("b.txt");
+    auto fs = platform::MakeNativeFileSystem();
+    DropWhileAsking ui;
+    win32ui::MainWindow window(GetModuleHandleW(nullptr), *fs, ui);
+    window.QueueDrop({dir.Join(u"a.txt")});
+    morvalent::testing::Pump(window);
+    ASSERT_EQ(window.Dialog().List().Count(), 1u);
+    std::size_t rowsDuring = 0;
+    ui.during = [&] {
+        SendMessageW(window.Handle(), WM_DROPFILES,
+                     WPARAM(morvalent::testing::MakeDrop({dir.Join(u"b.txt")})), 0);
+        morvalent::testing::Pump(window);
+        rowsDuring = window.Dialog().List().Count();
+    };
+    ui.okCancelAnswers.push_back(false);
+    SendMessageW(window.Handle(), WM_COMMAND, app::CmdApplyRenames, 0);
+    EXPECT_EQ(rowsDuring, 1u);
+    morvalent::testing::Pump(window);
+    EXPECT_EQ(window.Dialog().List().Count(), 2u);
+}
+
 TEST(Win32MainWindow, OleDropAnswersCopyOrLinkNeverMove) {
     Win32Window w;
     w.dir.MakeFolder("folder");

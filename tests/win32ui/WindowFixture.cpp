@@ -27,10 +27,12 @@ const auto* const environment = ::testing::AddGlobalTestEnvironment(new WindowEn
 
 }  // namespace
 
-void Win32Window::Pump() {
+void Pump(win32ui::MainWindow& window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) window.HandleMessage(message);
 }
+
+void Win32Window::Pump() { testing::Pump(window); }
 
 bool Win32Window::PumpUntil(const std::function<bool()>& done) {
     const ULONGLONG deadline = GetTickCount64() + 10000;

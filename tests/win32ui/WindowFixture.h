@@ -42,6 +42,9 @@ struct Win32Window {
     bool MenuEnabled(int id) const;
 };
 
+// Handles every message waiting for this thread, as the program's loop does.
+void Pump(win32ui::MainWindow& window);
+
 // An HDROP as a shell makes it, for WM_DROPFILES and data objects.
 HGLOBAL MakeDrop(const std::vector<std::u16string>& paths);
 

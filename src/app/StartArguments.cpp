@@ -1,10 +1,8 @@
-#include "win32ui/StartArguments.h"
+#include "app/StartArguments.h"
 
 #include "platform/Path.h"
-#include "platform/Text.h"
-#include "win32ui/WindowTexts.h"
 
-namespace morvalent::win32ui {
+namespace morvalent::app {
 
 StartArguments ParseStartArguments(const std::vector<std::u16string>& args) {
     StartArguments result;
@@ -12,13 +10,12 @@ StartArguments ParseStartArguments(const std::vector<std::u16string>& args) {
     for (const std::u16string& arg : args) {
         if (!pathsOnly && arg == u"--") {
             pathsOnly = true;
-        } else if (!pathsOnly && (arg == u"--help" || arg == u"/?")) {
+        } else if (!pathsOnly && arg == u"--help") {
             result.help = true;
         } else if (!pathsOnly && arg == u"--version") {
             result.version = true;
         } else if (!pathsOnly && arg.size() > 1 && arg[0] == u'-') {
-            // A mistake, not a file to look for.
-            result.error = platform::FormatText(texts::kUnknownOption, arg);
+            result.unknownOption = arg;
             result.paths.clear();
             return result;
         } else if (!arg.empty()) {
@@ -28,4 +25,4 @@ StartArguments ParseStartArguments(const std::vector<std::u16string>& args) {
     return result;
 }
 
-}  // namespace morvalent::win32ui
+}  // namespace morvalent::app
