@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <array>
+#include <span>
 #include <vector>
 
 #include "app/HistoryTexts.h"
@@ -22,11 +24,13 @@ HistoryState& StateOf(HWND window) {
     return *reinterpret_cast<HistoryState*>(GetWindowLongPtrW(window, DWLP_USER));
 }
 
-void AddColumns(HWND list, std::initializer_list<const char16_t*> headers) {
+// `rightAligned` names the column of counts, if any.
+void AddColumns(HWND list, std::span<const char16_t* const> headers, int rightAligned = -1) {
     int column = 0;
     for (const char16_t* header : headers) {
         LVCOLUMNW info{};
-        info.mask = LVCF_TEXT | LVCF_SUBITEM;
+        info.mask = LVCF_TEXT | LVCF_SUBITEM | LVCF_FMT;
+        info.fmt = column == rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
         info.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(header));
         info.iSubItem = column;
         ListView_InsertColumn(list, column++, &info);
@@ -55,8 +59,10 @@ void Open(HWND window, HistoryState& state) {
 
     HWND commits = GetDlgItem(window, IDC_HISTORY_COMMITS);
     ListView_SetExtendedListViewStyle(commits, LVS_EX_FULLROWSELECT);
-    AddColumns(commits, {app::texts::kHistoryWhen, app::texts::kHistoryCount,
-                         app::texts::kHistoryFolder, app::texts::kHistoryState});
+    const std::array<const char16_t*, 4> headers{
+        app::texts::kHistoryWhen, app::texts::kHistoryCount, app::texts::kHistoryFolder,
+        app::texts::kHistoryState};
+    AddColumns(commits, headers, 1);
     int row = 0;
     for (const auto& entry : state.dialog.Entries()) {
         LVITEMW item{};
@@ -69,13 +75,22 @@ void Open(HWND window, HistoryState& state) {
         ListView_SetItemText(commits, row, 3, const_cast<wchar_t*>(Wide(entry.state)));
         ++row;
     }
-    for (int column = 0; column < 4; ++column) {
-        ListView_SetColumnWidth(commits, column, LVSCW_AUTOSIZE_USEHEADER);
+    // As wide as the widest cell, and never narrower than the header's text.
+    for (int column = 0; column < int(headers.size()); ++column) {
+        ListView_SetColumnWidth(commits, column, LVSCW_AUTOSIZE);
+        const int header =
+            ListView_GetStringWidth(commits, reinterpret_cast<const wchar_t*>(headers[column])) +
+            ScaleToDpi(window, 16);
+        if (ListView_GetColumnWidth(commits, column) < header) {
+            ListView_SetColumnWidth(commits, column, header);
+        }
     }
 
     HWND renames = GetDlgItem(window, IDC_HISTORY_RENAMES);
     ListView_SetExtendedListViewStyle(renames, LVS_EX_FULLROWSELECT);
-    AddColumns(renames, {app::texts::kHistoryFrom, app::texts::kHistoryTo});
+    const std::array<const char16_t*, 2> renameHeaders{app::texts::kHistoryFrom,
+                                                       app::texts::kHistoryTo};
+    AddColumns(renames, renameHeaders);
     RECT area{};
     GetClientRect(renames, &area);
     const int half = (area.right - GetSystemMetrics(SM_CXVSCROLL)) / 2;

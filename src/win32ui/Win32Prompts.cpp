@@ -36,13 +36,14 @@ int CALLBACK BrowseCallback(HWND window, UINT message, LPARAM value, LPARAM data
     const Browse& browse = *reinterpret_cast<const Browse*>(data);
     if (message == BFFM_INITIALIZED) {
         CentreOnOwner(window);
+        SendMessageW(window, BFFM_SETSTATUSTEXTW, 0,
+                     reinterpret_cast<LPARAM>(
+                         Wide(app::FolderBrowser::ShortenForStatus(browse.browser.initialFolder))));
+        // After the status: selecting the start folder shows it there.
         if (!browse.start.empty()) {
             SendMessageW(window, BFFM_SETSELECTIONW, TRUE,
                          reinterpret_cast<LPARAM>(Wide(browse.start)));
         }
-        SendMessageW(window, BFFM_SETSTATUSTEXTW, 0,
-                     reinterpret_cast<LPARAM>(
-                         Wide(app::FolderBrowser::ShortenForStatus(browse.browser.initialFolder))));
     } else if (message == BFFM_SELCHANGED) {
         // The folder under the cursor; nothing for an item without a path, rather
         // than the last folder that had one.

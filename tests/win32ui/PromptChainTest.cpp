@@ -40,7 +40,7 @@ TEST(PromptChainTest, NameEditAsksThroughTheRealInputDialog) {
         testing::TypeInto(window, IDC_INPUT_TEXT2, u"_2024");
         testing::PressButton(window, IDOK);
     });
-    ASSERT_TRUE(dialog.OnCommand(app::CmdReplaceString).has_value());
+    ASSERT_TRUE(dialog.OnCommand(app::CommandId::ReplaceString).has_value());
     EXPECT_EQ(testing::NewNames(dialog.List()), (Names{u"봄_2024.jpg", u"여름_2024.jpg"}));
     // Noted as a step, as a recipe would keep it.
     EXPECT_EQ(dialog.Recording().size(), 1u);

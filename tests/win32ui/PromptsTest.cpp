@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "DialogAnswer.h"
+#include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
+#include "support/TempDir.h"
 #include "win32ui/DialogIds.h"
 #include "win32ui/DialogSupport.h"
 #include "win32ui/Wide.h"
@@ -204,6 +206,48 @@ TEST_F(PromptsTest, LongReportOpensScrollableInsideTheScreen) {
         PressButton(box, IDOK);
     });
     prompts.ShowMessage(text, u"결과");
+}
+
+TEST_F(PromptsTest, FolderBrowserOpensWhereTheProgramSays) {
+    ASSERT_NE(owner, nullptr);
+    // The shell's own controls of its folder browser.
+    constexpr int kBrowserTitle = 0x3742;
+    constexpr int kBrowserStatus = 0x3743;
+    const std::u16string start = u"C:\\windows\\system32";
+    app::FolderBrowser browser(prompts, u"경로 선택");
+    browser.openAt = start;
+    DialogAnswer answer([&](HWND window) {
+        EXPECT_EQ(TextOf(window, kBrowserTitle), u"경로 선택");
+        EXPECT_EQ(TextOf(window, kBrowserStatus), app::FolderBrowser::ShortenForStatus(start));
+        ExpectCentredOnOwner(window);
+        PressButton(window, IDOK);
+    });
+    ASSERT_EQ(browser.Browse(), app::DialogResult::Ok);
+    EXPECT_EQ(browser.GetPath(), start);
+}
+
+TEST_F(PromptsTest, SaveDialogGivesTheTypedNameWithItsExtension) {
+    ASSERT_NE(owner, nullptr);
+    testing::TempDir dir;
+    const std::u16string typed = dir.Join(u"새 목록");
+    DialogAnswer answer([&](HWND window) {
+        EXPECT_EQ(WindowText(window), u"새 이름 저장");
+        // The name field is the dialog's only edit control.
+        HWND name = FindWindowExW(window, nullptr, L"Edit", nullptr);
+        for (HWND child = GetWindow(window, GW_CHILD); name == nullptr && child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            name = FindWindowExW(child, nullptr, L"Edit", nullptr);
+        }
+        ASSERT_NE(name, nullptr);
+        SetWindowTextW(name, Wide(typed));
+        PressButton(window, IDOK);
+    });
+    app::FileDialogRequest request;
+    request.mode = app::FileDialogRequest::Mode::Save;
+    request.title = u"새 이름 저장";
+    request.filters = {{u"Text Files(*.txt)", u"*.txt"}};
+    request.defaultExtension = u"txt";
+    EXPECT_EQ(prompts.ChooseFiles(request), std::vector<std::u16string>{typed + u".txt"});
 }
 
 TEST_F(PromptsTest, ClipboardHoldsTheTextGiven) {
