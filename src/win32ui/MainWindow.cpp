@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <variant>
 
 #include "ToolbarImages.h"
 #include "app/Commands.h"
@@ -189,32 +190,35 @@ void MainWindow::BuildMenu() {
     for (const app::MenuInfo& menuInfo : app::MenuBar()) {
         if (menuInfo.caption[0] == u'\0') {
             // Commands directly on the bar.
-            for (int id : menuInfo.items) {
-                AppendMenuW(menu_, MF_STRING, UINT_PTR(id),
-                            MenuText(*app::FindCommand(id)).c_str());
+            for (const app::MenuEntry& entry : menuInfo.entries) {
+                if (const auto* id = std::get_if<app::CommandId>(&entry)) {
+                    AppendMenuW(menu_, MF_STRING, UINT_PTR(app::IdNumber(*id)),
+                                MenuText(*app::FindCommand(*id)).c_str());
+                }
             }
             continue;
         }
         HMENU popup = CreatePopupMenu();
-        for (int id : menuInfo.items) {
-            if (id == 0) {
+        for (const app::MenuEntry& entry : menuInfo.entries) {
+            const auto* id = std::get_if<app::CommandId>(&entry);
+            if (id == nullptr) {
                 AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
                 continue;
             }
-            const app::CommandInfo& command = *app::FindCommand(id);
-            if (!app::SubmenuItems(id).empty()) {
+            const app::CommandInfo& command = *app::FindCommand(*id);
+            if (!app::SubmenuItems(*id).empty()) {
                 recentMenu_ = CreatePopupMenu();
                 MENUITEMINFOW item{};
                 item.cbSize = sizeof item;
                 item.fMask = MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
-                item.wID = UINT(id);
+                item.wID = UINT(app::IdNumber(*id));
                 item.hSubMenu = recentMenu_;
                 std::wstring text = MenuText(command);
                 item.dwTypeData = text.data();
-                InsertMenuItemW(popup, GetMenuItemCount(popup), TRUE, &item);
+                InsertMenuItemW(popup, UINT(GetMenuItemCount(popup)), TRUE, &item);
                 continue;
             }
-            AppendMenuW(popup, MF_STRING, UINT_PTR(id), MenuText(command).c_str());
+            AppendMenuW(popup, MF_STRING, UINT_PTR(app::IdNumber(*id)), MenuText(command).c_str());
         }
         AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menuInfo.caption));
     }
@@ -224,17 +228,17 @@ void MainWindow::BuildMenu() {
 void MainWindow::RebuildRecentRecipes() {
     if (recentMenu_ == nullptr) return;
     while (GetMenuItemCount(recentMenu_) > 0) DeleteMenu(recentMenu_, 0, MF_BYPOSITION);
-    for (int id : app::SubmenuItems(app::CmdRecentRecipes)) {
+    for (app::CommandId id : app::SubmenuItems(app::CommandId::RecentRecipes)) {
         auto text = recentTexts_.find(id);
         if (text == recentTexts_.end() || text->second.empty()) continue;
         const bool on = enabled_.count(id) == 0 || enabled_[id];
-        AppendMenuW(recentMenu_, MF_STRING | (on ? MF_ENABLED : MF_GRAYED), UINT_PTR(id),
-                    text->second.c_str());
+        AppendMenuW(recentMenu_, MF_STRING | (on ? MF_ENABLED : MF_GRAYED),
+                    UINT_PTR(app::IdNumber(id)), text->second.c_str());
     }
 }
 
 void MainWindow::BuildToolbars() {
-    const std::span<const int> bars[] = {app::LeftToolbar(), app::RightToolbar()};
+    const std::span<const app::MenuEntry> bars[] = {app::LeftToolbar(), app::RightToolbar()};
     for (std::size_t bar = 0; bar < 2; ++bar) {
         HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
@@ -243,15 +247,15 @@ void MainWindow::BuildToolbars() {
                                        0, 0, 0, 0, window_, nullptr, instance_, nullptr);
         SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
         std::vector<TBBUTTON> buttons;
-        for (int id : bars[bar]) {
+        for (const app::MenuEntry& entry : bars[bar]) {
             TBBUTTON button{};
             button.fsState = TBSTATE_ENABLED | TBSTATE_WRAP;
-            if (id == 0) {
-                button.fsStyle = BTNS_SEP;
-            } else {
-                button.idCommand = id;
-                button.iBitmap = ToolbarImageIndex(app::FindCommand(id)->icon);
+            if (const auto* id = std::get_if<app::CommandId>(&entry)) {
+                button.idCommand = app::IdNumber(*id);
+                button.iBitmap = ToolbarImageIndex(app::FindCommand(*id)->icon);
                 button.fsStyle = BTNS_BUTTON;
+            } else {
+                button.fsStyle = BTNS_SEP;
             }
             buttons.push_back(button);
         }
@@ -415,7 +419,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             if (running_ > 0 || closing_) return 0;
-            Dispatch([this, id] { dialog_->OnCommand(id); });
+            Dispatch([this, id] { dialog_->OnCommand(app::CommandId(id)); });
             return 0;
         }
         case WM_NOTIFY:
@@ -478,7 +482,8 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
     if (header.code == TTN_GETDISPINFOW) {
         // A toolbar button's tip: its command's caption.
         auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
-        if (const app::CommandInfo* command = app::FindCommand(int(header.idFrom))) {
+        if (const app::CommandInfo* command =
+                app::FindCommand(app::CommandId(int(header.idFrom)))) {
             tipText_ = TooltipText(command->caption);
             tip.lpszText = tipText_.data();
         }
@@ -504,8 +509,10 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
         case LVN_GETINFOTIPW: {
             auto& tip = reinterpret_cast<NMLVGETINFOTIPW&>(header);
             if (tip.iItem < 0) return 0;
-            const std::u16string_view reason =
-                app::ConflictTip(dialog_->Conflicts().At(std::size_t(tip.iItem)));
+            const auto row = std::size_t(tip.iItem);
+            // Why the commit would refuse the row, or why it failed when it ran.
+            std::u16string reason(app::ConflictTip(dialog_->Conflicts().At(row)));
+            if (reason.empty()) reason = dialog_->Failures().TextAt(row);
             if (reason.empty()) return 0;
             // The cut-off text the list put in, if any, then the reason.
             std::wstring text = tip.dwFlags == 0 && tip.pszText != nullptr ? tip.pszText : L"";
@@ -567,7 +574,8 @@ LRESULT MainWindow::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
             const auto row = std::size_t(draw.nmcd.dwItemSpec);
             const bool marked = draw.iSubItem == filelist::ColNewName &&
-                                dialog_->Conflicts().At(row) != commit::Conflict::None;
+                                (dialog_->Conflicts().At(row) != commit::Conflict::None ||
+                                 dialog_->Failures().At(row) != nullptr);
             // Every cell sets its colour: a changed colour would carry on to the next.
             draw.clrText = marked ? kConflictColour : GetSysColor(COLOR_WINDOWTEXT);
             return CDRF_NEWFONT;
@@ -681,7 +689,7 @@ void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ApplyIcons();
     LoadToolbarImages();
     for (int column = 0; column < filelist::ColumnCount; ++column) {
-        SetColumnWidth(column, columnWidths_[std::size_t(column)]);
+        SetColumnWidth(filelist::Column(column), columnWidths_[std::size_t(column)]);
     }
     LayoutControls();
 }
@@ -702,8 +710,10 @@ void MainWindow::OnRowsRemoved(std::size_t, std::size_t) {
     InvalidateRect(list_, nullptr, FALSE);
 }
 
-void MainWindow::OnRowsChanged(std::size_t first, std::size_t last) {
-    if (list_ != nullptr) SendMessageW(list_, LVM_REDRAWITEMS, first, last);
+void MainWindow::OnRowsChanged(std::size_t, std::size_t) {
+    // One invalidation: asking the control to redraw a range costs a call per row,
+    // and only the rows on screen are drawn anyway.
+    if (list_ != nullptr) InvalidateRect(list_, nullptr, FALSE);
 }
 
 void MainWindow::OnListReset() { OnRowsRemoved(0, 0); }
@@ -745,10 +755,11 @@ void MainWindow::SetStatusText(const std::u16string& text) {
     if (status_ != nullptr) SetWindowTextW(status_, Wide(text));
 }
 
-void MainWindow::SetCommandEnabled(int command, bool enabled) {
+void MainWindow::SetCommandEnabled(app::CommandId command, bool enabled) {
     enabled_[command] = enabled;
     if (menu_ == nullptr) return;
-    if (command == app::CmdRecentRecipes) {
+    const int id = app::IdNumber(command);
+    if (command == app::CommandId::RecentRecipes) {
         // The submenu's entry is found by its submenu.
         HMENU file = GetSubMenu(menu_, 0);
         for (int i = 0; i < GetMenuItemCount(file); ++i) {
@@ -757,25 +768,26 @@ void MainWindow::SetCommandEnabled(int command, bool enabled) {
             }
         }
     } else {
-        EnableMenuItem(menu_, UINT(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(menu_, UINT(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     }
-    for (HWND toolbar : toolbars_) SendMessageW(toolbar, TB_ENABLEBUTTON, command, enabled);
+    for (HWND toolbar : toolbars_) SendMessageW(toolbar, TB_ENABLEBUTTON, id, enabled);
 }
 
-void MainWindow::SetCommandChecked(int command, bool checked) {
+void MainWindow::SetCommandChecked(app::CommandId command, bool checked) {
     if (menu_ == nullptr) return;
-    CheckMenuItem(menu_, UINT(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-    for (HWND toolbar : toolbars_) SendMessageW(toolbar, TB_CHECKBUTTON, command, checked);
+    const int id = app::IdNumber(command);
+    CheckMenuItem(menu_, UINT(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    for (HWND toolbar : toolbars_) SendMessageW(toolbar, TB_CHECKBUTTON, id, checked);
 }
 
-void MainWindow::SetCommandText(int command, const std::u16string& text) {
+void MainWindow::SetCommandText(app::CommandId command, const std::u16string& text) {
     std::wstring escaped = MenuEscaped(text);
     if (recentTexts_[command] == escaped) return;
     recentTexts_[command] = std::move(escaped);
     RebuildRecentRecipes();
 }
 
-void MainWindow::SetColumnWidth(int column, int width) {
+void MainWindow::SetColumnWidth(filelist::Column column, int width) {
     if (column < 0 || column >= filelist::ColumnCount) return;
     columnWidths_[std::size_t(column)] = width;
     if (list_ != nullptr) {

@@ -60,10 +60,10 @@ class MainWindow final : public app::StateView, private filelist::FileListObserv
 
     // app::StateView
     void SetStatusText(const std::u16string& text) override;
-    void SetCommandEnabled(int command, bool enabled) override;
-    void SetCommandChecked(int command, bool checked) override;
-    void SetCommandText(int command, const std::u16string& text) override;
-    void SetColumnWidth(int column, int width) override;
+    void SetCommandEnabled(app::CommandId command, bool enabled) override;
+    void SetCommandChecked(app::CommandId command, bool checked) override;
+    void SetCommandText(app::CommandId command, const std::u16string& text) override;
+    void SetColumnWidth(filelist::Column column, int width) override;
     void FocusList() override;
     void EnsureRowVisible(std::size_t row) override;
     void SetBusy(bool busy) override;
@@ -97,7 +97,12 @@ class MainWindow final : public app::StateView, private filelist::FileListObserv
     void GatherQueuedDrops();
     void SyncSelectionFromList();
 
-    // filelist::FileListObserver
+    // filelist::FileListObserver: the control asks for rows when it draws, so only
+    // the count and the marks are told to it.
+    void OnBatchBegin() override {}
+    void OnBatchEnd() override {}
+    void OnRowsAboutToBeRemoved(std::size_t, std::size_t) override {}
+    void OnListAboutToBeReset() override {}
     void OnRowsInserted(std::size_t first, std::size_t count) override;
     void OnRowsRemoved(std::size_t first, std::size_t count) override;
     void OnRowsChanged(std::size_t first, std::size_t last) override;
@@ -121,8 +126,8 @@ class MainWindow final : public app::StateView, private filelist::FileListObserv
     HICON smallIcon_ = nullptr;
     UINT dpi_ = 96;
     std::array<int, filelist::ColumnCount> columnWidths_{};  // as asked, at 96 dpi
-    std::map<int, bool> enabled_;
-    std::map<int, std::wstring> recentTexts_;
+    std::map<app::CommandId, bool> enabled_;
+    std::map<app::CommandId, std::wstring> recentTexts_;
     std::wstring tipText_;  // the text a tooltip reads while it shows
     IDropTarget* dropTarget_ = nullptr;
 

@@ -7,7 +7,7 @@
 using namespace morvalent;
 
 TEST(StartArgumentsTest, OptionsEndAtTwoDashesAndAnUnknownOneListsNothing) {
-    testing::TempDir dir;
+    morvalent::testing::TempDir dir;
     const std::u16string a = dir.Join(u"가.txt");
     const std::u16string dashed = dir.Join(u"--help");
 

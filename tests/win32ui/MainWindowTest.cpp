@@ -4,6 +4,7 @@
 #include <cwctype>
 #include <set>
 #include <thread>
+#include <variant>
 
 #include "WindowFixture.h"
 #include "app/Commands.h"
@@ -75,14 +76,19 @@ std::u16string HeaderText(HWND list, int column) {
 }
 
 // Every command in the menus that is enabled now.
-std::set<int> EnabledMenuCommands(const Win32Window& w) {
-    std::set<int> enabled;
+// Every command in the menus, or those enabled now.
+std::set<app::CommandId> MenuCommands(const Win32Window* enabledIn) {
+    std::set<app::CommandId> commands;
     for (const app::MenuInfo& menu : app::MenuBar()) {
-        for (int id : menu.items) {
-            if (id != 0 && id != app::CmdRecentRecipes && w.MenuEnabled(id)) enabled.insert(id);
+        for (const app::MenuEntry& entry : menu.entries) {
+            const auto* id = std::get_if<app::CommandId>(&entry);
+            if (id == nullptr || *id == app::CommandId::RecentRecipes) continue;
+            if (enabledIn == nullptr || enabledIn->MenuEnabled(*id)) {
+                commands.insert(*id);
+            }
         }
     }
-    return enabled;
+    return commands;
 }
 
 }  // namespace
@@ -109,47 +115,53 @@ TEST(Win32MainWindow, StartsWithColumnsMenusAndEmptyStatus) {
     }
     EXPECT_EQ(titles, (std::vector<std::u16string>{u"파일(&F)", u"편집(&E)", u"보기(&V)",
                                                    u"기능(&T)", u"버전(H)"}));
-    GetMenuStringW(bar, app::CmdApplyRenames, title, int(std::size(title)), MF_BYCOMMAND);
+    GetMenuStringW(bar, app::IdNumber(app::CommandId::ApplyRenames), title, int(std::size(title)),
+                   MF_BYCOMMAND);
     EXPECT_EQ(win32ui::FromWide(title), u"실제 파일 변경\tCtrl+S");
 }
 
 TEST(Win32MainWindow, MenuStatesOnEmptyAndFullList) {
     Win32Window w;
-    using namespace app;
-    const std::set<int> always = {CmdAddFiles,    CmdUndoCommit,   CmdShowHistory, CmdLoadPathList,
-                                  CmdExit,        CmdShowFullPath, CmdShowSize,    CmdShowModified,
-                                  CmdShowCreated, CmdVersion};
-    EXPECT_EQ(EnabledMenuCommands(w), always);
-    EXPECT_FALSE(SendMessageW(w.window.LeftToolbar(), TB_ISBUTTONENABLED, CmdApplyRenames, 0));
+    using app::CommandId;
+    const std::set<CommandId> always = {CommandId::AddFiles,    CommandId::UndoCommit,
+                                        CommandId::ShowHistory, CommandId::LoadPathList,
+                                        CommandId::Exit,        CommandId::ShowFullPath,
+                                        CommandId::ShowSize,    CommandId::ShowModified,
+                                        CommandId::ShowCreated, CommandId::Version};
+    EXPECT_EQ(MenuCommands(&w), always);
+    EXPECT_FALSE(SendMessageW(w.window.LeftToolbar(), TB_ISBUTTONENABLED,
+                              app::IdNumber(app::CommandId::ApplyRenames), 0));
 
     w.dir.WriteFile("a.txt");
     w.dir.WriteFile("b.txt");
     Drop(w, {w.dir.Join(u"a.txt"), w.dir.Join(u"b.txt")});
     ASSERT_EQ(w.RowCount(), 2);
-    std::set<int> full;
-    for (const MenuInfo& menu : MenuBar()) {
-        for (int id : menu.items) {
-            if (id != 0 && id != CmdRecentRecipes) full.insert(id);
-        }
-    }
+    std::set<CommandId> full = MenuCommands(nullptr);
     // Without a selection only the row commands that need one stay greyed.
-    for (int id : {CmdMoveUp, CmdMoveDown, CmdDirectRename}) full.erase(id);
+    for (CommandId id : {CommandId::MoveUp, CommandId::MoveDown, CommandId::DirectRename}) {
+        full.erase(id);
+    }
     // Regular expressions are offered where the build has them.
-    if (!platform::Regex::Supported()) full.erase(CmdReplacePattern);
-    EXPECT_EQ(EnabledMenuCommands(w), full);
-    EXPECT_TRUE(SendMessageW(w.window.LeftToolbar(), TB_ISBUTTONENABLED, CmdApplyRenames, 0));
-    EXPECT_FALSE(SendMessageW(w.window.RightToolbar(), TB_ISBUTTONENABLED, CmdDirectRename, 0));
+    if (!platform::Regex::Supported()) full.erase(CommandId::ReplacePattern);
+    EXPECT_EQ(MenuCommands(&w), full);
+    EXPECT_TRUE(SendMessageW(w.window.LeftToolbar(), TB_ISBUTTONENABLED,
+                             app::IdNumber(app::CommandId::ApplyRenames), 0));
+    EXPECT_FALSE(SendMessageW(w.window.RightToolbar(), TB_ISBUTTONENABLED,
+                              app::IdNumber(app::CommandId::DirectRename), 0));
 
     // Selecting in the control reaches the rows and the states at once.
     LVITEMW state{};
     state.stateMask = state.state = LVIS_SELECTED;
     SendMessageW(w.window.List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
     EXPECT_TRUE(w.window.Dialog().List().IsSelected(1));
-    EXPECT_TRUE(w.MenuEnabled(CmdMoveUp));
-    EXPECT_TRUE(SendMessageW(w.window.RightToolbar(), TB_ISBUTTONENABLED, CmdDirectRename, 0));
+    EXPECT_TRUE(w.MenuEnabled(app::CommandId::MoveUp));
+    EXPECT_TRUE(SendMessageW(w.window.RightToolbar(), TB_ISBUTTONENABLED,
+                             app::IdNumber(app::CommandId::DirectRename), 0));
 
-    w.Command(CmdShowSize);
-    EXPECT_EQ(GetMenuState(GetMenu(w.window.Handle()), CmdShowSize, MF_BYCOMMAND) & MF_CHECKED,
+    w.Command(app::CommandId::ShowSize);
+    EXPECT_EQ(GetMenuState(GetMenu(w.window.Handle()), app::IdNumber(app::CommandId::ShowSize),
+                           MF_BYCOMMAND) &
+                  MF_CHECKED,
               UINT(MF_CHECKED));
     EXPECT_EQ(SendMessageW(w.window.List(), LVM_GETCOLUMNWIDTH, 4, 0), w.window.Scale(80));
 }
@@ -196,7 +208,7 @@ TEST(Win32MainWindow, ADropDuringACommandWaitsForItsEnd) {
         rowsDuring = window.Dialog().List().Count();
     };
     ui.okCancelAnswers.push_back(false);
-    SendMessageW(window.Handle(), WM_COMMAND, app::CmdApplyRenames, 0);
+    SendMessageW(window.Handle(), WM_COMMAND, app::IdNumber(app::CommandId::ApplyRenames), 0);
     EXPECT_EQ(rowsDuring, 1u);
     morvalent::testing::Pump(window);
     EXPECT_EQ(window.Dialog().List().Count(), 2u);
@@ -245,16 +257,16 @@ TEST(Win32MainWindow, CommitReportsAndUndoPutsTheNameBack) {
     w.dir.WriteFile("a.txt", "A");
     Drop(w, {w.dir.Join(u"a.txt")});
     w.answers.inputAnswers.push_back({true, u"새_", u"", 0});
-    w.Command(app::CmdAddPrefix);
+    w.Command(app::CommandId::AddPrefix);
     EXPECT_EQ(w.Text(0, 1), u"새_a.txt");
     w.answers.okCancelAnswers.push_back(true);
-    w.Command(app::CmdApplyRenames);
+    w.Command(app::CommandId::ApplyRenames);
     EXPECT_EQ(w.answers.messages.back(), u"파일 이름을 변경하였습니다.");
     EXPECT_TRUE(w.dir.Exists("새_a.txt"));
     EXPECT_EQ(w.Text(0, 0), u"새_a.txt");
 
     w.answers.okCancelAnswers.push_back(true);
-    w.Command(app::CmdUndoCommit);
+    w.Command(app::CommandId::UndoCommit);
     EXPECT_EQ(w.answers.messages.back(), u"이름 변경을 되돌렸습니다.");
     EXPECT_TRUE(w.dir.Exists("a.txt"));
     EXPECT_EQ(w.Text(0, 0), u"a.txt");
@@ -266,7 +278,7 @@ TEST(Win32MainWindow, ConflictsAreRedWithTheirReasonAsTip) {
     w.dir.WriteFile("b.txt");
     Drop(w, {w.dir.Join(u"a.txt"), w.dir.Join(u"b.txt")});
     w.answers.inputAnswers.push_back({true, u"b.txt", u"a.txt", 0});
-    w.Command(app::CmdReplaceString);  // a.txt -> a.txt, b.txt -> a.txt: both "a.txt"
+    w.Command(app::CommandId::ReplaceString);  // a.txt -> a.txt, b.txt -> a.txt: both "a.txt"
     ASSERT_EQ(w.Text(1, 1), u"a.txt");
 
     const auto colourOf = [&](int row, int column) {

@@ -46,8 +46,8 @@ bool Win32Window::PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
-void Win32Window::Command(int id) {
-    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+void Win32Window::Command(app::CommandId id) {
+    SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(app::IdNumber(id), 0), 0);
     Pump();
 }
 
@@ -71,8 +71,9 @@ std::u16string Win32Window::Status() const {
     return win32ui::FromWide(buffer);
 }
 
-bool Win32Window::MenuEnabled(int id) const {
-    const UINT state = GetMenuState(GetMenu(window.Handle()), UINT(id), MF_BYCOMMAND);
+bool Win32Window::MenuEnabled(app::CommandId id) const {
+    const UINT state =
+        GetMenuState(GetMenu(window.Handle()), UINT(app::IdNumber(id)), MF_BYCOMMAND);
     EXPECT_NE(state, UINT(-1)) << "no menu item " << id;
     return (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }

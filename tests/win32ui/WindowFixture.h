@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandId.h"
 #include "commit/History.h"
 #include "platform/FileSystem.h"
 #include "support/ScriptedUi.h"
@@ -33,13 +34,13 @@ struct Win32Window {
     // Pumps until `done` holds; false when it still does not after a few seconds
     // (a fault, never a wait that a test relies on).
     bool PumpUntil(const std::function<bool()>& done);
-    void Command(int id);
+    void Command(app::CommandId id);
 
     int RowCount() const;
     std::u16string Text(int row, int column) const;
     std::u16string Status() const;
     // Whether the menu bar's item for the command is enabled (not greyed).
-    bool MenuEnabled(int id) const;
+    bool MenuEnabled(app::CommandId id) const;
 };
 
 // Handles every message waiting for this thread, as the program's loop does.
