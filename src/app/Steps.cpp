@@ -278,6 +278,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             recipe.version = true;
         } else if (arg == "--install-file-manager-actions") {
             recipe.installFileManagerActions = true;
+        } else if (arg == "--remove-file-manager-actions") {
+            recipe.removeFileManagerActions = true;
         } else if (arg == "--history") {
             recipe.history = true;
         } else if (arg == "--undo") {

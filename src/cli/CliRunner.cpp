@@ -226,6 +226,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (recipe.installFileManagerActions) return RunInstallFileManagerActions(out, err);
+    if (recipe.removeFileManagerActions) return RunRemoveFileManagerActions(out, err);
     auto fs = platform::MakeNativeFileSystem();
     std::optional<commit::History> history;
     if (historyFolder) history.emplace(*fs, *historyFolder);
