@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/EditPlan.h"
 #include "app/KeyMessage.h"
 #include "app/Outcome.h"
 #include "app/RecentRecipes.h"
@@ -29,6 +30,7 @@ namespace morvalent::app {
 
 class UserPrompts;
 class StateView;
+class InputDialog;
 struct CommandInfo;
 
 // The program's brain: owns the rows and the view flags, runs every command of
@@ -171,6 +173,10 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome RunRecipeStep(const Step& step);
     void ShowRecentRecipes();
 
+    // Shows the edit's dialog with its preview, then rewrites the rows by the plan
+    // of the values given.
+    Outcome RunEditDialog(InputDialog& dialog, PlanMaker plan);
+    Outcome ApplyPlan(const EditPlan& plan);
     bool AddFolderItself(const std::u16string& folderPath) override;
     // Shows the refusal and says so.
     Outcome Refuse(std::u16string message);
@@ -196,6 +202,8 @@ class MainDialog : private filelist::FolderQuestion {
     // next-conflict command asks for a fresh look.
     commit::FolderNames folderNames_;
     commit::ConflictMarks conflicts_;
+    // The conflict count the status line shows.
+    std::size_t shownConflicts_ = 0;
 };
 
 }  // namespace morvalent::app
