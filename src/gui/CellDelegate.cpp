@@ -3,9 +3,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QToolTip>
 
 #include "filelist/Columns.h"
+#include "gui/ListModel.h"
 #include "gui/QtText.h"
 #include "platform/Path.h"
 
@@ -34,7 +36,85 @@ QString ElidePath(const QString& path, const QFontMetrics& metrics, int width) {
     return {};
 }
 
+// The changed part of a new name: a colour that reads on light and dark palettes.
+const QColor kChangeColour(0x20, 0x60, 0xC0);
+// After a name whose change would not be seen.
+const QChar kUnseenSign(0x2248);  // ≈
+
 }  // namespace
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const QVariantList change = index.data(ListModel::kChangeRole).toList();
+    if (change.size() != 3) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    const QWidget* widget = cell.widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    // Background, selection and focus as the style draws them; the text is ours.
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+
+    const int first = int(std::min<qlonglong>(change[0].toLongLong(), text.size()));
+    const int last = int(std::min<qlonglong>(change[1].toLongLong(), text.size()));
+    const bool unseen = change[2].toInt() != 0;
+    const bool conflict = index.data(ListModel::kConflictRole).toBool();
+    const bool selected = cell.state.testFlag(QStyle::State_Selected);
+    const QPalette::ColorGroup group =
+        cell.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    QColor plain = cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    if (const QVariant foreground = index.data(Qt::ForegroundRole);
+        foreground.canConvert<QColor>() && !selected) {
+        plain = foreground.value<QColor>();  // the conflict's red, stronger than the change
+    }
+    const QColor changed = selected || conflict ? plain : kChangeColour;
+
+    QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, widget) + 1;
+    room.adjust(margin, 0, -margin, 0);
+    QFont bold = cell.font;
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    if (unseen) room.setRight(room.right() - boldMetrics.horizontalAdvance(kUnseenSign) - 2);
+
+    painter->save();
+    painter->setClipRect(cell.rect);
+    int x = room.left();
+    const auto draw = [&](const QString& part, const QFont& font, const QColor& colour) {
+        if (part.isEmpty() || x > room.right()) return;
+        const QFontMetrics metrics(font);
+        QString shown = part;
+        if (x + metrics.horizontalAdvance(part) > room.right() + 1) {
+            shown = metrics.elidedText(part, Qt::ElideRight, room.right() + 1 - x);
+        }
+        painter->setFont(font);
+        painter->setPen(colour);
+        const QRect place(x, room.top(), room.right() + 1 - x, room.height());
+        painter->drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        x += shown.size() == part.size() ? metrics.horizontalAdvance(part) : room.width();
+    };
+    draw(text.left(first), cell.font, plain);
+    if (first == last && x <= room.right()) {
+        // Only a deletion: a thin mark where the text went.
+        painter->setPen(QPen(changed, 2));
+        painter->drawLine(x, room.top() + 3, x, room.bottom() - 3);
+        x += 2;
+    }
+    draw(text.mid(first, last - first), bold, changed);
+    draw(text.mid(last), cell.font, plain);
+    if (unseen) {
+        painter->setFont(bold);
+        painter->setPen(changed);
+        const int signX = std::min(x, room.right()) + 2;
+        painter->drawText(QRect(signX, room.top(), cell.rect.right() - signX, room.height()),
+                          Qt::AlignLeft | Qt::AlignVCenter, QString(kUnseenSign));
+    }
+    painter->restore();
+}
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);

@@ -5,7 +5,8 @@
 namespace morvalent::gui {
 
 // Draws the list's cells: paths are cut in the middle, where rows differ, and a
-// cell whose text does not fit shows its whole text as a tooltip.
+// cell whose text does not fit shows its whole text as a tooltip; in a new name
+// the part that changed stands out (ListModel::kChangeRole).
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
@@ -19,6 +20,10 @@ class CellDelegate : public QStyledItemDelegate {
 
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+    // A changed new name shows its changed part emphasised, and a sign when the
+    // change would not be seen.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
