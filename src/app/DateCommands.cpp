@@ -19,6 +19,8 @@ Outcome MainDialog::AddDate() {
                     u"");
     EditPreview preview(list_, AddDatePlan, fs_);
     preview.textForChoice = DateFormatForChoice;
+    // The date taken is read from every file: never on the typing path.
+    preview.countedAtOnceUpTo = 0;
     dialog.preview = &preview;
     if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
     const EditPlan plan = AddDatePlan(dialog.Values(), list_);

@@ -43,7 +43,7 @@ PreviewState EditPreview::Show(const DialogValues& values) {
         }
         state.rows.push_back(std::move(shown));
     }
-    if (list_.Count() <= kCountedAtOnce) state.conflicts = CountConflicts(values, {}, disk_);
+    if (list_.Count() <= countedAtOnceUpTo) state.conflicts = CountConflicts(values, {}, disk_);
     return state;
 }
 

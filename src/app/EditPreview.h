@@ -64,6 +64,10 @@ class EditPreview {
     // Stops and waits for every count; the rows may change afterwards.
     void Stop();
 
+    // Lists up to this long are counted at once; an edit that reads every file
+    // (the date taken) counts only after a pause.
+    std::size_t countedAtOnceUpTo = kCountedAtOnce;
+
     // A text the dialog's field 1 takes when the user picks another list item
     // (the date's offered format follows its place); nothing to change.
     std::function<std::optional<std::u16string>(const DialogValues&)> textForChoice;
