@@ -7,7 +7,12 @@
 namespace morvalent::app {
 
 EditPreview::EditPreview(const filelist::FileList& list, PlanMaker plan, platform::FileSystem& fs)
-    : list_(list), plan_(plan), fs_(fs), disk_(fs) {}
+    : list_(list), plan_(plan), fs_(fs), disk_(fs) {
+    const bool selectedOnly = list_.SelectedCount() > 0;
+    for (std::size_t i = 0; i < list_.Count() && shown_.size() < kRows; ++i) {
+        if (!selectedOnly || list_.IsSelected(i)) shown_.push_back(i);
+    }
+}
 
 EditPreview::~EditPreview() { Stop(); }
 
@@ -25,12 +30,7 @@ PreviewState EditPreview::Show(const DialogValues& values) {
         state.refusal = *plan.refusal;
         return state;
     }
-    std::vector<std::size_t> rows;
-    const bool selectedOnly = list_.SelectedCount() > 0;
-    for (std::size_t i = 0; i < list_.Count() && rows.size() < kRows; ++i) {
-        if (!selectedOnly || list_.IsSelected(i)) rows.push_back(i);
-    }
-    for (const std::size_t row : rows) {
+    for (const std::size_t row : shown_) {
         PreviewRow shown{row, list_.NewName(row), list_.NewName(row)};
         if (plan.rule) {
             RowEdit edit = plan.rule(row);

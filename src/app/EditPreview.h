@@ -79,6 +79,9 @@ class EditPreview {
   private:
     const filelist::FileList& list_;
     PlanMaker plan_;
+    // The rows shown, found once: the selection stays while the dialog is open,
+    // and a long list is not scanned again at every key.
+    std::vector<std::size_t> shown_;
     platform::FileSystem& fs_;
     // The folders' listings for counts made at once.
     commit::FolderNames disk_;

@@ -76,42 +76,49 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, widget) + 1;
     room.adjust(margin, 0, -margin, 0);
-    QFont bold = cell.font;
-    bold.setBold(true);
-    const QFontMetrics boldMetrics(bold);
-    if (unseen) room.setRight(room.right() - boldMetrics.horizontalAdvance(kUnseenSign) - 2);
+    if (!boldMetrics_ || boldFor_ != cell.font) {
+        // Made once per font: a cell's paint is too frequent to build metrics each time.
+        boldFor_ = cell.font;
+        bold_ = cell.font;
+        bold_.setBold(true);
+        boldMetrics_ = std::make_unique<QFontMetrics>(bold_);
+    }
+    const QFontMetrics& plainMetrics = cell.fontMetrics;
+    if (unseen) room.setRight(room.right() - boldMetrics_->horizontalAdvance(kUnseenSign) - 2);
+    const int baseline =
+        room.top() + (room.height() - plainMetrics.height()) / 2 + plainMetrics.ascent();
 
     painter->save();
     painter->setClipRect(cell.rect);
     int x = room.left();
-    const auto draw = [&](const QString& part, const QFont& font, const QColor& colour) {
+    const auto draw = [&](const QString& part, bool emphasised) {
         if (part.isEmpty() || x > room.right()) return;
-        const QFontMetrics metrics(font);
-        QString shown = part;
-        if (x + metrics.horizontalAdvance(part) > room.right() + 1) {
-            shown = metrics.elidedText(part, Qt::ElideRight, room.right() + 1 - x);
+        const QFontMetrics& metrics = emphasised ? *boldMetrics_ : plainMetrics;
+        const int width = metrics.horizontalAdvance(part);
+        painter->setFont(emphasised ? bold_ : cell.font);
+        painter->setPen(emphasised ? changed : plain);
+        if (x + width <= room.right() + 1) {
+            painter->drawText(x, baseline, part);
+            x += width;
+            return;
         }
-        painter->setFont(font);
-        painter->setPen(colour);
-        const QRect place(x, room.top(), room.right() + 1 - x, room.height());
-        painter->drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
-        x += shown.size() == part.size() ? metrics.horizontalAdvance(part) : room.width();
+        painter->drawText(x, baseline,
+                          metrics.elidedText(part, Qt::ElideRight, room.right() + 1 - x));
+        x = room.right() + 1;
     };
-    draw(text.left(first), cell.font, plain);
+    draw(text.left(first), false);
     if (first == last && x <= room.right()) {
         // Only a deletion: a thin mark where the text went.
         painter->setPen(QPen(changed, 2));
         painter->drawLine(x, room.top() + 3, x, room.bottom() - 3);
         x += 2;
     }
-    draw(text.mid(first, last - first), bold, changed);
-    draw(text.mid(last), cell.font, plain);
+    draw(text.mid(first, last - first), true);
+    draw(text.mid(last), false);
     if (unseen) {
-        painter->setFont(bold);
+        painter->setFont(bold_);
         painter->setPen(changed);
-        const int signX = std::min(x, room.right()) + 2;
-        painter->drawText(QRect(signX, room.top(), cell.rect.right() - signX, room.height()),
-                          Qt::AlignLeft | Qt::AlignVCenter, QString(kUnseenSign));
+        painter->drawText(std::min(x, room.right() + 1) + 2, baseline, QString(kUnseenSign));
     }
     painter->restore();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QStyledItemDelegate>
+#include <memory>
 
 namespace morvalent::gui {
 
@@ -31,6 +34,11 @@ class CellDelegate : public QStyledItemDelegate {
   private:
     // The room the cell's text has, in pixels.
     static int TextWidth(const QStyleOptionViewItem& cell);
+
+    // The emphasised part's font, made for the cells' font.
+    mutable QFont boldFor_;
+    mutable QFont bold_;
+    mutable std::unique_ptr<QFontMetrics> boldMetrics_;
 };
 
 }  // namespace morvalent::gui
