@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         }
     }
     QCoreApplication::processEvents();
-    window.Dialog().OnCommand(app::CmdAddSuffix);
+    window.Dialog().OnCommand(app::CommandId::AddSuffix);
     QCoreApplication::processEvents();
 
     QTreeView* view = window.ListView();

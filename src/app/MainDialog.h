@@ -14,6 +14,7 @@
 #include "app/StepPrompts.h"
 #include "app/Steps.h"
 #include "commit/ConflictMarks.h"
+#include "commit/FailureReasons.h"
 #include "commit/FolderNames.h"
 #include "filelist/Columns.h"
 #include "filelist/FileList.h"
@@ -54,12 +55,15 @@ class MainDialog : private filelist::FolderQuestion {
     void SetStateFolder(std::optional<std::u16string> folder);
     // Why rows would fail if committed now, as found after the last command.
     const commit::ConflictMarks& Conflicts() const { return conflicts_; }
+    // The rows the last commit or undo could not rename, with why (for the rows'
+    // tooltips); cleared by the next command that changes the list.
+    const commit::FailureMarks& Failures() const { return failures_; }
 
     // Window events.
     void OnInitDialog();
     // Runs the command with this id and refreshes the command states; nothing
     // when no command has the id.
-    std::optional<Outcome> OnCommand(int id);
+    std::optional<Outcome> OnCommand(CommandId id);
     // Runs the command whose chord the key is; true when the key is taken.
     bool PreTranslateMessage(const KeyMessage& message);
     void OnOK() {}
@@ -80,6 +84,8 @@ class MainDialog : private filelist::FolderQuestion {
 
     // Gathering.
     Outcome AddFiles();
+    // Folders chosen in the folder chooser, gathered as a drop (asking the folder question).
+    Outcome AddFolders();
     // One batch of candidates: status, the duplicate rule, folder handling,
     // ordered append. `resetFolderChoice` as the open dialog and drops do.
     void GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
@@ -202,6 +208,7 @@ class MainDialog : private filelist::FolderQuestion {
     // next-conflict command asks for a fresh look.
     commit::FolderNames folderNames_;
     commit::ConflictMarks conflicts_;
+    commit::FailureMarks failures_;
     // The conflict count the status line shows.
     std::size_t shownConflicts_ = 0;
 };

@@ -62,7 +62,7 @@ class EditPreviewTest : public ::testing::Test {
 TEST_F(EditPreviewTest, PreviewAgreesWithTheCommand) {
     struct Case {
         const char* name;
-        int command;
+        CommandId command;
         std::u16string text1, text2;
         int choice;
         Names preview;  // the first five rows' new names; empty when refused
@@ -70,92 +70,92 @@ TEST_F(EditPreviewTest, PreviewAgreesWithTheCommand) {
     };
     const Case cases[] = {
         {"replace",
-         CmdReplaceString,
+         CommandId::ReplaceString,
          u"IMG",
          u"P",
          0,
          {u"P_1.jpg", u"P_10.jpg", u"사진 (2).png", u"Vol.2", u"note.txt"},
          u""},
         {"prefix",
-         CmdAddPrefix,
+         CommandId::AddPrefix,
          u"x-",
          u"",
          0,
          {u"x-IMG_1.jpg", u"x-IMG_10.jpg", u"x-사진 (2).png", u"x-Vol.2", u"x-note.txt"},
          u""},
         {"suffix keeps the extension, not a folder's",
-         CmdAddSuffix,
+         CommandId::AddSuffix,
          u"_v2",
          u"",
          0,
          {u"IMG_1_v2.jpg", u"IMG_10_v2.jpg", u"사진 (2)_v2.png", u"Vol.2_v2", u"note_v2.txt"},
          u""},
         {"position",
-         CmdDeleteByPosition,
+         CommandId::DeleteByPosition,
          u"1",
          u"4",
          0,
          {u"1.jpg", u"10.jpg", u"2).png", u"2", u".txt"},
          u""},
         {"position refused",
-         CmdDeleteByPosition,
+         CommandId::DeleteByPosition,
          u"5",
          u"2",
          0,
          {},
          u"시작점이 끝점보다 뒤에 있습니다."},
         {"empty position range changes nothing",
-         CmdDeleteByPosition,
+         CommandId::DeleteByPosition,
          u"",
          u"",
          0,
          {u"IMG_1.jpg", u"IMG_10.jpg", u"사진 (2).png", u"Vol.2", u"note.txt"},
          u""},
         {"enclosed",
-         CmdDeleteEnclosed,
+         CommandId::DeleteEnclosed,
          u"(",
          u")",
          0,
          {u"IMG_1.jpg", u"IMG_10.jpg", u"사진 .png", u"Vol.2", u"note.txt"},
          u""},
         {"enclosed refused",
-         CmdDeleteEnclosed,
+         CommandId::DeleteEnclosed,
          u"(",
          u"",
          0,
          {},
          u"시작/끝 문자가 정확하게 지정되지 않았습니다."},
         {"pad",
-         CmdPadDigits,
+         CommandId::PadDigits,
          u"3",
          u"",
          0,
          {u"IMG_001.jpg", u"IMG_010.jpg", u"사진 (002).png", u"Vol.002", u"note.txt"},
          u""},
-        {"pad refused", CmdPadDigits, u"0", u"", 0, {}, u"자리수 입력이 잘못되었습니다."},
+        {"pad refused", CommandId::PadDigits, u"0", u"", 0, {}, u"자리수 입력이 잘못되었습니다."},
         {"number per folder",
-         CmdNumberRows,
+         CommandId::NumberRows,
          u"2",
          u"1",
          ChoiceOf(NumberChoices(), NumberPlacement{false, true}),
          {u"IMG_101.jpg", u"IMG_1002.jpg", u"사진 (2)03.png", u"Vol.201", u"note02.txt"},
          u""},
         {"change extension",
-         CmdChangeExtension,
+         CommandId::ChangeExtension,
          u"bak",
          u"",
          0,
          {u"IMG_1.bak", u"IMG_10.bak", u"사진 (2).bak", u"Vol.2.bak", u"note.bak"},
          u""},
         {"pattern",
-         CmdReplacePattern,
+         CommandId::ReplacePattern,
          u"(\\d+)",
          u"<$1>",
          0,
          {u"IMG_<1>.jpg", u"IMG_<10>.jpg", u"사진 (<2>).png", u"Vol.<2>", u"note.txt"},
          u""},
         {"date with nothing to put in",
-         CmdAddDate,
+         CommandId::AddDate,
          u"",
          u"",
          0,
@@ -186,7 +186,7 @@ TEST_F(EditPreviewTest, PreviewAgreesWithTheCommand) {
             EXPECT_EQ(ui.messages, Names{c.refusal});
             EXPECT_EQ(after, start);
         }
-        dialog.OnCommand(CmdRevertNewNames);
+        dialog.OnCommand(CommandId::RevertNewNames);
     }
 }
 
@@ -194,7 +194,7 @@ TEST_F(EditPreviewTest, SelectedRowsAreShownAndConflictsCounted) {
     dialog.List().SetSelected(4, true);
     dialog.List().SetSelected(5, true);
     ui.inputAnswers.push_back({true, u"same", u"", 0});
-    dialog.OnCommand(CmdDirectRename);
+    dialog.OnCommand(CommandId::DirectRename);
     ASSERT_EQ(ui.previews.size(), 1u);
     ASSERT_EQ(ui.previews[0].rows.size(), 2u);
     EXPECT_EQ(ui.previews[0].rows[0].row, 4u);

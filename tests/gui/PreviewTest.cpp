@@ -76,7 +76,7 @@ void PreviewTest::typingShowsTheResultBeforeOk() {
         looked = true;
         dialog->OkButton()->click();
     });
-    window.Dialog().OnCommand(app::CmdReplaceString);
+    window.Dialog().OnCommand(app::CommandId::ReplaceString);
     QVERIFY(looked);
     QCOMPARE(window.Dialog().List().NewName(0), u"P_1.jpg");
     // "IMG" became "P": the first unit is the change.
@@ -92,7 +92,7 @@ void PreviewTest::typingShowsTheResultBeforeOk() {
         QCOMPARE(dialog->PreviewRefusal()->text(), QStringLiteral("자리수 입력이 잘못되었습니다."));
         dialog->CancelButton()->click();
     });
-    window.Dialog().OnCommand(app::CmdPadDigits);
+    window.Dialog().OnCommand(app::CommandId::PadDigits);
 
     // Decomposed Hangul made whole: nothing to see, so the row says what changed.
     OnNextModal([&](QWidget* modal) {
@@ -101,7 +101,7 @@ void PreviewTest::typingShowsTheResultBeforeOk() {
         QCOMPARE(PreviewNames(dialog).last(), QStringLiteral("\uD55C.txt"));
         dialog->OkButton()->click();  // NFC, the first item
     });
-    window.Dialog().OnCommand(app::CmdNormalizeNames);
+    window.Dialog().OnCommand(app::CommandId::NormalizeNames);
     const QModelIndex repaired = window.Model()->index(3, filelist::ColNewName);
     QCOMPARE(repaired.data(gui::ListModel::kChangeRole).toList().value(2).toInt(), 1);
     QCOMPARE(repaired.data(Qt::ToolTipRole).toString(),
