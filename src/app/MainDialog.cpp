@@ -285,6 +285,13 @@ Outcome MainDialog::AddFiles() {
     return Outcome::Done();
 }
 
+Outcome MainDialog::AddFolders() {
+    const auto folders = prompts_.ChooseFolders(texts::kAddFoldersTitle);
+    if (folders.empty()) return Outcome::Cancelled();
+    GatherBatch(folders, true);
+    return Outcome::Done();
+}
+
 void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice) {
     const std::vector<std::u16string_view> views(paths.begin(), paths.end());
     GatherBatch(views, resetFolderChoice);

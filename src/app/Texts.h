@@ -11,6 +11,7 @@ inline constexpr char16_t kConflictCount[] = u" · 충돌 %s";
 inline constexpr char16_t kFolderQuestion[] =
     u"경로를 직접 추가려면 YES, 경로내 파일을 추가하려면 NO 선택.";
 inline constexpr char16_t kAddFilesTitle[] = u"이름 붙일 파일 불러오기";
+inline constexpr char16_t kAddFoldersTitle[] = u"이름 붙일 폴더 추가";
 inline constexpr char16_t kAllFilesFilter[] = u"All Files(*.*)";
 inline constexpr char16_t kTextFilesFilter[] = u"Text Files(*.txt)";
 // A command that ran out of memory or met another unexpected error.
