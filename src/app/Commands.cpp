@@ -255,6 +255,12 @@ constexpr CommandInfo kCommands[] = {
      .chord = Plain(Key::F8, u"F8"),
      .needs = Needs::Rows,
      .run = &D::NextConflict},
+    // Folders chosen in a dialog, gathered as a drop of them.
+    {.id = AddFolders,
+     .caption = u"폴더 추가...",
+     .needs = Needs::Always,
+     .run = &D::AddFolders,
+     .option = {.recorded = false}},
     {.id = SaveRecipe,
      .caption = u"작업 순서 저장...",
      .needs = Needs::Rows,
@@ -281,7 +287,7 @@ constexpr CommandInfo kCommands[] = {
 // One group of a menu or toolbar per line.
 // clang-format off
 constexpr MenuEntry kFileMenu[] = {
-    AddFiles, kSeparator,
+    AddFiles, AddFolders, kSeparator,
     ApplyRenames, UndoCommit, ShowHistory, RevertNewNames, ClearList, SortList, kSeparator,
     CopyNames, SaveNames, kSeparator,
     CopyPaths, SavePaths, kSeparator,

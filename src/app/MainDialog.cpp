@@ -164,6 +164,7 @@ void MainDialog::AfterCommand() {
         folderNames_.Forget();
         view_.ConflictsChanged();
     }
+    if (!list_.Empty() && conflicts_.MarkedCount() != shownConflicts_) ShowRowCount(list_.Count());
     UpdateCommandStates();
 }
 
@@ -209,9 +210,15 @@ void MainDialog::UpdateCommandStates() {
 }
 
 void MainDialog::ShowRowCount(std::size_t count) {
+    shownConflicts_ = count != 0 ? conflicts_.MarkedCount() : 0;
     if (count != 0) {
-        view_.SetStatusText(
-            platform::FormatText(texts::kRowCount, platform::DecimalText(std::uint64_t(count))));
+        std::u16string text =
+            platform::FormatText(texts::kRowCount, platform::DecimalText(std::uint64_t(count)));
+        if (shownConflicts_ != 0) {
+            text += platform::FormatText(texts::kConflictCount,
+                                         platform::DecimalText(std::uint64_t(shownConflicts_)));
+        }
+        view_.SetStatusText(text);
         return;
     }
     view_.SetStatusText(u"");
@@ -275,6 +282,13 @@ Outcome MainDialog::AddFiles() {
     const auto paths = prompts_.ChooseFiles(request);
     if (paths.empty()) return Outcome::Cancelled();
     GatherBatch(paths, true);
+    return Outcome::Done();
+}
+
+Outcome MainDialog::AddFolders() {
+    const auto folders = prompts_.ChooseFolders(texts::kAddFoldersTitle);
+    if (folders.empty()) return Outcome::Cancelled();
+    GatherBatch(folders, true);
     return Outcome::Done();
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/EditPlan.h"
 #include "app/KeyMessage.h"
 #include "app/Outcome.h"
 #include "app/RecentRecipes.h"
@@ -30,6 +31,7 @@ namespace morvalent::app {
 
 class UserPrompts;
 class StateView;
+class InputDialog;
 struct CommandInfo;
 
 // The program's brain: owns the rows and the view flags, runs every command of
@@ -82,6 +84,8 @@ class MainDialog : private filelist::FolderQuestion {
 
     // Gathering.
     Outcome AddFiles();
+    // Folders chosen in the folder chooser, gathered as a drop (asking the folder question).
+    Outcome AddFolders();
     // One batch of candidates: status, the duplicate rule, folder handling,
     // ordered append. `resetFolderChoice` as the open dialog and drops do.
     void GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
@@ -175,6 +179,10 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome RunRecipeStep(const Step& step);
     void ShowRecentRecipes();
 
+    // Shows the edit's dialog with its preview, then rewrites the rows by the plan
+    // of the values given.
+    Outcome RunEditDialog(InputDialog& dialog, PlanMaker plan);
+    Outcome ApplyPlan(const EditPlan& plan);
     bool AddFolderItself(const std::u16string& folderPath) override;
     // Shows the refusal and says so.
     Outcome Refuse(std::u16string message);
@@ -201,6 +209,8 @@ class MainDialog : private filelist::FolderQuestion {
     commit::FolderNames folderNames_;
     commit::ConflictMarks conflicts_;
     commit::FailureMarks failures_;
+    // The conflict count the status line shows.
+    std::size_t shownConflicts_ = 0;
 };
 
 }  // namespace morvalent::app

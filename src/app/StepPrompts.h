@@ -38,6 +38,7 @@ class StepPrompts final : public UserPrompts {
     DialogResult ShowInputDialog(InputDialog& dialog) override;
     DialogResult ShowFolderBrowser(FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const FileDialogRequest& request) override;
+    std::vector<std::u16string> ChooseFolders(const std::u16string& title) override;
     void SetClipboardText(const std::u16string& text) override;
     DialogResult ShowHistory(HistoryDialog& dialog) override;
 

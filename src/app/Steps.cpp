@@ -214,6 +214,8 @@ const std::map<std::string, organise::SortSpec>& SortKeys() {
         {"modified-desc", {SortKey::Modified, SortDirection::Descending}},
         {"created", {SortKey::Created, SortDirection::Ascending}},
         {"created-desc", {SortKey::Created, SortDirection::Descending}},
+        {"name-natural", {SortKey::NaturalName, SortDirection::Ascending}},
+        {"name-natural-desc", {SortKey::NaturalName, SortDirection::Descending}},
     };
     return keys;
 }

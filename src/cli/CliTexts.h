@@ -12,6 +12,9 @@ inline constexpr char kRowMissingTail[] = "개)";
 inline constexpr char kListEmpty[] = "목록이 비어 있어 실행할 수 없습니다";
 inline constexpr char kNothingSelected[] = "선택된 행이 없어 실행할 수 없습니다";
 
+// Before the name of a change the eye would miss, at the end of a table's row.
+inline constexpr char kUnseenMark[] = "≈ ";
+
 // After --apply's closing message: the number its --undo=ID takes.
 inline constexpr char kJournalId[] = "변경 기록 번호: ";
 inline constexpr char kUnknownJournal[] = "알 수 없는 변경 기록 번호: ";

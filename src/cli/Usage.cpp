@@ -85,7 +85,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
            R"(
 목록 단계
   --sort 기준      경로목록 정렬: name, name-desc, path, path-desc, size, size-desc,
-                   modified, modified-desc, created, created-desc
+                   modified, modified-desc, created, created-desc,
+                   name-natural, name-natural-desc (숫자는 값으로: IMG_2가 IMG_10 앞)
   --select 행      지정한 행만 선택 (1부터, 쉼표로 구분: --select 2,5), --select none = 선택 해제
   --direct-rename 이름   선택된 첫 행을 직접 바꾸기
   --move-up / --move-down / --delete-rows   위로 올림 / 아래로 내림 / 선택한 행 삭제

@@ -25,6 +25,12 @@ class ListModel : public QAbstractTableModel, public filelist::FileListObserver 
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The new name's change from the current name: a list of the changed part's
+    // first and last unit and its filelist::UnseenChange bits; none when unchanged.
+    static constexpr int kChangeRole = Qt::UserRole + 1;
+    // Whether the new name is marked as a conflict (bool).
+    static constexpr int kConflictRole = Qt::UserRole + 2;
+
     // Called when the program changed selected or focused marks, or rows moved.
     std::function<void()> onMarksChanged;
 

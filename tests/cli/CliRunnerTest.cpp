@@ -238,6 +238,15 @@ TEST_F(CliPrint, TableIsAlignedCountingWideCharactersTwice) {
                   Path(dir, "가") + "\n");
 }
 
+TEST_F(CliPrint, TableNamesAChangeTheEyeWouldMiss) {
+    const Output run = RunCli(
+        {Path(dir, "c.txt"), "--replace", "c", "\xEF\xBD\x83", "--print=table"});  // full-width c
+    EXPECT_EQ(run.out,
+              "번호  현재이름  바꿀이름  파일위치\n"
+              "   1  c.txt     \xEF\xBD\x83.txt    " +
+                  U8(dir.Text()) + "  ≈ 전각 문자\n");
+}
+
 TEST_F(CliPrint, ConflictsAreTheMarkedRowsWithReasonAndTarget) {
     EXPECT_EQ(Print("conflicts").out, "");
     dir.WriteFile("가/사진 01.jpg");

@@ -7,6 +7,7 @@ namespace morvalent::platform {
 
 struct Collator::Impl {
     LCID locale = LOCALE_INVARIANT;
+    DWORD flags = NORM_IGNORECASE;
 };
 
 namespace {
@@ -39,18 +40,21 @@ const wchar_t* Units(std::u16string_view text) {
     return text.empty() ? L"" : reinterpret_cast<const wchar_t*>(text.data());
 }
 
-constexpr DWORD kFlags = NORM_IGNORECASE;
+#ifndef SORT_DIGITSASNUMBERS
+#define SORT_DIGITSASNUMBERS 0x00000008
+#endif
 
 }  // namespace
 
-Collator::Collator(const std::string& locale) : impl_(std::make_unique<Impl>()) {
+Collator::Collator(const std::string& locale, DigitOrder digits) : impl_(std::make_unique<Impl>()) {
     impl_->locale = LocaleFromName(locale);
+    if (digits == DigitOrder::ByValue) impl_->flags |= SORT_DIGITSASNUMBERS;
 }
 
 Collator::~Collator() = default;
 
 int Collator::Compare(std::u16string_view a, std::u16string_view b) const {
-    const int r = CompareStringW(impl_->locale, kFlags, Units(a), static_cast<int>(a.size()),
+    const int r = CompareStringW(impl_->locale, impl_->flags, Units(a), static_cast<int>(a.size()),
                                  Units(b), static_cast<int>(b.size()));
     // 0 is a failed comparison, which counts as equal.
     return r == CSTR_LESS_THAN ? -1 : (r == CSTR_GREATER_THAN ? 1 : 0);
@@ -63,7 +67,7 @@ void Collator::AppendSortKey(std::u16string_view text, std::string& out) const {
     const std::size_t base = out.size();
     // A sort key is bytes, counted in bytes, although the call is typed for wide text.
     auto map = [&](int room) {
-        return LCMapStringW(impl_->locale, LCMAP_SORTKEY | kFlags, Units(text), length,
+        return LCMapStringW(impl_->locale, LCMAP_SORTKEY | impl_->flags, Units(text), length,
                             room == 0 ? nullptr : reinterpret_cast<wchar_t*>(out.data() + base),
                             room);
     };
