@@ -65,7 +65,8 @@ Outcome MainDialog::ApplyRenames() {
             const commit::RowOutcome outcome = pass.RenameRow(row);
             if (outcome.result == commit::RowResult::Renamed) ++renamed;
             if (outcome.result == commit::RowResult::Failed) {
-                failures.push_back({source, pass.Target(row), outcome.errorReport});
+                failures.push_back({source, pass.Target(row), outcome.errorReport, outcome.error});
+                failures_.Mark(row, outcome.error);
             }
             if (!outcome.errorReport.empty()) prompts_.ShowMessage(outcome.errorReport);
             if ((row + 1) % kRowsPerRepaint == 0) view_.KeepResponsive();

@@ -65,6 +65,7 @@ std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
 }
 
 Outcome MainDialog::RunCommand(const CommandInfo& command) {
+    ForgetFailures();
     const std::vector<std::size_t> selection = SelectedRowNumbers();
     prompts_.BeginCommand();
     Outcome outcome = Guarded([&] { return (this->*command.run)(); });
@@ -140,6 +141,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
 }
 
 void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
+    ForgetFailures();
     Guarded([&] {
         GatherBatch(paths, true);
         return Outcome::Done();
@@ -154,11 +156,17 @@ void MainDialog::OnRowDoubleClicked() {
 
 void MainDialog::OnSelectionChanged() { UpdateCommandStates(); }
 
+void MainDialog::ForgetFailures() {
+    if (failures_.Empty()) return;
+    failures_.Clear();
+    view_.ConflictsChanged();
+}
+
 void MainDialog::AfterCommand() {
     // The marks only advise: when they cannot be found (the disk fails, memory runs
     // out), the rows go unmarked and the command's own ending stands.
     try {
-        if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
+        if (conflicts_.Update(list_, folderNames_) || !failures_.Empty()) view_.ConflictsChanged();
     } catch (const std::exception&) {
         conflicts_.Clear();
         folderNames_.Forget();
@@ -267,6 +275,7 @@ Outcome MainDialog::Refuse(std::u16string message) {
 
 void MainDialog::DeleteSelectedRows() {
     if (list_.RemoveSelectedRows() == 0) return;
+    ForgetFailures();
     ShowRowCount(list_.Count());
 }
 

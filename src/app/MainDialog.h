@@ -192,6 +192,8 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome Guarded(Action action);
     // After every command: the conflicts found anew, then the command states.
     void AfterCommand();
+    // Before the next command: the failed rows of the last commit are marked no more.
+    void ForgetFailures();
 
     StepPrompts prompts_;
     StateView& view_;

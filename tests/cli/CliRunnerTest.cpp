@@ -493,7 +493,8 @@ TEST(CliCommit, FailureLinesExitOneAndKeepTheOtherFile) {
     const Output run = RunCli(
         {Path(dir, "a.txt"), Path(dir, "b.txt"), "--prefix", "x_", "--apply", "--print=none"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Path(dir, "b.txt") + " -> " + Path(dir, "x_b.txt") + " 변경 실패.\n\n");
+    EXPECT_EQ(run.err, Path(dir, "b.txt") + " -> " + Path(dir, "x_b.txt") +
+                           " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
     EXPECT_EQ(dir.ReadFile("x_a.txt"), "a");
     EXPECT_EQ(dir.ReadFile("b.txt"), "b");
     EXPECT_EQ(dir.ReadFile("x_b.txt"), "taken");
@@ -576,7 +577,8 @@ TEST(CliUndo, RowsThatCannotGoBackExitWithOne) {
     const CliRun undo = RunWithHistory({"--undo"}, state);
     EXPECT_EQ(undo.status, 1);
     EXPECT_EQ(undo.err, testing::U8(dir.Join(u"a_v2.txt")) + " -> " +
-                            testing::U8(dir.Join(u"a.txt")) + " 변경 실패.\n\n");
+                            testing::U8(dir.Join(u"a.txt")) +
+                            " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
 }
 
 }  // namespace
