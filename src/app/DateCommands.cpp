@@ -11,6 +11,7 @@
 #include "edits/EditTexts.h"
 #include "filelist/NameRewrite.h"
 #include "platform/LocalTime.h"
+#include "platform/MediaInfo.h"
 #include "platform/PhotoDate.h"
 
 namespace morvalent::app {
@@ -24,8 +25,11 @@ std::optional<platform::DateTimeFields> RowDate(const filelist::FileEntry& entry
                                                 edits::DateSource source) {
     switch (source) {
         case edits::DateSource::Taken:
-            // The camera's clock needs no conversion; without it, the file's time.
+            // The camera's clock needs no conversion; a video's recording time puts
+            // the clips of a phone into the photos' timeline; else the file's time.
+            if (entry.isFolder) return platform::LocalTimeOf(entry.lastWriteTime);
             if (auto taken = platform::ReadDateTaken(entry.path)) return taken;
+            if (auto recorded = platform::ReadVideoInfo(entry.path).recorded) return recorded;
             return platform::LocalTimeOf(entry.lastWriteTime);
         case edits::DateSource::Modified:
             return platform::LocalTimeOf(entry.lastWriteTime);
