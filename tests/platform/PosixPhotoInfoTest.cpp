@@ -7,6 +7,7 @@
 #include "platform/MediaInfo.h"
 #include "support/TempDir.h"
 #include "support/TestJpeg.h"
+#include "support/TestMedia.h"
 
 namespace morvalent::platform {
 namespace {
@@ -34,6 +35,9 @@ TEST(ReadPhotoInfo, Table) {
                {"Exif.Photo.PixelYDimension", "4016"},
                {"Exif.Photo.DateTimeOriginal", "2024:05:17 14:03:09"}});
     WriteExif(dir, "blank.jpg", {{"Exif.Image.Make", "   "}});
+    // Exiv2 takes videos too, and spent minutes on this one.
+    dir.WriteFile("damaged.mov",
+                  "\xFF\xFF\xFF\xFF" + testing::Mp4WithMovieHeader(1, 600, 60, 1).substr(4));
     dir.WriteFile("damaged.jpg", testing::JpegWithDateTaken("2024:05:17 14:03:09").substr(0, 30));
 
     const PhotoInfo full = ReadPhotoInfo(dir.Join(u"full.jpg"));
@@ -47,7 +51,7 @@ TEST(ReadPhotoInfo, Table) {
     EXPECT_EQ(full.taken->hour, 14);
 
     EXPECT_FALSE(ReadPhotoInfo(dir.Join(u"blank.jpg")).make.has_value());
-    for (const char16_t* name : {u"damaged.jpg", u"missing.jpg"}) {
+    for (const char16_t* name : {u"damaged.jpg", u"damaged.mov", u"missing.jpg"}) {
         const PhotoInfo none = ReadPhotoInfo(dir.Join(name));
         EXPECT_FALSE(none.make || none.width || none.taken) << testing::U8(name);
     }

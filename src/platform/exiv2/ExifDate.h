@@ -18,6 +18,17 @@ inline void MuteExiv2() {
     std::call_once(quiet, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
 }
 
+// The image at `path` when it is a still picture, its metadata read; nothing for
+// anything else. Exiv2 also parses videos (QuickTime, RIFF, Matroska, ASF), and a
+// damaged one can hold it for minutes; a video's time comes from the movie header.
+inline Exiv2::Image::AutoPtr OpenStillImage(const std::string& path) {
+    auto image = Exiv2::ImageFactory::open(path);
+    if (image.get() == nullptr) return image;
+    if (image->mimeType().rfind("video/", 0) == 0) return Exiv2::Image::AutoPtr();
+    image->readMetadata();
+    return image;
+}
+
 // "YYYY:MM:DD hh:mm:ss" as Exif writes it; cameras without a clock write zeros or
 // blanks, which are no date.
 inline std::optional<DateTimeFields> ParseExifDate(const std::string& text) {

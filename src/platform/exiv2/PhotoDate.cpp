@@ -18,9 +18,8 @@ std::optional<DateTimeFields> ReadDateTaken(std::u16string_view path) {
     // A named pipe would hold the reader up for ever.
     if (!native || !IsPlainFile(path)) return std::nullopt;
     try {
-        auto image = Exiv2::ImageFactory::open(*native);
+        auto image = OpenStillImage(*native);
         if (image.get() == nullptr) return std::nullopt;
-        image->readMetadata();
         const Exiv2::ExifData& exif = image->exifData();
         const auto found = exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"));
         if (found == exif.end()) return std::nullopt;

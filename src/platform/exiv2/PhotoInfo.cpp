@@ -43,9 +43,8 @@ PhotoInfo ReadPhotoInfo(std::u16string_view path) {
     const std::optional<std::string> native = Utf16ToNative(path);
     if (!native || !IsPlainFile(path)) return info;
     try {
-        auto image = Exiv2::ImageFactory::open(*native);
+        auto image = OpenStillImage(*native);
         if (image.get() == nullptr) return info;
-        image->readMetadata();
         const Exiv2::ExifData& exif = image->exifData();
         info.make = ExifText(exif, "Exif.Image.Make");
         info.model = ExifText(exif, "Exif.Image.Model");
