@@ -107,6 +107,7 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome NormalizeNames();
     Outcome RepairEncoding();
     Outcome AddDate();
+    Outcome AddInfo();
 
     Outcome ApplyRenames();
     Outcome RevertNewNames();
