@@ -52,8 +52,8 @@ Outcome MainDialog::Guarded(Action action) {
     return Refuse(std::move(message));
 }
 
-std::optional<Outcome> MainDialog::OnCommand(int id) {
-    if (id == CmdOk) {
+std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
+    if (id == CommandId::Ok) {
         OnOK();
         return Outcome::Done();
     }
@@ -148,7 +148,7 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
 }
 
 void MainDialog::OnRowDoubleClicked() {
-    if (const CommandInfo* command = FindCommand(CmdDirectRename)) RunCommand(*command);
+    if (const CommandInfo* command = FindCommand(CommandId::DirectRename)) RunCommand(*command);
     AfterCommand();
 }
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <variant>
 
 #include "app/Commands.h"
 #include "app/Texts.h"
@@ -128,7 +129,7 @@ void MainWindow::BuildActions() {
         action->setToolTip(ToQString(command.caption).remove(QStringLiteral("(&X)")));
         if (command.icon[0] != u'\0') action->setIcon(QIcon(IconPath(command.icon)));
         action->setCheckable(command.checked != nullptr);
-        const int id = command.id;
+        const app::CommandId id = command.id;
         connect(action, &QAction::triggered, this,
                 [this, id] { Dispatch([this, id] { dialog_->OnCommand(id); }); });
         actions_[id] = action;
@@ -138,15 +139,20 @@ void MainWindow::BuildActions() {
 void MainWindow::BuildMenus() {
     for (const app::MenuInfo& menuInfo : app::MenuBar()) {
         if (menuInfo.caption[0] == u'\0') {
-            for (int id : menuInfo.items) menuBar()->addAction(actions_.at(id));
+            for (const app::MenuEntry& entry : menuInfo.entries) {
+                if (const auto* id = std::get_if<app::CommandId>(&entry))
+                    menuBar()->addAction(actions_.at(*id));
+            }
             continue;
         }
         QMenu* menu = menuBar()->addMenu(ToQString(menuInfo.caption));
-        for (int id : menuInfo.items) {
-            if (id == 0) {
+        for (const app::MenuEntry& entry : menuInfo.entries) {
+            const auto* item = std::get_if<app::CommandId>(&entry);
+            if (item == nullptr) {
                 menu->addSeparator();
                 continue;
             }
+            const app::CommandId id = *item;
             const auto items = app::SubmenuItems(id);
             if (items.empty()) {
                 menu->addAction(actions_.at(id));
@@ -156,23 +162,23 @@ void MainWindow::BuildMenus() {
             QMenu* submenu = menu->addMenu(actions_.at(id)->text());
             delete actions_.at(id);
             actions_[id] = submenu->menuAction();
-            for (int item : items) submenu->addAction(actions_.at(item));
+            for (app::CommandId item : items) submenu->addAction(actions_.at(item));
         }
     }
 }
 
-QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
+QToolBar* MainWindow::BuildToolBar(std::span<const app::MenuEntry> entries) {
     auto* bar = new QToolBar(client_);
     bar->setOrientation(Qt::Vertical);
     bar->setIconSize(QSize(38, 24));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bar->setContentsMargins(0, 0, 0, 0);
-    for (int id : ids) {
-        if (id == 0)
-            bar->addSeparator();
+    for (const app::MenuEntry& entry : entries) {
+        if (const auto* id = std::get_if<app::CommandId>(&entry))
+            bar->addAction(actions_.at(*id));
         else
-            bar->addAction(actions_.at(id));
+            bar->addSeparator();
     }
     return bar;
 }
@@ -202,7 +208,7 @@ void MainWindow::BuildList() {
     header->setSectionsMovable(false);
     header->setMinimumSectionSize(0);
     for (int column = 0; column < filelist::ColumnCount; ++column) {
-        SetColumnWidth(column, kStartWidths[column]);
+        SetColumnWidth(filelist::Column(column), kStartWidths[column]);
     }
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::OnViewSelectionChanged);
@@ -216,7 +222,7 @@ void MainWindow::BuildList() {
             [this](const QModelIndex&) { Dispatch([this] { dialog_->OnRowDoubleClicked(); }); });
 }
 
-QAction* MainWindow::CommandAction(int id) const {
+QAction* MainWindow::CommandAction(app::CommandId id) const {
     auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
@@ -421,22 +427,22 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::SetStatusText(const std::u16string& text) { status_->setText(ToQString(text)); }
 
-void MainWindow::SetCommandEnabled(int command, bool enabled) {
+void MainWindow::SetCommandEnabled(app::CommandId command, bool enabled) {
     if (QAction* action = CommandAction(command)) action->setEnabled(enabled);
 }
 
-void MainWindow::SetCommandChecked(int command, bool checked) {
+void MainWindow::SetCommandChecked(app::CommandId command, bool checked) {
     if (QAction* action = CommandAction(command)) action->setChecked(checked);
 }
 
-void MainWindow::SetCommandText(int command, const std::u16string& text) {
+void MainWindow::SetCommandText(app::CommandId command, const std::u16string& text) {
     if (QAction* action = CommandAction(command)) {
         action->setText(ToQString(text));
         action->setVisible(!text.empty());
     }
 }
 
-void MainWindow::SetColumnWidth(int column, int width) {
+void MainWindow::SetColumnWidth(filelist::Column column, int width) {
     QHeaderView* header = view_->header();
     if (width <= 0) {
         header->setSectionHidden(column, true);
