@@ -52,6 +52,7 @@ enum class CommandId : int {
     UndoCommit = 32810,
     ShowHistory = 32811,
     NextConflict = 32812,
+    AddInfo = 32814,
     SaveRecipe = 32830,
     RunRecipe = 32831,
     RecentRecipes = 32832,  // the submenu of the recipes used last
