@@ -241,6 +241,7 @@ constexpr CommandInfo kCommands[] = {
      .run = &D::RepairEncoding,
      .option = {.name = "--repair-encoding"}},
     {.id = AddDate, .caption = u"날짜 붙이기", .needs = Needs::Rows, .run = &D::AddDate},
+    {.id = AddInfo, .caption = u"정보 붙이기", .needs = Needs::Rows, .run = &D::AddInfo},
     {.id = UndoCommit,
      .caption = texts::kUndoCaption,
      .chord = CtrlShift(Key::Z, u"Ctrl+Shift+Z"),
@@ -307,7 +308,7 @@ constexpr MenuEntry kToolsMenu[] = {
     KeepDigitsOnly, PadDigits, NumberRows, kSeparator,
     DeleteExtension, AddExtension, ChangeExtension, kSeparator,
     PrefixFolderName, SuffixFolderName, UnifyFolder, kSeparator,
-    ChangeCase, ReplacePattern, NormalizeNames, RepairEncoding, AddDate};
+    ChangeCase, ReplacePattern, NormalizeNames, RepairEncoding, AddDate, AddInfo};
 constexpr MenuEntry kHelpItems[] = {Version};
 
 constexpr MenuEntry kLeft[] = {

@@ -16,6 +16,7 @@
 #include "edits/PositionEdits.h"
 #include "edits/TextEdits.h"
 #include "platform/LocalTime.h"
+#include "platform/MediaInfo.h"
 #include "platform/PhotoDate.h"
 #include "platform/Regex.h"
 #include "platform/Text.h"
@@ -69,8 +70,11 @@ std::optional<platform::DateTimeFields> RowDate(const filelist::FileEntry& entry
                                                 edits::DateSource source) {
     switch (source) {
         case edits::DateSource::Taken:
-            // The camera's clock needs no conversion; without it, the file's time.
+            // The camera's clock needs no conversion; a video's recording time puts
+            // the clips of a phone into the photos' timeline; else the file's time.
+            if (entry.isFolder) return platform::LocalTimeOf(entry.lastWriteTime);
             if (auto taken = platform::ReadDateTaken(entry.path)) return taken;
+            if (auto recorded = platform::ReadVideoInfo(entry.path).recorded) return recorded;
             return platform::LocalTimeOf(entry.lastWriteTime);
         case edits::DateSource::Modified:
             return platform::LocalTimeOf(entry.lastWriteTime);

@@ -115,6 +115,7 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome NormalizeNames();
     Outcome RepairEncoding();
     Outcome AddDate();
+    Outcome AddInfo();
 
     Outcome ApplyRenames();
     Outcome RevertNewNames();

@@ -171,6 +171,16 @@ const std::vector<WordOption>& WordOptionList() {
                     OfferedWords(sources, offersSource) +
                     "; 위치: " + OfferedWords(places, [](DatePlace) { return true; }) + ")";
          }},
+        {"--info", app::CommandId::AddInfo, 1, 1, "형식 위치",
+         [](const std::vector<std::string>& words) {
+             return ChoiceOfWord(places, words[0], app::InfoChoices());
+         },
+         [](std::int32_t choice) { return WordOfChoice(places, choice, app::InfoChoices()); },
+         [] {
+             return "(형식의 {artist} {title} {track} {album} {camera} {taken:YYYY-MM-DD} "
+                    "{recorded:YYYY-MM-DD} {duration} 등을 파일 속 정보로; 위치: " +
+                    OfferedWords(places, [](DatePlace) { return true; }) + ")";
+         }},
     };
     return options;
 }

@@ -38,7 +38,8 @@ class DateFormat {
 
 // Which time of a row its date comes from.
 enum class DateSource {
-    Taken,     // the photo's Exif DateTimeOriginal, else the modified time
+    Taken,     // the photo's Exif DateTimeOriginal, a video's recording time, else the
+               // modified time
     Modified,  // the file's last write
     Created,   // the file's creation, where the file system keeps it
 };

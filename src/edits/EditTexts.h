@@ -95,4 +95,18 @@ inline constexpr char16_t kDateCreatedFront[] = u"생성 시각을 이름 앞에
 inline constexpr char16_t kDateCreatedBehind[] = u"생성 시각을 이름 뒤에";
 inline constexpr char16_t kDateCreatedReplace[] = u"생성 시각으로 이름 바꾸기";
 
+// What the files say about themselves.
+inline constexpr char16_t kInfoDescription[] =
+    u"파일 속 정보로 이름을 만듭니다. ({artist} {title} {track} {camera} {taken:YYYY-MM-DD} "
+    u"{recorded:YYYY-MM-DD} {duration} 등)";
+inline constexpr char16_t kInfoFormatLabel[] = u"형식";
+inline constexpr char16_t kDefaultInfoFormat[] = u"{artist} - {title}";
+inline constexpr char16_t kInfoFront[] = u"정보를 이름 앞에";
+inline constexpr char16_t kInfoBehind[] = u"정보를 이름 뒤에";
+inline constexpr char16_t kInfoReplace[] = u"정보로 이름 바꾸기";
+inline constexpr char16_t kInfoUnknownField[] = u"알 수 없는 정보입니다.\n%s";
+inline constexpr char16_t kInfoNoMusicTags[] = u"이 빌드에서는 음악 태그를 읽을 수 없습니다.";
+inline constexpr char16_t kInfoNoPhotoInfo[] = u"이 빌드에서는 사진 정보를 읽을 수 없습니다.";
+inline constexpr char16_t kInfoMissing[] = u"%s개 파일에는 정보가 없어 그대로 두었습니다.";
+
 }  // namespace morvalent::edits::texts
