@@ -335,7 +335,7 @@ constexpr CommandInfo kCommands[] = {
     {CmdRecentRecipe3, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<2>, nullptr, {}},
     {CmdRecentRecipe4, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<3>, nullptr, {}},
     {CmdRecentRecipe5, u"", {}, Needs::Rows, u"", &D::RunRecentRecipe<4>, nullptr, {}},
-    {CmdVersion, u"버전(H)", {}, Needs::Always, u"", &D::ShowVersion, nullptr, {}},
+    {CmdVersion, u"버전(&H)", {}, Needs::Always, u"", &D::ShowVersion, nullptr, {}},
     {CmdExit, u"종료(&X)", Plain(Key::Escape, u"Esc"), Needs::Always, u"", &D::Exit, nullptr, {}},
 };
 

@@ -88,14 +88,19 @@ Outcome MainDialog::DeleteByPosition() {
     dialog.SetPrompts(texts::kPositionDescription, texts::kPositionFromLabel,
                       texts::kPositionToLabel);
     OfferChoices(dialog, PositionChoices());
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::int32_t from = platform::ParseLeadingInt(dialog.text1);
-    const std::int32_t to = platform::ParseLeadingInt(dialog.text2);
-    const auto mode = ChosenValue(dialog, PositionChoices());
+    std::int32_t from = 0, to = 0;
+    auto mode = ChosenValue(dialog, PositionChoices());
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        from = platform::ParseLeadingInt(dialog.text1);
+        to = platform::ParseLeadingInt(dialog.text2);
+        mode = ChosenValue(dialog, PositionChoices());
+        if (edits::IsEmptyPositionRange(from, to)) return std::nullopt;
+        if (const auto error = edits::PositionRangeError(mode, from, to))
+            return std::u16string(*error);
+        return std::nullopt;
+    });
+    if (refused) return *refused;
     if (edits::IsEmptyPositionRange(from, to)) return Outcome::Done();
-    if (const auto error = edits::PositionRangeError(mode, from, to)) {
-        return Refuse(std::u16string(*error));
-    }
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
         return edits::DeleteByPosition(name, isFolder, mode, from, to);
     });
@@ -106,10 +111,12 @@ Outcome MainDialog::DeleteEnclosed() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kEnclosedDescription, texts::kEnclosedStartLabel,
                       texts::kEnclosedEndLabel);
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    if (const auto error = edits::EnclosedError(dialog.text1, dialog.text2)) {
-        return Refuse(std::u16string(*error));
-    }
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        if (const auto error = edits::EnclosedError(dialog.text1, dialog.text2))
+            return std::u16string(*error);
+        return std::nullopt;
+    });
+    if (refused) return *refused;
     const char16_t start = dialog.text1.front();
     const char16_t end = dialog.text2.front();
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
@@ -127,11 +134,13 @@ Outcome MainDialog::PadDigits() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kPadDescription, texts::kWidthLabel, u"");
     OfferChoices(dialog, DigitRunChoices());
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::int32_t width = platform::ParseLeadingInt(dialog.text1);
-    if (const auto error = edits::WidthError(width)) {
-        return Refuse(std::u16string(*error));
-    }
+    std::int32_t width = 0;
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        width = platform::ParseLeadingInt(dialog.text1);
+        if (const auto error = edits::WidthError(width)) return std::u16string(*error);
+        return std::nullopt;
+    });
+    if (refused) return *refused;
     const auto run = ChosenValue(dialog, DigitRunChoices());
     RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
         return edits::PadDigits(name, isFolder, run, width);
@@ -143,12 +152,14 @@ Outcome MainDialog::NumberRows() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kNumberDescription, texts::kWidthLabel, texts::kStartLabel);
     OfferChoices(dialog, NumberChoices());
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::int32_t width = platform::ParseLeadingInt(dialog.text1);
+    std::int32_t width = 0;
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        width = platform::ParseLeadingInt(dialog.text1);
+        if (const auto error = edits::WidthError(width)) return std::u16string(*error);
+        return std::nullopt;
+    });
+    if (refused) return *refused;
     const std::int32_t start = platform::ParseLeadingInt(dialog.text2);
-    if (const auto error = edits::WidthError(width)) {
-        return Refuse(std::u16string(*error));
-    }
     const NumberPlacement placement = ChosenValue(dialog, NumberChoices());
     edits::RowCounter counter(start, placement.perFolder);
     filelist::NameRewrite rewrite(list_);

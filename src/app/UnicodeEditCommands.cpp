@@ -1,3 +1,5 @@
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -25,6 +27,34 @@ namespace texts = edits::texts;
 using filelist::FileList;
 using platform::RegexError;
 
+// What is wrong with a pattern, in the user's words.
+std::u16string ProblemText(const RegexError& error) {
+    using P = RegexError::Problem;
+    switch (error.problem) {
+        case P::OpenParenthesis:
+            return texts::kRegexOpenParenthesis;
+        case P::OpenBracket:
+            return texts::kRegexOpenBracket;
+        case P::BadRepeat:
+            return texts::kRegexBadRepeat;
+        case P::BadEscape:
+            return texts::kRegexBadEscape;
+        case P::BadRange:
+            return texts::kRegexBadRange;
+        case P::BadGroupName:
+            return texts::kRegexBadGroupName;
+        case P::BadProperty:
+            return texts::kRegexBadProperty;
+        case P::BadFlag:
+            return texts::kRegexBadFlag;
+        case P::UnboundedLookBehind:
+            return texts::kRegexUnboundedLookBehind;
+        case P::Other:
+            break;
+    }
+    return platform::FormatText(texts::kRegexOther, error.detail);
+}
+
 // The message for a pattern or replacement that cannot be used.
 std::u16string RegexMessage(const RegexError& error) {
     switch (error.kind) {
@@ -37,10 +67,10 @@ std::u16string RegexMessage(const RegexError& error) {
     }
     const std::u16string where =
         error.position < 0
-            ? error.detail
+            ? ProblemText(error)
             : platform::FormatText(texts::kRegexErrorAt,
                                    platform::DecimalText(std::int64_t(error.position) + 1),
-                                   error.detail);
+                                   ProblemText(error));
     return platform::FormatText(texts::kRegexInvalid, where);
 }
 
@@ -63,26 +93,30 @@ Outcome MainDialog::ReplacePattern() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kRegexDescription, texts::kRegexPatternLabel,
                       texts::kRegexReplacementLabel);
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    // Like 문자열 바꾸기 with nothing to find: an empty pattern would match
-    // between every two characters, which nobody asks for.
-    if (dialog.text1.empty()) return Outcome::Done();
-    auto compiled = platform::Regex::Compile(dialog.text1);
-    if (const auto* error = std::get_if<RegexError>(&compiled)) {
-        return Refuse(RegexMessage(*error));
-    }
-    const platform::Regex& pattern = *std::get<std::unique_ptr<platform::Regex>>(compiled);
-    // A replacement naming a group the pattern lacks is found at the first match;
-    // the refusal then puts back the rows already changed.
-    filelist::NameRewrite rewrite(list_);
-    for (std::size_t i = 0; i < list_.Count(); ++i) {
-        auto name = edits::ReplacePattern(list_.NewName(i), pattern, dialog.text2);
-        if (const auto* error = std::get_if<RegexError>(&name)) {
-            return Refuse(RegexMessage(*error));
+    // A replacement naming a group the pattern lacks is found at the first match:
+    // the rows are rewritten in the check, and a refusal puts every name back.
+    std::optional<filelist::NameRewrite> rewrite;
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        rewrite.reset();
+        // Like 문자열 바꾸기 with nothing to find: an empty pattern would match
+        // between every two characters, which nobody asks for.
+        if (dialog.text1.empty()) return std::nullopt;
+        auto compiled = platform::Regex::Compile(dialog.text1);
+        if (const auto* error = std::get_if<RegexError>(&compiled)) return RegexMessage(*error);
+        const platform::Regex& pattern = *std::get<std::unique_ptr<platform::Regex>>(compiled);
+        rewrite.emplace(list_);
+        for (std::size_t i = 0; i < list_.Count(); ++i) {
+            auto name = edits::ReplacePattern(list_.NewName(i), pattern, dialog.text2);
+            if (const auto* error = std::get_if<RegexError>(&name)) {
+                rewrite.reset();
+                return RegexMessage(*error);
+            }
+            rewrite->Set(i, std::get<std::u16string>(std::move(name)));
         }
-        rewrite.Set(i, std::get<std::u16string>(std::move(name)));
-    }
-    rewrite.Keep();
+        return std::nullopt;
+    });
+    if (refused) return *refused;
+    if (rewrite) rewrite->Keep();
     return Outcome::Done();
 }
 

@@ -48,6 +48,8 @@ struct CommitTest : ::testing::Test {
     void Commit();
     // The failure line for a rename below the temporary folder.
     std::u16string Fail(std::u16string_view from, std::u16string_view to) const;
+    // The last message, after the count line a commit with failures starts with
+    // ("2개 중 1개를 바꿨습니다.", checked where the count is the point).
     std::u16string LastMessage() const;
     std::string Disk() const { return Listing(dir.Path()); }
 
