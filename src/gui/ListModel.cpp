@@ -49,6 +49,12 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::ForegroundRole:
         case Qt::ToolTipRole: {
+            if (index.column() == filelist::ColCurrentName && failureOf) {
+                const std::u16string* reason = failureOf(row);
+                if (reason == nullptr) return {};
+                if (role == Qt::ForegroundRole) return kConflictColour;
+                return ToQString(*reason);
+            }
             if (index.column() != filelist::ColNewName || conflicts_ == nullptr) return {};
             const commit::Conflict conflict = conflicts_->At(row);
             if (conflict == commit::Conflict::None) return {};
@@ -108,7 +114,7 @@ void ListModel::OnListReset() {
 
 void ListModel::ConflictsChanged() {
     if (count_ == 0) return;
-    emit dataChanged(index(0, filelist::ColNewName), index(count_ - 1, filelist::ColNewName),
+    emit dataChanged(index(0, filelist::ColCurrentName), index(count_ - 1, filelist::ColNewName),
                      {Qt::ForegroundRole, Qt::ToolTipRole});
 }
 
