@@ -1,5 +1,6 @@
 #include "commit/Conflicts.h"
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 #include <string>
@@ -146,6 +147,11 @@ struct ConflictFinder::Work {
     FlatIndex takenIndex;
     // For folders not on disk: the rows that rename a folder to it or above it.
     std::vector<std::optional<std::vector<std::size_t>>> makers;
+    // The folder rows that may make folders, by their whole targets, in row order;
+    // indexed at the first folder not on disk, so each such folder costs a look-up
+    // per level of its path rather than a pass over the rows.
+    bool makersIndexed = false;
+    std::unordered_map<std::u16string, std::vector<std::size_t>> makersByTarget;
     // Targets of new names that reach into a subfolder, split anew at their last
     // separator; and name keys where the disk's key is not the name itself.
     std::deque<std::u16string> texts;
@@ -162,7 +168,7 @@ struct ConflictFinder::Work {
     std::optional<Folder> Resolve(const filelist::FileList& list, FolderTable& folders,
                                   Folder folder, std::size_t row, int depth = 0);
     std::vector<std::size_t> FindMakers(const filelist::FileList& list, const FolderTable& folders,
-                                        Folder folder) const;
+                                        Folder folder);
 };
 
 ConflictFinder::ConflictFinder() : work_(std::make_unique<Work>()) {}
@@ -258,6 +264,8 @@ void ConflictFinder::Work::Replay(const filelist::FileList& list, FolderTable& f
     movedTo.resize(count);
     sources.clear();
     makers.clear();
+    makersIndexed = false;
+    makersByTarget.clear();
     taken.clear();
     // Where names ignore case, two targets the commit holds different can be one
     // place; so can a target in a folder made by an earlier row and one in that
@@ -370,24 +378,35 @@ std::optional<Folder> ConflictFinder::Work::Resolve(const filelist::FileList& li
 }
 
 // The folder rows, in row order, whose targets spelled whole are the folder or one
-// above it.
+// above it. Rows marked or unchanged never move, so leaving them out of the index
+// changes nothing.
 std::vector<std::size_t> ConflictFinder::Work::FindMakers(const filelist::FileList& list,
                                                           const FolderTable& folders,
-                                                          Folder folder) const {
-    std::vector<std::size_t> rows;
-    const std::u16string_view text = folders.Text(folder);
-    for (std::size_t j = 0; j < list.Count(); ++j) {
-        if (!list.Entry(j).isFolder || marks[j] != Conflict::None || unchanged[j]) continue;
-        const Target& t = targets[j];
-        const std::u16string_view above = folders.Text(t.folder);
-        const std::size_t size = above.size() + 1 + t.name.size();
-        if (text.size() >= size && text.starts_with(above) &&
-            text[above.size()] == platform::kPathSeparator &&
-            text.substr(above.size() + 1).starts_with(t.name) &&
-            (text.size() == size || platform::IsPathSeparator(text[size]))) {
-            rows.push_back(j);
+                                                          Folder folder) {
+    if (!makersIndexed) {
+        makersIndexed = true;
+        for (std::size_t j = 0; j < list.Count(); ++j) {
+            if (!list.Entry(j).isFolder || marks[j] != Conflict::None || unchanged[j]) continue;
+            const Target& t = targets[j];
+            std::u16string whole(folders.Text(t.folder));
+            whole += platform::kPathSeparator;
+            whole += t.name;
+            makersByTarget[std::move(whole)].push_back(j);
         }
     }
+    std::vector<std::size_t> rows;
+    if (makersByTarget.empty()) return rows;
+    const std::u16string_view text = folders.Text(folder);
+    std::u16string prefix;
+    for (std::size_t end = 1; end <= text.size(); ++end) {
+        if (end < text.size() && !platform::IsPathSeparator(text[end])) continue;
+        prefix.assign(text.substr(0, end));
+        const auto found = makersByTarget.find(prefix);
+        if (found != makersByTarget.end()) {
+            rows.insert(rows.end(), found->second.begin(), found->second.end());
+        }
+    }
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
