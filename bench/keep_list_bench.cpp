@@ -71,10 +71,10 @@ int main(int argc, char** argv) {
 
     double without = 1e9, with = 1e9, copy = 1e9, write = 1e9;
     for (int r = 0; r < rounds; ++r) {
-        without = std::min(without, Seconds([&] { plain.OnCommand(app::CmdAddPrefix); }));
+        without = std::min(without, Seconds([&] { plain.OnCommand(app::CommandId::AddPrefix); }));
         // The previous round's write has ended: a command waits only for its own copy.
         keeping.KeepListNow();
-        with = std::min(with, Seconds([&] { keeping.OnCommand(app::CmdAddPrefix); }));
+        with = std::min(with, Seconds([&] { keeping.OnCommand(app::CommandId::AddPrefix); }));
         copy = std::min(copy, Seconds([&] {
                             const auto bytes =
                                 app::SerialiseList(keeping.List(), platform::CurrentFileTime());

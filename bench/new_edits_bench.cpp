@@ -70,7 +70,7 @@ void CopyNewNames(filelist::FileList& list) {
 
 struct Edit {
     const char* name;
-    int command;
+    app::CommandId command;
     std::u16string text1, text2;
     std::int32_t choice;
 };
@@ -118,19 +118,19 @@ int main() {
         return app::ChoiceOf(app::DateChoices(), app::DatePlacement{DateSource::Modified, place});
     };
     const std::vector<Edit> edits = {
-        {"case lower", app::CmdChangeCase, u"", u"", caseChoice(CaseChange::NameLower)},
-        {"case upper", app::CmdChangeCase, u"", u"", caseChoice(CaseChange::NameUpper)},
-        {"case title", app::CmdChangeCase, u"", u"", caseChoice(CaseChange::NameTitle)},
-        {"case ext-upper", app::CmdChangeCase, u"", u"", caseChoice(CaseChange::ExtensionUpper)},
-        {"regex IMG_(\\d+) -> P$1", app::CmdReplacePattern, u"IMG_(\\d+)", u"P$1", 0},
-        {"normalize nfc", app::CmdNormalizeNames, u"", u"", formChoice(platform::NormalForm::Nfc)},
-        {"normalize nfd", app::CmdNormalizeNames, u"", u"", formChoice(platform::NormalForm::Nfd)},
-        {"normalize nfkc", app::CmdNormalizeNames, u"", u"",
+        {"case lower", app::CommandId::ChangeCase, u"", u"", caseChoice(CaseChange::NameLower)},
+        {"case upper", app::CommandId::ChangeCase, u"", u"", caseChoice(CaseChange::NameUpper)},
+        {"case title", app::CommandId::ChangeCase, u"", u"", caseChoice(CaseChange::NameTitle)},
+        {"case ext-upper", app::CommandId::ChangeCase, u"", u"", caseChoice(CaseChange::ExtensionUpper)},
+        {"regex IMG_(\\d+) -> P$1", app::CommandId::ReplacePattern, u"IMG_(\\d+)", u"P$1", 0},
+        {"normalize nfc", app::CommandId::NormalizeNames, u"", u"", formChoice(platform::NormalForm::Nfc)},
+        {"normalize nfd", app::CommandId::NormalizeNames, u"", u"", formChoice(platform::NormalForm::Nfd)},
+        {"normalize nfkc", app::CommandId::NormalizeNames, u"", u"",
          formChoice(platform::NormalForm::Nfkc)},
-        {"repair-encoding", app::CmdRepairEncoding, u"", u"", 0},
-        {"date modified front", app::CmdAddDate, u"YYYY-MM-DD_hhmmss", u"",
+        {"repair-encoding", app::CommandId::RepairEncoding, u"", u"", 0},
+        {"date modified front", app::CommandId::AddDate, u"YYYY-MM-DD_hhmmss", u"",
          dateChoice(DatePlace::Front)},
-        {"date modified behind", app::CmdAddDate, u"YYYY-MM-DD_hhmmss", u"",
+        {"date modified behind", app::CommandId::AddDate, u"YYYY-MM-DD_hhmmss", u"",
          dateChoice(DatePlace::Behind)},
     };
     auto run = [&](const Edit& edit) {

@@ -36,14 +36,19 @@ class QuietUi : public app::UserPrompts, public app::StateView {
     void SetClipboardText(const std::u16string&) override {}
 
     void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
+    app::DialogResult ShowHistory(app::HistoryDialog&) override {
+        return app::DialogResult::Cancel;
+    }
+    void SetCommandEnabled(app::CommandId, bool) override {}
+    void SetCommandChecked(app::CommandId, bool) override {}
+    void SetCommandText(app::CommandId, const std::u16string&) override {}
+    void SetColumnWidth(filelist::Column, int) override {}
     void FocusList() override {}
     void EnsureRowVisible(std::size_t) override {}
     void SetBusy(bool) override {}
     void KeepResponsive() override {}
     void CloseWindow() override {}
+    void ConflictsChanged() override {}
 };
 
 }  // namespace morvalent::bench

@@ -1,69 +1,15 @@
 #pragma once
 
 #include <span>
+#include <variant>
 
+#include "app/CommandId.h"
 #include "app/KeyMessage.h"
 #include "app/Outcome.h"
 
 namespace morvalent::app {
 
 class MainDialog;
-
-// Command identifiers, as menu items and toolbar buttons carry them.
-enum Command : int {
-    CmdOk = 1,
-    CmdExit = 2,
-    CmdApplyRenames = 32771,
-    CmdReplaceString = 32772,
-    CmdAddPrefix = 32773,
-    CmdAddSuffix = 32774,
-    CmdEraseName = 32775,
-    CmdDeleteByPosition = 32776,
-    CmdDeleteEnclosed = 32777,
-    CmdKeepDigitsOnly = 32778,
-    CmdPadDigits = 32779,
-    CmdNumberRows = 32780,
-    CmdRevertNewNames = 32781,
-    CmdClearList = 32782,
-    CmdDirectRename = 32783,
-    CmdSortList = 32784,
-    CmdPrefixFolderName = 32785,
-    CmdSuffixFolderName = 32786,
-    CmdUnifyFolder = 32787,
-    CmdDeleteExtension = 32788,
-    CmdAddExtension = 32789,
-    CmdChangeExtension = 32790,
-    CmdAddFiles = 32791,
-    CmdCopyNames = 32792,
-    CmdSaveNames = 32793,
-    CmdCopyPaths = 32794,
-    CmdSavePaths = 32795,
-    CmdLoadNewNames = 32796,
-    CmdLoadPathList = 32797,
-    CmdMoveUp = 32798,
-    CmdMoveDown = 32799,
-    CmdShowFullPath = 32800,
-    CmdShowSize = 32801,
-    CmdShowModified = 32802,
-    CmdShowCreated = 32803,
-    CmdVersion = 32804,
-    CmdChangeCase = 32805,
-    CmdReplacePattern = 32806,
-    CmdNormalizeNames = 32807,
-    CmdRepairEncoding = 32808,
-    CmdAddDate = 32809,
-    CmdUndoCommit = 32810,
-    CmdShowHistory = 32811,
-    CmdNextConflict = 32812,
-    CmdSaveRecipe = 32830,
-    CmdRunRecipe = 32831,
-    CmdRecentRecipes = 32832,  // the submenu of the recipes used last
-    CmdRecentRecipe1 = 32833,  // ... up to CmdRecentRecipe1 + RecentRecipes::kMostKept - 1
-    CmdRecentRecipe2 = 32834,
-    CmdRecentRecipe3 = 32835,
-    CmdRecentRecipe4 = 32836,
-    CmdRecentRecipe5 = 32837,
-};
 
 // When a command is enabled.
 enum class Needs {
@@ -95,37 +41,52 @@ struct TerminalOption {
     bool recorded = true;
 };
 
-// Everything about one command.
+// Everything about one command. Rows of the table name every field they give
+// (designated initializers); what a row leaves out is "none".
 struct CommandInfo {
-    int id;
+    CommandId id;
     const char16_t* caption;
-    Chord chord;
+    Chord chord = {};
     Needs needs;
-    const char16_t* icon;  // toolbar picture ("apply-renames.svg"); empty for none
+    const char16_t* icon = u"";  // toolbar picture ("apply-renames.svg"); empty for none
     Outcome (MainDialog::*run)();
-    bool (MainDialog::*checked)() const;  // set for checkable commands
-    TerminalOption option;
+    bool (MainDialog::*checked)() const = nullptr;  // set for checkable commands
+    TerminalOption option = {};
 };
 
 // Every command of the window, in id order.
 std::span<const CommandInfo> AllCommands();
-const CommandInfo* FindCommand(int id);
+const CommandInfo* FindCommand(CommandId id);
 // The command a key event runs, by its chord; none when no chord matches.
 const CommandInfo* FindChord(const KeyMessage& message);
 // Whether a Ctrl chord uses the key: its press then belongs to the window.
 bool IsCtrlChordKey(Key key);
 
-// Menus: a caption and command ids in order; 0 stands for a separator.
+// A line between groups of a menu or toolbar.
+struct Separator {
+    friend constexpr bool operator==(Separator, Separator) = default;
+};
+inline constexpr Separator kSeparator{};
+// An entry of a menu or toolbar: a separator or a command, told apart by type.
+using MenuEntry = std::variant<Separator, CommandId>;
+
+// The menus of the bar, for finding one without reading its caption.
+enum class MenuId { File, Edit, View, Tools, Help };
+
+// A menu: its caption and entries in order. A menu without a caption puts its
+// commands directly on the bar.
 struct MenuInfo {
+    MenuId id;
     const char16_t* caption;
-    std::span<const int> items;
+    std::span<const MenuEntry> entries;
 };
 std::span<const MenuInfo> MenuBar();
+const MenuInfo& FindMenu(MenuId id);
 // The items of the submenu a menu item opens; empty for a plain item.
-std::span<const int> SubmenuItems(int id);
+std::span<const CommandId> SubmenuItems(CommandId id);
 
-// Toolbars, top to bottom; 0 stands for a separator.
-std::span<const int> LeftToolbar();
-std::span<const int> RightToolbar();
+// Toolbars, top to bottom.
+std::span<const MenuEntry> LeftToolbar();
+std::span<const MenuEntry> RightToolbar();
 
 }  // namespace morvalent::app

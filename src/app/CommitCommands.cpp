@@ -33,7 +33,7 @@ void MarkRows(filelist::FileList& list, StateView& view, std::initializer_list<s
 Outcome MainDialog::ApplyRenames() {
     if (!prompts_.AskOkCancel(commit::texts::kConfirm)) return Outcome::Cancelled();
     list_.ClearSelection();
-    failures_.clear();
+    failedRows_.clear();
     view_.ConflictsChanged();
     const std::size_t count = list_.Count();
 
@@ -78,8 +78,9 @@ Outcome MainDialog::ApplyRenames() {
     view_.SetBusy(false);
     folderNames_.Forget();
     for (const RenameFailure& failure : failures)
-        failures_[failure.source] = failure.reason.empty() ? texts::kRenameFailed : failure.reason;
-    if (!failures_.empty()) view_.ConflictsChanged();
+        failedRows_[failure.source] =
+            failure.reason.empty() ? texts::kRenameFailed : failure.reason;
+    if (!failedRows_.empty()) view_.ConflictsChanged();
     const std::u16string& report = pass.FailureReport();
     if (report.empty()) {
         prompts_.ShowMessage(commit::texts::kDone);
@@ -101,7 +102,7 @@ Outcome MainDialog::RevertNewNames() {
 
 Outcome MainDialog::ClearList() {
     list_.Clear();
-    failures_.clear();
+    failedRows_.clear();
     ShowRowCount(0);
     return Outcome::Done();
 }

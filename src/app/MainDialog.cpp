@@ -117,9 +117,9 @@ void MainDialog::OfferSavedList() {
 }
 
 const std::u16string* MainDialog::FailureOf(std::size_t row) const {
-    if (failures_.empty() || row >= list_.Count()) return nullptr;
-    const auto found = failures_.find(list_.Entry(row).path);
-    return found == failures_.end() ? nullptr : &found->second;
+    if (failedRows_.empty() || row >= list_.Count()) return nullptr;
+    const auto found = failedRows_.find(list_.Entry(row).path);
+    return found == failedRows_.end() ? nullptr : &found->second;
 }
 
 std::optional<WindowState> MainDialog::SavedWindowState() const {
@@ -157,8 +157,8 @@ std::optional<Outcome> MainDialog::AskUntilValid(
     }
 }
 
-std::optional<Outcome> MainDialog::OnCommand(int id) {
-    if (id == CmdOk) {
+std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
+    if (id == CommandId::Ok) {
         OnOK();
         return Outcome::Done();
     }
@@ -253,7 +253,7 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
 }
 
 void MainDialog::OnRowDoubleClicked() {
-    if (const CommandInfo* command = FindCommand(CmdDirectRename)) RunCommand(*command);
+    if (const CommandInfo* command = FindCommand(CommandId::DirectRename)) RunCommand(*command);
     AfterCommand();
 }
 
@@ -284,7 +284,7 @@ Outcome MainDialog::NextConflict() {
     folderNames_.Forget();
     if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
     auto next = conflicts_.NextAfter(list_.FocusedRow());
-    if (!failures_.empty()) {
+    if (!failedRows_.empty()) {
         // Rows the last commit could not rename count as well, whichever comes first
         // after the focused row (round to the top).
         const std::size_t count = list_.Count();

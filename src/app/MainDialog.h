@@ -18,6 +18,7 @@
 #include "app/Steps.h"
 #include "app/WindowState.h"
 #include "commit/ConflictMarks.h"
+#include "commit/FailureReasons.h"
 #include "commit/FolderNames.h"
 #include "filelist/Columns.h"
 #include "filelist/FileList.h"
@@ -62,12 +63,15 @@ class MainDialog : private filelist::FolderQuestion {
     void SetStateFolder(std::optional<std::u16string> folder);
     // Why rows would fail if committed now, as found after the last command.
     const commit::ConflictMarks& Conflicts() const { return conflicts_; }
+    // The rows the last commit or undo could not rename, with why (for the rows'
+    // tooltips); cleared by the next command that changes the list.
+    const commit::FailureMarks& Failures() const { return failures_; }
 
     // Window events.
     void OnInitDialog();
     // Runs the command with this id and refreshes the command states; nothing
     // when no command has the id.
-    std::optional<Outcome> OnCommand(int id);
+    std::optional<Outcome> OnCommand(CommandId id);
     // Runs the command whose chord the key is; true when the key is taken.
     bool PreTranslateMessage(const KeyMessage& message);
     void OnOK() {}
@@ -229,7 +233,8 @@ class MainDialog : private filelist::FolderQuestion {
     // Once the window closes, the list it kept stays as it was kept.
     bool closed_ = false;
     // The rows the last commit could not rename, by path, with the reason.
-    std::unordered_map<std::u16string, std::u16string> failures_;
+    std::unordered_map<std::u16string, std::u16string> failedRows_;
+    commit::FailureMarks failures_;
 };
 
 }  // namespace morvalent::app

@@ -67,10 +67,10 @@ void MainDialog::SetStateFolder(std::optional<std::u16string> folder) {
 void MainDialog::ShowRecentRecipes() {
     const auto& paths = recent_.Paths();
     for (std::size_t i = 0; i < RecentRecipes::kMostKept; ++i) {
-        view_.SetCommandText(CmdRecentRecipe1 + int(i),
+        view_.SetCommandText(RecentRecipeCommand(i),
                              i < paths.size() ? RecentLabel(i, paths[i]) : std::u16string());
     }
-    view_.SetCommandEnabled(CmdRecentRecipes, !list_.Empty() && !paths.empty());
+    view_.SetCommandEnabled(CommandId::RecentRecipes, !list_.Empty() && !paths.empty());
 }
 
 Outcome MainDialog::SaveRecipe() {

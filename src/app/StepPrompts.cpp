@@ -1,5 +1,7 @@
 #include "app/StepPrompts.h"
 
+#include <type_traits>
+
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "platform/Text.h"
@@ -62,4 +64,11 @@ std::vector<std::u16string> StepPrompts::ChooseFiles(const FileDialogRequest& re
 
 void StepPrompts::SetClipboardText(const std::u16string& text) { user_.SetClipboardText(text); }
 
+// Choosing a commit to undo is no step: it is never recorded nor answered from one.
+DialogResult StepPrompts::ShowHistory(HistoryDialog& dialog) { return user_.ShowHistory(dialog); }
+
 }  // namespace morvalent::app
+
+// Every prompt reaches the user's own prompts: a member of UserPrompts that this
+// class does not override leaves it abstract, and this line does not build.
+static_assert(!std::is_abstract_v<morvalent::app::StepPrompts>);

@@ -11,8 +11,9 @@ namespace morvalent::app {
 // The prompts a command talks to. It passes everything on to the user's own
 // prompts, noting the values the user gave, so the command can be recorded as a
 // step; while a recipe's step runs, it answers the dialogs from the step instead
-// and names the step's line in any message.
-class StepPrompts : public UserPrompts {
+// and names the step's line in any message. Every member of UserPrompts is
+// overridden here (they have no defaults), so none can be left unforwarded.
+class StepPrompts final : public UserPrompts {
   public:
     explicit StepPrompts(UserPrompts& user) : user_(user) {}
 
@@ -40,6 +41,7 @@ class StepPrompts : public UserPrompts {
     DialogResult ShowFolderBrowser(FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const FileDialogRequest& request) override;
     void SetClipboardText(const std::u16string& text) override;
+    DialogResult ShowHistory(HistoryDialog& dialog) override;
 
   private:
     std::u16string WithStep(const std::u16string& text) const;

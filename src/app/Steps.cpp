@@ -19,7 +19,7 @@ namespace {
 using Kind = Step::Kind;
 
 struct OptionInfo {
-    int command;
+    CommandId command;
     int arguments;
     std::int32_t choice;  // the list item chosen in the command's dialog
 };
@@ -35,20 +35,21 @@ const std::vector<ChoiceOption>& ChoiceOptionList() {
         return ChoiceOf(app::NumberChoices(), placement);
     };
     static const std::vector<ChoiceOption> options = {
-        {"--delete-position", app::CmdDeleteByPosition, 2, position(PositionMode::FromFront),
-         "시작 끝", "(앞에서부터 삭제)"},
-        {"--delete-position-from-end", app::CmdDeleteByPosition, 2, position(PositionMode::FromEnd),
-         "0 개수", "(제일 뒤부터 삭제: 이름 끝의 글자 개수만큼)"},
-        {"--pad-digits", app::CmdPadDigits, 1, run(DigitRun::Last), "자리수", "(제일 뒷번호 맞춤)"},
-        {"--pad-digits-first", app::CmdPadDigits, 1, run(DigitRun::First), "자리수",
+        {"--delete-position", app::CommandId::DeleteByPosition, 2,
+         position(PositionMode::FromFront), "시작 끝", "(앞에서부터 삭제)"},
+        {"--delete-position-from-end", app::CommandId::DeleteByPosition, 2,
+         position(PositionMode::FromEnd), "0 개수", "(제일 뒤부터 삭제: 이름 끝의 글자 개수만큼)"},
+        {"--pad-digits", app::CommandId::PadDigits, 1, run(DigitRun::Last), "자리수",
+         "(제일 뒷번호 맞춤)"},
+        {"--pad-digits-first", app::CommandId::PadDigits, 1, run(DigitRun::First), "자리수",
          "(제일 앞번호 맞춤)"},
-        {"--number", app::CmdNumberRows, 2, number({.inFront = false, .perFolder = false}),
+        {"--number", app::CommandId::NumberRows, 2, number({.inFront = false, .perFolder = false}),
          "자리수 시작값", "(이름뒤에 번호붙임)"},
-        {"--number-front", app::CmdNumberRows, 2, number({.inFront = true, .perFolder = false}),
-         "자리수 시작값", "(이름앞에 번호붙임)"},
-        {"--number-per-folder", app::CmdNumberRows, 2,
+        {"--number-front", app::CommandId::NumberRows, 2,
+         number({.inFront = true, .perFolder = false}), "자리수 시작값", "(이름앞에 번호붙임)"},
+        {"--number-per-folder", app::CommandId::NumberRows, 2,
          number({.inFront = false, .perFolder = true}), "자리수 시작값", "(폴더별로 뒤 번호붙임)"},
-        {"--number-per-folder-front", app::CmdNumberRows, 2,
+        {"--number-per-folder-front", app::CommandId::NumberRows, 2,
          number({.inFront = true, .perFolder = true}), "자리수 시작값", "(폴더별로 앞 번호붙임)"},
     };
     return options;
@@ -122,7 +123,7 @@ const std::vector<WordOption>& WordOptionList() {
         return app::ChoiceOf(app::DateChoices(), app::DatePlacement{source, DatePlace::Front}) >= 0;
     };
     static const std::vector<WordOption> options = {
-        {"--case", app::CmdChangeCase, 0, 1, "방식",
+        {"--case", app::CommandId::ChangeCase, 0, 1, "방식",
          [](const std::vector<std::string>& words) {
              return ChoiceOfWord(cases, words[0], app::CaseChoices());
          },
@@ -135,13 +136,13 @@ const std::vector<WordOption>& WordOptionList() {
                                  }) +
                     ")";
          }},
-        {"--normalize", app::CmdNormalizeNames, 0, 1, "형식",
+        {"--normalize", app::CommandId::NormalizeNames, 0, 1, "형식",
          [](const std::vector<std::string>& words) {
              return ChoiceOfWord(forms, words[0], app::NormalFormChoices());
          },
          [](std::int32_t choice) { return WordOfChoice(forms, choice, app::NormalFormChoices()); },
          [] { return "(형식: " + OfferedWords(forms, [](NormalForm) { return true; }) + ")"; }},
-        {"--date", app::CmdAddDate, 1, 2, "형식 출처 위치",
+        {"--date", app::CommandId::AddDate, 1, 2, "형식 출처 위치",
          [offersSource](const std::vector<std::string>& words) -> std::optional<std::int32_t> {
              for (const auto& [sourceWord, source] : sources) {
                  if (sourceWord != words[0] || !offersSource(source)) continue;
@@ -316,7 +317,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             if (key == SortKeys().end()) return fail(texts::kUnknownSortKey + args[i + 1]);
             Step step;
             step.option = arg;
-            step.command = app::CmdSortList;
+            step.command = app::CommandId::SortList;
             step.choice = organise::SortChoiceOf(key->second);
             push(std::move(step));
             ++i;
@@ -339,7 +340,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             Step step;
             step.kind = Kind::Apply;
             step.option = arg;
-            step.command = app::CmdApplyRenames;
+            step.command = app::CommandId::ApplyRenames;
             push(std::move(step));
         } else if (const WordOption* word = FindWordOption(arg)) {
             const int count = word->texts + word->words;
@@ -435,7 +436,7 @@ std::optional<std::vector<std::string>> StepWords(const Step& step) {
         case Kind::Command:
             break;
     }
-    if (step.command == CmdSortList) {
+    if (step.command == CommandId::SortList) {
         for (const auto& [key, spec] : SortKeys()) {
             if (organise::SortChoiceOf(spec) == step.choice) {
                 return std::vector<std::string>{"--sort", key};

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandId.h"
+
 // The terminal's options as steps: the one parser of the command line and of
 // recipe files, and its inverse for the steps the window records.
 namespace morvalent::app {
@@ -23,7 +25,7 @@ struct Step {
     };
     Kind kind = Kind::Command;
     std::string option;                 // as written, for messages
-    int command = 0;                    // window command id
+    CommandId command = CommandId::Ok;  // Command and Apply: the window command
     std::vector<std::u16string> texts;  // dialog fields, or paths, or the chosen file/folder
     int choice = 0;                     // the list item chosen in the dialog
     bool folderItself = true;           // FolderAnswer
@@ -67,7 +69,7 @@ std::optional<std::vector<std::string>> StepWords(const Step& step);
 // command with an option maps to it one to one, from the command table.
 struct ChoiceOption {
     const char* name;
-    int command;
+    CommandId command;
     int arguments;
     std::int32_t choice;
     const char* valueNames;
@@ -80,7 +82,7 @@ std::span<const ChoiceOption> ChoiceOptions();
 // build offers are known.
 struct WordOption {
     const char* name;
-    int command;
+    CommandId command;
     int texts;  // dialog texts before the words
     int words;
     const char* valueNames;

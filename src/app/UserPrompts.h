@@ -26,7 +26,8 @@ struct FileDialogRequest {
 };
 
 // Everything the program asks of the user or hands to the user, so that the
-// window, the terminal and tests can each answer in their own way.
+// window, the terminal and tests can each answer in their own way. No member has
+// a default: a front end or a decorator that forgets one does not build.
 class UserPrompts {
   public:
     virtual ~UserPrompts() = default;
@@ -51,8 +52,8 @@ class UserPrompts {
     virtual void SetClipboardText(const std::u16string& text) = 0;
 
     // The list of commits; OK when the user chose one to undo. Without a window
-    // there is nothing to choose from.
-    virtual DialogResult ShowHistory(HistoryDialog&) { return DialogResult::Cancel; }
+    // there is nothing to choose from: Cancel.
+    virtual DialogResult ShowHistory(HistoryDialog& dialog) = 0;
 };
 
 }  // namespace morvalent::app

@@ -26,10 +26,11 @@ using Kind = Step::Kind;
 // list's lines from there.
 Step WithWholePaths(const Step& step) {
     Step whole = step;
-    const bool namesFile = step.command == app::CmdLoadNewNames ||
-                           step.command == app::CmdLoadPathList ||
-                           step.command == app::CmdSaveNames || step.command == app::CmdSavePaths;
-    if (step.kind == Kind::Gather || step.command == app::CmdUnifyFolder || namesFile) {
+    const bool namesFile = step.command == app::CommandId::LoadNewNames ||
+                           step.command == app::CommandId::LoadPathList ||
+                           step.command == app::CommandId::SaveNames ||
+                           step.command == app::CommandId::SavePaths;
+    if (step.kind == Kind::Gather || step.command == app::CommandId::UnifyFolder || namesFile) {
         for (auto& path : whole.texts) path = platform::FullPath(path);
     }
     return whole;
@@ -142,7 +143,8 @@ int CliRunner::Run(const Recipe& recipe) {
 // The reason the window would grey out the step's command, or nothing when it
 // would not.
 std::optional<std::string> CliRunner::DisabledReason(const Step& step) const {
-    const int id = step.kind == Kind::Apply ? int(app::CmdApplyRenames) : step.command;
+    const app::CommandId id =
+        step.kind == Kind::Apply ? app::CommandId::ApplyRenames : step.command;
     if (step.kind != Kind::Apply && step.kind != Kind::Command) return std::nullopt;
     const app::CommandInfo* command = app::FindCommand(id);
     if (command == nullptr) return std::nullopt;

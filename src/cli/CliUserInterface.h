@@ -41,9 +41,14 @@ class CliUserInterface : public app::UserPrompts, public app::StateView {
     void SetClipboardText(const std::u16string&) override {}
     // The status line has no place here; progress has its own line.
     void SetStatusText(const std::u16string&) override {}
-    void SetCommandEnabled(int, bool) override {}
-    void SetCommandChecked(int, bool) override {}
-    void SetColumnWidth(int, int) override {}
+    // Without a window there is no list of commits to choose from.
+    app::DialogResult ShowHistory(app::HistoryDialog&) override {
+        return app::DialogResult::Cancel;
+    }
+    void SetCommandEnabled(app::CommandId, bool) override {}
+    void SetCommandChecked(app::CommandId, bool) override {}
+    void SetCommandText(app::CommandId, const std::u16string&) override {}
+    void SetColumnWidth(filelist::Column, int) override {}
     void FocusList() override {}
     void EnsureRowVisible(std::size_t) override {}
 
@@ -51,6 +56,8 @@ class CliUserInterface : public app::UserPrompts, public app::StateView {
     void KeepResponsive() override;
 
     void CloseWindow() override {}
+    // Conflicts are printed when asked for (--print=conflicts), not as they change.
+    void ConflictsChanged() override {}
 
   private:
     void DrawProgress();

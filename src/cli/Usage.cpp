@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "app/Commands.h"
@@ -12,7 +13,7 @@ namespace morvalent::cli {
 namespace {
 
 // Commands whose usage shares the line of the command before them.
-constexpr int kSharesLineWithPrevious[] = {app::CmdAddSuffix};
+constexpr app::CommandId kSharesLineWithPrevious[] = {app::CommandId::AddSuffix};
 
 // "  --option 값  설명": the description starts in column 38, or on a line of
 // its own when the option is too wide.
@@ -30,35 +31,34 @@ std::string UsageLine(const std::string& option, const std::string& description)
 // The name edits of the tools menu, in its order, with their options.
 std::string EditUsage() {
     std::vector<std::pair<std::string, std::string>> entries;  // option, description
-    for (const app::MenuInfo& menu : app::MenuBar()) {
-        if (std::u16string_view(menu.caption) != u"기능(&T)") continue;
-        for (int id : menu.items) {
-            const app::CommandInfo* command = app::FindCommand(id);
-            if (command == nullptr) continue;
-            const std::string caption = platform::Utf16ToUtf8Lossy(command->caption);
-            auto add = [&](const char* name, const char* valueNames, const std::string& text) {
-                std::string option = name;
-                if (valueNames[0] != '\0') option += std::string(" ") + valueNames;
-                if (std::ranges::find(kSharesLineWithPrevious, id) !=
-                        std::end(kSharesLineWithPrevious) &&
-                    !entries.empty()) {
-                    entries.back().first += " / " + option;
-                    entries.back().second += " / " + text;
-                    return;
-                }
-                entries.emplace_back(option, text);
-            };
-            if (command->option.name != nullptr) {
-                add(command->option.name, command->option.valueNames, caption);
+    for (const app::MenuEntry& entry : app::FindMenu(app::MenuId::Tools).entries) {
+        const app::CommandId* item = std::get_if<app::CommandId>(&entry);
+        if (item == nullptr) continue;
+        const app::CommandId id = *item;
+        const app::CommandInfo* command = app::FindCommand(id);
+        const std::string caption = platform::Utf16ToUtf8Lossy(command->caption);
+        auto add = [&](const char* name, const char* valueNames, const std::string& text) {
+            std::string option = name;
+            if (valueNames[0] != '\0') option += std::string(" ") + valueNames;
+            if (std::ranges::find(kSharesLineWithPrevious, id) !=
+                    std::end(kSharesLineWithPrevious) &&
+                !entries.empty()) {
+                entries.back().first += " / " + option;
+                entries.back().second += " / " + text;
+                return;
             }
-            for (const app::ChoiceOption& option : app::ChoiceOptions()) {
-                if (option.command == id)
-                    add(option.name, option.valueNames, caption + " " + option.note);
-            }
-            for (const app::WordOption& option : app::WordOptions()) {
-                if (option.command == id)
-                    add(option.name, option.valueNames, caption + " " + option.offered());
-            }
+            entries.emplace_back(option, text);
+        };
+        if (command->option.name != nullptr) {
+            add(command->option.name, command->option.valueNames, caption);
+        }
+        for (const app::ChoiceOption& option : app::ChoiceOptions()) {
+            if (option.command == id)
+                add(option.name, option.valueNames, caption + " " + option.note);
+        }
+        for (const app::WordOption& option : app::WordOptions()) {
+            if (option.command == id)
+                add(option.name, option.valueNames, caption + " " + option.offered());
         }
     }
     std::string usage;

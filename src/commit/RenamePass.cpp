@@ -25,7 +25,7 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
         if (!IsExactTarget(source, target) ||
             moves_->MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
             failures_ += platform::FormatText(texts::kFailureLine, source, target);
-            return {RowResult::Failed, {}};
+            return {RowResult::Failed, {}, {}};
         }
         if (index_.Built()) index_.Repoint(row, source, target);
         list_.SetEntryPath(row, target);
@@ -33,10 +33,10 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
             moves_->FoldersMoved();
             RepointBeneath(row, source, target);
         }
-        return {RowResult::Renamed, {}};
+        return {RowResult::Renamed, {}, {}};
     } catch (const std::exception& error) {
         failures_ += platform::FormatText(texts::kErrorLine, source, target);
-        return {RowResult::Failed, platform::Utf8ToUtf16(error.what())};
+        return {RowResult::Failed, {}, platform::Utf8ToUtf16(error.what())};
     }
 }
 

@@ -8,6 +8,7 @@
 #include "commit/RowPathIndex.h"
 #include "filelist/FileList.h"
 #include "platform/FileSystem.h"
+#include "platform/MoveError.h"
 
 namespace morvalent::commit {
 
@@ -15,6 +16,8 @@ enum class RowResult { Skipped, Renamed, Failed };
 
 struct RowOutcome {
     RowResult result = RowResult::Skipped;
+    // Failed: why the move did not happen.
+    platform::MoveError error;
     // The report of an error raised while the row was handled, for the caller to
     // show before it goes on; empty otherwise.
     std::u16string errorReport;

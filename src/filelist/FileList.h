@@ -25,20 +25,21 @@ struct Row {
     std::int32_t icon = 0;
 };
 
-// Told what changed, so a view repaints once per batch.
+// Told what changed, so a view repaints once per batch. A window implements it;
+// no member has a default.
 class FileListObserver {
   public:
     virtual ~FileListObserver() = default;
-    virtual void OnBatchBegin() {}
-    virtual void OnBatchEnd() {}
+    virtual void OnBatchBegin() = 0;
+    virtual void OnBatchEnd() = 0;
     virtual void OnRowsInserted(std::size_t first, std::size_t count) = 0;
     // Removal is told twice: before (rows still there) and after.
-    virtual void OnRowsAboutToBeRemoved(std::size_t /*first*/, std::size_t /*count*/) {}
+    virtual void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) = 0;
     virtual void OnRowsRemoved(std::size_t first, std::size_t count) = 0;
     virtual void OnRowsChanged(std::size_t first, std::size_t last) = 0;
     // Many rows went at once: the view starts over from the list.
-    virtual void OnListAboutToBeReset() {}
-    virtual void OnListReset() {}
+    virtual void OnListAboutToBeReset() = 0;
+    virtual void OnListReset() = 0;
     // Rows changed places (sorting, moving); the count is the same.
     virtual void OnRowsReordered() = 0;
     // Selected or focused marks were set by the program (not by the view).

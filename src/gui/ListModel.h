@@ -36,6 +36,9 @@ class ListModel : public QAbstractTableModel, public filelist::FileListObserver 
     void ConflictsChanged();
 
   private:
+    // Qt's model signals are per change; a batch needs nothing around it.
+    void OnBatchBegin() override {}
+    void OnBatchEnd() override {}
     void OnRowsInserted(std::size_t first, std::size_t count) override;
     void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) override;
     void OnRowsRemoved(std::size_t first, std::size_t count) override;

@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <variant>
 
 #include "app/Commands.h"
 #include "app/Texts.h"
@@ -129,7 +130,7 @@ void MainWindow::BuildActions() {
         action->setToolTip(ToQString(command.caption).remove(QStringLiteral("(&X)")));
         if (command.icon[0] != u'\0') action->setIcon(QIcon(IconPath(command.icon)));
         action->setCheckable(command.checked != nullptr);
-        const int id = command.id;
+        const app::CommandId id = command.id;
         connect(action, &QAction::triggered, this,
                 [this, id] { Dispatch([this, id] { dialog_->OnCommand(id); }); });
         actions_[id] = action;
@@ -139,15 +140,20 @@ void MainWindow::BuildActions() {
 void MainWindow::BuildMenus() {
     for (const app::MenuInfo& menuInfo : app::MenuBar()) {
         if (menuInfo.caption[0] == u'\0') {
-            for (int id : menuInfo.items) menuBar()->addAction(actions_.at(id));
+            for (const app::MenuEntry& entry : menuInfo.entries) {
+                if (const auto* id = std::get_if<app::CommandId>(&entry))
+                    menuBar()->addAction(actions_.at(*id));
+            }
             continue;
         }
         QMenu* menu = menuBar()->addMenu(ToQString(menuInfo.caption));
-        for (int id : menuInfo.items) {
-            if (id == 0) {
+        for (const app::MenuEntry& entry : menuInfo.entries) {
+            const auto* item = std::get_if<app::CommandId>(&entry);
+            if (item == nullptr) {
                 menu->addSeparator();
                 continue;
             }
+            const app::CommandId id = *item;
             const auto items = app::SubmenuItems(id);
             if (items.empty()) {
                 menu->addAction(actions_.at(id));
@@ -157,23 +163,23 @@ void MainWindow::BuildMenus() {
             QMenu* submenu = menu->addMenu(actions_.at(id)->text());
             delete actions_.at(id);
             actions_[id] = submenu->menuAction();
-            for (int item : items) submenu->addAction(actions_.at(item));
+            for (app::CommandId item : items) submenu->addAction(actions_.at(item));
         }
     }
 }
 
-QToolBar* MainWindow::BuildToolBar(std::span<const int> ids) {
+QToolBar* MainWindow::BuildToolBar(std::span<const app::MenuEntry> entries) {
     auto* bar = new QToolBar(client_);
     bar->setOrientation(Qt::Vertical);
     bar->setIconSize(QSize(38, 24));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bar->setContentsMargins(0, 0, 0, 0);
-    for (int id : ids) {
-        if (id == 0)
-            bar->addSeparator();
+    for (const app::MenuEntry& entry : entries) {
+        if (const auto* id = std::get_if<app::CommandId>(&entry))
+            bar->addAction(actions_.at(*id));
         else
-            bar->addAction(actions_.at(id));
+            bar->addSeparator();
     }
     return bar;
 }
@@ -204,7 +210,7 @@ void MainWindow::BuildList() {
     header->setSectionsMovable(false);
     header->setMinimumSectionSize(0);
     for (int column = 0; column < filelist::ColumnCount; ++column) {
-        SetColumnWidth(column, app::kStartColumnWidths[column]);
+        SetColumnWidth(filelist::Column(column), app::kStartColumnWidths[column]);
     }
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int) {
         // The user widened or narrowed a column: the folder column takes up the rest.
@@ -222,7 +228,7 @@ void MainWindow::BuildList() {
             [this](const QModelIndex&) { Dispatch([this] { dialog_->OnRowDoubleClicked(); }); });
 }
 
-QAction* MainWindow::CommandAction(int id) const {
+QAction* MainWindow::CommandAction(app::CommandId id) const {
     auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
@@ -263,7 +269,8 @@ void MainWindow::RestorePlacement() {
     // The place first, so a maximised window comes back to it when restored.
     setGeometry(state->x, state->y, state->width, state->height);
     for (int column = 0; column < filelist::ColumnCount; ++column) {
-        if (column != filelist::ColFolder) SetColumnWidth(column, state->widths[column]);
+        if (column != filelist::ColFolder)
+            SetColumnWidth(filelist::Column(column), state->widths[column]);
     }
     if (state->maximised) setWindowState(windowState() | Qt::WindowMaximized);
     FitColumns();
@@ -512,22 +519,22 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::SetStatusText(const std::u16string& text) { status_->setText(ToQString(text)); }
 
-void MainWindow::SetCommandEnabled(int command, bool enabled) {
+void MainWindow::SetCommandEnabled(app::CommandId command, bool enabled) {
     if (QAction* action = CommandAction(command)) action->setEnabled(enabled);
 }
 
-void MainWindow::SetCommandChecked(int command, bool checked) {
+void MainWindow::SetCommandChecked(app::CommandId command, bool checked) {
     if (QAction* action = CommandAction(command)) action->setChecked(checked);
 }
 
-void MainWindow::SetCommandText(int command, const std::u16string& text) {
+void MainWindow::SetCommandText(app::CommandId command, const std::u16string& text) {
     if (QAction* action = CommandAction(command)) {
         action->setText(ToQString(text));
         action->setVisible(!text.empty());
     }
 }
 
-void MainWindow::SetColumnWidth(int column, int width) {
+void MainWindow::SetColumnWidth(filelist::Column column, int width) {
     QHeaderView* header = view_->header();
     if (width <= 0) {
         header->setSectionHidden(column, true);

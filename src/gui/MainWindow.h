@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "app/StateView.h"
 #include "app/UserPrompts.h"
@@ -38,7 +39,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     QLabel* StatusLine() const { return status_; }
     QToolBar* LeftToolBar() const { return left_; }
     QToolBar* RightToolBar() const { return right_; }
-    QAction* CommandAction(int id) const;
+    QAction* CommandAction(app::CommandId id) const;
     ListModel* Model() const { return model_; }
     // Places the toolbars, the list and the status line in the client area.
     void LayoutControls();
@@ -61,10 +62,10 @@ class MainWindow : public QMainWindow, public app::StateView {
 
     // app::StateView
     void SetStatusText(const std::u16string& text) override;
-    void SetCommandEnabled(int command, bool enabled) override;
-    void SetCommandChecked(int command, bool checked) override;
-    void SetCommandText(int command, const std::u16string& text) override;
-    void SetColumnWidth(int column, int width) override;
+    void SetCommandEnabled(app::CommandId command, bool enabled) override;
+    void SetCommandChecked(app::CommandId command, bool checked) override;
+    void SetCommandText(app::CommandId command, const std::u16string& text) override;
+    void SetColumnWidth(filelist::Column column, int width) override;
     void FocusList() override;
     void EnsureRowVisible(std::size_t row) override;
     void SetBusy(bool busy) override;
@@ -83,7 +84,7 @@ class MainWindow : public QMainWindow, public app::StateView {
   private:
     void BuildActions();
     void BuildMenus();
-    QToolBar* BuildToolBar(std::span<const int> ids);
+    QToolBar* BuildToolBar(std::span<const app::MenuEntry> entries);
     void BuildList();
     void SyncSelectionFromList();
     void OnViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
@@ -104,7 +105,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     QLabel* status_ = nullptr;
     QToolBar* left_ = nullptr;
     QToolBar* right_ = nullptr;
-    std::map<int, QAction*> actions_;
+    std::map<app::CommandId, QAction*> actions_;
     ReleaseFilter* releases_ = nullptr;
     bool syncingSelection_ = false;
     bool closing_ = false;

@@ -30,4 +30,24 @@ bool FileSystem::ListNames(std::u16string_view folder, std::vector<std::u16strin
 
 std::unique_ptr<MoveRun> FileSystem::BeginMoves() { return std::make_unique<PathMoveRun>(*this); }
 
+MoveError MoveErrorOf(const MoveOutcome& outcome) {
+    MoveError error = DescribeSystemError(outcome.error);
+    // The result says more than the number where the system told it by other means.
+    switch (outcome.result) {
+        case MoveResult::TargetExists:
+            error.cause = MoveCause::TargetExists;
+            break;
+        case MoveResult::SourceMissing:
+            error.cause = MoveCause::NotFound;
+            break;
+        case MoveResult::FolderAcrossDevices:
+            error.cause = MoveCause::CrossDevice;
+            break;
+        case MoveResult::Moved:
+        case MoveResult::Failed:
+            break;
+    }
+    return error;
+}
+
 }  // namespace morvalent::platform

@@ -9,6 +9,7 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/FileTime.h"
+#include "platform/MoveError.h"
 
 namespace morvalent::platform {
 
@@ -41,6 +42,9 @@ struct MoveOutcome {
     MoveResult result = MoveResult::Failed;
     int error = 0;  // the system's error number when result is Failed
 };
+
+// Why a move that did not happen failed, with the system's words for it.
+MoveError MoveErrorOf(const MoveOutcome& outcome);
 
 // The moves and identity look-ups of one pass over many items (a commit). A system
 // may keep the folders involved open from one item to the next instead of looking

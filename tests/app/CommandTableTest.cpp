@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "support/ScriptedUi.h"
@@ -25,24 +27,25 @@ TEST(CommandTable, KeyEventsFindTheirCommand) {
     struct Row {
         const char* name;
         KeyMessage message;
-        int command;  // 0: none
+        std::optional<CommandId> command;
     };
     const Row rows[] = {
-        {"Ctrl+S", {Type::Release, Key::S, true, false, false}, CmdApplyRenames},
-        {"Shift held in vain", {Type::Release, Key::S, true, true, false}, CmdApplyRenames},
-        {"Ctrl+Shift+C", {Type::Release, Key::C, true, true, false}, CmdCopyPaths},
-        {"Ctrl+Shift+V", {Type::Release, Key::V, true, true, false}, CmdLoadPathList},
-        {"Ctrl+O on press", {Type::Press, Key::O, true, false, false}, 0},
-        {"O without Ctrl", {Type::Release, Key::O, false, false, false}, 0},
-        {"repeated release", {Type::Release, Key::O, true, false, true}, 0},
-        {"comma with Shift", {Type::Press, Key::Comma, false, true, false}, CmdMoveUp},
-        {"comma released", {Type::Release, Key::Comma, true, false, false}, 0},
-        {"Escape", {Type::Press, Key::Escape, false, false, false}, CmdExit},
-        {"Delete is no command", {Type::Press, Key::Delete, false, false, false}, 0},
+        {"Ctrl+S", {Type::Release, Key::S, true, false, false}, CommandId::ApplyRenames},
+        {"Shift held in vain", {Type::Release, Key::S, true, true, false}, CommandId::ApplyRenames},
+        {"Ctrl+Shift+C", {Type::Release, Key::C, true, true, false}, CommandId::CopyPaths},
+        {"Ctrl+Shift+V", {Type::Release, Key::V, true, true, false}, CommandId::LoadPathList},
+        {"Ctrl+O on press", {Type::Press, Key::O, true, false, false}, std::nullopt},
+        {"O without Ctrl", {Type::Release, Key::O, false, false, false}, std::nullopt},
+        {"repeated release", {Type::Release, Key::O, true, false, true}, std::nullopt},
+        {"comma with Shift", {Type::Press, Key::Comma, false, true, false}, CommandId::MoveUp},
+        {"comma released", {Type::Release, Key::Comma, true, false, false}, std::nullopt},
+        {"Escape", {Type::Press, Key::Escape, false, false, false}, CommandId::Exit},
+        {"Delete is no command", {Type::Press, Key::Delete, false, false, false}, std::nullopt},
     };
     for (const Row& row : rows) {
         const CommandInfo* found = FindChord(row.message);
-        EXPECT_EQ(found == nullptr ? 0 : found->id, row.command) << row.name;
+        EXPECT_EQ(found == nullptr ? std::nullopt : std::optional(found->id), row.command)
+            << row.name;
     }
 }
 

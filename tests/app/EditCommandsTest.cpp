@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/ListRecorder.h"
 #include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -39,19 +40,6 @@ class RecordingUi : public testing::ScriptedUi {
     std::vector<std::u16string> browserTitles;
     std::vector<std::u16string> browserInitialFolders;
     std::vector<std::u16string> browserOpenAt;
-};
-
-// Counts how the list told its view about changes.
-class ChangeCounter : public filelist::FileListObserver {
-  public:
-    void OnBatchBegin() override { ++batches; }
-    void OnRowsInserted(std::size_t, std::size_t) override {}
-    void OnRowsRemoved(std::size_t, std::size_t) override {}
-    void OnRowsChanged(std::size_t, std::size_t) override { ++changeNotices; }
-    void OnRowsReordered() override {}
-    void OnMarksChanged() override {}
-    int batches = 0;
-    int changeNotices = 0;
 };
 
 struct Row {
@@ -332,7 +320,7 @@ TEST_F(EditCommandsTest, RejectedValuesChangeNothing) {
 
 TEST_F(EditCommandsTest, EditsRunInOneBatch) {
     AddRows(kRows);
-    ChangeCounter counter;
+    testing::ListRecorder counter;
     dialog.List().SetObserver(&counter);
     ui.inputAnswers.push_back(Ok(u"x"));
     dialog.AddPrefix();
@@ -340,8 +328,8 @@ TEST_F(EditCommandsTest, EditsRunInOneBatch) {
     dialog.UnifyFolder();
     dialog.SuffixFolderName();
     dialog.List().SetObserver(nullptr);
-    EXPECT_EQ(counter.batches, 3);
-    EXPECT_EQ(counter.changeNotices, 3);
+    EXPECT_EQ(counter.Count("begin"), 3);
+    EXPECT_EQ(counter.Count("change"), 3);
 }
 
 TEST_F(EditCommandsTest, EmptyListStillAsksAndValidates) {
@@ -410,7 +398,7 @@ TEST_F(EditCommandsTest, DoubleClickAndCommandOpenDirectRename) {
     ui.inputAnswers.push_back(Ok(u"clicked"));
     dialog.OnRowDoubleClicked();
     ui.inputAnswers.push_back(Ok(u"commanded"));
-    dialog.OnCommand(CmdDirectRename);
+    dialog.OnCommand(CommandId::DirectRename);
     EXPECT_EQ(NewNames(), (Names{u"a.txt", u"commanded"}));
     EXPECT_EQ(ui.shownDialogs.at(1).description, u"clicked 를");
 }

@@ -75,7 +75,7 @@ TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
         dialog.List().SetNewName(0, u"renamed.txt");
         dialog.OnDropFiles({c.path});
         ui.fileAnswers.push_back({c.path});
-        EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
+        EXPECT_TRUE(dialog.OnCommand(CommandId::AddFiles));
         EXPECT_EQ(ui.messages, (std::vector<std::u16string>{c.message, c.message}));
         EXPECT_EQ(dialog.List().Count(), 1u);
         EXPECT_EQ(ui.busyDepth, 0);
@@ -90,31 +90,31 @@ TEST_F(MainDialogTest, StatesAtStartAfterAddingAndClearing) {
     }
     EXPECT_EQ(ui.columnWidths.at(3), 0);
     EXPECT_EQ(ui.columnWidths.at(6), 0);
-    EXPECT_FALSE(ui.checked.at(CmdShowFullPath));
+    EXPECT_FALSE(ui.checked.at(CommandId::ShowFullPath));
 
     TempDir dir;
     dir.WriteFile("a.txt");
     ui.fileAnswers.push_back({dir.Join(u"a.txt")});
-    EXPECT_TRUE(dialog.OnCommand(CmdAddFiles));
+    EXPECT_TRUE(dialog.OnCommand(CommandId::AddFiles));
     EXPECT_EQ(ui.fileRequests[0].title, u"이름 붙일 파일 불러오기");
     EXPECT_EQ(ui.fileRequests[0].filters[0].caption, u"All Files(*.*)");
     EXPECT_EQ(ui.status, u"1 개");
     EXPECT_EQ(ui.statusHistory, (std::vector<std::u16string>{u"처리중...", u"", u"1 개"}));
-    EXPECT_TRUE(ui.enabled.at(CmdApplyRenames));
-    EXPECT_TRUE(ui.enabled.at(CmdLoadNewNames));
-    EXPECT_FALSE(ui.enabled.at(CmdDirectRename));
-    EXPECT_FALSE(ui.enabled.at(CmdMoveUp));
+    EXPECT_TRUE(ui.enabled.at(CommandId::ApplyRenames));
+    EXPECT_TRUE(ui.enabled.at(CommandId::LoadNewNames));
+    EXPECT_FALSE(ui.enabled.at(CommandId::DirectRename));
+    EXPECT_FALSE(ui.enabled.at(CommandId::MoveUp));
 
     dialog.List().SetSelected(0, true);
     dialog.OnSelectionChanged();  // the mouse changed the selection
-    EXPECT_TRUE(ui.enabled.at(CmdDirectRename));
-    EXPECT_TRUE(ui.enabled.at(CmdMoveDown));
+    EXPECT_TRUE(ui.enabled.at(CommandId::DirectRename));
+    EXPECT_TRUE(ui.enabled.at(CommandId::MoveDown));
 
-    dialog.OnCommand(CmdClearList);
+    dialog.OnCommand(CommandId::ClearList);
     EXPECT_EQ(dialog.List().Count(), 0u);
     EXPECT_EQ(ui.status, u"");
-    EXPECT_FALSE(ui.enabled.at(CmdApplyRenames));
-    EXPECT_FALSE(ui.enabled.at(CmdDirectRename));
+    EXPECT_FALSE(ui.enabled.at(CommandId::ApplyRenames));
+    EXPECT_FALSE(ui.enabled.at(CommandId::DirectRename));
 }
 
 TEST_F(MainDialogTest, AddingAnAlreadyListedFileLeavesTheStatusEmpty) {
@@ -122,15 +122,15 @@ TEST_F(MainDialogTest, AddingAnAlreadyListedFileLeavesTheStatusEmpty) {
     dir.WriteFile("a.txt");
     ui.fileAnswers.push_back({dir.Join(u"a.txt")});
     ui.fileAnswers.push_back({dir.Join(u"a.txt")});
-    dialog.OnCommand(CmdAddFiles);
-    dialog.OnCommand(CmdAddFiles);
+    dialog.OnCommand(CommandId::AddFiles);
+    dialog.OnCommand(CommandId::AddFiles);
     EXPECT_EQ(dialog.List().Count(), 1u);
     EXPECT_EQ(ui.status, u"");
 }
 
 TEST_F(MainDialogTest, CancelledOpenDialogChangesNothing) {
     ui.fileAnswers.push_back({});
-    dialog.OnCommand(CmdAddFiles);
+    dialog.OnCommand(CommandId::AddFiles);
     EXPECT_TRUE(ui.statusHistory.empty());
 }
 
@@ -167,7 +167,7 @@ TEST_F(MainDialogTest, DeleteRemovesSelectedRowsAndShowsTheCount) {
     dialog.List().SetSelected(1, true);
     dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::Delete});
     EXPECT_EQ(ui.status, u"");
-    EXPECT_FALSE(ui.enabled.at(CmdApplyRenames));
+    EXPECT_FALSE(ui.enabled.at(CommandId::ApplyRenames));
 }
 
 TEST_F(MainDialogTest, ShortcutsActOnReleaseWithCtrl) {
@@ -205,14 +205,14 @@ TEST_F(MainDialogTest, ShortcutsActOnReleaseWithCtrl) {
 
 TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
     struct Row {
-        int command;
+        CommandId command;
         filelist::Column column;
         int width;
     };
-    const Row rows[] = {{CmdShowFullPath, filelist::ColFullPath, 120},
-                        {CmdShowSize, filelist::ColSize, 80},
-                        {CmdShowModified, filelist::ColModified, 120},
-                        {CmdShowCreated, filelist::ColCreated, 120}};
+    const Row rows[] = {{CommandId::ShowFullPath, filelist::ColFullPath, 120},
+                        {CommandId::ShowSize, filelist::ColSize, 80},
+                        {CommandId::ShowModified, filelist::ColModified, 120},
+                        {CommandId::ShowCreated, filelist::ColCreated, 120}};
     for (const Row& row : rows) {
         dialog.OnCommand(row.command);
         EXPECT_EQ(ui.columnWidths.at(row.column), row.width);
@@ -229,21 +229,21 @@ TEST_F(MainDialogTest, ViewTogglesSetWidthsAndChecks) {
 }
 
 TEST_F(MainDialogTest, VersionAndExit) {
-    dialog.OnCommand(CmdVersion);
+    dialog.OnCommand(CommandId::Version);
     EXPECT_EQ(ui.messages, std::vector<std::u16string>{u"Morvalent 08.02.10 버전"});
     AddRows({u"/a"});
-    EXPECT_TRUE(dialog.OnCommand(CmdExit));
+    EXPECT_TRUE(dialog.OnCommand(CommandId::Exit));
     EXPECT_TRUE(ui.closed);
     EXPECT_EQ(dialog.List().Count(), 0u);
-    EXPECT_TRUE(dialog.OnCommand(CmdOk));
-    EXPECT_FALSE(dialog.OnCommand(12345));
+    EXPECT_TRUE(dialog.OnCommand(CommandId::Ok));
+    EXPECT_FALSE(dialog.OnCommand(CommandId(12345)));
 }
 
 TEST_F(MainDialogTest, EveryCommandIdIsDispatched) {
     // With an empty list, every command runs without asking anything unscripted,
     // except those that always ask.
     for (const auto& command : AllCommands()) {
-        if (command.id == CmdExit) continue;
+        if (command.id == CommandId::Exit) continue;
         ui.fileAnswers = {{}};
         ScriptedUi::InputAnswer cancel;
         cancel.ok = false;
@@ -261,10 +261,10 @@ TEST_F(MainDialogTest, ConflictsSeeTheDiskAsLastRead) {
     dir.WriteFile("a.txt");
     dialog.OnDropFiles({dir.Join(u"a.txt")});
     ui.inputAnswers.push_back({true, u"a", u"b"});
-    dialog.OnCommand(CmdReplaceString);
+    dialog.OnCommand(CommandId::ReplaceString);
     EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::None);
     dir.WriteFile("b.txt");
-    dialog.OnCommand(CmdShowSize);
+    dialog.OnCommand(CommandId::ShowSize);
     EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::None);
     dialog.PreTranslateMessage({KeyMessage::Type::Press, Key::F8});
     EXPECT_EQ(dialog.Conflicts().At(0), commit::Conflict::Exists);

@@ -39,7 +39,7 @@ struct OrganiseCommandsTest : ::testing::Test {
     }
     void Sort(int choice) {
         ui.inputAnswers.push_back({true, u"", u"", choice});
-        dialog.OnCommand(CmdSortList);
+        dialog.OnCommand(CommandId::SortList);
     }
     void Press(Key key) {
         KeyMessage message;
@@ -91,7 +91,7 @@ TEST_F(OrganiseCommandsTest, CancelKeepsTheOrder) {
     ScriptedUi::InputAnswer cancel;
     cancel.ok = false;
     ui.inputAnswers.push_back(cancel);
-    dialog.OnCommand(CmdSortList);
+    dialog.OnCommand(CommandId::SortList);
     EXPECT_EQ(Paths(), Native({u"/c", u"/a", u"/b"}));
 }
 
@@ -174,7 +174,7 @@ TEST_F(OrganiseCommandsTest, KeysAndMenuMoveTheSelection) {
     EXPECT_EQ(ui.ensuredVisible.back(), 3u);  // the top-most moved row
 
     // The last row is selected: down moves nothing.
-    dialog.OnCommand(CmdMoveDown);
+    dialog.OnCommand(CommandId::MoveDown);
     EXPECT_EQ(Paths(), Native({u"/a", u"/b", u"/d", u"/c", u"/e", u"/g", u"/f"}));
     EXPECT_EQ(ui.ensuredVisible.size(), 1u);
 
@@ -183,11 +183,11 @@ TEST_F(OrganiseCommandsTest, KeysAndMenuMoveTheSelection) {
     EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{2, 5}));
     EXPECT_EQ(ui.ensuredVisible.back(), 5u);  // the bottom-most moved row
 
-    dialog.OnCommand(CmdMoveUp);
-    dialog.OnCommand(CmdMoveUp);
+    dialog.OnCommand(CommandId::MoveUp);
+    dialog.OnCommand(CommandId::MoveUp);
     EXPECT_EQ(Paths(), Native({u"/c", u"/a", u"/b", u"/f", u"/d", u"/e", u"/g"}));
     // Row 0 is selected: up moves nothing.
-    dialog.OnCommand(CmdMoveUp);
+    dialog.OnCommand(CommandId::MoveUp);
     EXPECT_EQ(Paths(), Native({u"/c", u"/a", u"/b", u"/f", u"/d", u"/e", u"/g"}));
     EXPECT_EQ(ui.ensuredVisible.size(), 4u);
 }
@@ -221,7 +221,7 @@ TEST(KoreanOrganiseCommands, HangulNamesInKoreanOrder) {
     };
     const auto sort = [&](int choice) {
         ui.inputAnswers.push_back({true, u"", u"", choice});
-        dialog.OnCommand(CmdSortList);
+        dialog.OnCommand(CommandId::SortList);
     };
     platform::SetCollationLocale("ko_KR.UTF-8");
     for (const char* p : {"/h/하늘.txt", "/h/sky.txt", "/h/가을.txt", "/h/마음.txt"}) {

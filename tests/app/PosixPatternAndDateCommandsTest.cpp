@@ -73,7 +73,7 @@ TEST_F(PatternAndDateCommandsTest, PatternReplacement) {
         ui.inputAnswers.push_back({true, c.pattern, c.replacement, 0});
         // A refused value returns to the dialog, which is then cancelled.
         if (!c.message.empty()) ui.inputAnswers.push_back({false, {}, {}, 0});
-        const auto outcome = dialog.OnCommand(CmdReplacePattern);
+        const auto outcome = dialog.OnCommand(CommandId::ReplacePattern);
         ASSERT_TRUE(outcome.has_value());
         EXPECT_EQ(outcome->kind, c.kind);
         EXPECT_EQ(ui.messages, c.message.empty() ? Names{} : Names{c.message});
@@ -116,7 +116,7 @@ TEST_F(PatternAndDateCommandsTest, Dates) {
         AddRow(dir.Join(u"plain.jpg"), modified, created);
         AddRow(dir.Join(u"no created.txt"), modified);
         ui.inputAnswers.push_back({true, c.format, u"", ChoiceOf(DateChoices(), c.placement)});
-        EXPECT_EQ(dialog.OnCommand(CmdAddDate)->kind, Outcome::Kind::Done);
+        EXPECT_EQ(dialog.OnCommand(CommandId::AddDate)->kind, Outcome::Kind::Done);
         EXPECT_EQ(NewNames(), c.expected);
     }
     EXPECT_EQ(ui.busyDepth, 0);

@@ -54,9 +54,9 @@ TEST(ParseRecipe, StepsCarryTheirLine) {
     ASSERT_FALSE(read.error) << *read.error;
     ASSERT_EQ(read.steps.size(), 3u);
     EXPECT_EQ(read.steps[0].where, "b.mvr 2번째 줄");
-    EXPECT_EQ(read.steps[1].command, CmdMoveUp);
+    EXPECT_EQ(read.steps[1].command, CommandId::MoveUp);
     EXPECT_EQ(read.steps[1].where, "b.mvr 2번째 줄");
-    EXPECT_EQ(read.steps[2].command, CmdSortList);
+    EXPECT_EQ(read.steps[2].command, CommandId::SortList);
     EXPECT_EQ(read.steps[2].where, "b.mvr 4번째 줄");
 }
 

@@ -156,9 +156,9 @@ TEST_F(TransferCommandsTest, ClipboardGetsTheTextWithoutMark) {
     AddRow(u"/d/a.txt");
     AddRow(u"/d/b.txt");
     dialog.List().SetNewName(1, u"새 이름.txt");
-    dialog.OnCommand(CmdCopyNames);
+    dialog.OnCommand(CommandId::CopyNames);
     EXPECT_EQ(ui.clipboard, u"a.txt\r\n새 이름.txt\r\n");
-    dialog.OnCommand(CmdCopyPaths);
+    dialog.OnCommand(CommandId::CopyPaths);
     EXPECT_EQ(ui.clipboard, NativePath(u"/d/a.txt\r\n/d/b.txt\r\n"));
     EXPECT_TRUE(ui.fileRequests.empty());
 }
@@ -272,7 +272,7 @@ TEST_F(TransferCommandsTest, PathListComparesOnlyWithRowsListedBefore) {
     dir.WriteFile("list.txt", line(u"c.txt\n") + line(u"a.txt\n  ") + line(u"b.txt  \n") +
                                   line(u"c.txt\n\n") + line(u"missing.txt\n") + line(u"b.txt/\n"));
     Answer(dir.Join(u"list.txt"));
-    dialog.OnCommand(CmdLoadPathList);
+    dialog.OnCommand(CommandId::LoadPathList);
     // Appended after the listed row in path order; the same file twice gives two
     // rows, also when written once with a trailing separator.
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{dir.Join(u"a.txt"), dir.Join(u"b.txt"),

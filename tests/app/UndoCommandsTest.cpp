@@ -17,7 +17,7 @@ struct UndoTest : CommitTest {
     UndoTest() { dialog.SetHistory(&history); }
     void Undo(bool ok = true) {
         ui.okCancelAnswers.push_back(ok);
-        dialog.OnCommand(CmdUndoCommit);
+        dialog.OnCommand(CommandId::UndoCommit);
     }
 
     testing::TempDir state;

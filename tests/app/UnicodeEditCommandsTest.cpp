@@ -38,25 +38,25 @@ class UnicodeEditCommandsTest : public ::testing::Test {
 TEST_F(UnicodeEditCommandsTest, RewriteEveryRowInOneGo) {
     struct Case {
         const char* name;
-        int command;
+        CommandId command;
         std::int32_t choice;  // -1: the command asks nothing
         Names expected;
     };
     const Case cases[] = {
         {"extension upper, folder untouched",
-         CmdChangeCase,
+         CommandId::ChangeCase,
          ChoiceOf(CaseChoices(), edits::CaseChange::ExtensionUpper),
          {u"Straße.TXT", u"Vol.two", u"\u1112\u1161\u11AB.DOCX", u"├Ñ╝▒╣░┐δ.TXT"}},
         {"name lower",
-         CmdChangeCase,
+         CommandId::ChangeCase,
          ChoiceOf(CaseChoices(), edits::CaseChange::NameLower),
          {u"straße.txt", u"vol.two", u"\u1112\u1161\u11AB.docx", u"├ñ╝▒╣░┐δ.txt"}},
         {"NFC",
-         CmdNormalizeNames,
+         CommandId::NormalizeNames,
          ChoiceOf(NormalFormChoices(), platform::NormalForm::Nfc),
          {u"Straße.txt", u"Vol.two", u"한.docx", u"├Ñ╝▒╣░┐δ.txt"}},
         {"repair",
-         CmdRepairEncoding,
+         CommandId::RepairEncoding,
          -1,
          {u"Straße.txt", u"Vol.two", u"\u1112\u1161\u11AB.docx", u"책선물용.txt"}},
     };
@@ -78,7 +78,8 @@ TEST_F(UnicodeEditCommandsTest, RewriteEveryRowInOneGo) {
 
 TEST_F(UnicodeEditCommandsTest, CancelChangesNothing) {
     AddRow(u"/d/A.txt");
-    for (int command : {CmdChangeCase, CmdNormalizeNames, CmdAddDate}) {
+    for (CommandId command :
+         {CommandId::ChangeCase, CommandId::NormalizeNames, CommandId::AddDate}) {
         ui.inputAnswers.push_back({false, u"", u"", 0});
         EXPECT_EQ(dialog.OnCommand(command)->kind, Outcome::Kind::Cancelled);
     }
@@ -88,7 +89,7 @@ TEST_F(UnicodeEditCommandsTest, CancelChangesNothing) {
 TEST_F(UnicodeEditCommandsTest, DateDialogOffersTheFormatToEdit) {
     AddRow(u"/d/A.txt");
     ui.inputAnswers.push_back({false, u"", u"", 0});
-    dialog.OnCommand(CmdAddDate);
+    dialog.OnCommand(CommandId::AddDate);
     ASSERT_EQ(ui.shownDialogs.size(), 1u);
     EXPECT_EQ(ui.shownDialogs[0].text1, u"YYYY-MM-DD_hhmmss");
     EXPECT_EQ(ui.shownDialogs[0].choices.size(), DateChoices().size());

@@ -22,8 +22,8 @@ TEST(Win32UnicodeEditCommands, WithoutRegexAndPhotoDates) {
     entry.path = u"C:\\d\\a.txt";
     dialog.List().InsertEntryRow(entry);
     dialog.UpdateCommandStates();
-    EXPECT_FALSE(ui.enabled[CmdReplacePattern]);
-    EXPECT_TRUE(ui.enabled[CmdAddDate]);
+    EXPECT_FALSE(ui.enabled[CommandId::ReplacePattern]);
+    EXPECT_TRUE(ui.enabled[CommandId::AddDate]);
 
     const auto outcome = dialog.ReplacePattern();
     EXPECT_EQ(outcome.kind, Outcome::Kind::Refused);

@@ -417,19 +417,19 @@ TEST(CliEngine, RecipeGivesTheNamesTheWindowGives) {
     ui.inputAnswers = {{true, u"(", u")", 0}, {true, u" ", u"", 0}, {true, u"2", u"1", 3},
                        {true, u"md", u"", 0}, {true, u"", u"", 1},  {true, u"특별.md", u"", 0},
                        {true, u"3", u"", 0},  {true, u"_x", u"", 0}};
-    dialog.OnCommand(app::CmdDeleteEnclosed);
-    dialog.OnCommand(app::CmdReplaceString);
-    dialog.OnCommand(app::CmdNumberRows);
-    dialog.OnCommand(app::CmdChangeExtension);
-    dialog.OnCommand(app::CmdSortList);
+    dialog.OnCommand(app::CommandId::DeleteEnclosed);
+    dialog.OnCommand(app::CommandId::ReplaceString);
+    dialog.OnCommand(app::CommandId::NumberRows);
+    dialog.OnCommand(app::CommandId::ChangeExtension);
+    dialog.OnCommand(app::CommandId::SortList);
     select({1});
-    dialog.OnCommand(app::CmdDirectRename);
+    dialog.OnCommand(app::CommandId::DirectRename);
     select({0, 2});
-    dialog.OnCommand(app::CmdMoveDown);
+    dialog.OnCommand(app::CommandId::MoveDown);
     select({4});
     dialog.PreTranslateMessage({app::KeyMessage::Type::Press, app::Key::Delete});
-    dialog.OnCommand(app::CmdPadDigits);
-    dialog.OnCommand(app::CmdAddSuffix);
+    dialog.OnCommand(app::CommandId::PadDigits);
+    dialog.OnCommand(app::CommandId::AddSuffix);
     select({});
     EXPECT_TRUE(ui.inputAnswers.empty());
     EXPECT_TRUE(ui.messages.empty());

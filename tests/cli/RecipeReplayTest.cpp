@@ -48,25 +48,25 @@ TEST(RecipeReplay, TheTerminalGivesTheWindowsNames) {
         {true, u" ", u"_", 0}, {true, u"여름 'A' ", u"", 0},    {true, u"2", u"1", 3},
         {true, u"", u"", 1},   {true, u"탭\t이름.jpg", u"", 0}, {true, u"3", u"", 0},
         {true, u"_x", u"", 0}};
-    window.OnCommand(app::CmdReplaceString);
-    window.OnCommand(app::CmdAddPrefix);
-    window.OnCommand(app::CmdNumberRows);
-    window.OnCommand(app::CmdCopyNames);  // an export: no step
-    window.OnCommand(app::CmdSortList);
+    window.OnCommand(app::CommandId::ReplaceString);
+    window.OnCommand(app::CommandId::AddPrefix);
+    window.OnCommand(app::CommandId::NumberRows);
+    window.OnCommand(app::CommandId::CopyNames);  // an export: no step
+    window.OnCommand(app::CommandId::SortList);
     select({1});
-    window.OnCommand(app::CmdDirectRename);
+    window.OnCommand(app::CommandId::DirectRename);
     select({0, 2});
-    window.OnCommand(app::CmdMoveDown);
+    window.OnCommand(app::CommandId::MoveDown);
     select({3});
     window.PreTranslateMessage({app::KeyMessage::Type::Press, app::Key::Delete});
-    window.OnCommand(app::CmdPadDigits);
-    window.OnCommand(app::CmdAddSuffix);
+    window.OnCommand(app::CommandId::PadDigits);
+    window.OnCommand(app::CommandId::AddSuffix);
     const std::vector<std::u16string> names = {u"탭\t이름_x.jpg", u"001여름 'A' notes_x.txt",
                                                u"01여름 'A' a_002_x.jpg"};
     for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(window.List().NewName(i), names[i]);
 
     ui.fileAnswers = {{dir.Join(u"photos.mvr")}};
-    ASSERT_EQ(window.OnCommand(app::CmdSaveRecipe)->kind, app::Outcome::Kind::Done);
+    ASSERT_EQ(window.OnCommand(app::CommandId::SaveRecipe)->kind, app::Outcome::Kind::Done);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(dir.ReadFile("photos.mvr"),
               "# Morvalent 08.02.10 작업 순서\n"

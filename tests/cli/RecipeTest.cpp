@@ -31,8 +31,8 @@ std::string Describe(const Recipe& recipe) {
                 out += step.folderItself ? "folders(self)" : "folders(contents)";
                 break;
             case Step::Kind::Command:
-                out +=
-                    std::to_string(step.command) + "(" + texts + ")#" + std::to_string(step.choice);
+                out += std::to_string(app::IdNumber(step.command)) + "(" + texts + ")#" +
+                       std::to_string(step.choice);
                 break;
             case Step::Kind::Select: {
                 out += "select(";
@@ -47,7 +47,7 @@ std::string Describe(const Recipe& recipe) {
                 out += "delete-rows";
                 break;
             case Step::Kind::Apply:
-                out += "apply(" + std::to_string(step.command) + ")";
+                out += "apply(" + std::to_string(app::IdNumber(step.command)) + ")";
                 break;
         }
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "filelist/FileList.h"
+#include "support/ListRecorder.h"
 #include "support/TempDir.h"
 
 namespace morvalent::filelist {
@@ -20,28 +21,7 @@ FileEntry Entry(std::u16string path, bool isFolder = false, std::uint64_t size =
     return e;
 }
 
-class Recorder : public FileListObserver {
-  public:
-    void OnBatchBegin() override { log.push_back("begin"); }
-    void OnBatchEnd() override { log.push_back("end"); }
-    void OnRowsInserted(std::size_t first, std::size_t count) override {
-        log.push_back("insert " + std::to_string(first) + "+" + std::to_string(count));
-    }
-    void OnRowsRemoved(std::size_t first, std::size_t count) override {
-        log.push_back("remove " + std::to_string(first) + "+" + std::to_string(count));
-    }
-    void OnRowsChanged(std::size_t first, std::size_t last) override {
-        log.push_back("change " + std::to_string(first) + "-" + std::to_string(last));
-    }
-    void OnRowsReordered() override { log.push_back("reorder"); }
-    void OnListAboutToBeReset() override { log.push_back("reset?"); }
-    void OnListReset() override { log.push_back("reset"); }
-    void OnRowsAboutToBeRemoved(std::size_t first, std::size_t count) override {
-        log.push_back("remove? " + std::to_string(first) + "+" + std::to_string(count));
-    }
-    void OnMarksChanged() override { log.push_back("marks"); }
-    std::vector<std::string> log;
-};
+using Recorder = testing::ListRecorder;
 
 struct Fixture : ::testing::Test {
     PlainIconSource source;

@@ -41,7 +41,7 @@ void CommandsTest::ctrlOActsOnReleaseNotPress() {
     QCOMPARE(int(w.answers.fileRequests.size()), 1);
     QCOMPARE(w.window.Model()->rowCount(), 1);
     QCOMPARE(w.window.StatusLine()->text(), QStringLiteral("1 개"));
-    QVERIFY(w.window.CommandAction(app::CmdApplyRenames)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CommandId::ApplyRenames)->isEnabled());
 }
 
 void CommandsTest::listDoesNotRunItsOwnSelectAll() {
@@ -97,13 +97,13 @@ void CommandsTest::mouseSelectionEnablesRowCommands() {
     e.path = u"/a.txt";
     w.window.Dialog().List().InsertEntryRow(e);
     w.window.Dialog().UpdateCommandStates();
-    QVERIFY(!w.window.CommandAction(app::CmdDirectRename)->isEnabled());
+    QVERIFY(!w.window.CommandAction(app::CommandId::DirectRename)->isEnabled());
     auto* view = w.window.ListView();
     const QRect rect = view->visualRect(w.window.Model()->index(0, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QVERIFY(w.window.CommandAction(app::CmdDirectRename)->isEnabled());
-    QVERIFY(w.window.CommandAction(app::CmdMoveUp)->isEnabled());
-    QVERIFY(w.window.CommandAction(app::CmdMoveDown)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CommandId::DirectRename)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CommandId::MoveUp)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CommandId::MoveDown)->isEnabled());
 }
 
 void CommandsTest::dropAddsLocalFilesInPathOrder() {
@@ -131,16 +131,16 @@ void CommandsTest::dropAddsLocalFilesInPathOrder() {
     QCOMPARE(list.Entry(0).path, dir.Join(u"a.txt"));
     QCOMPARE(list.Entry(1).path, dir.Join(u"b.txt"));
     QCOMPARE(*platform::Utf16ToNative(list.CurrentName(2)), std::string("\xC7\xD1.txt"));
-    QVERIFY(w.window.CommandAction(app::CmdApplyRenames)->isEnabled());
+    QVERIFY(w.window.CommandAction(app::CommandId::ApplyRenames)->isEnabled());
 }
 
 void CommandsTest::menuActionReachesTheCommand() {
     ScriptedWindow w;
-    w.window.CommandAction(app::CmdVersion)->trigger();
+    w.window.CommandAction(app::CommandId::Version)->trigger();
     QCOMPARE(int(w.answers.messages.size()), 1);
     QCOMPARE(w.answers.messages[0], std::u16string(u"Morvalent 08.02.10 버전"));
-    w.window.CommandAction(app::CmdShowSize)->trigger();
-    QVERIFY(w.window.CommandAction(app::CmdShowSize)->isChecked());
+    w.window.CommandAction(app::CommandId::ShowSize)->trigger();
+    QVERIFY(w.window.CommandAction(app::CommandId::ShowSize)->isChecked());
     QCOMPARE(w.window.ListView()->header()->sectionSize(4), 80);
     QVERIFY(!w.window.ListView()->header()->isSectionHidden(4));
 }
@@ -164,7 +164,7 @@ void CommandsTest::sortKeepsSelectionAndScrollPosition() {
     ScriptedUi::InputAnswer descending;
     descending.choice = 3;  // path, descending
     w.answers.inputAnswers.push_back(descending);
-    w.window.Dialog().OnCommand(app::CmdSortList);
+    w.window.Dialog().OnCommand(app::CommandId::SortList);
     QCOMPARE(list.Entry(0).path, std::u16string(u"/f100499"));
     QCOMPARE(view->verticalScrollBar()->value(), top);
     const auto rows = view->selectionModel()->selectedRows();

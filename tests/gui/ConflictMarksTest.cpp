@@ -23,9 +23,9 @@ void MakeConflicts(testing::TempDir& dir, ScriptedWindow& w) {
     for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) dir.WriteFile(name);
     w.window.Dialog().OnDropFiles({dir.Join(u"a.txt"), dir.Join(u"b.txt"), dir.Join(u"d.txt")});
     w.answers.inputAnswers.push_back({true, u"a.txt", u"c.txt"});
-    w.window.Dialog().OnCommand(app::CmdReplaceString);
+    w.window.Dialog().OnCommand(app::CommandId::ReplaceString);
     w.answers.inputAnswers.push_back({true, u"d.txt", u"b.txt"});
-    w.window.Dialog().OnCommand(app::CmdReplaceString);
+    w.window.Dialog().OnCommand(app::CommandId::ReplaceString);
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void ConflictMarksTest::markedNewNamesShowTheirReason() {
     }
     // Put right, the marks go with the next command.
     w.answers.inputAnswers.push_back({true, u"c.txt", u"e.txt"});
-    w.window.Dialog().OnCommand(app::CmdReplaceString);
+    w.window.Dialog().OnCommand(app::CommandId::ReplaceString);
     QVERIFY(!m->data(m->index(0, 1), Qt::ToolTipRole).isValid());
     QVERIFY(!m->data(m->index(0, 1), Qt::ForegroundRole).isValid());
 }
@@ -62,9 +62,9 @@ void ConflictMarksTest::f8GoesToTheNextMarkedRow() {
     }
     QCOMPARE(focused, (std::vector<int>{0, 1, 2, 0}));
     QCOMPARE(w.window.Dialog().List().SelectedCount(), std::size_t(1));
-    QCOMPARE(w.window.CommandAction(app::CmdNextConflict)->text(),
+    QCOMPARE(w.window.CommandAction(app::CommandId::NextConflict)->text(),
              QStringLiteral("다음 충돌로 이동\tF8"));
-    w.window.Dialog().OnCommand(app::CmdRevertNewNames);
+    w.window.Dialog().OnCommand(app::CommandId::RevertNewNames);
     QTest::keyClick(view, Qt::Key_F8);
     QCOMPARE(w.answers.messages.back(), std::u16string(u"충돌이 없습니다."));
 }

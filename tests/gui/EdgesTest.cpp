@@ -173,7 +173,7 @@ void EdgesTest::cutFolderCellHasItsWholeTextAsTooltip() {
 
 void EdgesTest::timeColumnsFitTheirText() {
     testing::ScriptedWindow w;
-    w.window.Dialog().OnCommand(app::CmdShowModified);
+    w.window.Dialog().OnCommand(app::CommandId::ShowModified);
     const int width = w.window.ListView()->header()->sectionSize(filelist::ColModified);
     QVERIFY(width >= 120);
     const QFontMetrics metrics = w.window.ListView()->fontMetrics();

@@ -87,7 +87,7 @@ void JourneyTest::dropEditAndSort() {
         dialog->Field1()->setText(QStringLiteral("2026_"));
         QTest::keyClick(dialog->Field1(), Qt::Key_Return);
     });
-    window.CommandAction(app::CmdAddPrefix)->trigger();
+    window.CommandAction(app::CommandId::AddPrefix)->trigger();
     QCOMPARE(Cell(window, 0, 1), QStringLiteral("2026_a.jpg"));
     QCOMPARE(Cell(window, 2, 1), QStringLiteral("2026_c.jpg"));
     QCOMPARE(Cell(window, 0, 0), QStringLiteral("a.jpg"));
@@ -120,7 +120,7 @@ void JourneyTest::dropEditAndSort() {
         dialog->Choices()->setCurrentIndex(1);
         dialog->OkButton()->click();
     });
-    window.CommandAction(app::CmdNumberRows)->trigger();
+    window.CommandAction(app::CommandId::NumberRows)->trigger();
     QStringList messages;
     OnNextModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -172,7 +172,7 @@ void JourneyTest::recipeSavedAndRunOnNextMonth() {
         dialog->Field2()->setText(QStringLiteral("사진 '월' "));
         dialog->OkButton()->click();
     });
-    window.CommandAction(app::CmdReplaceString)->trigger();
+    window.CommandAction(app::CommandId::ReplaceString)->trigger();
     QCOMPARE(Cell(window, 0, 1), QStringLiteral("사진 '월' 1.jpg"));
 
     const QString recipe = QString::fromStdString((dir.Path() / "매달").string());
@@ -184,14 +184,14 @@ void JourneyTest::recipeSavedAndRunOnNextMonth() {
         name->setText(recipe);
         QTest::keyClick(name, Qt::Key_Return);
     });
-    window.CommandAction(app::CmdSaveRecipe)->trigger();
+    window.CommandAction(app::CommandId::SaveRecipe)->trigger();
     QCOMPARE(
         dir.ReadFile("매달.mvr"),
         std::string("# Morvalent 08.02.10 작업 순서\n--replace 'IMG ' '사진 '\\''월'\\'' '\n"));
 
-    window.CommandAction(app::CmdClearList)->trigger();
+    window.CommandAction(app::CommandId::ClearList)->trigger();
     window.Dialog().OnDropFiles({dir.Join(u"12월/IMG 7.jpg")});
-    QAction* recent = window.CommandAction(app::CmdRecentRecipe1);
+    QAction* recent = window.CommandAction(app::CommandId::RecentRecipe1);
     QVERIFY(recent->isVisible() && recent->isEnabled());
     recent->trigger();
     QCOMPARE(Cell(window, 0, 1), QStringLiteral("사진 '월' 7.jpg"));

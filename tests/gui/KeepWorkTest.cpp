@@ -134,7 +134,7 @@ void KeepWorkTest::failedRowsStayMarkedAfterTheCountLine() {
     w.window.Dialog().List().SetNewName(0, u"taken.txt");
     w.window.Dialog().List().SetNewName(1, u"b2.txt");
     w.ui.okCancelAnswers = {true};
-    w.window.Dialog().OnCommand(app::CmdApplyRenames);
+    w.window.Dialog().OnCommand(app::CommandId::ApplyRenames);
     QVERIFY(w.ui.messages.back().starts_with(u"2개 중 1개를 바꿨습니다.\n"));
     QVERIFY(w.ui.messages.back().find(u"taken.txt 변경 실패.") != std::u16string::npos);
     QVERIFY(w.window.Dialog().FailureOf(0) != nullptr);
@@ -142,7 +142,7 @@ void KeepWorkTest::failedRowsStayMarkedAfterTheCountLine() {
     QVERIFY(!w.window.Model()->index(0, filelist::ColCurrentName).data(Qt::ToolTipRole).isNull());
     // F8 goes to the failed row.
     w.window.Dialog().List().SetFocusedRow(1);
-    w.window.Dialog().OnCommand(app::CmdNextConflict);
+    w.window.Dialog().OnCommand(app::CommandId::NextConflict);
     QCOMPARE(w.window.Dialog().List().FocusedRow(), std::optional<std::size_t>(0));
 }
 
@@ -152,7 +152,7 @@ void KeepWorkTest::refusedPatternReturnsToItsDialog() {
     Window w(dir.Join(u"state"));
     w.window.GatherPaths({dir.Join(u"photo.jpg")});
     w.ui.inputAnswers = {{true, u"(pho", u"x"}, {true, u"pho", u"x"}};
-    w.window.Dialog().OnCommand(app::CmdReplacePattern);
+    w.window.Dialog().OnCommand(app::CommandId::ReplacePattern);
     QCOMPARE(w.ui.messages.size(), std::size_t(1));
     QCOMPARE(
         w.ui.messages[0],

@@ -56,7 +56,8 @@ void MainWindowTest::startsWithTitleColumnsAndEmptyStatus() {
     QCOMPARE(w.window.ListView()->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(w.window.StatusLine()->text(), QString());
     QCOMPARE(w.window.StatusLine()->alignment(), Qt::AlignCenter);
-    for (int id = app::CmdShowFullPath; id <= app::CmdShowCreated; ++id) {
+    for (app::CommandId id : {app::CommandId::ShowFullPath, app::CommandId::ShowSize,
+                              app::CommandId::ShowModified, app::CommandId::ShowCreated}) {
         QVERIFY(w.window.CommandAction(id)->isCheckable());
         QVERIFY(!w.window.CommandAction(id)->isChecked());
     }
@@ -127,7 +128,7 @@ void MainWindowTest::toolbarsHoldButtonsInOrder() {
                 continue;
             }
             for (const auto& command : app::AllCommands()) {
-                if (w.window.CommandAction(command.id) == a) out << command.id;
+                if (w.window.CommandAction(command.id) == a) out << app::IdNumber(command.id);
             }
         }
         return out;
@@ -140,7 +141,8 @@ void MainWindowTest::toolbarsHoldButtonsInOrder() {
         if (!a->isSeparator())
             QVERIFY2(!a->icon().pixmap(38, 24).isNull(), qPrintable(a->toolTip()));
     }
-    QCOMPARE(w.window.CommandAction(32772)->toolTip(), QStringLiteral("문자열 바꾸기"));
+    QCOMPARE(w.window.CommandAction(app::CommandId::ReplaceString)->toolTip(),
+             QStringLiteral("문자열 바꾸기"));
 }
 
 void MainWindowTest::commandStatesAtStart() {
@@ -148,7 +150,7 @@ void MainWindowTest::commandStatesAtStart() {
     for (const auto& command : app::AllCommands()) {
         const bool expected = command.needs == app::Needs::Always;
         QVERIFY2(w.window.CommandAction(command.id)->isEnabled() == expected,
-                 qPrintable(QString::number(command.id)));
+                 qPrintable(QString::number(app::IdNumber(command.id))));
     }
 }
 
@@ -265,7 +267,7 @@ void MainWindowTest::screenshot() {
     for (std::size_t i = 0; i < list.Count(); ++i) {
         list.SetNewName(i, u"2026_" + list.NewName(i));
     }
-    w.window.Dialog().OnCommand(app::CmdShowSize);
+    w.window.Dialog().OnCommand(app::CommandId::ShowSize);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     w.window.Dialog().List().SetSelected(1, true);

@@ -1,3 +1,5 @@
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/Commands.h"
@@ -18,6 +20,7 @@ class UndoTest : public QObject {
     Q_OBJECT
   private slots:
     void commitThenUndoFromTheMenu();
+    void historyOpensFromTheFileMenuAndUndoesTheChosenCommit();
     void historyListsCommitsAndTheirRenames();
 };
 
@@ -32,7 +35,7 @@ struct CommittedWindow {
         window.Dialog().OnDropFiles({dir.Join(u"a.txt"), dir.Join(u"keep.txt")});
         window.Dialog().List().SetNewName(0, u"b.txt");
         answers.okCancelAnswers.push_back(true);
-        window.CommandAction(app::CmdApplyRenames)->trigger();
+        window.CommandAction(app::CommandId::ApplyRenames)->trigger();
     }
 
     TempDir dir;
@@ -48,7 +51,7 @@ struct CommittedWindow {
 void UndoTest::commitThenUndoFromTheMenu() {
     CommittedWindow w;
     QCOMPARE(testing::Listing(w.dir.Path()), std::string("b.txt=A\nkeep.txt=K\n"));
-    QAction* undo = w.window.CommandAction(app::CmdUndoCommit);
+    QAction* undo = w.window.CommandAction(app::CommandId::UndoCommit);
     QCOMPARE(undo->text(), QStringLiteral("이름 변경 되돌리기\tCtrl+Shift+Z"));
     QVERIFY(undo->isEnabled());
     w.answers.okCancelAnswers.push_back(true);
@@ -59,6 +62,27 @@ void UndoTest::commitThenUndoFromTheMenu() {
     const QModelIndex name = w.window.Model()->index(0, 0);
     QCOMPARE(name.data().toString(), QStringLiteral("a.txt"));
     QCOMPARE(w.window.Model()->index(0, 1).data().toString(), QStringLiteral("a.txt"));
+}
+
+// Through the menu as the user finds it: the window hands the question to its
+// prompts through the same recording wrapper as every other dialog.
+void UndoTest::historyOpensFromTheFileMenuAndUndoesTheChosenCommit() {
+    CommittedWindow w;
+    QAction* history = nullptr;
+    for (QAction* menu : w.window.menuBar()->actions()) {
+        if (menu->text() != QStringLiteral("파일(&F)")) continue;
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->text() == QStringLiteral("변경 기록...")) history = item;
+        }
+    }
+    QVERIFY(history != nullptr);
+    QVERIFY(history->isEnabled());
+    w.answers.historyAnswers.push_back(0);
+    w.answers.okCancelAnswers.push_back(true);
+    history->trigger();
+    QCOMPARE(w.answers.shownHistories.size(), std::size_t(1));
+    QCOMPARE(w.answers.shownHistories[0].size(), std::size_t(1));
+    QCOMPARE(testing::Listing(w.dir.Path()), std::string("a.txt=A\nkeep.txt=K\n"));
 }
 
 void UndoTest::historyListsCommitsAndTheirRenames() {

@@ -6,6 +6,7 @@
 
 #include "filelist/FileList.h"
 #include "organise/RowMoves.h"
+#include "support/ListRecorder.h"
 #include "support/TempDir.h"
 
 namespace morvalent::organise {
@@ -124,23 +125,14 @@ TEST_F(RowMovesTest, EverythingOfARowTravels) {
 }
 
 TEST_F(RowMovesTest, OneRepaintPerMove) {
-    struct Counter : filelist::FileListObserver {
-        void OnBatchBegin() override { ++batches; }
-        void OnRowsInserted(std::size_t, std::size_t) override {}
-        void OnRowsRemoved(std::size_t, std::size_t) override {}
-        void OnRowsChanged(std::size_t, std::size_t) override {}
-        void OnRowsReordered() override { ++reordered; }
-        void OnMarksChanged() override {}
-        int batches = 0;
-        int reordered = 0;
-    } counter;
+    testing::ListRecorder counter;
     Fill(6);
     for (std::size_t row : {1, 2, 4}) list.SetSelected(row, true);
     list.SetObserver(&counter);
     MoveSelectionUp(list);
     list.SetObserver(nullptr);
-    EXPECT_EQ(counter.batches, 1);
-    EXPECT_EQ(counter.reordered, 1);
+    EXPECT_EQ(counter.Count("begin"), 1);
+    EXPECT_EQ(counter.Count("reorder"), 1);
 }
 
 }  // namespace

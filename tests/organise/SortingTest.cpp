@@ -9,6 +9,7 @@
 #include "organise/Sorting.h"
 #include "platform/Collation.h"
 #include "platform/Path.h"
+#include "support/ListRecorder.h"
 #include "support/TempDir.h"
 
 namespace morvalent::organise {
@@ -34,17 +35,6 @@ FileEntry SortingEntry(std::u16string path, std::uint64_t size = 0, platform::Fi
     e.creationTime = created;
     return e;
 }
-
-class Recorder : public filelist::FileListObserver {
-  public:
-    void OnRowsInserted(std::size_t, std::size_t) override {}
-    void OnRowsRemoved(std::size_t, std::size_t) override {}
-    void OnRowsChanged(std::size_t, std::size_t) override { ++changed; }
-    void OnRowsReordered() override { ++reordered; }
-    void OnMarksChanged() override {}
-    int reordered = 0;
-    int changed = 0;
-};
 
 struct SortingTest : ::testing::Test {
     void SetUp() override { platform::SetCollationLocale(""); }
@@ -202,15 +192,15 @@ TEST_F(SortingTest, MarksTravelAndTheViewHearsOnce) {
     list.SetSelected(0, true);
     list.SetSelected(3, true);
     list.SetFocusedRow(3);
-    Recorder recorder;
+    testing::ListRecorder recorder;
     list.SetObserver(&recorder);
     SortRows(list, {SortKey::Path, SortDirection::Ascending});
     list.SetObserver(nullptr);
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{u"/a", u"/b", u"/c", u"/d"}));
     EXPECT_EQ(list.SelectedRows(), (std::vector<std::size_t>{1, 2}));
     EXPECT_EQ(list.FocusedRow(), std::optional<std::size_t>(1));
-    EXPECT_EQ(recorder.reordered, 1);
-    EXPECT_EQ(recorder.changed, 0);
+    EXPECT_EQ(recorder.Count("reorder"), 1);
+    EXPECT_EQ(recorder.Count("change"), 0);
 }
 
 TEST_F(SortingTest, LatinBeforeHangulInTheRootOrder) {

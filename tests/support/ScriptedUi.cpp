@@ -73,6 +73,19 @@ std::vector<std::u16string> ScriptedUi::ChooseFiles(const app::FileDialogRequest
     return answer;
 }
 
+app::DialogResult ScriptedUi::ShowHistory(app::HistoryDialog& dialog) {
+    shownHistories.push_back(dialog.Entries());
+    if (historyAnswers.empty()) {
+        ADD_FAILURE() << "unscripted history dialog";
+        return app::DialogResult::Cancel;
+    }
+    const std::optional<std::size_t> answer = historyAnswers.front();
+    historyAnswers.pop_front();
+    if (!answer) return app::DialogResult::Cancel;
+    dialog.Choose(*answer);
+    return app::DialogResult::Ok;
+}
+
 void ScriptedUi::SetStatusText(const std::u16string& text) {
     status = text;
     statusHistory.push_back(text);

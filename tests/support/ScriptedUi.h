@@ -3,10 +3,12 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/FolderBrowser.h"
+#include "app/HistoryDialog.h"
 #include "app/InputDialog.h"
 #include "app/StateView.h"
 #include "app/UserPrompts.h"
@@ -31,6 +33,8 @@ class ScriptedUi : public app::UserPrompts, public app::StateView {
     std::deque<InputAnswer> inputAnswers;
     std::deque<std::u16string> folderAnswers;  // empty text = Cancel
     std::deque<std::vector<std::u16string>> fileAnswers;
+    // The history dialog: the entry chosen to undo, or nothing for Cancel.
+    std::deque<std::optional<std::size_t>> historyAnswers;
 
     // Records.
     std::vector<std::u16string> messages;
@@ -38,12 +42,16 @@ class ScriptedUi : public app::UserPrompts, public app::StateView {
     std::vector<std::u16string> okCancelQuestions;
     std::vector<app::InputDialog> shownDialogs;  // copies as the program set them up
     std::vector<app::FileDialogRequest> fileRequests;
+    // The entries each history dialog listed.
+    std::vector<std::vector<app::HistoryDialog::Entry>> shownHistories;
     std::vector<std::u16string> statusHistory;
     std::u16string status;
     std::u16string clipboard;
-    std::map<int, bool> enabled;
-    std::map<int, bool> checked;
+    std::map<app::CommandId, bool> enabled;
+    std::map<app::CommandId, bool> checked;
+    std::map<app::CommandId, std::u16string> commandTexts;
     std::map<int, int> columnWidths;
+    int conflictNotices = 0;
     std::vector<std::size_t> ensuredVisible;
     int focusListCount = 0;
     int busyDepth = 0;
@@ -57,15 +65,22 @@ class ScriptedUi : public app::UserPrompts, public app::StateView {
     app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
     void SetClipboardText(const std::u16string& text) override { clipboard = text; }
+    app::DialogResult ShowHistory(app::HistoryDialog& dialog) override;
     void SetStatusText(const std::u16string& text) override;
-    void SetCommandEnabled(int command, bool on) override { enabled[command] = on; }
-    void SetCommandChecked(int command, bool on) override { checked[command] = on; }
-    void SetColumnWidth(int column, int width) override { columnWidths[column] = width; }
+    void SetCommandEnabled(app::CommandId command, bool on) override { enabled[command] = on; }
+    void SetCommandChecked(app::CommandId command, bool on) override { checked[command] = on; }
+    void SetCommandText(app::CommandId command, const std::u16string& text) override {
+        commandTexts[command] = text;
+    }
+    void SetColumnWidth(filelist::Column column, int width) override {
+        columnWidths[column] = width;
+    }
     void FocusList() override { ++focusListCount; }
     void EnsureRowVisible(std::size_t row) override { ensuredVisible.push_back(row); }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void KeepResponsive() override {}
     void CloseWindow() override { closed = true; }
+    void ConflictsChanged() override { ++conflictNotices; }
 };
 
 }  // namespace morvalent::testing
