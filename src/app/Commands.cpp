@@ -277,7 +277,7 @@ constexpr CommandInfo kCommands[] = {
     {.id = RecentRecipe3, .caption = u"", .needs = Needs::Rows, .run = &D::RunRecentRecipe<2>},
     {.id = RecentRecipe4, .caption = u"", .needs = Needs::Rows, .run = &D::RunRecentRecipe<3>},
     {.id = RecentRecipe5, .caption = u"", .needs = Needs::Rows, .run = &D::RunRecentRecipe<4>},
-    {.id = Version, .caption = u"버전(H)", .needs = Needs::Always, .run = &D::ShowVersion},
+    {.id = Version, .caption = u"버전(&H)", .needs = Needs::Always, .run = &D::ShowVersion},
     {.id = Exit,
      .caption = u"종료(&X)",
      .chord = Plain(Key::Escape, u"Esc"),

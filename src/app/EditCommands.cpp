@@ -31,8 +31,34 @@ using filelist::FileList;
 Outcome MainDialog::RunEditDialog(InputDialog& dialog, PlanMaker plan) {
     EditPreview preview(list_, plan, fs_);
     dialog.preview = &preview;
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    return ApplyPlan(plan(dialog.Values(), list_));
+    // The rows are rewritten in the check, so a value refused only at some row (a
+    // replacement naming a group the pattern lacks) also returns to the dialog;
+    // a refusal puts every name back.
+    std::optional<filelist::NameRewrite> rewrite;
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        rewrite.reset();
+        const EditPlan made = plan(dialog.Values(), list_);
+        if (made.refusal) return *made.refusal;
+        if (!made.rule) return std::nullopt;
+        rewrite.emplace(list_);
+        for (std::size_t i = 0; i < list_.Count(); ++i) {
+            RowEdit edit = made.rule(i);
+            switch (edit.kind) {
+                case RowEdit::Kind::Keep:
+                    break;
+                case RowEdit::Kind::Name:
+                    rewrite->Set(i, std::move(edit.text));
+                    break;
+                case RowEdit::Kind::Refuse:
+                    rewrite.reset();
+                    return std::move(edit.text);
+            }
+        }
+        return std::nullopt;
+    });
+    if (refused) return *refused;
+    if (rewrite) rewrite->Keep();
+    return Outcome::Done();
 }
 
 Outcome MainDialog::ApplyPlan(const EditPlan& plan) {

@@ -45,6 +45,34 @@ EditPlan EachName(const FileList& list, NameRule rule) {
 
 EditPlan Refused(std::u16string_view message) { return {std::u16string(message), {}}; }
 
+// What is wrong with a pattern, in the user's words.
+std::u16string ProblemText(const RegexError& error) {
+    using P = RegexError::Problem;
+    switch (error.problem) {
+        case P::OpenParenthesis:
+            return texts::kRegexOpenParenthesis;
+        case P::OpenBracket:
+            return texts::kRegexOpenBracket;
+        case P::BadRepeat:
+            return texts::kRegexBadRepeat;
+        case P::BadEscape:
+            return texts::kRegexBadEscape;
+        case P::BadRange:
+            return texts::kRegexBadRange;
+        case P::BadGroupName:
+            return texts::kRegexBadGroupName;
+        case P::BadProperty:
+            return texts::kRegexBadProperty;
+        case P::BadFlag:
+            return texts::kRegexBadFlag;
+        case P::UnboundedLookBehind:
+            return texts::kRegexUnboundedLookBehind;
+        case P::Other:
+            break;
+    }
+    return platform::FormatText(texts::kRegexOther, error.detail);
+}
+
 // The message for a pattern or replacement that cannot be used.
 std::u16string RegexMessage(const RegexError& error) {
     switch (error.kind) {
@@ -57,10 +85,10 @@ std::u16string RegexMessage(const RegexError& error) {
     }
     const std::u16string where =
         error.position < 0
-            ? error.detail
+            ? ProblemText(error)
             : platform::FormatText(texts::kRegexErrorAt,
                                    platform::DecimalText(std::int64_t(error.position) + 1),
-                                   error.detail);
+                                   ProblemText(error));
     return platform::FormatText(texts::kRegexInvalid, where);
 }
 

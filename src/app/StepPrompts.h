@@ -30,6 +30,8 @@ class StepPrompts final : public UserPrompts {
     // The dialogs are answered from this step until EndStep.
     void BeginStep(const Step& step) { step_ = &step; }
     void EndStep() { step_ = nullptr; }
+    // While a step answers, nobody can type a refused value again.
+    bool AnsweringStep() const { return step_ != nullptr; }
 
     void ShowMessage(const std::u16string& text) override;
     void ShowMessage(const std::u16string& text, const std::u16string& caption) override;

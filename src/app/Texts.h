@@ -40,6 +40,16 @@ inline constexpr char16_t kUnseenWidth[] = u"전각 문자";
 inline constexpr char16_t kUnseenEdgeSpaces[] = u"앞뒤 공백";
 inline constexpr char16_t kUnseenSeparator[] = u", ";
 
+// The list kept when the window last closed, offered back at the next start.
+inline constexpr char16_t kOfferSavedList[] = u"지난 목록을 다시 불러올까요?\n%s개 항목, %s에 저장";
+// The row count after rows whose items are gone were left out.
+inline constexpr char16_t kRowCountDropped[] = u"%s 개 (없어진 항목 %s개는 뺐습니다)";
+
+// After a commit that could not rename every row: the count comes first.
+inline constexpr char16_t kCommitCount[] = u"%s개 중 %s개를 바꿨습니다.\n";
+// A failed row's tip when the system gave no reason.
+inline constexpr char16_t kRenameFailed[] = u"이름을 바꾸지 못했습니다.";
+
 inline constexpr char16_t kHeaders[7][5] = {u"현재이름", u"바꿀이름", u"파일위치", u"전체경로",
                                             u"파일크기", u"변경시각", u"생성시각"};
 

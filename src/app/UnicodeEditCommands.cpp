@@ -1,3 +1,5 @@
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>

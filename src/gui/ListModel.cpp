@@ -51,12 +51,21 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::ForegroundRole:
         case kConflictRole: {
+            // Rows the last commit could not rename: their current name, red.
+            if (index.column() == filelist::ColCurrentName && failureOf) {
+                if (failureOf(row) == nullptr) return {};
+                return role == Qt::ForegroundRole ? QVariant(kConflictColour) : QVariant();
+            }
             if (index.column() != filelist::ColNewName || conflicts_ == nullptr) return {};
             const bool marked = conflicts_->At(row) != commit::Conflict::None;
             if (role == kConflictRole) return marked;
             return marked ? QVariant(kConflictColour) : QVariant();
         }
         case Qt::ToolTipRole: {
+            if (index.column() == filelist::ColCurrentName && failureOf) {
+                const std::u16string* reason = failureOf(row);
+                return reason == nullptr ? QVariant() : QVariant(ToQString(*reason));
+            }
             if (index.column() != filelist::ColNewName) return {};
             QStringList tips;
             if (conflicts_ != nullptr && conflicts_->At(row) != commit::Conflict::None)
@@ -128,7 +137,7 @@ void ListModel::OnListReset() {
 
 void ListModel::ConflictsChanged() {
     if (count_ == 0) return;
-    emit dataChanged(index(0, filelist::ColNewName), index(count_ - 1, filelist::ColNewName),
+    emit dataChanged(index(0, filelist::ColCurrentName), index(count_ - 1, filelist::ColNewName),
                      {Qt::ForegroundRole, Qt::ToolTipRole, kConflictRole});
 }
 

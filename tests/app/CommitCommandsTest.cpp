@@ -74,6 +74,7 @@ TEST_F(CommitTest, SwappingTwoNamesFailsOnBothRows) {
     Add(u"a.txt", u"b.txt");
     Add(u"b.txt", u"a.txt");
     Commit();
+    EXPECT_EQ(ui.messages.back().substr(0, 16), u"2개 중 0개를 바꿨습니다.\n");
     EXPECT_EQ(LastMessage(), Fail(u"a.txt", u"b.txt", u"같은 이름이 이미 있습니다") +
                                  Fail(u"b.txt", u"a.txt", u"같은 이름이 이미 있습니다"));
     EXPECT_EQ(Disk(), "a.txt=A\nb.txt=B\n");
@@ -283,10 +284,10 @@ TEST_F(CommitTest, ErrorDuringOneRowIsShownAndTheOthersGoOn) {
     Add(u"b.txt", u"b2.txt");
     fs.throwFor = dir.Join(u"a.txt");
     Commit();
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::u16string>{
-                  u"read error on the disk",
-                  dir.Join(u"a.txt") + u"를 " + dir.Join(u"a2.txt") + u"로 바꾸는데 실패.\n"}));
+    EXPECT_EQ(ui.messages, (std::vector<std::u16string>{
+                               u"read error on the disk",
+                               u"2개 중 1개를 바꿨습니다.\n" + dir.Join(u"a.txt") + u"를 " +
+                                   dir.Join(u"a2.txt") + u"로 바꾸는데 실패.\n"}));
     EXPECT_EQ(Disk(), "a.txt=A\nb2.txt=B\n");
     EXPECT_EQ(ui.busyDepth, 0);
 }

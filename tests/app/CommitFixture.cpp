@@ -44,7 +44,12 @@ std::u16string CommitTest::Fail(std::u16string_view from, std::u16string_view to
 }
 
 std::u16string CommitTest::LastMessage() const {
-    return ui.messages.empty() ? std::u16string() : ui.messages.back();
+    if (ui.messages.empty()) return {};
+    const std::u16string& last = ui.messages.back();
+    const std::size_t end = last.find(u'\n');
+    if (end != std::u16string::npos && last.substr(0, end).ends_with(u"개를 바꿨습니다."))
+        return last.substr(end + 1);
+    return last;
 }
 
 }  // namespace morvalent::app::commit_testing

@@ -47,6 +47,8 @@ struct CommitTest : ::testing::Test {
     // The failure line for a rename below the temporary folder, with its reason.
     std::u16string Fail(std::u16string_view from, std::u16string_view to,
                         std::u16string_view reason) const;
+    // The last message, after the count line a commit with failures starts with
+    // ("2개 중 1개를 바꿨습니다.", checked where the count is the point).
     std::u16string LastMessage() const;
     std::string Disk() const { return Listing(dir.Path()); }
 

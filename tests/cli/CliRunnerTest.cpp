@@ -493,8 +493,8 @@ TEST(CliCommit, FailureLinesExitOneAndKeepTheOtherFile) {
     const Output run = RunCli(
         {Path(dir, "a.txt"), Path(dir, "b.txt"), "--prefix", "x_", "--apply", "--print=none"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Path(dir, "b.txt") + " -> " + Path(dir, "x_b.txt") +
-                           " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
+    EXPECT_EQ(run.err, "2개 중 1개를 바꿨습니다.\n" + Path(dir, "b.txt") + " -> " +
+                           Path(dir, "x_b.txt") + " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
     EXPECT_EQ(dir.ReadFile("x_a.txt"), "a");
     EXPECT_EQ(dir.ReadFile("b.txt"), "b");
     EXPECT_EQ(dir.ReadFile("x_b.txt"), "taken");

@@ -69,7 +69,7 @@ void MainWindowTest::menusCarryCaptionsAndLabels() {
     for (QAction* a : w.window.menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{QStringLiteral("파일(&F)"), QStringLiteral("편집(&E)"),
                                   QStringLiteral("보기(&V)"), QStringLiteral("기능(&T)"),
-                                  QStringLiteral("버전(H)")}));
+                                  QStringLiteral("버전(&H)")}));
     QMenu* file = w.window.menuBar()->actions()[0]->menu();
     QStringList items;
     for (QAction* a : file->actions())

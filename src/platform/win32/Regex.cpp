@@ -11,12 +11,12 @@ Regex::~Regex() = default;
 bool Regex::Supported() { return false; }
 
 std::variant<std::unique_ptr<Regex>, RegexError> Regex::Compile(std::u16string_view) {
-    return RegexError{RegexError::Kind::Unsupported, -1, {}};
+    return RegexError{RegexError::Kind::Unsupported, RegexError::Problem::Other, -1, {}};
 }
 
 std::variant<std::u16string, RegexError> Regex::ReplaceAll(std::u16string_view,
                                                            std::u16string_view) const {
-    return RegexError{RegexError::Kind::Unsupported, -1, {}};
+    return RegexError{RegexError::Kind::Unsupported, RegexError::Problem::Other, -1, {}};
 }
 
 }  // namespace morvalent::platform
