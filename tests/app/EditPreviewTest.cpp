@@ -168,8 +168,10 @@ TEST_F(EditPreviewTest, PreviewAgreesWithTheCommand) {
         ui.previews.clear();
         ui.messages.clear();
         ui.inputAnswers.push_back({true, c.text1, c.text2, c.choice});
+        // A refused value brings the dialog back with what was typed; then Cancel.
+        if (!c.refusal.empty()) ui.inputAnswers.push_back({false, u"", u"", 0});
         dialog.OnCommand(c.command);
-        ASSERT_EQ(ui.previews.size(), 1u);
+        ASSERT_EQ(ui.previews.size(), c.refusal.empty() ? 1u : 2u);
         const PreviewState& preview = ui.previews[0];
         EXPECT_EQ(preview.refusal, c.refusal);
         Names shown;
