@@ -10,6 +10,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "platform/Regex.h"
 #include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -165,6 +166,8 @@ TEST_F(EditPreviewTest, PreviewAgreesWithTheCommand) {
     const Names start = testing::NewNames(dialog.List());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        // A build without regular expressions refuses the pattern edit before its dialog.
+        if (c.command == CommandId::ReplacePattern && !platform::Regex::Supported()) continue;
         ui.previews.clear();
         ui.messages.clear();
         ui.inputAnswers.push_back({true, c.text1, c.text2, c.choice});

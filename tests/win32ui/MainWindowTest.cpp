@@ -114,7 +114,7 @@ TEST(Win32MainWindow, StartsWithColumnsMenusAndEmptyStatus) {
         titles.push_back(win32ui::FromWide(title));
     }
     EXPECT_EQ(titles, (std::vector<std::u16string>{u"파일(&F)", u"편집(&E)", u"보기(&V)",
-                                                   u"기능(&T)", u"버전(H)"}));
+                                                   u"기능(&T)", u"버전(&H)"}));
     GetMenuStringW(bar, app::IdNumber(app::CommandId::ApplyRenames), title, int(std::size(title)),
                    MF_BYCOMMAND);
     EXPECT_EQ(win32ui::FromWide(title), u"실제 파일 변경\tCtrl+S");
@@ -123,11 +123,11 @@ TEST(Win32MainWindow, StartsWithColumnsMenusAndEmptyStatus) {
 TEST(Win32MainWindow, MenuStatesOnEmptyAndFullList) {
     Win32Window w;
     using app::CommandId;
-    const std::set<CommandId> always = {CommandId::AddFiles,    CommandId::UndoCommit,
-                                        CommandId::ShowHistory, CommandId::LoadPathList,
-                                        CommandId::Exit,        CommandId::ShowFullPath,
-                                        CommandId::ShowSize,    CommandId::ShowModified,
-                                        CommandId::ShowCreated, CommandId::Version};
+    const std::set<CommandId> always = {
+        CommandId::AddFiles,     CommandId::AddFolders,   CommandId::UndoCommit,
+        CommandId::ShowHistory,  CommandId::LoadPathList, CommandId::Exit,
+        CommandId::ShowFullPath, CommandId::ShowSize,     CommandId::ShowModified,
+        CommandId::ShowCreated,  CommandId::Version};
     EXPECT_EQ(MenuCommands(&w), always);
     EXPECT_FALSE(SendMessageW(w.window.LeftToolbar(), TB_ISBUTTONENABLED,
                               app::IdNumber(app::CommandId::ApplyRenames), 0));
