@@ -8,6 +8,7 @@ file(MAKE_DIRECTORY ${desktop_out})
 
 find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
+find_program(SED sed REQUIRED)
 
 # Man pages from each program's own --help, so they say what the program says.
 function(morvalent_man_page target summary)
@@ -19,8 +20,9 @@ function(morvalent_man_page target summary)
             ${HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr
             --version-string=${PROJECT_VERSION}
             --name=${summary} --output=${page} $<TARGET_FILE:${target}>
+    COMMAND ${SED} -i -f ${desktop_dir}/man-examples.sed ${page}
     COMMAND ${GZIP} -9nf ${page}
-    DEPENDS ${target}
+    DEPENDS ${target} ${desktop_dir}/man-examples.sed
     COMMENT "Man page for ${target}"
     VERBATIM)
   set(desktop_outputs ${desktop_outputs} ${page}.gz PARENT_SCOPE)

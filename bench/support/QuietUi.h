@@ -33,6 +33,7 @@ class QuietUi : public app::UserPrompts, public app::StateView {
         return app::DialogResult::Cancel;
     }
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest&) override { return {}; }
+    std::vector<std::u16string> ChooseFolders(const std::u16string&) override { return {}; }
     void SetClipboardText(const std::u16string&) override {}
 
     void SetStatusText(const std::u16string&) override {}

@@ -52,6 +52,8 @@ enum class CommandId : int {
     UndoCommit = 32810,
     ShowHistory = 32811,
     NextConflict = 32812,
+    AddFolders = 32813,
+    AddInfo = 32814,
     SaveRecipe = 32830,
     RunRecipe = 32831,
     RecentRecipes = 32832,  // the submenu of the recipes used last

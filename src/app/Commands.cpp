@@ -241,6 +241,7 @@ constexpr CommandInfo kCommands[] = {
      .run = &D::RepairEncoding,
      .option = {.name = "--repair-encoding"}},
     {.id = AddDate, .caption = u"날짜 붙이기", .needs = Needs::Rows, .run = &D::AddDate},
+    {.id = AddInfo, .caption = u"정보 붙이기", .needs = Needs::Rows, .run = &D::AddInfo},
     {.id = UndoCommit,
      .caption = texts::kUndoCaption,
      .chord = CtrlShift(Key::Z, u"Ctrl+Shift+Z"),
@@ -255,6 +256,12 @@ constexpr CommandInfo kCommands[] = {
      .chord = Plain(Key::F8, u"F8"),
      .needs = Needs::Rows,
      .run = &D::NextConflict},
+    // Folders chosen in a dialog, gathered as a drop of them.
+    {.id = AddFolders,
+     .caption = u"폴더 추가...",
+     .needs = Needs::Always,
+     .run = &D::AddFolders,
+     .option = {.recorded = false}},
     {.id = SaveRecipe,
      .caption = u"작업 순서 저장...",
      .needs = Needs::Rows,
@@ -270,7 +277,7 @@ constexpr CommandInfo kCommands[] = {
     {.id = RecentRecipe3, .caption = u"", .needs = Needs::Rows, .run = &D::RunRecentRecipe<2>},
     {.id = RecentRecipe4, .caption = u"", .needs = Needs::Rows, .run = &D::RunRecentRecipe<3>},
     {.id = RecentRecipe5, .caption = u"", .needs = Needs::Rows, .run = &D::RunRecentRecipe<4>},
-    {.id = Version, .caption = u"버전(H)", .needs = Needs::Always, .run = &D::ShowVersion},
+    {.id = Version, .caption = u"버전(&H)", .needs = Needs::Always, .run = &D::ShowVersion},
     {.id = Exit,
      .caption = u"종료(&X)",
      .chord = Plain(Key::Escape, u"Esc"),
@@ -281,7 +288,7 @@ constexpr CommandInfo kCommands[] = {
 // One group of a menu or toolbar per line.
 // clang-format off
 constexpr MenuEntry kFileMenu[] = {
-    AddFiles, kSeparator,
+    AddFiles, AddFolders, kSeparator,
     ApplyRenames, UndoCommit, ShowHistory, RevertNewNames, ClearList, SortList, kSeparator,
     CopyNames, SaveNames, kSeparator,
     CopyPaths, SavePaths, kSeparator,
@@ -301,7 +308,7 @@ constexpr MenuEntry kToolsMenu[] = {
     KeepDigitsOnly, PadDigits, NumberRows, kSeparator,
     DeleteExtension, AddExtension, ChangeExtension, kSeparator,
     PrefixFolderName, SuffixFolderName, UnifyFolder, kSeparator,
-    ChangeCase, ReplacePattern, NormalizeNames, RepairEncoding, AddDate};
+    ChangeCase, ReplacePattern, NormalizeNames, RepairEncoding, AddDate, AddInfo};
 constexpr MenuEntry kHelpItems[] = {Version};
 
 constexpr MenuEntry kLeft[] = {

@@ -1,7 +1,9 @@
 #include <initializer_list>
 
 #include "app/MainDialog.h"
+#include "commit/FailureReasons.h"
 #include "app/StateView.h"
+#include "app/Texts.h"
 #include "app/UserPrompts.h"
 #include "commit/CommitTexts.h"
 #include "commit/History.h"
@@ -32,6 +34,8 @@ void MarkRows(filelist::FileList& list, StateView& view, std::initializer_list<s
 Outcome MainDialog::ApplyRenames() {
     if (!prompts_.AskOkCancel(commit::texts::kConfirm)) return Outcome::Cancelled();
     list_.ClearSelection();
+    failedRows_.clear();
+    view_.ConflictsChanged();
     const std::size_t count = list_.Count();
 
     commit::TargetCheck check = commit::CheckTargets(list_);
@@ -65,7 +69,8 @@ Outcome MainDialog::ApplyRenames() {
             const commit::RowOutcome outcome = pass.RenameRow(row);
             if (outcome.result == commit::RowResult::Renamed) ++renamed;
             if (outcome.result == commit::RowResult::Failed) {
-                failures.push_back({source, pass.Target(row), outcome.errorReport});
+                failures.push_back({source, pass.Target(row), outcome.errorReport, outcome.error});
+                failures_.Mark(row, outcome.error);
             }
             if (!outcome.errorReport.empty()) prompts_.ShowMessage(outcome.errorReport);
             if ((row + 1) % kRowsPerRepaint == 0) view_.KeepResponsive();
@@ -74,8 +79,22 @@ Outcome MainDialog::ApplyRenames() {
     pass.Finish();
     view_.SetBusy(false);
     folderNames_.Forget();
+    for (const RenameFailure& failure : failures) {
+        std::u16string reason = commit::ReasonText(failure.error);
+        if (reason.empty()) reason = failure.reason.empty() ? texts::kRenameFailed : failure.reason;
+        failedRows_[failure.source] = std::move(reason);
+    }
+    if (!failedRows_.empty()) view_.ConflictsChanged();
     const std::u16string& report = pass.FailureReport();
-    prompts_.ShowMessage(report.empty() ? std::u16string(commit::texts::kDone) : report);
+    if (report.empty()) {
+        prompts_.ShowMessage(commit::texts::kDone);
+    } else {
+        // How many went through comes first, so a long report still says it at once.
+        prompts_.ShowMessage(platform::FormatText(texts::kCommitCount,
+                                                  platform::DecimalText(std::uint64_t(count)),
+                                                  platform::DecimalText(std::uint64_t(renamed))) +
+                             report);
+    }
     return Outcome::Committed(renamed, std::move(failures));
 }
 
@@ -87,6 +106,7 @@ Outcome MainDialog::RevertNewNames() {
 
 Outcome MainDialog::ClearList() {
     list_.Clear();
+    failedRows_.clear();
     ShowRowCount(0);
     return Outcome::Done();
 }

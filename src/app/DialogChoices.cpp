@@ -63,6 +63,12 @@ constexpr DialogChoice<DatePlacement> kDates[] = {
     {texts::kDateCreatedReplace, {DateSource::Created, DatePlace::Replace}},
 };
 
+constexpr DialogChoice<DatePlace> kInfoPlaces[] = {
+    {texts::kInfoFront, DatePlace::Front},
+    {texts::kInfoBehind, DatePlace::Behind},
+    {texts::kInfoReplace, DatePlace::Replace},
+};
+
 // The choices this build can carry out, in the order above.
 template <typename Value, std::size_t size, typename Keep>
 std::vector<DialogChoice<Value>> Offered(const DialogChoice<Value> (&all)[size], Keep keep) {
@@ -92,5 +98,7 @@ std::span<const DialogChoice<DatePlacement>> DateChoices() {
     });
     return offered;
 }
+
+std::span<const DialogChoice<edits::InfoPlace>> InfoChoices() { return kInfoPlaces; }
 
 }  // namespace morvalent::app

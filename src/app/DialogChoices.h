@@ -5,6 +5,7 @@
 
 #include "edits/CaseEdits.h"
 #include "edits/DateEdits.h"
+#include "edits/InfoEdits.h"
 #include "edits/NumberEdits.h"
 #include "edits/PositionEdits.h"
 #include "platform/Normalization.h"
@@ -42,6 +43,8 @@ std::span<const DialogChoice<edits::CaseChange>> CaseChoices();
 std::span<const DialogChoice<platform::NormalForm>> NormalFormChoices();
 // The date taken only where the build reads photo dates.
 std::span<const DialogChoice<DatePlacement>> DateChoices();
+// Where the file's information goes.
+std::span<const DialogChoice<edits::InfoPlace>> InfoChoices();
 
 // The list position of a value.
 template <typename Value>

@@ -4,6 +4,7 @@
 
 #include "app/DialogChoices.h"
 #include "app/DialogSteps.h"
+#include "app/EditPreview.h"
 #include "app/FolderBrowser.h"
 #include "app/InputDialog.h"
 #include "app/MainDialog.h"
@@ -25,45 +26,79 @@ namespace {
 namespace texts = edits::texts;
 using filelist::FileList;
 
-// Asks for one text (field 2 hidden); nothing on Cancel.
-std::optional<std::u16string> AskOneText(UserPrompts& prompts, std::u16string description,
-                                         std::u16string label) {
-    InputDialog dialog(prompts);
-    dialog.SetPrompts(std::move(description), std::move(label), u"");
-    if (dialog.DoModal() != DialogResult::Ok) return std::nullopt;
-    return dialog.text1;
+}  // namespace
+
+Outcome MainDialog::RunEditDialog(InputDialog& dialog, PlanMaker plan) {
+    EditPreview preview(list_, plan, fs_);
+    dialog.preview = &preview;
+    // The rows are rewritten in the check, so a value refused only at some row (a
+    // replacement naming a group the pattern lacks) also returns to the dialog;
+    // a refusal puts every name back.
+    std::optional<filelist::NameRewrite> rewrite;
+    const auto refused = AskUntilValid(dialog, [&]() -> std::optional<std::u16string> {
+        rewrite.reset();
+        const EditPlan made = plan(dialog.Values(), list_);
+        if (made.refusal) return *made.refusal;
+        if (!made.rule) return std::nullopt;
+        rewrite.emplace(list_);
+        for (std::size_t i = 0; i < list_.Count(); ++i) {
+            RowEdit edit = made.rule(i);
+            switch (edit.kind) {
+                case RowEdit::Kind::Keep:
+                    break;
+                case RowEdit::Kind::Name:
+                    rewrite->Set(i, std::move(edit.text));
+                    break;
+                case RowEdit::Kind::Refuse:
+                    rewrite.reset();
+                    return std::move(edit.text);
+            }
+        }
+        return std::nullopt;
+    });
+    if (refused) return *refused;
+    if (rewrite) rewrite->Keep();
+    return Outcome::Done();
 }
 
-}  // namespace
+Outcome MainDialog::ApplyPlan(const EditPlan& plan) {
+    if (plan.refusal) return Refuse(*plan.refusal);
+    if (!plan.rule) return Outcome::Done();
+    // A refusal part way puts back the rows already changed.
+    filelist::NameRewrite rewrite(list_);
+    for (std::size_t i = 0; i < list_.Count(); ++i) {
+        RowEdit edit = plan.rule(i);
+        switch (edit.kind) {
+            case RowEdit::Kind::Keep:
+                break;
+            case RowEdit::Kind::Name:
+                rewrite.Set(i, std::move(edit.text));
+                break;
+            case RowEdit::Kind::Refuse:
+                return Refuse(std::move(edit.text));
+        }
+    }
+    rewrite.Keep();
+    return Outcome::Done();
+}
 
 Outcome MainDialog::ReplaceString() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kReplaceDescription, texts::kReplaceFindLabel,
                       texts::kReplaceWithLabel);
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::u16string& find = dialog.text1;
-    const std::u16string& replacement = dialog.text2;
-    RewriteNewNames(list_, [&](std::u16string_view name, bool) {
-        return edits::ReplaceString(name, find, replacement);
-    });
-    return Outcome::Done();
+    return RunEditDialog(dialog, ReplaceStringPlan);
 }
 
 Outcome MainDialog::AddPrefix() {
-    const auto prefix = AskOneText(prompts_, texts::kPrefixDescription, texts::kAttachLabel);
-    if (!prefix) return Outcome::Cancelled();
-    RewriteNewNames(
-        list_, [&](std::u16string_view name, bool) { return edits::AddPrefix(name, *prefix); });
-    return Outcome::Done();
+    InputDialog dialog(prompts_);
+    dialog.SetPrompts(texts::kPrefixDescription, texts::kAttachLabel, u"");
+    return RunEditDialog(dialog, AddPrefixPlan);
 }
 
 Outcome MainDialog::AddSuffix() {
-    const auto suffix = AskOneText(prompts_, texts::kSuffixDescription, texts::kAttachLabel);
-    if (!suffix) return Outcome::Cancelled();
-    RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
-        return edits::AddSuffix(name, isFolder, *suffix);
-    });
-    return Outcome::Done();
+    InputDialog dialog(prompts_);
+    dialog.SetPrompts(texts::kSuffixDescription, texts::kAttachLabel, u"");
+    return RunEditDialog(dialog, AddSuffixPlan);
 }
 
 Outcome MainDialog::EraseName() {
@@ -78,9 +113,7 @@ Outcome MainDialog::DirectRename() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(current + texts::kDirectDescriptionTail, texts::kDirectLabel, u"");
     dialog.SetTexts(current, u"");
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    list_.SetNewName(*row, dialog.text1);
-    return Outcome::Done();
+    return RunEditDialog(dialog, DirectRenamePlan);
 }
 
 Outcome MainDialog::DeleteByPosition() {
@@ -88,34 +121,14 @@ Outcome MainDialog::DeleteByPosition() {
     dialog.SetPrompts(texts::kPositionDescription, texts::kPositionFromLabel,
                       texts::kPositionToLabel);
     OfferChoices(dialog, PositionChoices());
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::int32_t from = platform::ParseLeadingInt(dialog.text1);
-    const std::int32_t to = platform::ParseLeadingInt(dialog.text2);
-    const auto mode = ChosenValue(dialog, PositionChoices());
-    if (edits::IsEmptyPositionRange(from, to)) return Outcome::Done();
-    if (const auto error = edits::PositionRangeError(mode, from, to)) {
-        return Refuse(std::u16string(*error));
-    }
-    RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
-        return edits::DeleteByPosition(name, isFolder, mode, from, to);
-    });
-    return Outcome::Done();
+    return RunEditDialog(dialog, DeleteByPositionPlan);
 }
 
 Outcome MainDialog::DeleteEnclosed() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kEnclosedDescription, texts::kEnclosedStartLabel,
                       texts::kEnclosedEndLabel);
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    if (const auto error = edits::EnclosedError(dialog.text1, dialog.text2)) {
-        return Refuse(std::u16string(*error));
-    }
-    const char16_t start = dialog.text1.front();
-    const char16_t end = dialog.text2.front();
-    RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
-        return edits::DeleteEnclosed(name, isFolder, start, end);
-    });
-    return Outcome::Done();
+    return RunEditDialog(dialog, DeleteEnclosedPlan);
 }
 
 Outcome MainDialog::KeepDigitsOnly() {
@@ -127,40 +140,14 @@ Outcome MainDialog::PadDigits() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kPadDescription, texts::kWidthLabel, u"");
     OfferChoices(dialog, DigitRunChoices());
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::int32_t width = platform::ParseLeadingInt(dialog.text1);
-    if (const auto error = edits::WidthError(width)) {
-        return Refuse(std::u16string(*error));
-    }
-    const auto run = ChosenValue(dialog, DigitRunChoices());
-    RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
-        return edits::PadDigits(name, isFolder, run, width);
-    });
-    return Outcome::Done();
+    return RunEditDialog(dialog, PadDigitsPlan);
 }
 
 Outcome MainDialog::NumberRows() {
     InputDialog dialog(prompts_);
     dialog.SetPrompts(texts::kNumberDescription, texts::kWidthLabel, texts::kStartLabel);
     OfferChoices(dialog, NumberChoices());
-    if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
-    const std::int32_t width = platform::ParseLeadingInt(dialog.text1);
-    const std::int32_t start = platform::ParseLeadingInt(dialog.text2);
-    if (const auto error = edits::WidthError(width)) {
-        return Refuse(std::u16string(*error));
-    }
-    const NumberPlacement placement = ChosenValue(dialog, NumberChoices());
-    edits::RowCounter counter(start, placement.perFolder);
-    filelist::NameRewrite rewrite(list_);
-    for (std::size_t i = 0; i < list_.Count(); ++i) {
-        // Only the per-folder count looks at the folder text.
-        const std::int64_t number =
-            placement.perFolder ? counter.Next(list_.FolderView(i)) : counter.Next({});
-        rewrite.Set(i, edits::AddNumber(list_.NewName(i), list_.Entry(i).isFolder,
-                                        edits::NumberText(number, width), placement.inFront));
-    }
-    rewrite.Keep();
-    return Outcome::Done();
+    return RunEditDialog(dialog, NumberRowsPlan);
 }
 
 Outcome MainDialog::DeleteExtension() {
@@ -169,27 +156,15 @@ Outcome MainDialog::DeleteExtension() {
 }
 
 Outcome MainDialog::AddExtension() {
-    const auto typed =
-        AskOneText(prompts_, texts::kAddExtensionDescription, texts::kAddExtensionLabel);
-    if (!typed) return Outcome::Cancelled();
-    if (typed->empty()) return Outcome::Done();
-    const std::u16string extension = edits::ExtensionText(*typed);
-    RewriteNewNames(list_, [&](std::u16string_view name, bool) {
-        return edits::AddExtension(name, extension);
-    });
-    return Outcome::Done();
+    InputDialog dialog(prompts_);
+    dialog.SetPrompts(texts::kAddExtensionDescription, texts::kAddExtensionLabel, u"");
+    return RunEditDialog(dialog, AddExtensionPlan);
 }
 
 Outcome MainDialog::ChangeExtension() {
-    const auto typed =
-        AskOneText(prompts_, texts::kChangeExtensionDescription, texts::kChangeExtensionLabel);
-    if (!typed) return Outcome::Cancelled();
-    if (typed->empty()) return Outcome::Done();
-    const std::u16string extension = edits::ExtensionText(*typed);
-    RewriteNewNames(list_, [&](std::u16string_view name, bool isFolder) {
-        return edits::ChangeExtension(name, isFolder, extension);
-    });
-    return Outcome::Done();
+    InputDialog dialog(prompts_);
+    dialog.SetPrompts(texts::kChangeExtensionDescription, texts::kChangeExtensionLabel, u"");
+    return RunEditDialog(dialog, ChangeExtensionPlan);
 }
 
 Outcome MainDialog::PrefixFolderName() {

@@ -11,6 +11,8 @@ const char16_t* StateText(commit::CommitState state) {
             return texts::kStateComplete;
         case commit::CommitState::SomeFailed:
             return texts::kStateSomeFailed;
+        case commit::CommitState::Failed:
+            return texts::kStateFailed;
         case commit::CommitState::Interrupted:
             return texts::kStateInterrupted;
         case commit::CommitState::Undone:
@@ -21,9 +23,13 @@ const char16_t* StateText(commit::CommitState state) {
 
 HistoryDialog::HistoryDialog(const commit::History& history) : history_(history) {
     for (const commit::CommitSummary& summary : history.List()) {
+        std::u16string count = platform::DecimalText(std::uint64_t(summary.renamed));
+        if (summary.failed > 0) {
+            count = platform::FormatText(texts::kCountWithFailed, count,
+                                         platform::DecimalText(std::uint64_t(summary.failed)));
+        }
         entries_.push_back({summary.id, platform::FormatLocalFileTime(summary.started),
-                            platform::DecimalText(std::uint64_t(summary.renamed)), summary.folder,
-                            StateText(summary.state)});
+                            std::move(count), summary.folder, StateText(summary.state)});
     }
 }
 

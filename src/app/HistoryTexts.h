@@ -26,6 +26,9 @@ inline constexpr char16_t kHistoryClose[] = u"닫기";
 
 inline constexpr char16_t kStateComplete[] = u"완료";
 inline constexpr char16_t kStateSomeFailed[] = u"일부 실패";
+inline constexpr char16_t kStateFailed[] = u"실패";
+// The count column of a commit with failed rows: renamed, then failed.
+inline constexpr char16_t kCountWithFailed[] = u"%s (실패 %s)";
 inline constexpr char16_t kStateInterrupted[] = u"중단됨";
 inline constexpr char16_t kStateUndone[] = u"되돌림";
 

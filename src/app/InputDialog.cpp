@@ -1,5 +1,6 @@
 #include "app/InputDialog.h"
 
+#include "app/EditPreview.h"
 #include "app/UserPrompts.h"
 
 namespace morvalent::app {
@@ -20,7 +21,10 @@ DialogResult InputDialog::DoModal() {
     const auto saved1 = text1;
     const auto saved2 = text2;
     const auto savedChoice = choice;
-    if (prompts_.ShowInputDialog(*this) != DialogResult::Ok) {
+    const DialogResult result = prompts_.ShowInputDialog(*this);
+    // No count may read the rows once the command changes them.
+    if (preview != nullptr) preview->Stop();
+    if (result != DialogResult::Ok) {
         // Cancel reads nothing back, whatever the front end did meanwhile.
         text1 = saved1;
         text2 = saved2;

@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "app/DialogResult.h"
+#include "app/EditPlan.h"
 
 namespace morvalent::app {
 
 class UserPrompts;
+class EditPreview;
 
 // The values one operation asks for: a description line, up to two text fields
 // with labels at their right, and an optional list of choices. Made for one use.
@@ -29,6 +31,11 @@ class InputDialog {
     std::u16string text1;
     std::vector<std::u16string> choices;
     std::int32_t choice = 0;  // preselected item; after OK the chosen one, -1 without items
+    // What the edit would do with the values as typed, for the window to show; none
+    // for a dialog that edits no names. Stopped when the dialog closes.
+    EditPreview* preview = nullptr;
+
+    DialogValues Values() const { return {text1, text2, choice}; }
 
   private:
     UserPrompts& prompts_;

@@ -4,12 +4,16 @@
 #include <new>
 
 #include "app/Commands.h"
+#include "app/InputDialog.h"
 #include "app/StateView.h"
 #include "app/Texts.h"
 #include "app/UserPrompts.h"
+#include "platform/DurableFiles.h"
 #include "platform/Path.h"
 #include "platform/Regex.h"
+#include "platform/StateFolder.h"
 #include "platform/Text.h"
+#include "platform/TextFiles.h"
 
 namespace morvalent::app {
 
@@ -25,16 +29,6 @@ MainDialog::MainDialog(UserPrompts& prompts, StateView& view, platform::FileSyst
     : prompts_(prompts), view_(view), fs_(fs), icons_(icons), list_(icons_), folderNames_(fs) {}
 
 MainDialog::~MainDialog() = default;
-
-void MainDialog::OnInitDialog() {
-    for (filelist::Column column : kOptionalColumns) view_.SetColumnWidth(column, 0);
-    UpdateCommandStates();
-}
-
-void MainDialog::OnCancel() {
-    ClearList();
-    view_.CloseWindow();
-}
 
 template <typename Action>
 Outcome MainDialog::Guarded(Action action) {
@@ -52,6 +46,117 @@ Outcome MainDialog::Guarded(Action action) {
     return Refuse(std::move(message));
 }
 
+void MainDialog::OnInitDialog() {
+    for (filelist::Column column : kOptionalColumns) view_.SetColumnWidth(column, 0);
+    UpdateCommandStates();
+}
+
+void MainDialog::OnCancel() {
+    // Esc closes at once, but the work is kept for the next start.
+    KeepListNow();
+    closed_ = true;
+    ClearList();
+    view_.CloseWindow();
+}
+
+void MainDialog::KeepListNow() {
+    if (keeper_ && !closed_) keeper_->KeepNow(list_);
+}
+
+void MainDialog::OfferSavedList() {
+    if (!keeper_ || !list_.Empty()) return;
+    auto saved = keeper_->Read();
+    if (!saved || saved->rows.empty()) return;
+    const std::u16string question = platform::FormatText(
+        texts::kOfferSavedList, platform::DecimalText(std::uint64_t(saved->rows.size())),
+        platform::FormatLocalFileTime(saved->savedAt));
+    if (!prompts_.AskYesNo(question, texts::kTitle)) {
+        keeper_->Forget();
+        return;
+    }
+    Guarded([&] {
+        view_.SetStatusText(texts::kProcessing);
+        view_.SetBusy(true);
+        std::size_t dropped = 0;
+        {
+            filelist::FileList::Batch batch(list_);
+            list_.Reserve(saved->rows.size());
+            for (std::size_t i = 0; i < saved->rows.size(); ++i) {
+                SavedRow& row = saved->rows[i];
+                // The item may have been renamed, moved or deleted since: its row goes.
+                const auto isFolder = fs_.IsFolder(row.path);
+                const auto info = isFolder ? fs_.ReadInfo(row.path) : std::nullopt;
+                if (!info) {
+                    ++dropped;
+                    continue;
+                }
+                filelist::FileEntry entry;
+                entry.path = std::move(row.path);
+                entry.creationTime = info->creationTime;
+                entry.lastWriteTime = info->lastWriteTime;
+                entry.size = *isFolder ? 0 : info->size;
+                entry.isFolder = *isFolder;
+                const std::size_t at = list_.InsertEntryRow(std::move(entry));
+                list_.SetNewName(at, std::move(row.newName));
+                if (row.hasFolder) list_.SetFolderText(at, row.folder);
+                if (row.selected) list_.SetSelected(at, true);
+                if ((i + 1) % 4096 == 0) view_.KeepResponsive();
+            }
+        }
+        view_.SetBusy(false);
+        if (dropped == 0) {
+            ShowRowCount(list_.Count());
+        } else {
+            view_.SetStatusText(platform::FormatText(
+                texts::kRowCountDropped, platform::DecimalText(std::uint64_t(list_.Count())),
+                platform::DecimalText(std::uint64_t(dropped))));
+        }
+        return Outcome::Done();
+    });
+    AfterCommand();
+}
+
+const std::u16string* MainDialog::FailureOf(std::size_t row) const {
+    if (failedRows_.empty() || row >= list_.Count()) return nullptr;
+    const auto found = failedRows_.find(list_.Entry(row).path);
+    return found == failedRows_.end() ? nullptr : &found->second;
+}
+
+std::optional<WindowState> MainDialog::SavedWindowState() const {
+    if (!stateFolder_) return std::nullopt;
+    const auto text = platform::ReadWholeFile(*stateFolder_ + platform::kPathSeparator + u"window");
+    if (!text) return std::nullopt;
+    auto state = ParseWindowState(*text);
+    if (!state) return std::nullopt;
+    // The optional columns start hidden at every start.
+    for (filelist::Column column : kOptionalColumns) state->widths[column] = 0;
+    return state;
+}
+
+void MainDialog::KeepWindowState(const WindowState& state) {
+    if (!stateFolder_ || !platform::MakeFolders(*stateFolder_)) return;
+    platform::ReplacingFile file(*stateFolder_ + platform::kPathSeparator + u"window");
+    if (file.IsOpen() && file.Write(WindowStateText(state))) file.Commit();
+}
+
+std::optional<Outcome> MainDialog::AskUntilValid(
+    InputDialog& dialog, const std::function<std::optional<std::u16string>()>& check) {
+    std::optional<InputDialog> refused;
+    for (;;) {
+        if (dialog.DoModal() != DialogResult::Ok) return Outcome::Cancelled();
+        std::optional<std::u16string> refusal = check();
+        if (!refusal) return std::nullopt;
+        // A step's values, or the same values given again unchanged (a front end
+        // that cannot type), end the command with the refusal.
+        const bool same = refused && refused->text1 == dialog.text1 &&
+                          refused->text2 == dialog.text2 && refused->choice == dialog.choice;
+        if (!askAgain_ || prompts_.AnsweringStep() || same) return Refuse(std::move(*refusal));
+        // The dialog comes back as the user left it; nothing has changed yet.
+        prompts_.ShowMessage(*refusal);
+        refused.emplace(dialog);
+    }
+}
+
 std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
     if (id == CommandId::Ok) {
         OnOK();
@@ -65,6 +170,7 @@ std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
 }
 
 Outcome MainDialog::RunCommand(const CommandInfo& command) {
+    ForgetFailures();
     const std::vector<std::size_t> selection = SelectedRowNumbers();
     prompts_.BeginCommand();
     Outcome outcome = Guarded([&] { return (this->*command.run)(); });
@@ -140,6 +246,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
 }
 
 void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
+    ForgetFailures();
     Guarded([&] {
         GatherBatch(paths, true);
         return Outcome::Done();
@@ -154,23 +261,52 @@ void MainDialog::OnRowDoubleClicked() {
 
 void MainDialog::OnSelectionChanged() { UpdateCommandStates(); }
 
+void MainDialog::ForgetFailures() {
+    if (failures_.Empty()) return;
+    failures_.Clear();
+    view_.ConflictsChanged();
+}
+
 void MainDialog::AfterCommand() {
+    // Kept after every command, so a crash loses at most the last one.
+    if (keeper_ && !closed_) {
+        try {
+            keeper_->Keep(list_);
+        } catch (const std::exception&) {
+            // Keeping is a safety net: the command's own ending stands.
+        }
+    }
     // The marks only advise: when they cannot be found (the disk fails, memory runs
     // out), the rows go unmarked and the command's own ending stands.
     try {
-        if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
+        if (conflicts_.Update(list_, folderNames_) || !failures_.Empty()) view_.ConflictsChanged();
     } catch (const std::exception&) {
         conflicts_.Clear();
         folderNames_.Forget();
         view_.ConflictsChanged();
     }
+    if (!list_.Empty() && conflicts_.MarkedCount() != shownConflicts_) ShowRowCount(list_.Count());
     UpdateCommandStates();
 }
 
 Outcome MainDialog::NextConflict() {
     folderNames_.Forget();
     if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
-    const auto next = conflicts_.NextAfter(list_.FocusedRow());
+    auto next = conflicts_.NextAfter(list_.FocusedRow());
+    if (!failedRows_.empty()) {
+        // Rows the last commit could not rename count as well, whichever comes first
+        // after the focused row (round to the top).
+        const std::size_t count = list_.Count();
+        const std::size_t from = list_.FocusedRow() ? *list_.FocusedRow() + 1 : 0;
+        for (std::size_t step = 0; step < count; ++step) {
+            const std::size_t row = (from + step) % count;
+            if (next && row == *next) break;
+            if (FailureOf(row) != nullptr) {
+                next = row;
+                break;
+            }
+        }
+    }
     if (!next) {
         prompts_.ShowMessage(texts::kNoConflicts);
         return Outcome::Done();
@@ -209,9 +345,15 @@ void MainDialog::UpdateCommandStates() {
 }
 
 void MainDialog::ShowRowCount(std::size_t count) {
+    shownConflicts_ = count != 0 ? conflicts_.MarkedCount() : 0;
     if (count != 0) {
-        view_.SetStatusText(
-            platform::FormatText(texts::kRowCount, platform::DecimalText(std::uint64_t(count))));
+        std::u16string text =
+            platform::FormatText(texts::kRowCount, platform::DecimalText(std::uint64_t(count)));
+        if (shownConflicts_ != 0) {
+            text += platform::FormatText(texts::kConflictCount,
+                                         platform::DecimalText(std::uint64_t(shownConflicts_)));
+        }
+        view_.SetStatusText(text);
         return;
     }
     view_.SetStatusText(u"");
@@ -260,6 +402,7 @@ Outcome MainDialog::Refuse(std::u16string message) {
 
 void MainDialog::DeleteSelectedRows() {
     if (list_.RemoveSelectedRows() == 0) return;
+    ForgetFailures();
     ShowRowCount(list_.Count());
 }
 
@@ -275,6 +418,13 @@ Outcome MainDialog::AddFiles() {
     const auto paths = prompts_.ChooseFiles(request);
     if (paths.empty()) return Outcome::Cancelled();
     GatherBatch(paths, true);
+    return Outcome::Done();
+}
+
+Outcome MainDialog::AddFolders() {
+    const auto folders = prompts_.ChooseFolders(texts::kAddFoldersTitle);
+    if (folders.empty()) return Outcome::Cancelled();
+    GatherBatch(folders, true);
     return Outcome::Done();
 }
 

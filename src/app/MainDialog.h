@@ -1,17 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "app/EditPlan.h"
 #include "app/KeyMessage.h"
 #include "app/Outcome.h"
 #include "app/RecentRecipes.h"
+#include "app/SavedList.h"
 #include "app/StepPrompts.h"
 #include "app/Steps.h"
+#include "app/WindowState.h"
 #include "commit/ConflictMarks.h"
 #include "commit/FailureReasons.h"
 #include "commit/FolderNames.h"
@@ -30,6 +36,7 @@ namespace morvalent::app {
 
 class UserPrompts;
 class StateView;
+class InputDialog;
 struct CommandInfo;
 
 // The program's brain: owns the rows and the view flags, runs every command of
@@ -49,7 +56,11 @@ class MainDialog : private filelist::FolderQuestion {
     filelist::FolderChoice& FolderChoiceState() { return folderChoice_; }
     // The steps taken since the list was last empty, as a recipe records them.
     const std::vector<Step>& Recording() const { return recording_; }
-    // Where the recipes used last are kept; none keeps them for this run only.
+    // Whether a refused value brings its dialog back (a window) or ends the
+    // command (the terminal, whose values cannot be typed again).
+    void SetAskAgainAfterRefusal(bool again) { askAgain_ = again; }
+    // Where the recipes used last, the list and the window's place are kept;
+    // none keeps them for this run only.
     void SetStateFolder(std::optional<std::u16string> folder);
     // Why rows would fail if committed now, as found after the last command.
     const commit::ConflictMarks& Conflicts() const { return conflicts_; }
@@ -69,6 +80,17 @@ class MainDialog : private filelist::FolderQuestion {
     void OnDropFiles(const std::vector<std::u16string>& paths);
     void OnRowDoubleClicked();
     void OnSelectionChanged();
+    // At a start without paths: offers the list kept when the window last closed;
+    // rows whose items are gone are left out, and the status line says how many.
+    void OfferSavedList();
+    // The session ends or the program is told to stop: the list is kept now.
+    void KeepListNow();
+    // Why the last commit could not rename the row; null when it did not fail.
+    const std::u16string* FailureOf(std::size_t row) const;
+    // The window's place and columns as last kept (the optional columns hidden),
+    // and keeping them.
+    std::optional<WindowState> SavedWindowState() const;
+    void KeepWindowState(const WindowState& state);
 
     // Command states, status line and optional columns.
     void UpdateCommandStates();
@@ -82,6 +104,8 @@ class MainDialog : private filelist::FolderQuestion {
 
     // Gathering.
     Outcome AddFiles();
+    // Folders chosen in the folder chooser, gathered as a drop (asking the folder question).
+    Outcome AddFolders();
     // One batch of candidates: status, the duplicate rule, folder handling,
     // ordered append. `resetFolderChoice` as the open dialog and drops do.
     void GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
@@ -111,6 +135,7 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome NormalizeNames();
     Outcome RepairEncoding();
     Outcome AddDate();
+    Outcome AddInfo();
 
     Outcome ApplyRenames();
     Outcome RevertNewNames();
@@ -175,6 +200,10 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome RunRecipeStep(const Step& step);
     void ShowRecentRecipes();
 
+    // Shows the edit's dialog with its preview, then rewrites the rows by the plan
+    // of the values given.
+    Outcome RunEditDialog(InputDialog& dialog, PlanMaker plan);
+    Outcome ApplyPlan(const EditPlan& plan);
     bool AddFolderItself(const std::u16string& folderPath) override;
     // Shows the refusal and says so.
     Outcome Refuse(std::u16string message);
@@ -184,6 +213,14 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome Guarded(Action action);
     // After every command: the conflicts found anew, then the command states.
     void AfterCommand();
+    // Before the next command: the failed rows of the last commit are marked no more.
+    void ForgetFailures();
+    // Shows the dialog until its values pass `check` (a message for a refused value,
+    // nothing when it is good): a refusal comes back to the same dialog with what
+    // was typed. Nothing when the values are good; else how the command ends. A
+    // recipe's step cannot be typed again, so its refusal ends the command.
+    std::optional<Outcome> AskUntilValid(
+        InputDialog& dialog, const std::function<std::optional<std::u16string>()>& check);
 
     StepPrompts prompts_;
     StateView& view_;
@@ -200,7 +237,16 @@ class MainDialog : private filelist::FolderQuestion {
     // next-conflict command asks for a fresh look.
     commit::FolderNames folderNames_;
     commit::ConflictMarks conflicts_;
+    std::optional<std::u16string> stateFolder_;
+    std::unique_ptr<ListKeeper> keeper_;
+    bool askAgain_ = true;
+    // Once the window closes, the list it kept stays as it was kept.
+    bool closed_ = false;
+    // The rows the last commit could not rename, by path, with the reason.
+    std::unordered_map<std::u16string, std::u16string> failedRows_;
     commit::FailureMarks failures_;
+    // The conflict count the status line shows.
+    std::size_t shownConflicts_ = 0;
 };
 
 }  // namespace morvalent::app

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/MoveError.h"
+
 namespace morvalent::app {
 
 // One row the commit could not rename.
@@ -13,6 +15,8 @@ struct RenameFailure {
     std::u16string target;
     // The error raised while the row was handled; empty when the move was refused.
     std::u16string reason;
+    // Why the row was not renamed.
+    platform::MoveError error = {};
 };
 
 // How a command ended. The texts the user saw were shown by the command; this is

@@ -58,6 +58,8 @@ std::u16string RecentLabel(std::size_t index, const std::u16string& path) {
 }  // namespace
 
 void MainDialog::SetStateFolder(std::optional<std::u16string> folder) {
+    stateFolder_ = folder;
+    keeper_ = std::make_unique<ListKeeper>(folder);
     recent_ = RecentRecipes(std::move(folder));
     ShowRecentRecipes();
 }

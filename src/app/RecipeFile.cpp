@@ -18,6 +18,9 @@ std::optional<std::string> RefusalOf(const Recipe& line) {
     if (line.installFileManagerActions) {
         return std::string(texts::kRecipeNotAStep) + "--install-file-manager-actions";
     }
+    if (line.removeFileManagerActions) {
+        return std::string(texts::kRecipeNotAStep) + "--remove-file-manager-actions";
+    }
     if (line.printGiven) return std::string(texts::kRecipeNotAStep) + "--print=";
     for (const Step& step : line.steps) {
         if (step.kind == Kind::Gather) {

@@ -62,6 +62,13 @@ std::vector<std::u16string> StepPrompts::ChooseFiles(const FileDialogRequest& re
     return chosen;
 }
 
+std::vector<std::u16string> StepPrompts::ChooseFolders(const std::u16string& title) {
+    std::vector<std::u16string> chosen =
+        step_ != nullptr ? step_->texts : user_.ChooseFolders(title);
+    if (!chosen.empty()) answers_ = {chosen, 0};
+    return chosen;
+}
+
 void StepPrompts::SetClipboardText(const std::u16string& text) { user_.SetClipboardText(text); }
 
 // Choosing a commit to undo is no step: it is never recorded nor answered from one.

@@ -30,6 +30,8 @@ class StepPrompts final : public UserPrompts {
     // The dialogs are answered from this step until EndStep.
     void BeginStep(const Step& step) { step_ = &step; }
     void EndStep() { step_ = nullptr; }
+    // While a step answers, nobody can type a refused value again.
+    bool AnsweringStep() const { return step_ != nullptr; }
 
     void ShowMessage(const std::u16string& text) override;
     void ShowMessage(const std::u16string& text, const std::u16string& caption) override;
@@ -38,6 +40,7 @@ class StepPrompts final : public UserPrompts {
     DialogResult ShowInputDialog(InputDialog& dialog) override;
     DialogResult ShowFolderBrowser(FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const FileDialogRequest& request) override;
+    std::vector<std::u16string> ChooseFolders(const std::u16string& title) override;
     void SetClipboardText(const std::u16string& text) override;
     DialogResult ShowHistory(HistoryDialog& dialog) override;
 

@@ -173,6 +173,16 @@ const std::vector<WordOption>& WordOptionList() {
                     OfferedWords(sources, offersSource) +
                     "; 위치: " + OfferedWords(places, [](DatePlace) { return true; }) + ")";
          }},
+        {"--info", app::CommandId::AddInfo, 1, 1, "형식 위치",
+         [](const std::vector<std::string>& words) {
+             return ChoiceOfWord(places, words[0], app::InfoChoices());
+         },
+         [](std::int32_t choice) { return WordOfChoice(places, choice, app::InfoChoices()); },
+         [] {
+             return "(형식의 {artist} {title} {track} {album} {camera} {taken:YYYY-MM-DD} "
+                    "{recorded:YYYY-MM-DD} {duration} 등을 파일 속 정보로; 위치: " +
+                    OfferedWords(places, [](DatePlace) { return true; }) + ")";
+         }},
     };
     return options;
 }
@@ -216,6 +226,8 @@ const std::map<std::string, organise::SortSpec>& SortKeys() {
         {"modified-desc", {SortKey::Modified, SortDirection::Descending}},
         {"created", {SortKey::Created, SortDirection::Ascending}},
         {"created-desc", {SortKey::Created, SortDirection::Descending}},
+        {"name-natural", {SortKey::NaturalName, SortDirection::Ascending}},
+        {"name-natural-desc", {SortKey::NaturalName, SortDirection::Descending}},
     };
     return keys;
 }
@@ -284,6 +296,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
         } else if (arg == "--install-file-manager-actions" &&
                    platform::OffersFileManagerActions()) {
             recipe.installFileManagerActions = true;
+        } else if (arg == "--remove-file-manager-actions") {
+            recipe.removeFileManagerActions = true;
         } else if (arg == "--history") {
             recipe.history = true;
         } else if (arg == "--undo") {

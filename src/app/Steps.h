@@ -42,6 +42,7 @@ struct Recipe {
     bool help = false;
     bool version = false;
     bool installFileManagerActions = false;
+    bool removeFileManagerActions = false;
     bool history = false;  // --history
     // --undo (empty: the newest commit not yet undone) or --undo=ID.
     std::optional<std::string> undo;

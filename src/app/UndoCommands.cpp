@@ -46,8 +46,14 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
         return Refuse(texts::kUndoUnrecorded);
     }
     std::vector<RenameFailure> failures;
-    for (const commit::ItemMove& failed : undo.failed)
-        failures.push_back({failed.from, failed.to, {}});
+    for (std::size_t i = 0; i < undo.failed.size(); ++i) {
+        const commit::ItemMove& failed = undo.failed[i];
+        failures.push_back({failed.from, failed.to, {}, undo.failedErrors[i]});
+        // The row that lists the item left where the commit put it.
+        for (std::size_t row = 0; row < list_.Count(); ++row) {
+            if (list_.Entry(row).path == failed.from) failures_.Mark(row, undo.failedErrors[i]);
+        }
+    }
     prompts_.ShowMessage(undo.failureReport.empty() ? std::u16string(texts::kUndone)
                                                     : undo.failureReport);
     return Outcome::Committed(undo.undone, std::move(failures));

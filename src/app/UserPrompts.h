@@ -48,6 +48,9 @@ class UserPrompts {
     // Open or save dialog: the chosen paths, empty when cancelled. A save dialog
     // has asked before replacing an existing file.
     virtual std::vector<std::u16string> ChooseFiles(const FileDialogRequest& request) = 0;
+    // A folder chooser (several folders where the platform's dialog allows): the
+    // chosen folders, empty when cancelled.
+    virtual std::vector<std::u16string> ChooseFolders(const std::u16string& title) = 0;
 
     virtual void SetClipboardText(const std::u16string& text) = 0;
 

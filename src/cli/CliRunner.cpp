@@ -70,6 +70,8 @@ CliRunner::CliRunner(std::ostream& out, std::ostream& err, bool showProgress,
       ui_(err, showProgress, [this] { return fs_.Count(); }),
       dialog_(ui_, ui_, fs_, icons_) {
     dialog_.SetHistory(history);
+    // A value on the command line cannot be typed again: its refusal ends the run.
+    dialog_.SetAskAgainAfterRefusal(false);
     dialog_.OnInitDialog();
 }
 
@@ -226,6 +228,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitOk;
     }
     if (recipe.installFileManagerActions) return RunInstallFileManagerActions(out, err);
+    if (recipe.removeFileManagerActions) return RunRemoveFileManagerActions(out, err);
     auto fs = platform::MakeNativeFileSystem();
     std::optional<commit::History> history;
     if (historyFolder) history.emplace(*fs, *historyFolder);

@@ -12,6 +12,9 @@ inline constexpr char kRowMissingTail[] = "개)";
 inline constexpr char kListEmpty[] = "목록이 비어 있어 실행할 수 없습니다";
 inline constexpr char kNothingSelected[] = "선택된 행이 없어 실행할 수 없습니다";
 
+// Before the name of a change the eye would miss, at the end of a table's row.
+inline constexpr char kUnseenMark[] = "≈ ";
+
 // After --apply's closing message: the number its --undo=ID takes.
 inline constexpr char kJournalId[] = "변경 기록 번호: ";
 inline constexpr char kUnknownJournal[] = "알 수 없는 변경 기록 번호: ";
@@ -35,4 +38,18 @@ inline constexpr char kNoHomeFolder[] =
     "홈 폴더를 알 수 없어 파일 관리자 동작을 설치하지 못했습니다.";
 inline constexpr char kRestartThunar[] =
     "Thunar는 다시 시작해야 새 동작을 보여 줍니다 (thunar -q).";
+}  // namespace morvalent::cli::texts
+
+// --remove-file-manager-actions, and what only one system says.
+namespace morvalent::cli::texts {
+inline constexpr char kActionReplaced[] =
+    "다른 위치의 프로그램을 가리키던 항목을 이 프로그램으로 바꾸었습니다: ";
+inline constexpr char kActionRemoved[] = "지웠습니다: ";
+inline constexpr char kActionNotThere[] = "설치되어 있지 않습니다: ";
+inline constexpr char kNoHomeFolderToRemove[] =
+    "홈 폴더를 알 수 없어 파일 관리자 동작을 지우지 못했습니다.";
+inline constexpr char kRestartThunarAfterRemoval[] =
+    "Thunar는 다시 시작해야 메뉴에서 동작을 뺍니다 (thunar -q).";
+inline constexpr char kWindowProgramMissing[] =
+    "이 프로그램과 같은 폴더에 morvalent.exe가 없어 탐색기 메뉴를 설치하지 못했습니다: ";
 }  // namespace morvalent::cli::texts

@@ -73,6 +73,12 @@ std::vector<std::u16string> CliUserInterface::ChooseFiles(const app::FileDialogR
     return {step_->texts.front()};
 }
 
+std::vector<std::u16string> CliUserInterface::ChooseFolders(const std::u16string&) {
+    // The terminal names its folders as paths; a step may give them.
+    if (step_ == nullptr) return {};
+    return step_->texts;
+}
+
 void CliUserInterface::SetBusy(bool busy) {
     if (busy) {
         if (busyDepth_++ == 0) {

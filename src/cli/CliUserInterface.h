@@ -37,6 +37,7 @@ class CliUserInterface : public app::UserPrompts, public app::StateView {
     app::DialogResult ShowInputDialog(app::InputDialog& dialog) override;
     app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
+    std::vector<std::u16string> ChooseFolders(const std::u16string& title) override;
 
     void SetClipboardText(const std::u16string&) override {}
     // The status line has no place here; progress has its own line.

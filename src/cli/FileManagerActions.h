@@ -2,42 +2,40 @@
 
 #include <filesystem>
 #include <iosfwd>
-#include <optional>
 #include <vector>
 
+// The file managers' "Morvalent로 이름 바꾸기" for one user: installed and removed
+// by `--install-file-manager-actions` and `--remove-file-manager-actions`. Each
+// system's file managers are in its own file (posix/, win32/).
 namespace morvalent::cli {
 
-// Where one user's file managers look for their own actions.
-struct UserFolders {
-    std::filesystem::path dataHome;    // $XDG_DATA_HOME, else ~/.local/share
-    std::filesystem::path configHome;  // $XDG_CONFIG_HOME, else ~/.config
-};
-
-// From the environment; none when no home folder is known (or on Windows, where
-// these file managers do not run).
-std::optional<UserFolders> UserFoldersFromEnvironment();
-
 enum class ActionOutcome {
-    Created,        // a new file
+    Created,        // a new file or registry key
     Added,          // our action merged into the user's own file
     Unchanged,      // already there
+    Replaced,       // ours, pointing at another copy of the program: now at this one
     KeptOther,      // another file of that name, left as it is
     NotUnderstood,  // the user's file has no place for the action; left as it is
+    Removed,        // ours, taken away
+    NotThere,       // nothing of ours to take away
     Failed,         // could not be read or written
 };
 
 struct ActionResult {
-    std::filesystem::path path;
+    std::filesystem::path path;  // the file, or the registry key
     ActionOutcome outcome;
 };
 
-// Puts the "Morvalent로 이름 바꾸기" action where the per-user file managers find
-// it: a Nautilus script and an action in Thunar's uca.xml. The user's own
-// actions and files are never replaced; a second run changes nothing.
-std::vector<ActionResult> InstallFileManagerActions(const UserFolders& folders);
-
 // `--install-file-manager-actions`: installs for the current user and says what
-// it did, one line a file. The exit status: 0, or 1 when an action is missing.
+// it did, one line a place. The exit status: 0, or 1 when an action is missing.
 int RunInstallFileManagerActions(std::ostream& out, std::ostream& err);
+
+// `--remove-file-manager-actions`: takes away what the install put there and
+// nothing else. The exit status: 0, or 1 when something of ours is left.
+int RunRemoveFileManagerActions(std::ostream& out, std::ostream& err);
+
+// One line a result, "<what>: <place>", on `out` for what went as asked and on
+// `err` for the rest; the exit status as above.
+int ReportActions(const std::vector<ActionResult>& results, std::ostream& out, std::ostream& err);
 
 }  // namespace morvalent::cli

@@ -5,10 +5,12 @@
 #include <ostream>
 #include <string>
 
+#include "app/ConflictTip.h"
 #include "app/Texts.h"
 #include "cli/CliTexts.h"
 #include "cli/CliUserInterface.h"
 #include "cli/DisplayText.h"
+#include "filelist/NameChange.h"
 #include "filelist/NameParts.h"
 #include "platform/Path.h"
 
@@ -62,11 +64,18 @@ void PrintTable(const FileList& list, std::ostream& out) {
         buffer.append(numberWidth - std::size_t(number), ' ');
         buffer.append(digits, std::size_t(number));
         buffer += kGap;
-        AppendPadded(buffer, filelist::NamePartView(list.Entry(i).path, true), currentWidth);
+        const auto current = filelist::NamePartView(list.Entry(i).path, true);
+        AppendPadded(buffer, current, currentWidth);
         buffer += kGap;
         AppendPadded(buffer, list.NewName(i), newWidth);
         buffer += kGap;
         AppendDisplayText(list.FolderView(i), buffer);
+        // A change the eye would miss is named, as the window marks it.
+        if (const auto change = filelist::CompareNames(current, list.NewName(i)); change.unseen) {
+            buffer += kGap;
+            buffer += texts::kUnseenMark;
+            AppendDisplayText(app::UnseenChangeTip(change.unseen), buffer);
+        }
         buffer += '\n';
         if (buffer.size() >= kFlushBytes) {
             out.write(buffer.data(), std::streamsize(buffer.size()));

@@ -86,7 +86,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
                        R"(
 목록 단계
   --sort 기준      경로목록 정렬: name, name-desc, path, path-desc, size, size-desc,
-                   modified, modified-desc, created, created-desc
+                   modified, modified-desc, created, created-desc,
+                   name-natural, name-natural-desc (숫자는 값으로: IMG_2가 IMG_10 앞)
   --select 행      지정한 행만 선택 (1부터, 쉼표로 구분: --select 2,5), --select none = 선택 해제
   --direct-rename 이름   선택된 첫 행을 직접 바꾸기
   --move-up / --move-down / --delete-rows   위로 올림 / 아래로 내림 / 선택한 행 삭제
@@ -114,8 +115,11 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   --undo           되돌리지 않은 가장 최근의 이름 변경을 되돌림
   --undo=번호      그 번호의 이름 변경을 되돌림 (--apply는 새 번호를 표준 오류에 알림)
   --install-file-manager-actions
-                   Nautilus와 Thunar의 오른쪽 단추 메뉴에 'Morvalent로 이름 바꾸기'를
-                   이 사용자용으로 설치 (사용자의 다른 동작은 그대로 둠)
+                   파일 관리자의 오른쪽 단추 메뉴에 'Morvalent로 이름 바꾸기'를
+                   이 사용자용으로 설치 (Linux: Nautilus와 Thunar, 사용자의 다른
+                   동작은 그대로 둠; Windows: 탐색기, 이 복사본의 morvalent.exe로)
+  --remove-file-manager-actions
+                   --install-file-manager-actions로 설치한 메뉴 항목을 지움
 
 메시지 상자의 글은 창에 보이는 그대로 표준 오류로 나갑니다 (--apply의 마지막 메시지도).
 잘못된 값 때문에 메시지를 보인 단계에서 실행이 멈추고, 뒤의 단계와 출력은 없습니다.

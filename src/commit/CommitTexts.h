@@ -8,8 +8,8 @@ inline constexpr char16_t kEmptyName[] = u"이름이 지정되지 않은 경우�
 inline constexpr char16_t kDuplicate[] = u"중복되는 이름이 있습니다.\n%s";
 inline constexpr char16_t kInternalError[] = u"정체불명의 내부 오류 발생.";
 inline constexpr char16_t kFailureLine[] = u"%s -> %s 변경 실패.\n";
-// The same line with the reason after it.
-inline constexpr char16_t kFailureLineWithReason[] = u"%s -> %s 변경 실패. (%s)\n";
+// The reason after a failure line's text, before its line break.
+inline constexpr char16_t kReasonAfterLine[] = u" (%s)\n";
 inline constexpr char16_t kErrorLine[] = u"%s를 %s로 바꾸는데 실패.\n";
 inline constexpr char16_t kDone[] = u"파일 이름을 변경하였습니다.";
 // The journal could not be written: nothing was renamed.

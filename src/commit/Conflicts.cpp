@@ -156,7 +156,8 @@ struct ConflictFinder::Work {
     // separator; and name keys where the disk's key is not the name itself.
     std::deque<std::u16string> texts;
 
-    void Search(const filelist::FileList& list, FolderTable& folders);
+    void Search(const filelist::FileList& list, FolderTable& folders,
+                const ConflictFinder::NewNames& newName);
     void FindDuplicates(const FolderTable& folders);
     void Replay(const filelist::FileList& list, FolderTable& folders);
     Place PlaceOf(Folder folder, std::u16string_view name, std::uint64_t nameHash);
@@ -174,11 +175,11 @@ struct ConflictFinder::Work {
 ConflictFinder::ConflictFinder() : work_(std::make_unique<Work>()) {}
 ConflictFinder::~ConflictFinder() = default;
 
-const std::vector<Conflict>& ConflictFinder::Find(const filelist::FileList& list,
-                                                  FolderNames& disk) {
+const std::vector<Conflict>& ConflictFinder::Find(const filelist::FileList& list, FolderNames& disk,
+                                                  const NewNames& newName) {
     FolderTable folders(disk);
     work_->texts.clear();
-    work_->Search(list, folders);
+    work_->Search(list, folders, newName);
     work_->Replay(list, folders);
     // Only the marks stay: a long list would otherwise keep a second set of per-row
     // tables between edits (about 40 bytes a row), and making them anew measured
@@ -190,7 +191,8 @@ const std::vector<Conflict>& ConflictFinder::Find(const filelist::FileList& list
 }
 
 // Empty names, names the system refuses, and targets equal under the commit's rule.
-void ConflictFinder::Work::Search(const filelist::FileList& list, FolderTable& folders) {
+void ConflictFinder::Work::Search(const filelist::FileList& list, FolderTable& folders,
+                                  const ConflictFinder::NewNames& newName) {
     const std::size_t count = list.Count();
     marks.assign(count, Conflict::None);
     targets.resize(count);
@@ -198,7 +200,7 @@ void ConflictFinder::Work::Search(const filelist::FileList& list, FolderTable& f
     groupStart.clear();
     for (std::size_t i = 0; i < count; ++i) {
         const filelist::Row& row = list.At(i);
-        const std::u16string_view name = row.newName;
+        const std::u16string_view name = newName ? newName(i) : std::u16string_view(row.newName);
         if (name.empty()) {
             marks[i] = Conflict::EmptyName;
             continue;

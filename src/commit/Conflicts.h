@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "commit/FolderNames.h"
@@ -41,7 +43,11 @@ class ConflictFinder {
     ConflictFinder(const ConflictFinder&) = delete;
     ConflictFinder& operator=(const ConflictFinder&) = delete;
 
-    const std::vector<Conflict>& Find(const filelist::FileList& list, FolderNames& disk);
+    // Each row's new name is `newName(row)` when given (names an edit would make,
+    // weighed before it runs), else the row's own; views stay valid while it runs.
+    using NewNames = std::function<std::u16string_view(std::size_t row)>;
+    const std::vector<Conflict>& Find(const filelist::FileList& list, FolderNames& disk,
+                                      const NewNames& newName = {});
 
   private:
     struct Work;

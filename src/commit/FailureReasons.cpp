@@ -34,6 +34,13 @@ std::u16string ReasonText(const platform::MoveError& error) {
                                 platform::Utf8ToUtf16(std::to_string(error.code)));
 }
 
+std::u16string FailureLine(std::u16string_view source, std::u16string_view target,
+                           const platform::MoveError& error) {
+    std::u16string line = platform::FormatText(texts::kFailureLine, source, target);
+    line.pop_back();  // the line break goes after the reason
+    return line + platform::FormatText(texts::kReasonAfterLine, ReasonText(error));
+}
+
 void FailureMarks::Mark(std::size_t row, platform::MoveError error) {
     auto at = std::ranges::lower_bound(reasons_, row, {}, &Marked::row);
     if (at != reasons_.end() && at->row == row) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/MoveError.h"
@@ -11,6 +12,10 @@ namespace morvalent::commit {
 // The reason in the user's words: the program's text for a common cause, else the
 // system's own text (else its error number).
 std::u16string ReasonText(const platform::MoveError& error);
+
+// The failure report's line for a rename that did not happen, with the reason.
+std::u16string FailureLine(std::u16string_view source, std::u16string_view target,
+                           const platform::MoveError& error);
 
 // The rows the last commit (or undo) could not rename, each with why. The list's
 // rows stay in place through a commit, so a row number names the row until the

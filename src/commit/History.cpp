@@ -44,6 +44,7 @@ CommitSummary Summarise(std::uint64_t id, const Journal& journal) {
     bool leftToUndo = false;
     for (const JournalRow& row : journal.rows) {
         if (row.outcome == JournalRow::Outcome::Renamed) ++summary.renamed;
+        if (row.outcome == JournalRow::Outcome::Failed) ++summary.failed;
         failures = failures || row.outcome == JournalRow::Outcome::Failed ||
                    row.undo == JournalRow::Undo::Failed;
         leftToUndo = leftToUndo || IsLeftToUndo(journal, row);
@@ -52,6 +53,8 @@ CommitSummary Summarise(std::uint64_t id, const Journal& journal) {
         summary.state = CommitState::Undone;
     } else if (!journal.ended) {
         summary.state = CommitState::Interrupted;
+    } else if (summary.failed > 0 && summary.renamed == 0) {
+        summary.state = CommitState::Failed;
     } else if (failures) {
         summary.state = CommitState::SomeFailed;
     } else {

@@ -15,6 +15,7 @@ namespace morvalent::commit {
 enum class CommitState {
     Complete,     // 완료
     SomeFailed,   // 일부 실패: rows the commit, or an undo, could not do
+    Failed,       // 실패: the commit renamed nothing it tried
     Interrupted,  // 중단됨: no end mark
     Undone,       // 되돌림
 };
@@ -23,6 +24,7 @@ struct CommitSummary {
     std::uint64_t id = 0;
     platform::FileTime started = platform::kUnknownTime;
     std::size_t renamed = 0;
+    std::size_t failed = 0;  // rows the commit could not rename
     CommitState state = CommitState::Complete;
     std::u16string folder;  // the folder of the first row's item
 };

@@ -4,6 +4,7 @@
 
 #include "commit/CommitTexts.h"
 #include "commit/ExactName.h"
+#include "commit/FailureReasons.h"
 #include "commit/MovedItems.h"
 #include "platform/Text.h"
 
@@ -22,10 +23,16 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
     try {
         // A name that would not read back as shown fails whole rather than being
         // renamed to some other name.
-        if (!IsExactTarget(source, target) ||
-            moves_->MoveNoReplace(source, target).result != platform::MoveResult::Moved) {
-            failures_ += platform::FormatText(texts::kFailureLine, source, target);
-            return {RowResult::Failed, {}, {}};
+        platform::MoveError error{.cause = platform::MoveCause::UnwritableName};
+        const bool moved = IsExactTarget(source, target) && [&] {
+            const platform::MoveOutcome outcome = moves_->MoveNoReplace(source, target);
+            if (outcome.result == platform::MoveResult::Moved) return true;
+            error = platform::MoveErrorOf(outcome);
+            return false;
+        }();
+        if (!moved) {
+            failures_ += FailureLine(source, target, error);
+            return {RowResult::Failed, std::move(error), {}};
         }
         if (index_.Built()) index_.Repoint(row, source, target);
         list_.SetEntryPath(row, target);
@@ -36,7 +43,8 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
         return {RowResult::Renamed, {}, {}};
     } catch (const std::exception& error) {
         failures_ += platform::FormatText(texts::kErrorLine, source, target);
-        return {RowResult::Failed, {}, platform::Utf8ToUtf16(error.what())};
+        std::u16string what = platform::Utf8ToUtf16(error.what());
+        return {RowResult::Failed, {platform::MoveCause::Other, 0, what}, what};
     }
 }
 

@@ -1,6 +1,7 @@
 #include "commit/Undo.h"
 
 #include "commit/CommitTexts.h"
+#include "commit/FailureReasons.h"
 #include "commit/JournalWriter.h"
 #include "platform/Text.h"
 
@@ -38,8 +39,16 @@ UndoOutcome UndoCommit(History& history, std::uint64_t id) {
         const JournalRow& row = *it;
         if (!IsLeftToUndo(*journal, row)) continue;
         const bool renamed = row.outcome == JournalRow::Outcome::Renamed;
-        if (IsAt(fs, row.target, row.identity) &&
-            fs.MoveNoReplace(row.target, row.source).result == platform::MoveResult::Moved) {
+        // The item at the target is no longer the one renamed: it is gone as far as
+        // the undo can tell.
+        platform::MoveError error{.cause = platform::MoveCause::NotFound};
+        const bool atTarget = IsAt(fs, row.target, row.identity);
+        platform::MoveOutcome move;
+        if (atTarget) {
+            move = fs.MoveNoReplace(row.target, row.source);
+            if (move.result != platform::MoveResult::Moved) error = platform::MoveErrorOf(move);
+        }
+        if (atTarget && move.result == platform::MoveResult::Moved) {
             writer.Undone(row.row);
             outcome.moves.push_back({row.target, row.source});
             ++outcome.undone;
@@ -57,8 +66,8 @@ UndoOutcome UndoCommit(History& history, std::uint64_t id) {
         } else {
             writer.UndoFailed(row.row);
             outcome.failed.push_back({row.target, row.source});
-            outcome.failureReport +=
-                platform::FormatText(texts::kFailureLine, row.target, row.source);
+            outcome.failureReport += FailureLine(row.target, row.source, error);
+            outcome.failedErrors.push_back(std::move(error));
         }
     }
     writer.UndoEnd(platform::CurrentFileTime());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commit/History.h"
+#include "platform/MoveError.h"
 
 namespace morvalent::commit {
 
@@ -28,8 +29,9 @@ struct UndoOutcome {
     std::u16string failureReport;
     // The items put back, in the order they moved.
     std::vector<ItemMove> moves;
-    // The moves that could not be made, in the order they were tried.
+    // The moves that could not be made, in the order they were tried, with why.
     std::vector<ItemMove> failed;
+    std::vector<platform::MoveError> failedErrors;
 };
 
 // Puts back what one commit renamed: the rows left to undo in the reverse of the

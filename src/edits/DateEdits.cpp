@@ -101,6 +101,27 @@ std::u16string FormatDate(std::u16string_view format, const platform::DateTimeFi
     return DateFormat(format).Format(when);
 }
 
+namespace {
+constexpr char16_t kFrontFormat[] = u"YYYY-MM-DD_hhmmss_";
+constexpr char16_t kBehindFormat[] = u"_YYYY-MM-DD_hhmmss";
+}  // namespace
+
+std::u16string_view DefaultDateFormat(DatePlace place) {
+    switch (place) {
+        case DatePlace::Front:
+            return kFrontFormat;
+        case DatePlace::Behind:
+            return kBehindFormat;
+        case DatePlace::Replace:
+            break;
+    }
+    return kDefaultDateFormat;
+}
+
+bool IsDefaultDateFormat(std::u16string_view format) {
+    return format == kFrontFormat || format == kBehindFormat || format == kDefaultDateFormat;
+}
+
 std::u16string PlaceDate(std::u16string_view text, bool isFolder, std::u16string_view date,
                          DatePlace place) {
     const std::u16string_view extension = filelist::ExtensionView(text, isFolder);

@@ -38,7 +38,8 @@ class DateFormat {
 
 // Which time of a row its date comes from.
 enum class DateSource {
-    Taken,     // the photo's Exif DateTimeOriginal, else the modified time
+    Taken,     // the photo's Exif DateTimeOriginal, a video's recording time, else the
+               // modified time
     Modified,  // the file's last write
     Created,   // the file's creation, where the file system keeps it
 };
@@ -49,6 +50,12 @@ enum class DatePlace {
     Behind,   // behind the name part, in front of the extension
     Replace,  // instead of the name part; the extension stays
 };
+
+// The format the date dialog offers for a place: a separator on the side of the
+// name ("YYYY-MM-DD_hhmmss_IMG_0007.jpg", "IMG_0007_YYYY-MM-DD_hhmmss.jpg").
+std::u16string_view DefaultDateFormat(DatePlace place);
+// Whether the text is the offered format of some place, not one the user typed.
+bool IsDefaultDateFormat(std::u16string_view format);
 
 std::u16string PlaceDate(std::u16string_view text, bool isFolder, std::u16string_view date,
                          DatePlace place);

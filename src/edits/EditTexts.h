@@ -69,9 +69,20 @@ inline constexpr char16_t kRegexDescription[] =
     u"정규식에 맞는 부분을 모두 바꿉니다. ($1, ${이름}, (?i))";
 inline constexpr char16_t kRegexPatternLabel[] = u"를";
 inline constexpr char16_t kRegexReplacementLabel[] = u"으로";
-inline constexpr char16_t kRegexInvalid[] = u"정규식이 올바르지 않습니다.\n%s";
-// The second line of kRegexInvalid: where (counted from 1) and the library's word.
-inline constexpr char16_t kRegexErrorAt[] = u"%s번째 글자: %s";
+inline constexpr char16_t kRegexInvalid[] = u"정규식이 올바르지 않습니다: %s";
+// The rest of kRegexInvalid: where (counted from 1) and what is wrong there.
+inline constexpr char16_t kRegexErrorAt[] = u"%s번째 글자에서 %s";
+inline constexpr char16_t kRegexOpenParenthesis[] = u"괄호가 닫히지 않았습니다";
+inline constexpr char16_t kRegexOpenBracket[] = u"대괄호가 닫히지 않았습니다";
+inline constexpr char16_t kRegexBadRepeat[] = u"반복할 것이 없거나 반복 횟수가 잘못되었습니다";
+inline constexpr char16_t kRegexBadEscape[] = u"\\ 뒤의 글자를 쓸 수 없습니다";
+inline constexpr char16_t kRegexBadRange[] = u"글자 범위가 거꾸로입니다";
+inline constexpr char16_t kRegexBadGroupName[] = u"묶음 이름을 쓸 수 없습니다";
+inline constexpr char16_t kRegexBadProperty[] = u"문자 속성 이름이 잘못되었습니다";
+inline constexpr char16_t kRegexBadFlag[] = u"없는 옵션입니다";
+inline constexpr char16_t kRegexUnboundedLookBehind[] = u"뒤쪽 찾기의 길이가 정해지지 않았습니다";
+// Anything else, with the library's own word for it.
+inline constexpr char16_t kRegexOther[] = u"쓸 수 없는 표현입니다 (%s)";
 inline constexpr char16_t kRegexBadReplacement[] =
     u"바꿀 문자열이 정규식에 없는 묶음을 가리킵니다.\n%s";
 inline constexpr char16_t kRegexUnsupported[] = u"이 빌드에는 정규식 기능이 없습니다.";
@@ -94,5 +105,19 @@ inline constexpr char16_t kDateModifiedReplace[] = u"변경 시각으로 이름 
 inline constexpr char16_t kDateCreatedFront[] = u"생성 시각을 이름 앞에";
 inline constexpr char16_t kDateCreatedBehind[] = u"생성 시각을 이름 뒤에";
 inline constexpr char16_t kDateCreatedReplace[] = u"생성 시각으로 이름 바꾸기";
+
+// What the files say about themselves.
+inline constexpr char16_t kInfoDescription[] =
+    u"파일 속 정보로 이름을 만듭니다. ({artist} {title} {track} {camera} {taken:YYYY-MM-DD} "
+    u"{recorded:YYYY-MM-DD} {duration} 등)";
+inline constexpr char16_t kInfoFormatLabel[] = u"형식";
+inline constexpr char16_t kDefaultInfoFormat[] = u"{artist} - {title}";
+inline constexpr char16_t kInfoFront[] = u"정보를 이름 앞에";
+inline constexpr char16_t kInfoBehind[] = u"정보를 이름 뒤에";
+inline constexpr char16_t kInfoReplace[] = u"정보로 이름 바꾸기";
+inline constexpr char16_t kInfoUnknownField[] = u"알 수 없는 정보입니다.\n%s";
+inline constexpr char16_t kInfoNoMusicTags[] = u"이 빌드에서는 음악 태그를 읽을 수 없습니다.";
+inline constexpr char16_t kInfoNoPhotoInfo[] = u"이 빌드에서는 사진 정보를 읽을 수 없습니다.";
+inline constexpr char16_t kInfoMissing[] = u"%s개 파일에는 정보가 없어 그대로 두었습니다.";
 
 }  // namespace morvalent::edits::texts

@@ -49,12 +49,15 @@ std::u16string RepairEncoding(std::u16string_view text) {
     }
     for (const auto shownAs :
          {platform::CodePage::DosUs, platform::CodePage::Western, platform::CodePage::Latin1}) {
-        auto repaired = FromKoreanBytes(platform::EncodeExactly(text, shownAs));
-        if (repaired && ReadsAsKorean(text, *repaired)) {
-            return std::move(*repaired);
-        }
+        if (auto repaired = ReadAsKorean(text, shownAs)) return std::move(*repaired);
     }
     return std::u16string(text);
+}
+
+std::optional<std::u16string> ReadAsKorean(std::u16string_view shown, platform::CodePage shownAs) {
+    auto repaired = FromKoreanBytes(platform::EncodeExactly(shown, shownAs));
+    if (repaired && ReadsAsKorean(shown, *repaired)) return repaired;
+    return std::nullopt;
 }
 
 }  // namespace morvalent::edits

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/CodePageStrict.h"
 
 namespace morvalent::edits {
 
@@ -13,5 +16,9 @@ namespace morvalent::edits {
 //   character was taken as half of a Korean one.
 // Anything else, plain ASCII and proper Hangul included, stays as it is.
 std::u16string RepairEncoding(std::u16string_view text);
+
+// The second of those rules for one code page: the text's bytes in `shownAs` read
+// as CP949, when that is clean Korean text; nothing otherwise.
+std::optional<std::u16string> ReadAsKorean(std::u16string_view shown, platform::CodePage shownAs);
 
 }  // namespace morvalent::edits

@@ -3,11 +3,15 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSessionManager>
+#include <QTimer>
 
 #include "commit/History.h"
+#include "gui/InstanceLink.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPrompts.h"
 #include "gui/StartArguments.h"
+#include "gui/StopSignals.h"
 #include "platform/FileSystem.h"
 #include "platform/StateFolder.h"
 
@@ -21,6 +25,7 @@ BatchRenameApp::BatchRenameApp(int& argc, char** argv) : app_(argc, argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morvalent.Morvalent"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvalent.svg")));
     LoadKoreanTranslation(app_, translator_);
+    QApplication::installTranslator(&missingTexts_);
 }
 
 bool BatchRenameApp::LoadKoreanTranslation(QApplication& app, QTranslator& translator) {
@@ -43,6 +48,9 @@ int BatchRenameApp::Run() {
         ReportUsageError(*start.error);
         return 2;
     }
+    // A window is open already: it takes the paths, and this start ends.
+    const QString socket = InstanceLink::SocketPath();
+    if (InstanceLink::HandOver(socket, start.paths)) return 0;
     auto fs = platform::MakeNativeFileSystem();
     const auto stateFolder = platform::DefaultStateFolder();
     std::optional<commit::History> history;
@@ -51,8 +59,18 @@ int BatchRenameApp::Run() {
     MainWindow window(*fs, prompts, history ? &*history : nullptr);
     prompts.SetParentWindow(&window);
     window.Dialog().SetStateFolder(stateFolder);
+    window.RestorePlacement();
+    InstanceLink link;
+    link.Listen(socket, [&window](std::vector<std::u16string> paths) {
+        window.ReceivePaths(std::move(paths));
+    });
+    StopSignals stop([&window] { window.RequestStop(); });
+    QObject::connect(&app_, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.KeepForSessionEnd(); });
     ShowWithPaths(window, start.paths);
     window.Dialog().NoticeInterruptedCommit();
+    // Once the window is on screen, so the question stands over it.
+    if (start.paths.empty()) QTimer::singleShot(0, &window, [&window] { window.OfferSavedList(); });
     return app_.exec();
 }
 

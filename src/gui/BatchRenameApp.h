@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/QtKoreanTexts.h"
+
 namespace morvalent::gui {
 
 class MainWindow;
@@ -27,6 +29,7 @@ class BatchRenameApp {
   private:
     QApplication app_;
     QTranslator translator_;
+    QtKoreanTexts missingTexts_;
     std::vector<std::string> args_;
 };
 

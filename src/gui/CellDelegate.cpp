@@ -3,9 +3,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QToolTip>
 
 #include "filelist/Columns.h"
+#include "gui/ListModel.h"
 #include "gui/QtText.h"
 #include "platform/Path.h"
 
@@ -34,7 +36,92 @@ QString ElidePath(const QString& path, const QFontMetrics& metrics, int width) {
     return {};
 }
 
+// The changed part of a new name: a colour that reads on light and dark palettes.
+const QColor kChangeColour(0x20, 0x60, 0xC0);
+// After a name whose change would not be seen.
+const QChar kUnseenSign(0x2248);  // ≈
+
 }  // namespace
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const QVariantList change = index.data(ListModel::kChangeRole).toList();
+    if (change.size() != 3) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    const QWidget* widget = cell.widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    // Background, selection and focus as the style draws them; the text is ours.
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+
+    const int first = int(std::min<qlonglong>(change[0].toLongLong(), text.size()));
+    const int last = int(std::min<qlonglong>(change[1].toLongLong(), text.size()));
+    const bool unseen = change[2].toInt() != 0;
+    const bool conflict = index.data(ListModel::kConflictRole).toBool();
+    const bool selected = cell.state.testFlag(QStyle::State_Selected);
+    const QPalette::ColorGroup group =
+        cell.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    QColor plain = cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    if (const QVariant foreground = index.data(Qt::ForegroundRole);
+        foreground.canConvert<QColor>() && !selected) {
+        plain = foreground.value<QColor>();  // the conflict's red, stronger than the change
+    }
+    const QColor changed = selected || conflict ? plain : kChangeColour;
+
+    QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, widget) + 1;
+    room.adjust(margin, 0, -margin, 0);
+    if (!boldMetrics_ || boldFor_ != cell.font) {
+        // Made once per font: a cell's paint is too frequent to build metrics each time.
+        boldFor_ = cell.font;
+        bold_ = cell.font;
+        bold_.setBold(true);
+        boldMetrics_ = std::make_unique<QFontMetrics>(bold_);
+    }
+    const QFontMetrics& plainMetrics = cell.fontMetrics;
+    if (unseen) room.setRight(room.right() - boldMetrics_->horizontalAdvance(kUnseenSign) - 2);
+    const int baseline =
+        room.top() + (room.height() - plainMetrics.height()) / 2 + plainMetrics.ascent();
+
+    painter->save();
+    painter->setClipRect(cell.rect);
+    int x = room.left();
+    const auto draw = [&](const QString& part, bool emphasised) {
+        if (part.isEmpty() || x > room.right()) return;
+        const QFontMetrics& metrics = emphasised ? *boldMetrics_ : plainMetrics;
+        const int width = metrics.horizontalAdvance(part);
+        painter->setFont(emphasised ? bold_ : cell.font);
+        painter->setPen(emphasised ? changed : plain);
+        if (x + width <= room.right() + 1) {
+            painter->drawText(x, baseline, part);
+            x += width;
+            return;
+        }
+        painter->drawText(x, baseline,
+                          metrics.elidedText(part, Qt::ElideRight, room.right() + 1 - x));
+        x = room.right() + 1;
+    };
+    draw(text.left(first), false);
+    if (first == last && x <= room.right()) {
+        // Only a deletion: a thin mark where the text went.
+        painter->setPen(QPen(changed, 2));
+        painter->drawLine(x, room.top() + 3, x, room.bottom() - 3);
+        x += 2;
+    }
+    draw(text.mid(first, last - first), true);
+    draw(text.mid(last), false);
+    if (unseen) {
+        painter->setFont(bold_);
+        painter->setPen(changed);
+        painter->drawText(std::min(x, room.right() + 1) + 2, baseline, QString(kUnseenSign));
+    }
+    painter->restore();
+}
 
 void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QStyledItemDelegate>
+#include <memory>
 
 namespace morvalent::gui {
 
 // Draws the list's cells: paths are cut in the middle, where rows differ, and a
-// cell whose text does not fit shows its whole text as a tooltip.
+// cell whose text does not fit shows its whole text as a tooltip; in a new name
+// the part that changed stands out (ListModel::kChangeRole).
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
@@ -19,6 +23,10 @@ class CellDelegate : public QStyledItemDelegate {
 
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+    // A changed new name shows its changed part emphasised, and a sign when the
+    // change would not be seen.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
   protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
@@ -26,6 +34,11 @@ class CellDelegate : public QStyledItemDelegate {
   private:
     // The room the cell's text has, in pixels.
     static int TextWidth(const QStyleOptionViewItem& cell);
+
+    // The emphasised part's font, made for the cells' font.
+    mutable QFont boldFor_;
+    mutable QFont bold_;
+    mutable std::unique_ptr<QFontMetrics> boldMetrics_;
 };
 
 }  // namespace morvalent::gui

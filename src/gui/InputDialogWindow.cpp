@@ -1,8 +1,16 @@
 #include "gui/InputDialogWindow.h"
 
 #include <QFrame>
+#include <QHeaderView>
 
+#include "app/ConflictTip.h"
+#include "app/EditPreview.h"
+#include "app/Texts.h"
+#include "filelist/NameChange.h"
+#include "gui/CellDelegate.h"
+#include "gui/ListModel.h"
 #include "gui/QtText.h"
+#include "platform/Text.h"
 
 namespace morvalent::gui {
 namespace {
@@ -12,6 +20,12 @@ constexpr double kUnitX = 1.8;
 constexpr double kUnitY = 1.75;
 QRect Units(int x, int y, int w, int h) {
     return QRect(int(x * kUnitX), int(y * kUnitY), int(w * kUnitX), int(h * kUnitY));
+}
+
+QString ConflictText(std::size_t count) {
+    if (count == 0) return ToQString(app::texts::kPreviewNoConflicts);
+    return ToQString(platform::FormatText(app::texts::kPreviewConflicts,
+                                          platform::DecimalText(std::uint64_t(count))));
 }
 
 }  // namespace
@@ -82,6 +96,113 @@ InputDialogWindow::InputDialogWindow(app::InputDialog& dialog, QWidget* parent)
         choices_->setGeometry(20, 40, 300, choices_->sizeHint().height());
         setFixedWidth(std::max(width(), 340));
     }
+    if (dialog_.preview != nullptr) BuildPreview();
+}
+
+InputDialogWindow::~InputDialogWindow() {
+    // No count may call back into a window that is gone.
+    if (dialog_.preview != nullptr) dialog_.preview->Stop();
+}
+
+void InputDialogWindow::BuildPreview() {
+    // Below the buttons: a title, the rows, the conflict line.
+    const int top = height();
+    const int rowHeight = fontMetrics().height() + 6;
+    const int margin = 6;
+    auto* title = new QLabel(ToQString(app::texts::kPreviewTitle), this);
+    title->setGeometry(margin, top, width() - 2 * margin, rowHeight);
+    previewRows_ = new QTreeWidget(this);
+    previewRows_->setColumnCount(2);
+    previewRows_->setHeaderLabels({ToQString(app::texts::kHeaders[filelist::ColCurrentName]),
+                                   ToQString(app::texts::kHeaders[filelist::ColNewName])});
+    previewRows_->setRootIsDecorated(false);
+    previewRows_->setUniformRowHeights(true);
+    previewRows_->setSelectionMode(QAbstractItemView::NoSelection);
+    previewRows_->setFocusPolicy(Qt::NoFocus);
+    previewRows_->setTextElideMode(Qt::ElideMiddle);
+    previewRows_->setItemDelegate(new CellDelegate(previewRows_));
+    const int rowsHeight = rowHeight * int(app::EditPreview::kRows + 1) + 4;
+    previewRows_->setGeometry(margin, top + rowHeight, width() - 2 * margin, rowsHeight);
+    previewRows_->header()->setStretchLastSection(true);
+    previewRows_->header()->resizeSection(0, (width() - 2 * margin) / 2);
+    refusal_ = new QLabel(this);
+    refusal_->setTextFormat(Qt::PlainText);
+    refusal_->setWordWrap(true);
+    refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    refusal_->setGeometry(previewRows_->geometry());
+    refusal_->hide();
+    conflicts_ = new QLabel(this);
+    conflicts_->setTextFormat(Qt::PlainText);
+    conflicts_->setGeometry(margin, top + rowHeight + rowsHeight + 2, width() - 2 * margin,
+                            rowHeight);
+    setFixedHeight(conflicts_->geometry().bottom() + margin);
+
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    pause_->setInterval(app::EditPreview::kCountPauseMs);
+    connect(pause_, &QTimer::timeout, this, &InputDialogWindow::StartCount);
+    connect(field1_, &QLineEdit::textChanged, this, &InputDialogWindow::UpdatePreview);
+    connect(field2_, &QLineEdit::textChanged, this, &InputDialogWindow::UpdatePreview);
+    connect(choices_, &QComboBox::currentIndexChanged, this, &InputDialogWindow::ChoiceChanged);
+    UpdatePreview();
+}
+
+app::DialogValues InputDialogWindow::Values() const {
+    return {ToU16(field1_->text()), ToU16(field2_->text()),
+            choices_->count() == 0 ? -1 : choices_->currentIndex()};
+}
+
+void InputDialogWindow::UpdatePreview() {
+    const app::PreviewState state = dialog_.preview->Show(Values());
+    const bool refused = !state.refusal.empty();
+    refusal_->setText(ToQString(state.refusal));
+    refusal_->setVisible(refused);
+    previewRows_->setVisible(!refused);
+    previewRows_->clear();
+    for (const app::PreviewRow& row : state.rows) {
+        auto* item = new QTreeWidgetItem(previewRows_);
+        item->setText(0, ToQString(row.current));
+        item->setText(1, ToQString(row.next));
+        // The changed part stands out as it will in the list.
+        const auto change = filelist::CompareNames(row.current, row.next);
+        if (change.changed) {
+            item->setData(
+                1, ListModel::kChangeRole,
+                QVariantList{qlonglong(change.first), qlonglong(change.last), int(change.unseen)});
+        }
+        if (change.unseen != 0) item->setToolTip(1, ToQString(app::UnseenChangeTip(change.unseen)));
+    }
+    pause_->stop();
+    if (refused) {
+        conflicts_->clear();
+    } else if (state.conflicts) {
+        conflicts_->setText(ConflictText(*state.conflicts));
+    } else {
+        conflicts_->setText(ToQString(app::texts::kPreviewCounting));
+        pause_->start();
+    }
+}
+
+void InputDialogWindow::ChoiceChanged() {
+    if (dialog_.preview->textForChoice) {
+        if (auto text = dialog_.preview->textForChoice(Values())) {
+            field1_->setText(ToQString(*text));  // which updates the preview
+            return;
+        }
+    }
+    UpdatePreview();
+}
+
+void InputDialogWindow::StartCount() {
+    // Called on the counting thread, which ends before this window does (the
+    // destructor stops it): the count is taken on the window's own thread.
+    dialog_.preview->StartCount(Values(), [this] {
+        QMetaObject::invokeMethod(this, &InputDialogWindow::ShowCounted, Qt::QueuedConnection);
+    });
+}
+
+void InputDialogWindow::ShowCounted() {
+    if (const auto count = dialog_.preview->Counted()) conflicts_->setText(ConflictText(*count));
 }
 
 void InputDialogWindow::showEvent(QShowEvent* event) {

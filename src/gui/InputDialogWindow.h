@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include "app/InputDialog.h"
 
@@ -25,13 +27,26 @@ class InputDialogWindow : public QDialog {
     QComboBox* Choices() const { return choices_; }
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
+    // The preview: current and new names of the first rows, the refusal in their
+    // place, and the conflict count. None without a preview.
+    QTreeWidget* PreviewRows() const { return previewRows_; }
+    QLabel* PreviewRefusal() const { return refusal_; }
+    QLabel* PreviewConflicts() const { return conflicts_; }
 
+    ~InputDialogWindow() override;
     void accept() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    void BuildPreview();
+    void UpdatePreview();
+    void ChoiceChanged();
+    void StartCount();
+    void ShowCounted();
+    app::DialogValues Values() const;
+
     app::InputDialog& dialog_;
     QLabel* description_;
     QLineEdit* field1_;
@@ -41,6 +56,10 @@ class InputDialogWindow : public QDialog {
     QComboBox* choices_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QTreeWidget* previewRows_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    QLabel* conflicts_ = nullptr;
+    QTimer* pause_ = nullptr;
 };
 
 }  // namespace morvalent::gui

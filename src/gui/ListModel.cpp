@@ -4,6 +4,8 @@
 
 #include "app/ConflictTip.h"
 #include "app/Texts.h"
+#include "filelist/NameChange.h"
+#include "filelist/NameParts.h"
 #include "gui/GuiIconSource.h"
 #include "gui/QtText.h"
 
@@ -48,12 +50,39 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
             }
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::ForegroundRole:
-        case Qt::ToolTipRole: {
+        case kConflictRole: {
+            // Rows the last commit could not rename: their current name, red.
+            if (index.column() == filelist::ColCurrentName && failureOf) {
+                if (failureOf(row) == nullptr) return {};
+                return role == Qt::ForegroundRole ? QVariant(kConflictColour) : QVariant();
+            }
             if (index.column() != filelist::ColNewName || conflicts_ == nullptr) return {};
-            const commit::Conflict conflict = conflicts_->At(row);
-            if (conflict == commit::Conflict::None) return {};
-            if (role == Qt::ForegroundRole) return kConflictColour;
-            return ToQString(app::ConflictTip(conflict));
+            const bool marked = conflicts_->At(row) != commit::Conflict::None;
+            if (role == kConflictRole) return marked;
+            return marked ? QVariant(kConflictColour) : QVariant();
+        }
+        case Qt::ToolTipRole: {
+            if (index.column() == filelist::ColCurrentName && failureOf) {
+                const std::u16string* reason = failureOf(row);
+                return reason == nullptr ? QVariant() : QVariant(ToQString(*reason));
+            }
+            if (index.column() != filelist::ColNewName) return {};
+            QStringList tips;
+            if (conflicts_ != nullptr && conflicts_->At(row) != commit::Conflict::None)
+                tips << ToQString(app::ConflictTip(conflicts_->At(row)));
+            const auto change = filelist::CompareNames(
+                filelist::NamePartView(list_.Entry(row).path, true), list_.NewName(row));
+            if (change.unseen != 0) tips << ToQString(app::UnseenChangeTip(change.unseen));
+            if (tips.isEmpty()) return {};
+            return tips.join(QLatin1Char('\n'));
+        }
+        case kChangeRole: {
+            if (index.column() != filelist::ColNewName) return {};
+            const auto change = filelist::CompareNames(
+                filelist::NamePartView(list_.Entry(row).path, true), list_.NewName(row));
+            if (!change.changed) return {};
+            return QVariantList{qlonglong(change.first), qlonglong(change.last),
+                                int(change.unseen)};
         }
         default:
             return {};
@@ -108,8 +137,8 @@ void ListModel::OnListReset() {
 
 void ListModel::ConflictsChanged() {
     if (count_ == 0) return;
-    emit dataChanged(index(0, filelist::ColNewName), index(count_ - 1, filelist::ColNewName),
-                     {Qt::ForegroundRole, Qt::ToolTipRole});
+    emit dataChanged(index(0, filelist::ColCurrentName), index(count_ - 1, filelist::ColNewName),
+                     {Qt::ForegroundRole, Qt::ToolTipRole, kConflictRole});
 }
 
 void ListModel::OnMarksChanged() {

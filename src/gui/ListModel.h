@@ -25,11 +25,20 @@ class ListModel : public QAbstractTableModel, public filelist::FileListObserver 
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The new name's change from the current name: a list of the changed part's
+    // first and last unit and its filelist::UnseenChange bits; none when unchanged.
+    static constexpr int kChangeRole = Qt::UserRole + 1;
+    // Whether the new name is marked as a conflict (bool).
+    static constexpr int kConflictRole = Qt::UserRole + 2;
+
     // Called when the program changed selected or focused marks, or rows moved.
     std::function<void()> onMarksChanged;
 
     // Marked new names show in a warning colour, with the reason over them.
     void SetConflicts(const commit::ConflictMarks* conflicts) { conflicts_ = conflicts; }
+    // Why the last commit could not rename a row (null when it did not fail):
+    // such a row's current name is marked, with the reason as its tip.
+    std::function<const std::u16string*(std::size_t)> failureOf;
     void ConflictsChanged();
 
   private:

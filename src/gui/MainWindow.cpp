@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
+#include <array>
 #include <variant>
 
 #include "app/Commands.h"
@@ -32,7 +34,6 @@ namespace {
 constexpr int kToolbarWidth = 44;
 constexpr int kStatusHeight = 18;
 constexpr int kBottomBand = 20;  // status line plus a 2-pixel gap above it
-constexpr int kStartWidths[filelist::ColumnCount] = {150, 150, 100, 0, 0, 0, 0};
 // How long a Ctrl chord's release waits for the press that would make it an auto-repeat.
 constexpr int kRepeatWaitMs = 40;
 
@@ -187,6 +188,7 @@ void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
     model_->SetConflicts(&dialog_->Conflicts());
+    model_->failureOf = [this](std::size_t row) { return dialog_->FailureOf(row); };
     view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setItemDelegate(new CellDelegate(view_));
@@ -208,8 +210,12 @@ void MainWindow::BuildList() {
     header->setSectionsMovable(false);
     header->setMinimumSectionSize(0);
     for (int column = 0; column < filelist::ColumnCount; ++column) {
-        SetColumnWidth(filelist::Column(column), kStartWidths[column]);
+        SetColumnWidth(filelist::Column(column), app::kStartColumnWidths[column]);
     }
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int) {
+        // The user widened or narrowed a column: the folder column takes up the rest.
+        if (!fittingColumns_ && column != filelist::ColFolder) FitColumns();
+    });
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::OnViewSelectionChanged);
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -234,6 +240,85 @@ void MainWindow::LayoutControls() {
     right_->setGeometry(w - kToolbarWidth, 0, kToolbarWidth, h - kBottomBand);
     view_->setGeometry(kToolbarWidth, 0, w - 2 * kToolbarWidth, h - kBottomBand);
     status_->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
+    FitColumns();
+}
+
+void MainWindow::FitColumns() {
+    if (view_ == nullptr || fittingColumns_) return;
+    QHeaderView* header = view_->header();
+    std::array<int, filelist::ColumnCount> widths{};
+    for (int column = 0; column < filelist::ColumnCount; ++column)
+        widths[column] = header->isSectionHidden(column) ? 0 : header->sectionSize(column);
+    const auto fitted = app::FittedColumnWidths(widths, view_->viewport()->width());
+    fittingColumns_ = true;
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        if (fitted[column] > 0 && fitted[column] != header->sectionSize(column))
+            header->resizeSection(column, fitted[column]);
+    }
+    fittingColumns_ = false;
+}
+
+void MainWindow::RestorePlacement() {
+    const auto state = dialog_->SavedWindowState();
+    if (!state) {
+        // A place of its own from the start, so the first question can stand over it.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        return;
+    }
+    // The place first, so a maximised window comes back to it when restored.
+    setGeometry(state->x, state->y, state->width, state->height);
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        if (column != filelist::ColFolder)
+            SetColumnWidth(filelist::Column(column), state->widths[column]);
+    }
+    if (state->maximised) setWindowState(windowState() | Qt::WindowMaximized);
+    FitColumns();
+}
+
+void MainWindow::KeepPlacement() {
+    app::WindowState state;
+    // A maximised window keeps the place it returns to.
+    const QRect place = isMaximized() ? normalGeometry() : geometry();
+    state.x = place.x();
+    state.y = place.y();
+    state.width = place.width();
+    state.height = place.height();
+    state.maximised = isMaximized();
+    QHeaderView* header = view_->header();
+    for (int column = 0; column < filelist::ColumnCount; ++column)
+        state.widths[column] = header->isSectionHidden(column) ? 0 : header->sectionSize(column);
+    dialog_->KeepWindowState(state);
+}
+
+void MainWindow::RequestStop() {
+    if (closing_) return;
+    if (running_ == 0) {
+        close();
+        return;
+    }
+    closeRequested_ = true;
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+}
+
+void MainWindow::KeepForSessionEnd() {
+    if (closing_) return;
+    KeepPlacement();
+    dialog_->KeepListNow();
+}
+
+void MainWindow::OfferSavedList() {
+    Dispatch([this] { dialog_->OfferSavedList(); });
+}
+
+void MainWindow::ReceivePaths(std::vector<std::u16string> paths) {
+    if (closing_) return;
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (paths.empty()) return;
+    queuedDrops_.push_back(std::move(paths));
+    if (running_ == 0) QTimer::singleShot(0, this, &MainWindow::GatherQueuedDrops);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -293,6 +378,11 @@ void MainWindow::SyncSelectionFromList() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize && view_ != nullptr) {
         LayoutControls();
+        return false;
+    }
+    if (view_ != nullptr && watched == view_->viewport() && event->type() == QEvent::Resize) {
+        // The list's visible width is known only now (a scroll bar may take some).
+        FitColumns();
         return false;
     }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
@@ -371,12 +461,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
         queuedDrops_.clear();
+        KeepPlacement();
         dialog_->OnCancel();
     }
     event->accept();
 }
 
 void MainWindow::CloseWindow() {
+    if (!closing_) KeepPlacement();
     closing_ = true;
     close();
 }
@@ -446,6 +538,7 @@ void MainWindow::SetColumnWidth(filelist::Column column, int width) {
     QHeaderView* header = view_->header();
     if (width <= 0) {
         header->setSectionHidden(column, true);
+        FitColumns();
         return;
     }
     header->setSectionHidden(column, false);
@@ -454,6 +547,7 @@ void MainWindow::SetColumnWidth(filelist::Column column, int width) {
         width = std::max(width, TimeColumnWidth());
     }
     header->resizeSection(column, width);
+    FitColumns();
 }
 
 int MainWindow::TimeColumnWidth() const {

@@ -45,6 +45,20 @@ class MainWindow : public QMainWindow, public app::StateView {
     void LayoutControls();
     // Gathers `paths` as one drop, now, as a command of its own.
     void GatherPaths(const std::vector<std::u16string>& paths);
+    // Paths handed over by another start of the program: gathered as a drop once
+    // no command or dialog runs, with the window brought to the front.
+    void ReceivePaths(std::vector<std::u16string> paths);
+    // Takes the place and column widths kept when the window last closed.
+    void RestorePlacement();
+    // Keeps the place and column widths for the next start.
+    void KeepPlacement();
+    // The system asks the program to end: the window closes as the user would close
+    // it, after the command under way (a dialog open is cancelled).
+    void RequestStop();
+    // The session ends: the list and the place are kept now.
+    void KeepForSessionEnd();
+    // Offers the list kept at the last close, as a command of its own.
+    void OfferSavedList();
 
     // app::StateView
     void SetStatusText(const std::u16string& text) override;
@@ -80,6 +94,8 @@ class MainWindow : public QMainWindow, public app::StateView {
     void Dispatch(const std::function<void()>& run);
     void GatherQueuedDrops();
     int TimeColumnWidth() const;
+    // The folder column takes the width the other columns leave.
+    void FitColumns();
 
     GuiIconSource icons_;
     std::unique_ptr<app::MainDialog> dialog_;
@@ -97,6 +113,7 @@ class MainWindow : public QMainWindow, public app::StateView {
     bool closeRequested_ = false;
     std::deque<std::vector<std::u16string>> queuedDrops_;
     int busyDepth_ = 0;
+    bool fittingColumns_ = false;
 };
 
 }  // namespace morvalent::gui

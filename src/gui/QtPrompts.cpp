@@ -3,7 +3,9 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QListView>
 #include <QMessageBox>
+#include <QTreeView>
 
 #include "app/Texts.h"
 #include "gui/FolderBrowserWindow.h"
@@ -94,6 +96,23 @@ std::vector<std::u16string> QtPrompts::ChooseFiles(const app::FileDialogRequest&
     if (dialog.exec() != QDialog::Accepted) return {};
     std::vector<std::u16string> paths;
     for (const QString& file : dialog.selectedFiles()) paths.push_back(PathFromQString(file));
+    return paths;
+}
+
+std::vector<std::u16string> QtPrompts::ChooseFolders(const std::u16string& title) {
+    QFileDialog dialog(parent_, ToQString(title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog picks one folder; its lists take several with Ctrl and Shift.
+    for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        if (qobject_cast<QListView*>(view) != nullptr || qobject_cast<QTreeView*>(view) != nullptr)
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    }
+    if (dialog.exec() != QDialog::Accepted) return {};
+    std::vector<std::u16string> paths;
+    for (const QString& folder : dialog.selectedFiles()) paths.push_back(PathFromQString(folder));
     return paths;
 }
 

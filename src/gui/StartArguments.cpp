@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "app/StartArguments.h"
 #include "app/Texts.h"
-#include "platform/Path.h"
 #include "platform/Text.h"
 
 namespace morvalent::gui {
@@ -15,25 +15,17 @@ constexpr char kSeeHelp[] = "자세한 내용은 'morvalent --help'를 보십시
 }  // namespace
 
 StartArguments ParseStartArguments(const std::vector<std::string>& args) {
+    // Bytes as given, so a name that is not UTF-8 still finds its file. Qt has
+    // already taken its own options out.
+    std::vector<std::u16string> words;
+    for (const std::string& arg : args) words.push_back(platform::Utf8ToUtf16(arg));
+    const app::StartArguments parsed = app::ParseStartArguments(words);
     StartArguments result;
-    bool pathsOnly = false;
-    for (const std::string& arg : args) {
-        if (!pathsOnly && arg == "--") {
-            pathsOnly = true;
-        } else if (!pathsOnly && arg == "--help") {
-            result.help = true;
-        } else if (!pathsOnly && arg == "--version") {
-            result.version = true;
-        } else if (!pathsOnly && arg.size() > 1 && arg[0] == '-') {
-            // Qt has already taken its own options out; anything else is a mistake,
-            // not a file to look for.
-            result.error = kUnknownOption + arg;
-            result.paths.clear();
-            return result;
-        } else if (!arg.empty()) {
-            // Bytes as given, so a name that is not UTF-8 still finds its file.
-            result.paths.push_back(platform::FullPath(platform::Utf8ToUtf16(arg)));
-        }
+    result.help = parsed.help;
+    result.version = parsed.version;
+    result.paths = parsed.paths;
+    if (parsed.unknownOption) {
+        result.error = kUnknownOption + platform::Utf16ToUtf8Lossy(*parsed.unknownOption);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "filelist/NameParts.h"
 #include "platform/Collation.h"
+#include "platform/Text.h"
 
 namespace morvalent::organise {
 
@@ -37,6 +38,17 @@ int CompareEntries(const filelist::FileEntry& a, const filelist::FileEntry& b,
         case SortKey::Path:
             r = platform::CompareTextNoCase(a.path, b.path);
             break;
+        case SortKey::NaturalName: {
+            const auto nameA = filelist::NamePartView(a.path, true);
+            const auto nameB = filelist::NamePartView(b.path, true);
+            r = platform::NumericCollator().Compare(nameA, nameB);
+            // "01" and "1" are one value: their texts decide.
+            if (r == 0 && platform::CompareAsciiNoCase(nameA, nameB) != 0) {
+                const int c = nameA.compare(nameB);
+                r = (c > 0) - (c < 0);
+            }
+            break;
+        }
         case SortKey::Size:
             r = CompareNumbers(a.size, b.size);
             break;

@@ -74,16 +74,17 @@ std::uint64_t HeadOf(const char* key, std::size_t length, std::size_t from) {
 }
 
 // Texts the collator finds equal: a difference of letter case alone stays a tie
-// (row order); any other (full-width "ａ" and "a", "①" and "1") is ordered by the
-// exact text, so that the descending order is the ascending one reversed.
+// (row order); any other (full-width "ａ" and "a", "①" and "1", "01" and "1" when
+// digits count by value) is ordered by the exact text, so that the descending order is the
+// ascending one reversed.
 int ExactTieBreak(std::u16string_view a, std::u16string_view b) {
     if (platform::CompareAsciiNoCase(a, b) == 0) return 0;
     const int c = a.compare(b);
     return (c > 0) - (c < 0);
 }
 
-std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int direction) {
-    const platform::Collator& collator = platform::DefaultCollator();
+std::vector<std::size_t> OrderByText(const FileList& list, bool nameOnly, int direction,
+                                     const platform::Collator& collator) {
     std::vector<TextKey> keys(list.Count());
     std::vector<std::u16string_view> texts(list.Count());
     std::string buffer;
@@ -136,9 +137,11 @@ std::vector<std::size_t> SortedOrder(const FileList& list, const SortSpec& spec)
     const int direction = spec.direction == SortDirection::Descending ? -1 : 1;
     switch (spec.key) {
         case SortKey::Name:
-            return OrderByText(list, true, direction);
+            return OrderByText(list, true, direction, platform::DefaultCollator());
+        case SortKey::NaturalName:
+            return OrderByText(list, true, direction, platform::NumericCollator());
         case SortKey::Path:
-            return OrderByText(list, false, direction);
+            return OrderByText(list, false, direction, platform::DefaultCollator());
         case SortKey::Size:
             return OrderByNumber(list, &SizeOf, direction);
         case SortKey::Modified:

@@ -6,12 +6,16 @@
 
 namespace morvalent::platform {
 
+// How runs of digits compare: one digit at a time, as characters ("10" before
+// "2"), or by their value ("2" before "10"), as file managers show names.
+enum class DigitOrder { OneByOne, ByValue };
+
 // Locale-aware comparison that ignores letter case (accents still count), as the
 // user's locale orders texts.
 class Collator {
   public:
     // `locale` like "ko_KR.UTF-8", "ko-KR", "ko" or "" (root order).
-    explicit Collator(const std::string& locale);
+    explicit Collator(const std::string& locale, DigitOrder digits = DigitOrder::OneByOne);
     ~Collator();
     Collator(const Collator&) = delete;
     Collator& operator=(const Collator&) = delete;
@@ -33,6 +37,9 @@ std::string CollationLocaleFromEnvironment();
 // The collator the program orders texts with; made from the environment on first
 // use. Tests choose the locale explicitly with SetCollationLocale.
 const Collator& DefaultCollator();
+// The same order with runs of digits compared by value. Numbers of equal value
+// ("01" and "1") compare equal; the caller breaks that tie.
+const Collator& NumericCollator();
 void SetCollationLocale(const std::string& locale);
 
 // -1, 0 or 1 under DefaultCollator(); a failed comparison counts as equal.

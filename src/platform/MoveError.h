@@ -24,7 +24,7 @@ enum class MoveCause {
 struct MoveError {
     MoveCause cause = MoveCause::Other;
     int code = 0;
-    std::u16string systemText;
+    std::u16string systemText = {};
 
     friend bool operator==(const MoveError&, const MoveError&) = default;
 };

@@ -16,7 +16,21 @@ struct RegexError {
         Pattern,      // the pattern does not compile
         Replacement,  // the replacement names a group the pattern does not have
     };
+    // What is wrong with a pattern, for a message in the user's words.
+    enum class Problem {
+        Other,
+        OpenParenthesis,  // a group is not closed (or closed without being opened)
+        OpenBracket,      // a set [..] is not closed
+        BadRepeat,        // a repeat with nothing before it, or a bad {n,m}
+        BadEscape,        // a \ sequence that means nothing
+        BadRange,         // a set's range runs backwards
+        BadGroupName,     // a group name that cannot be used
+        BadProperty,      // a \p{..} that names nothing
+        BadFlag,          // an inline flag (?x) that does not exist
+        UnboundedLookBehind,
+    };
     Kind kind = Kind::Pattern;
+    Problem problem = Problem::Other;
     // Where in the pattern the error lies, in UTF-16 units from 0; -1 when unknown.
     std::int32_t position = -1;
     // The library's name for the error, for the message's second line.

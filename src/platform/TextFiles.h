@@ -25,6 +25,8 @@ class InputFile {
     // Fills `buffer` as far as the file goes: the number of bytes read, less than
     // `size` only at the end; nothing on a read error.
     std::optional<std::size_t> Read(char* buffer, std::size_t size);
+    // Moves the next read to `offset` bytes from the start; false for a pipe or on error.
+    bool Seek(std::uint64_t offset);
 
   private:
     std::intptr_t handle_ = -1;  // the system's descriptor or handle

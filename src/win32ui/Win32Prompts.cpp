@@ -202,6 +202,23 @@ std::vector<std::u16string> Win32Prompts::ChooseFiles(const app::FileDialogReque
     return ChosenPaths(*dialog.Get(), save);
 }
 
+std::vector<std::u16string> Win32Prompts::ChooseFolders(const std::u16string& title) {
+    ComScope com;
+    ComPtr<IFileDialog> dialog;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&dialog)))) {
+        return {};
+    }
+    if (!title.empty()) dialog->SetTitle(Wide(title));
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    // The system's dialog takes several folders at once.
+    options |= FOS_PICKFOLDERS | FOS_ALLOWMULTISELECT | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST;
+    dialog->SetOptions(options);
+    if (FAILED(dialog->Show(Owner()))) return {};  // cancelled
+    return ChosenPaths(*dialog.Get(), false);
+}
+
 void Win32Prompts::SetClipboardText(const std::u16string& text) {
     // A copy that did not happen is said, not passed over.
     if (!PutOnClipboard(Owner(), text)) ShowMessage(texts::kClipboardFailed);

@@ -24,6 +24,7 @@ class Win32Prompts final : public app::UserPrompts {
     app::DialogResult ShowInputDialog(app::InputDialog& dialog) override;
     app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
+    std::vector<std::u16string> ChooseFolders(const std::u16string& title) override;
     void SetClipboardText(const std::u16string& text) override;
     app::DialogResult ShowHistory(app::HistoryDialog& dialog) override;
 

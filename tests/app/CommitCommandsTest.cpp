@@ -60,8 +60,8 @@ TEST_F(CommitTest, NeverOverwritesAnything) {
         dialog.List().InsertEntryRow(entry);
         dialog.List().SetNewName(0, c.newName);
         Commit();
-        EXPECT_EQ(LastMessage(),
-                  local.Join(c.from) + u" -> " + local.Join(c.newName) + u" 변경 실패.\n");
+        EXPECT_EQ(LastMessage(), local.Join(c.from) + u" -> " + local.Join(c.newName) +
+                                     u" 변경 실패. (같은 이름이 이미 있습니다)\n");
         EXPECT_EQ(Listing(local.Path()), before);
         EXPECT_EQ(dialog.List().CurrentName(0), c.from);
         EXPECT_EQ(dialog.List().NewName(0), c.newName);
@@ -74,7 +74,9 @@ TEST_F(CommitTest, SwappingTwoNamesFailsOnBothRows) {
     Add(u"a.txt", u"b.txt");
     Add(u"b.txt", u"a.txt");
     Commit();
-    EXPECT_EQ(LastMessage(), Fail(u"a.txt", u"b.txt") + Fail(u"b.txt", u"a.txt"));
+    EXPECT_EQ(ui.messages.back().substr(0, 16), u"2개 중 0개를 바꿨습니다.\n");
+    EXPECT_EQ(LastMessage(), Fail(u"a.txt", u"b.txt", u"같은 이름이 이미 있습니다") +
+                                 Fail(u"b.txt", u"a.txt", u"같은 이름이 이미 있습니다"));
     EXPECT_EQ(Disk(), "a.txt=A\nb.txt=B\n");
 }
 
@@ -104,7 +106,8 @@ TEST_F(CommitTest, EachRenameSeesTheDiskAsEarlierRowsLeftIt) {
         dialog.List().InsertEntryRow({local.Join(u"b")});
         dialog.List().SetNewName(1, u"c");
         Commit();
-        EXPECT_EQ(LastMessage(), local.Join(u"a") + u" -> " + local.Join(u"b") + u" 변경 실패.\n");
+        EXPECT_EQ(LastMessage(), local.Join(u"a") + u" -> " + local.Join(u"b") +
+                                     u" 변경 실패. (같은 이름이 이미 있습니다)\n");
         EXPECT_EQ(Listing(local.Path()), "a=A\nc=B\n");
     }
 }
@@ -156,7 +159,7 @@ TEST_F(CommitTest, NameWithASeparatorMovesIntoASubfolderThatExists) {
     Add(u"a.txt", NativePath(u"sub/a2.txt"));
     Add(u"b.txt", NativePath(u"missing/b.txt"));
     Commit();
-    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"missing/b.txt"));
+    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"missing/b.txt", u"파일이나 폴더를 찾을 수 없습니다"));
     EXPECT_EQ(Disk(), "b.txt=B\nsub/\nsub/a2.txt=A\n");
     EXPECT_EQ(dialog.List().CurrentName(0), u"a2.txt");
     EXPECT_EQ(dialog.List().NewName(0), u"a2.txt");
@@ -240,7 +243,7 @@ TEST_F(CommitTest, TargetThatCannotNameAnythingIsAFailureLine) {
     const std::u16string bad = std::u16string(u"a") + char16_t(0xD800) + u".txt";
     Add(u"a.txt", bad);
     Commit();
-    EXPECT_EQ(LastMessage(), Fail(u"a.txt", bad));
+    EXPECT_EQ(LastMessage(), Fail(u"a.txt", bad, u"이름을 그대로 쓸 수 없습니다"));
     EXPECT_EQ(Disk(), "a.txt=A\n");
     EXPECT_EQ(fs.moves, 0);
 }
@@ -252,7 +255,9 @@ TEST_F(CommitTest, TargetWithAZeroUnitIsAFailureLine) {
     const std::u16string bad(u"b\0.txt", 6);
     Add(u"a.txt", bad);
     Commit();
-    EXPECT_EQ(LastMessage(), Fail(u"a.txt", bad));
+    // The system refuses it in words of its own.
+    EXPECT_TRUE(
+        LastMessage().starts_with(dir.Join(u"a.txt") + u" -> " + dir.Join(bad) + u" 변경 실패. ("));
     EXPECT_EQ(Disk(), "a.txt=A\n");
 }
 
@@ -263,7 +268,7 @@ TEST_F(CommitTest, SecondCommitRetriesOnlyTheFailedRows) {
     Add(u"a.txt", u"a2.txt");
     Add(u"b.txt", u"c.txt");
     Commit();
-    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"c.txt"));
+    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"c.txt", u"같은 이름이 이미 있습니다"));
     EXPECT_EQ(fs.moves, 2);
     std::filesystem::remove(dir.Path() / "c.txt");
     Commit();
@@ -279,10 +284,10 @@ TEST_F(CommitTest, ErrorDuringOneRowIsShownAndTheOthersGoOn) {
     Add(u"b.txt", u"b2.txt");
     fs.throwFor = dir.Join(u"a.txt");
     Commit();
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::u16string>{
-                  u"read error on the disk",
-                  dir.Join(u"a.txt") + u"를 " + dir.Join(u"a2.txt") + u"로 바꾸는데 실패.\n"}));
+    EXPECT_EQ(ui.messages, (std::vector<std::u16string>{
+                               u"read error on the disk",
+                               u"2개 중 1개를 바꿨습니다.\n" + dir.Join(u"a.txt") + u"를 " +
+                                   dir.Join(u"a2.txt") + u"로 바꾸는데 실패.\n"}));
     EXPECT_EQ(Disk(), "a.txt=A\nb2.txt=B\n");
     EXPECT_EQ(ui.busyDepth, 0);
 }

@@ -8,24 +8,14 @@
 
 namespace morvalent::app::commit_testing {
 
-std::optional<bool> CountingFileSystem::IsFolder(std::u16string_view path) {
-    return native->IsFolder(path);
-}
-
-std::optional<platform::FileInfo> CountingFileSystem::ReadInfo(std::u16string_view path) {
-    return native->ReadInfo(path);
-}
-
-bool CountingFileSystem::ListFolder(std::u16string_view folder,
-                                    std::vector<platform::FolderItem>& items) {
-    return native->ListFolder(folder, items);
-}
-
-platform::MoveOutcome CountingFileSystem::MoveNoReplace(std::u16string_view source,
-                                                        std::u16string_view target) {
+platform::MoveOutcome CountingFileSystem::Move(std::u16string_view source,
+                                               std::u16string_view /*target*/,
+                                               const InnerMove& inner) {
     ++moves;
     if (source == throwFor) throw std::runtime_error("read error on the disk");
-    return native->MoveNoReplace(source, target);
+    if (auto refused = refuse.find(std::u16string(source)); refused != refuse.end())
+        return refused->second;
+    return inner();
 }
 
 std::int32_t ExtensionIcons::IconIndexFor(std::u16string_view extension, bool isFolder) {
@@ -47,12 +37,19 @@ void CommitTest::Commit() {
     dialog.ApplyRenames();
 }
 
-std::u16string CommitTest::Fail(std::u16string_view from, std::u16string_view to) const {
-    return dir.Join(from) + u" -> " + dir.Join(to) + u" 변경 실패.\n";
+std::u16string CommitTest::Fail(std::u16string_view from, std::u16string_view to,
+                                std::u16string_view reason) const {
+    return dir.Join(from) + u" -> " + dir.Join(to) + u" 변경 실패. (" + std::u16string(reason) +
+           u")\n";
 }
 
 std::u16string CommitTest::LastMessage() const {
-    return ui.messages.empty() ? std::u16string() : ui.messages.back();
+    if (ui.messages.empty()) return {};
+    const std::u16string& last = ui.messages.back();
+    const std::size_t end = last.find(u'\n');
+    if (end != std::u16string::npos && last.substr(0, end).ends_with(u"개를 바꿨습니다."))
+        return last.substr(end + 1);
+    return last;
 }
 
 }  // namespace morvalent::app::commit_testing

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "app/MainDialog.h"
 #include "platform/FileSystem.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 #include "support/TreeListing.h"
@@ -16,21 +18,17 @@
 // What the commit tests of every system share.
 namespace morvalent::app::commit_testing {
 
-// The native file system, counting moves, and throwing for one source on request.
-class CountingFileSystem : public platform::FileSystem {
+// The native file system and its runs of moves, counting moves; on request it
+// throws for one source, or refuses to move others as the system would.
+class CountingFileSystem : public testing::ForwardingFileSystem {
   public:
-    std::optional<bool> IsFolder(std::u16string_view path) override;
-    std::optional<platform::FileInfo> ReadInfo(std::u16string_view path) override;
-    bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override;
-    platform::MoveOutcome MoveNoReplace(std::u16string_view source,
-                                        std::u16string_view target) override;
-    std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override {
-        return native->ReadIdentity(path);
-    }
-
-    std::unique_ptr<platform::FileSystem> native = platform::MakeNativeFileSystem();
     int moves = 0;
     std::u16string throwFor;
+    std::map<std::u16string, platform::MoveOutcome> refuse;
+
+  protected:
+    platform::MoveOutcome Move(std::u16string_view source, std::u16string_view target,
+                               const InnerMove& inner) override;
 };
 
 // Icons that tell extensions apart: .png is 7, other files 0, folders 1.
@@ -46,8 +44,11 @@ struct CommitTest : ::testing::Test {
     // with its new name.
     std::size_t Add(std::u16string_view relative, std::u16string newName, bool isFolder = false);
     void Commit();
-    // The failure line for a rename below the temporary folder.
-    std::u16string Fail(std::u16string_view from, std::u16string_view to) const;
+    // The failure line for a rename below the temporary folder, with its reason.
+    std::u16string Fail(std::u16string_view from, std::u16string_view to,
+                        std::u16string_view reason) const;
+    // The last message, after the count line a commit with failures starts with
+    // ("2개 중 1개를 바꿨습니다.", checked where the count is the point).
     std::u16string LastMessage() const;
     std::string Disk() const { return Listing(dir.Path()); }
 

@@ -305,9 +305,15 @@ TEST_F(EditCommandsTest, RejectedValuesChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ui.messages.clear();
+        ui.shownDialogs.clear();
+        // The refusal brings the dialog back with what was typed; then Cancel.
         ui.inputAnswers.push_back(c.answer);
+        ui.inputAnswers.push_back({false, {}, {}, 0});
         Run(c.operation);
         EXPECT_EQ(ui.messages, Names{c.message});
+        ASSERT_EQ(ui.shownDialogs.size(), 2u);
+        EXPECT_EQ(ui.shownDialogs[1].text1, c.answer.text1);
+        EXPECT_EQ(ui.shownDialogs[1].text2, c.answer.text2);
         EXPECT_EQ(NewNames(), kNames);
     }
 }
@@ -330,9 +336,10 @@ TEST_F(EditCommandsTest, EmptyListStillAsksAndValidates) {
     ui.inputAnswers.push_back(Ok(u"a", u"b"));
     dialog.ReplaceString();
     ui.inputAnswers.push_back(Ok(u"0", u"", 0));
+    ui.inputAnswers.push_back({false, {}, {}, 0});
     dialog.PadDigits();
     dialog.EraseName();
-    EXPECT_EQ(ui.shownDialogs.size(), 2u);
+    EXPECT_EQ(ui.shownDialogs.size(), 3u);
     EXPECT_EQ(ui.messages, Names{u"자리수 입력이 잘못되었습니다."});
     EXPECT_EQ(dialog.List().Count(), 0u);
 }

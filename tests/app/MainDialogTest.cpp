@@ -239,6 +239,22 @@ TEST_F(MainDialogTest, VersionAndExit) {
     EXPECT_FALSE(dialog.OnCommand(CommandId(12345)));
 }
 
+TEST_F(MainDialogTest, AddFoldersGathersTheChosenFoldersAsOneDrop) {
+    TempDir dir;
+    dir.WriteFile("f/a.txt");
+    dir.WriteFile("g/b.txt");
+    ui.folderListAnswers = {{dir.Join(u"f"), dir.Join(u"g")}};
+    ui.yesNoAnswers = {false};  // the contents, asked once for the batch
+    EXPECT_EQ(dialog.OnCommand(CommandId::AddFolders)->kind, Outcome::Kind::Done);
+    EXPECT_EQ(ui.questions.size(), 1u);
+    ASSERT_EQ(dialog.List().Count(), 2u);
+    EXPECT_EQ(dialog.List().Entry(1).path, dir.Join(u"g/b.txt"));
+    // Cancelled: nothing more.
+    ui.folderListAnswers = {{}};
+    EXPECT_EQ(dialog.OnCommand(CommandId::AddFolders)->kind, Outcome::Kind::Cancelled);
+    EXPECT_EQ(dialog.List().Count(), 2u);
+}
+
 TEST_F(MainDialogTest, EveryCommandIdIsDispatched) {
     // With an empty list, every command runs without asking anything unscripted,
     // except those that always ask.
@@ -249,6 +265,7 @@ TEST_F(MainDialogTest, EveryCommandIdIsDispatched) {
         cancel.ok = false;
         ui.inputAnswers = {cancel};
         ui.folderAnswers = {u""};
+        ui.folderListAnswers = {{}};
         ui.okCancelAnswers = {false};
         EXPECT_TRUE(dialog.OnCommand(command.id)) << command.id;
     }

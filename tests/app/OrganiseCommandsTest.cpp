@@ -61,7 +61,7 @@ PathList Native(const PathList& paths) {
     return native;
 }
 
-TEST_F(OrganiseCommandsTest, AsksForOneOfTenCriteria) {
+TEST_F(OrganiseCommandsTest, AsksForOneOfTheCriteria) {
     AddRows({u"/b", u"/a"});
     Sort(0);
     ASSERT_EQ(ui.shownDialogs.size(), 1u);
@@ -76,6 +76,8 @@ TEST_F(OrganiseCommandsTest, AsksForOneOfTenCriteria) {
         U16("파일 크기에 따라 오름차순"),   U16("파일 크기에 따라 내림차순"),
         U16("수정한 시각에 따라 오름차순"), U16("수정한 시각에 따라 내림차순"),
         U16("만든 시각에 따라 오름차순"),   U16("만든 시각에 따라 내림차순"),
+        // The file managers' order, after the ten.
+        U16("이름 (숫자 순)"),              U16("이름 (숫자 역순)"),
     };
     EXPECT_EQ(shown.choices, expected);
     EXPECT_TRUE(ui.messages.empty());
@@ -97,7 +99,7 @@ TEST_F(OrganiseCommandsTest, CancelKeepsTheOrder) {
 
 TEST_F(OrganiseCommandsTest, ChoiceOutsideTheListKeepsTheOrder) {
     AddRows({u"/c", u"/a"});
-    Sort(10);
+    Sort(12);
     Sort(-1);
     EXPECT_EQ(Paths(), Native({u"/c", u"/a"}));
 }

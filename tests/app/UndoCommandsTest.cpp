@@ -56,7 +56,7 @@ TEST_F(UndoTest, ItemsThatCannotGoBackAreReportedLikeTheCommitsFailures) {
     dir.WriteFile("a.txt", "new");
     ui.okCancelAnswers.push_back(true);
     const Outcome outcome = dialog.UndoLastCommit();
-    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"a.txt"));
+    EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"a.txt", u"같은 이름이 이미 있습니다"));
     EXPECT_EQ(outcome.kind, Outcome::Kind::Committed);
     ASSERT_EQ(outcome.failures.size(), 1u);
     EXPECT_EQ(outcome.failures[0].source, dir.Join(u"b.txt"));

@@ -91,7 +91,8 @@ TEST_F(UnicodeEditCommandsTest, DateDialogOffersTheFormatToEdit) {
     ui.inputAnswers.push_back({false, u"", u"", 0});
     dialog.OnCommand(CommandId::AddDate);
     ASSERT_EQ(ui.shownDialogs.size(), 1u);
-    EXPECT_EQ(ui.shownDialogs[0].text1, u"YYYY-MM-DD_hhmmss");
+    // In front of the name (the first item), with a separator on the name's side.
+    EXPECT_EQ(ui.shownDialogs[0].text1, u"YYYY-MM-DD_hhmmss_");
     EXPECT_EQ(ui.shownDialogs[0].choices.size(), DateChoices().size());
 }
 

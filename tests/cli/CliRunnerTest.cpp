@@ -238,6 +238,15 @@ TEST_F(CliPrint, TableIsAlignedCountingWideCharactersTwice) {
                   Path(dir, "가") + "\n");
 }
 
+TEST_F(CliPrint, TableNamesAChangeTheEyeWouldMiss) {
+    const Output run = RunCli(
+        {Path(dir, "c.txt"), "--replace", "c", "\xEF\xBD\x83", "--print=table"});  // full-width c
+    EXPECT_EQ(run.out,
+              "번호  현재이름  바꿀이름  파일위치\n"
+              "   1  c.txt     \xEF\xBD\x83.txt    " +
+                  U8(dir.Text()) + "  ≈ 전각 문자\n");
+}
+
 TEST_F(CliPrint, ConflictsAreTheMarkedRowsWithReasonAndTarget) {
     EXPECT_EQ(Print("conflicts").out, "");
     dir.WriteFile("가/사진 01.jpg");
@@ -484,7 +493,8 @@ TEST(CliCommit, FailureLinesExitOneAndKeepTheOtherFile) {
     const Output run = RunCli(
         {Path(dir, "a.txt"), Path(dir, "b.txt"), "--prefix", "x_", "--apply", "--print=none"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, Path(dir, "b.txt") + " -> " + Path(dir, "x_b.txt") + " 변경 실패.\n\n");
+    EXPECT_EQ(run.err, "2개 중 1개를 바꿨습니다.\n" + Path(dir, "b.txt") + " -> " +
+                           Path(dir, "x_b.txt") + " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
     EXPECT_EQ(dir.ReadFile("x_a.txt"), "a");
     EXPECT_EQ(dir.ReadFile("b.txt"), "b");
     EXPECT_EQ(dir.ReadFile("x_b.txt"), "taken");
@@ -567,7 +577,8 @@ TEST(CliUndo, RowsThatCannotGoBackExitWithOne) {
     const CliRun undo = RunWithHistory({"--undo"}, state);
     EXPECT_EQ(undo.status, 1);
     EXPECT_EQ(undo.err, testing::U8(dir.Join(u"a_v2.txt")) + " -> " +
-                            testing::U8(dir.Join(u"a.txt")) + " 변경 실패.\n\n");
+                            testing::U8(dir.Join(u"a.txt")) +
+                            " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
 }
 
 }  // namespace

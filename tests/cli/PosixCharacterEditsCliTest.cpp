@@ -60,7 +60,7 @@ TEST(PosixCharacterEditsCli, Table) {
          {"--regex-replace", "img_(", "x"},
          3,
          "",
-         "정규식이 올바르지 않습니다.\n6번째 글자: U_REGEX_MISMATCHED_PAREN\n"},
+         "정규식이 올바르지 않습니다: 6번째 글자에서 괄호가 닫히지 않았습니다\n"},
     };
     // Rows come in path order: Latin letters before Hangul, undecodable bytes last.
     for (const Case& c : cases) {

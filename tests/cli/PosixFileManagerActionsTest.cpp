@@ -1,4 +1,4 @@
-#include "cli/FileManagerActions.h"
+#include "cli/posix/XdgActions.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +109,71 @@ TEST(NautilusScriptTest, AnotherScriptOfThatNameIsKept) {
     const UserFolders folders{home.Path() / "data", home.Path() / "config"};
 
     EXPECT_EQ(InstallFileManagerActions(folders)[0].outcome, ActionOutcome::KeptOther);
+    EXPECT_EQ(home.ReadFile(kScript), "#!/bin/sh\necho mine\n");
+}
+
+struct RemovalCase {
+    const char* name;
+    std::string before;  // uca.xml before the removal
+    ActionOutcome outcome;
+    std::string after;
+};
+
+class ThunarRemovalTest : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(ThunarRemovalTest, TakesOnlyOurActionAway) {
+    const RemovalCase& c = GetParam();
+    testing::TempDir home;
+    home.WriteFile(kUca, c.before);
+    const UserFolders folders{home.Path() / "data", home.Path() / "config"};
+
+    const std::vector<ActionResult> results = RemoveFileManagerActions(folders);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_EQ(results[1].outcome, c.outcome);
+    EXPECT_EQ(home.ReadFile(kUca), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ThunarRemovalTest,
+    ::testing::Values(
+        RemovalCase{"InstalledBesideTheUsers",
+                    std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<actions>\n"
+                                "<action><name>터미널 열기</name><unique-id>1-1</unique-id>"
+                                "<command>xterm</command></action>\n") +
+                        kOurAction + "</actions>\n",
+                    ActionOutcome::Removed, kUserActions},
+        // Thunar indents the elements when it writes the file itself.
+        RemovalCase{
+            "RewrittenByThunar",
+            "<actions>\n  <action>\n    <unique-id>io.github.morvalent.Morvalent</unique-id>\n"
+            "  </action>\n  <action>\n    <unique-id>2-2</unique-id>\n  </action>\n"
+            "</actions>\n",
+            ActionOutcome::Removed,
+            "<actions>\n  <action>\n    <unique-id>2-2</unique-id>\n  </action>\n"
+            "</actions>\n"},
+        RemovalCase{"OnOneLine",
+                    "<actions><action><unique-id>io.github.morvalent.Morvalent</unique-id>"
+                    "</action><action/></actions>",
+                    ActionOutcome::Removed, "<actions><action/></actions>"},
+        RemovalCase{"NotOurs", kUserActions, ActionOutcome::NotThere, kUserActions},
+        RemovalCase{"IdOutsideAnAction",
+                    "<actions><action/><unique-id>io.github.morvalent.Morvalent</unique-id>"
+                    "</actions>",
+                    ActionOutcome::NotUnderstood,
+                    "<actions><action/><unique-id>io.github.morvalent.Morvalent</unique-id>"
+                    "</actions>"}),
+    [](const ::testing::TestParamInfo<RemovalCase>& info) { return info.param.name; });
+
+TEST(NautilusScriptTest, OursIsRemovedAndTheUsersKept) {
+    testing::TempDir home;
+    const UserFolders folders{home.Path() / "data", home.Path() / "config"};
+    InstallFileManagerActions(folders);
+    EXPECT_EQ(RemoveFileManagerActions(folders)[0].outcome, ActionOutcome::Removed);
+    EXPECT_FALSE(home.Exists(kScript));
+    EXPECT_EQ(RemoveFileManagerActions(folders)[0].outcome, ActionOutcome::NotThere);
+
+    home.WriteFile(kScript, "#!/bin/sh\necho mine\n");
+    EXPECT_EQ(RemoveFileManagerActions(folders)[0].outcome, ActionOutcome::KeptOther);
     EXPECT_EQ(home.ReadFile(kScript), "#!/bin/sh\necho mine\n");
 }
 

@@ -41,8 +41,10 @@ void JournalTest::WriteJournal(std::uint64_t id, std::string_view bytes) const {
     out.write(bytes.data(), std::streamsize(bytes.size()));
 }
 
-std::u16string JournalTest::Fail(std::u16string_view from, std::u16string_view to) const {
-    return tree.Join(from) + u" -> " + tree.Join(to) + u" 변경 실패.\n";
+std::u16string JournalTest::Fail(std::u16string_view from, std::u16string_view to,
+                                 std::u16string_view reason) const {
+    return tree.Join(from) + u" -> " + tree.Join(to) + u" 변경 실패. (" + std::u16string(reason) +
+           u")\n";
 }
 
 }  // namespace morvalent::commit::journal_testing

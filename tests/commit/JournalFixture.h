@@ -27,7 +27,8 @@ struct JournalTest : ::testing::Test {
     std::string JournalBytes(std::uint64_t id) const;
     void WriteJournal(std::uint64_t id, std::string_view bytes) const;
     // The failure line of an undo, for items of the tree.
-    std::u16string Fail(std::u16string_view from, std::u16string_view to) const;
+    std::u16string Fail(std::u16string_view from, std::u16string_view to,
+                        std::u16string_view reason) const;
 
     testing::TempDir tree;
     testing::TempDir state;

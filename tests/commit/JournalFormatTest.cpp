@@ -71,6 +71,7 @@ TEST(JournalSummary, StateCountAndFolder) {
     const SummaryCase cases[] = {
         {"complete", "done\t0\ndone\t2\nend\t2\n", CommitState::Complete, 2},
         {"a row failed", "done\t0\nfailed\t2\nend\t2\n", CommitState::SomeFailed, 1},
+        {"every row failed", "failed\t0\nfailed\t2\nend\t2\n", CommitState::Failed, 0},
         {"no end mark", "done\t0\n", CommitState::Interrupted, 1},
         {"cut inside a line", "done\t0\ndone\t2\nen", CommitState::Interrupted, 2},
         {"undone", "done\t0\ndone\t2\nend\t2\nundo\t3\nundone\t2\nundone\t0\nundo-end\t3\n",

@@ -98,6 +98,7 @@ struct Change {
     const char* name;
     void (*apply)(const testing::TempDir& tree);
     const char* afterUndo;
+    const char16_t* reason;
 };
 
 const Change kChanges[] = {
@@ -106,14 +107,14 @@ const Change kChanges[] = {
          tree.WriteFile("new.txt", "N");
          std::filesystem::rename(tree.Path() / "new.txt", tree.Path() / "a2.txt");
      },
-     "a2.txt=N\nb.txt=B\n"},
+     "a2.txt=N\nb.txt=B\n", u"파일이나 폴더를 찾을 수 없습니다"},
     {"its old name taken", [](const testing::TempDir& tree) { tree.WriteFile("a.txt", "T"); },
-     "a.txt=T\na2.txt=A\nb.txt=B\n"},
+     "a.txt=T\na2.txt=A\nb.txt=B\n", u"같은 이름이 이미 있습니다"},
     {"moved away",
      [](const testing::TempDir& tree) {
          std::filesystem::rename(tree.Path() / "a2.txt", tree.Path() / "z.txt");
      },
-     "b.txt=B\nz.txt=A\n"},
+     "b.txt=B\nz.txt=A\n", u"파일이나 폴더를 찾을 수 없습니다"},
 };
 
 void PrintTo(const Change& c, std::ostream* os) { *os << c.name; }
@@ -130,7 +131,7 @@ TEST_P(ChangeTest, ChangedItemIsNotUndoneAndIsReported) {
 
     const UndoOutcome undo = UndoCommit(history, id);
     EXPECT_EQ(undo.result, UndoResult::SomeFailed);
-    EXPECT_EQ(undo.failureReport, Fail(u"a2.txt", u"a.txt"));
+    EXPECT_EQ(undo.failureReport, Fail(u"a2.txt", u"a.txt", GetParam().reason));
     EXPECT_EQ(undo.undone, 1u);
     EXPECT_EQ(Disk(), GetParam().afterUndo);
     EXPECT_EQ(history.List().at(0).state, CommitState::SomeFailed);

@@ -125,8 +125,9 @@ TEST_F(RenamePassTest, FailuresAndErrorsAreCollectedInRowOrder) {
     const auto reports = RunAll();
     EXPECT_EQ(reports,
               (std::vector<std::u16string>{
-                  u"disk on fire", NativePath(u"/t/1.txt -> /t/one.txt 변경 실패.\n"
-                                              u"/t/2.txt를 /t/two.txt로 바꾸는데 실패.\n")}));
+                  u"disk on fire",
+                  NativePath(u"/t/1.txt -> /t/one.txt 변경 실패. (같은 이름이 이미 있습니다)\n"
+                             u"/t/2.txt를 /t/two.txt로 바꾸는데 실패.\n")}));
     EXPECT_EQ(Paths(),
               (std::vector<std::u16string>{NativePath(u"/t/1.txt"), NativePath(u"/t/2.txt"),
                                            NativePath(u"/t/three.txt"), NativePath(u"/t/4.txt")}));
@@ -146,7 +147,9 @@ TEST_F(RenamePassTest, TargetThatCannotNameAnythingFails) {
     const auto reports = RunAll();
     EXPECT_TRUE(fs.moves.empty());
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], NativePath(u"/t/a.txt -> /t/a\xD800.txt 변경 실패.\n"));
+    EXPECT_EQ(
+        reports[0],
+        NativePath(u"/t/a.txt -> /t/a\xD800.txt 변경 실패. (이름을 그대로 쓸 수 없습니다)\n"));
     EXPECT_EQ(list.Entry(0).path, NativePath(u"/t/a.txt"));
 }
 

@@ -96,7 +96,7 @@ void JourneyTest::dropEditAndSort() {
     OnNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<gui::InputDialogWindow*>(modal);
         QVERIFY(dialog != nullptr);
-        QCOMPARE(dialog->Choices()->count(), 10);
+        QCOMPARE(dialog->Choices()->count(), 12);
         dialog->Choices()->setCurrentIndex(5);
         dialog->OkButton()->click();
     });

@@ -69,12 +69,13 @@ void MainWindowTest::menusCarryCaptionsAndLabels() {
     for (QAction* a : w.window.menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{QStringLiteral("파일(&F)"), QStringLiteral("편집(&E)"),
                                   QStringLiteral("보기(&V)"), QStringLiteral("기능(&T)"),
-                                  QStringLiteral("버전(H)")}));
+                                  QStringLiteral("버전(&H)")}));
     QMenu* file = w.window.menuBar()->actions()[0]->menu();
     QStringList items;
     for (QAction* a : file->actions())
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{QStringLiteral("경로목록에 파일 추가하기\tCtrl+O"),
+                                 QStringLiteral("폴더 추가..."),
                                  QStringLiteral("-"),
                                  QStringLiteral("실제 파일 변경\tCtrl+S"),
                                  QStringLiteral("이름 변경 되돌리기\tCtrl+Shift+Z"),
@@ -102,16 +103,16 @@ void MainWindowTest::menusCarryCaptionsAndLabels() {
     QCOMPARE(edit->actions()[1]->text(), QStringLiteral("아래로 내림\t>"));
     QCOMPARE(edit->actions()[3]->text(), QStringLiteral("직접 바꾸기"));
     QMenu* tools = w.window.menuBar()->actions()[3]->menu();
-    QCOMPARE(tools->actions().size(), 25);
+    QCOMPARE(tools->actions().size(), 26);
     QCOMPARE(tools->actions()[18]->text(), QStringLiteral("경로 통일하기"));
     // The edits beyond the original set follow after a separator.
     QVERIFY(tools->actions()[19]->isSeparator());
     QStringList added;
-    for (int i = 20; i < 25; ++i) added << tools->actions()[i]->text();
+    for (int i = 20; i < 26; ++i) added << tools->actions()[i]->text();
     QCOMPARE(added,
              (QStringList{QStringLiteral("대소문자 바꾸기"), QStringLiteral("정규식으로 바꾸기"),
                           QStringLiteral("유니코드 정규화"), QStringLiteral("깨진 이름 복구"),
-                          QStringLiteral("날짜 붙이기")}));
+                          QStringLiteral("날짜 붙이기"), QStringLiteral("정보 붙이기")}));
     // No shortcut is registered: the keys act on release through the filter.
     for (const auto& command : app::AllCommands()) {
         QVERIFY(w.window.CommandAction(command.id)->shortcut().isEmpty());

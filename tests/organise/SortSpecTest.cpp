@@ -32,8 +32,10 @@ TEST(SortSpec, ChoicesMapToKeyAndDirection) {
         {7, "수정한 시각에 따라 내림차순", SortKey::Modified, SortDirection::Descending},
         {8, "만든 시각에 따라 오름차순", SortKey::Created, SortDirection::Ascending},
         {9, "만든 시각에 따라 내림차순", SortKey::Created, SortDirection::Descending},
+        {10, "이름 (숫자 순)", SortKey::NaturalName, SortDirection::Ascending},
+        {11, "이름 (숫자 역순)", SortKey::NaturalName, SortDirection::Descending},
     };
-    ASSERT_EQ(kSortCriteria.size(), 10u);
+    ASSERT_EQ(kSortCriteria.size(), 12u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.choice);
         EXPECT_EQ(U8(kSortCriteria[std::size_t(c.choice)].text), c.text);
@@ -43,7 +45,7 @@ TEST(SortSpec, ChoicesMapToKeyAndDirection) {
         EXPECT_EQ(spec->direction, c.direction);
     }
     EXPECT_FALSE(SortSpecForChoice(-1).has_value());
-    EXPECT_FALSE(SortSpecForChoice(10).has_value());
+    EXPECT_FALSE(SortSpecForChoice(12).has_value());
     // And back: the terminal finds the dialog's item of a sort order.
     for (const Case& c : cases) EXPECT_EQ(SortChoiceOf({c.key, c.direction}), c.choice);
 }

@@ -286,3 +286,50 @@ TEST(KoreanSorting, LatinBeforeHangulInKoreanOrder) {
 
 }  // namespace
 }  // namespace morvalent::organise
+
+namespace morvalent::organise {
+namespace {
+
+// File-manager order: runs of digits by value, the rest as the name sort; the
+// sort and CompareEntries agree.
+TEST_F(SortingTest, NaturalNameOrdersDigitRunsByValue) {
+    struct Case {
+        const char* name;
+        std::vector<std::u16string> names;  // in the expected order
+    };
+    const Case cases[] = {
+        {"digit runs by value", {u"IMG_1.jpg", u"IMG_2.jpg", u"IMG_10.jpg", u"IMG_100.jpg"}},
+        {"several runs", {u"a1b2", u"a1b10", u"a2b1", u"a10b1"}},
+        {"leading zeros: equal value, the text decides", {u"x001", u"x01", u"x1", u"x2"}},
+        {"Hangul and digits mixed", {u"사진2", u"사진10", u"여행1", u"여행9", u"여행11"}},
+        {"digits before letters, case ignored", {u"9", u"10", u"abc", u"Abd"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        list.Clear();
+        for (auto it = c.names.rbegin(); it != c.names.rend(); ++it) {
+            list.InsertEntryRow(SortingEntry(u"/f/" + *it));
+        }
+        SortRows(list, {SortKey::NaturalName, SortDirection::Ascending});
+        std::vector<std::u16string> sorted;
+        for (std::size_t i = 0; i < list.Count(); ++i) sorted.push_back(list.CurrentName(i));
+        EXPECT_EQ(sorted, c.names);
+        for (std::size_t i = 0; i + 1 < list.Count(); ++i) {
+            EXPECT_LT(CompareEntries(list.Entry(i), list.Entry(i + 1),
+                                     {SortKey::NaturalName, SortDirection::Ascending}),
+                      0);
+        }
+        SortRows(list, {SortKey::NaturalName, SortDirection::Descending});
+        EXPECT_EQ(list.CurrentName(0), c.names.back());
+    }
+}
+
+TEST_F(SortingTest, NaturalNameKeepsEqualNamesInRowOrder) {
+    Add({SortingEntry(u"/1/Img2.jpg"), SortingEntry(u"/2/img2.jpg"), SortingEntry(u"/3/img1.jpg")});
+    SortRows(list, {SortKey::NaturalName, SortDirection::Ascending});
+    EXPECT_EQ(Paths(),
+              (std::vector<std::u16string>{u"/3/img1.jpg", u"/1/Img2.jpg", u"/2/img2.jpg"}));
+}
+
+}  // namespace
+}  // namespace morvalent::organise

@@ -86,6 +86,16 @@ app::DialogResult ScriptedUi::ShowHistory(app::HistoryDialog& dialog) {
     return app::DialogResult::Ok;
 }
 
+std::vector<std::u16string> ScriptedUi::ChooseFolders(const std::u16string& title) {
+    if (folderListAnswers.empty()) {
+        ADD_FAILURE() << "unscripted folder chooser: " << platform::Utf16ToUtf8Lossy(title);
+        return {};
+    }
+    auto answer = folderListAnswers.front();
+    folderListAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedUi::SetStatusText(const std::u16string& text) {
     status = text;
     statusHistory.push_back(text);

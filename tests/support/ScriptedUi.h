@@ -33,6 +33,7 @@ class ScriptedUi : public app::UserPrompts, public app::StateView {
     std::deque<InputAnswer> inputAnswers;
     std::deque<std::u16string> folderAnswers;  // empty text = Cancel
     std::deque<std::vector<std::u16string>> fileAnswers;
+    std::deque<std::vector<std::u16string>> folderListAnswers;  // empty = Cancel
     // The history dialog: the entry chosen to undo, or nothing for Cancel.
     std::deque<std::optional<std::size_t>> historyAnswers;
 
@@ -64,6 +65,7 @@ class ScriptedUi : public app::UserPrompts, public app::StateView {
     app::DialogResult ShowInputDialog(app::InputDialog& dialog) override;
     app::DialogResult ShowFolderBrowser(app::FolderBrowser& browser) override;
     std::vector<std::u16string> ChooseFiles(const app::FileDialogRequest& request) override;
+    std::vector<std::u16string> ChooseFolders(const std::u16string& title) override;
     void SetClipboardText(const std::u16string& text) override { clipboard = text; }
     app::DialogResult ShowHistory(app::HistoryDialog& dialog) override;
     void SetStatusText(const std::u16string& text) override;

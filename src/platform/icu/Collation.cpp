@@ -24,7 +24,7 @@ std::string IcuLocaleName(const std::string& locale) {
 
 }  // namespace
 
-Collator::Collator(const std::string& locale) : impl_(std::make_unique<Impl>()) {
+Collator::Collator(const std::string& locale, DigitOrder digits) : impl_(std::make_unique<Impl>()) {
     UErrorCode status = U_ZERO_ERROR;
     impl_->collator = ucol_open(IcuLocaleName(locale).c_str(), &status);
     if (U_FAILURE(status)) {
@@ -39,6 +39,10 @@ Collator::Collator(const std::string& locale) : impl_(std::make_unique<Impl>()) 
         const int32_t noReordering[] = {UCOL_REORDER_CODE_NONE};
         status = U_ZERO_ERROR;
         ucol_setReorderCodes(impl_->collator, noReordering, 1, &status);
+        if (digits == DigitOrder::ByValue) {
+            status = U_ZERO_ERROR;
+            ucol_setAttribute(impl_->collator, UCOL_NUMERIC_COLLATION, UCOL_ON, &status);
+        }
     }
 }
 

@@ -11,6 +11,36 @@ std::u16string ErrorName(UErrorCode status) {
     return std::u16string(name, name + std::char_traits<char>::length(name));
 }
 
+RegexError::Problem ProblemOf(UErrorCode status) {
+    using P = RegexError::Problem;
+    switch (status) {
+        case U_REGEX_MISMATCHED_PAREN:
+            return P::OpenParenthesis;
+        case U_REGEX_MISSING_CLOSE_BRACKET:
+            return P::OpenBracket;
+        case U_REGEX_RULE_SYNTAX:
+        case U_REGEX_BAD_INTERVAL:
+        case U_REGEX_MAX_LT_MIN:
+        case U_REGEX_NUMBER_TOO_BIG:
+            return P::BadRepeat;
+        case U_REGEX_BAD_ESCAPE_SEQUENCE:
+        case U_REGEX_OCTAL_TOO_BIG:
+            return P::BadEscape;
+        case U_REGEX_INVALID_RANGE:
+            return P::BadRange;
+        case U_REGEX_INVALID_CAPTURE_GROUP_NAME:
+            return P::BadGroupName;
+        case U_REGEX_PROPERTY_SYNTAX:
+            return P::BadProperty;
+        case U_REGEX_INVALID_FLAG:
+            return P::BadFlag;
+        case U_REGEX_LOOK_BEHIND_LIMIT:
+            return P::UnboundedLookBehind;
+        default:
+            return P::Other;
+    }
+}
+
 icu::UnicodeString Alias(std::u16string_view text) {
     return icu::UnicodeString(false, text.data(), static_cast<int32_t>(text.size()));
 }
@@ -39,10 +69,12 @@ std::variant<std::unique_ptr<Regex>, RegexError> Regex::Compile(std::u16string_v
     impl->pattern.reset(icu::RegexPattern::compile(Alias(pattern), 0, where, status));
     if (U_FAILURE(status)) {
         // Names hold no line breaks, so the offset in the line is the offset.
-        return RegexError{RegexError::Kind::Pattern, where.offset, ErrorName(status)};
+        return RegexError{RegexError::Kind::Pattern, ProblemOf(status), where.offset,
+                          ErrorName(status)};
     }
     impl->matcher.reset(impl->pattern->matcher(status));
-    if (U_FAILURE(status)) return RegexError{RegexError::Kind::Pattern, -1, ErrorName(status)};
+    if (U_FAILURE(status))
+        return RegexError{RegexError::Kind::Pattern, ProblemOf(status), -1, ErrorName(status)};
     return std::unique_ptr<Regex>(new Regex(std::move(impl)));
 }
 
@@ -53,7 +85,10 @@ std::variant<std::u16string, RegexError> Regex::ReplaceAll(std::u16string_view t
     impl_->matcher->reset(input);
     const icu::UnicodeString result = impl_->matcher->replaceAll(Alias(replacement), status);
     impl_->matcher->reset(impl_->nothing);
-    if (U_FAILURE(status)) return RegexError{RegexError::Kind::Replacement, -1, ErrorName(status)};
+    if (U_FAILURE(status)) {
+        return RegexError{RegexError::Kind::Replacement, RegexError::Problem::Other, -1,
+                          ErrorName(status)};
+    }
     return std::u16string(result.getBuffer(), static_cast<std::size_t>(result.length()));
 }
 

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
 
 #include "platform/Text.h"
@@ -86,6 +87,11 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size) {
         used += static_cast<std::size_t>(got);
     }
     return used;
+}
+
+bool InputFile::Seek(std::uint64_t offset) {
+    if (handle_ < 0 || offset > std::uint64_t(std::numeric_limits<off_t>::max())) return false;
+    return lseek(static_cast<int>(handle_), off_t(offset), SEEK_SET) == off_t(offset);
 }
 
 struct ReplacingFile::State {

@@ -145,6 +145,13 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size) {
     return used;
 }
 
+bool InputFile::Seek(std::uint64_t offset) {
+    if (!IsOpen() || offset > std::uint64_t(INT64_MAX)) return false;
+    LARGE_INTEGER to;
+    to.QuadPart = LONGLONG(offset);
+    return SetFilePointerEx(AsHandle(handle_), to, nullptr, FILE_BEGIN) != 0;
+}
+
 struct ReplacingFile::State {
     std::wstring target;
     std::wstring temporary;

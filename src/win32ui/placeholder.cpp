@@ -1,1 +1,0 @@
-// Removed once the window has sources of its own.
