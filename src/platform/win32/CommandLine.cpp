@@ -129,6 +129,7 @@ Utf8Console::~Utf8Console() {
     }
 }
 
-bool OffersFileManagerActions() { return false; }
+// Explorer's context menu, through the per-user registry.
+bool OffersFileManagerActions() { return true; }
 
 }  // namespace morvalent::platform
