@@ -298,12 +298,10 @@ Step StepOf(Kind kind, const std::string& option) {
 
 // A flag of the recipe that is no step.
 ProgramOption Flag(const char* name, bool Recipe::*flag) {
-    return {name,
-            ValueForm::None,
-            {},
-            false,
-            nullptr,
-            [flag](const OptionReading& reading, const std::string&) -> std::optional<std::string> {
+    return {.name = name,
+            .form = ValueForm::None,
+            .read = [flag](const OptionReading& reading,
+                           const std::string&) -> std::optional<std::string> {
                 reading.recipe.*flag = true;
                 return std::nullopt;
             }};
@@ -317,25 +315,27 @@ const std::vector<ProgramOption>& ProgramOptionList() {
         Flag("--install-file-manager-actions", &Recipe::installFileManagerActions),
         Flag("--remove-file-manager-actions", &Recipe::removeFileManagerActions),
         Flag("--history", &Recipe::history),
-        {"--undo",
-         ValueForm::NoneOrJoined,
-         {},
-         false,
-         nullptr,
-         [](const OptionReading& reading, const std::string& id) -> Error {
+        {.name = "--undo",
+         .form = ValueForm::NoneOrJoined,
+         .read = [](const OptionReading& reading, const std::string& id) -> Error {
              reading.recipe.undo = id;
              return std::nullopt;
          }},
-        {"--print", ValueForm::Joined, FirstWords(kPrintModes), false, nullptr,
-         [](const OptionReading& reading, const std::string& mode) -> Error {
+        {.name = "--print",
+         .form = ValueForm::Joined,
+         .words = FirstWords(kPrintModes),
+         .read = [](const OptionReading& reading, const std::string& mode) -> Error {
              reading.recipe.printGiven = true;
              const auto* found = std::ranges::find(kPrintModes, mode, &PrintModeName::name);
              if (found == std::end(kPrintModes)) return texts::kUnknownPrintMode + mode;
              reading.recipe.print = found->mode;
              return std::nullopt;
          }},
-        {"--folders", ValueForm::Joined, FirstWords(kFolderAnswers), true, nullptr,
-         [](const OptionReading& reading, const std::string& answer) -> Error {
+        {.name = "--folders",
+         .form = ValueForm::Joined,
+         .words = FirstWords(kFolderAnswers),
+         .step = true,
+         .read = [](const OptionReading& reading, const std::string& answer) -> Error {
              const auto* found = std::ranges::find_if(
                  kFolderAnswers, [&](const auto& row) { return answer == row.first; });
              if (found == std::end(kFolderAnswers)) return texts::kUnknownFolderAnswer + answer;
@@ -355,12 +355,11 @@ const std::vector<ProgramOption>& ProgramOptionList() {
              reading.recipe.steps.push_back(std::move(step));
              return std::nullopt;
          }},
-        {"--select",
-         ValueForm::Next,
-         {},
-         true,
-         texts::kRowsMissing,
-         [](const OptionReading& reading, const std::string& text) -> Error {
+        {.name = "--select",
+         .form = ValueForm::Next,
+         .step = true,
+         .missing = texts::kRowsMissing,
+         .read = [](const OptionReading& reading, const std::string& text) -> Error {
              auto rows = ParseRows(text);
              if (!rows) return texts::kBadRows + text;
              Step step = StepOf(Kind::Select, reading.written);
@@ -368,32 +367,27 @@ const std::vector<ProgramOption>& ProgramOptionList() {
              reading.recipe.steps.push_back(std::move(step));
              return std::nullopt;
          }},
-        {"--delete-rows",
-         ValueForm::None,
-         {},
-         true,
-         nullptr,
-         [](const OptionReading& reading, const std::string&) -> Error {
+        {.name = "--delete-rows",
+         .form = ValueForm::None,
+         .step = true,
+         .read = [](const OptionReading& reading, const std::string&) -> Error {
              reading.recipe.steps.push_back(StepOf(Kind::DeleteRows, reading.written));
              return std::nullopt;
          }},
-        {"--apply",
-         ValueForm::None,
-         {},
-         true,
-         nullptr,
-         [](const OptionReading& reading, const std::string&) -> Error {
+        {.name = "--apply",
+         .form = ValueForm::None,
+         .step = true,
+         .read = [](const OptionReading& reading, const std::string&) -> Error {
              Step step = StepOf(Kind::Apply, reading.written);
              step.command = CommandId::ApplyRenames;
              reading.recipe.steps.push_back(std::move(step));
              return std::nullopt;
          }},
-        {"--recipe",
-         ValueForm::Next,
-         {},
-         true,
-         texts::kRecipeFileMissing,
-         [](const OptionReading& reading, const std::string& file) -> Error {
+        {.name = "--recipe",
+         .form = ValueForm::Next,
+         .step = true,
+         .missing = texts::kRecipeFileMissing,
+         .read = [](const OptionReading& reading, const std::string& file) -> Error {
              if (!reading.readRecipe) return texts::kRecipeNoRecipe;
              const auto bytes = reading.readRecipe(file);
              if (!bytes) return texts::kRecipeUnreadable + file;

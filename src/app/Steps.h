@@ -90,11 +90,11 @@ struct ProgramOption {
     const char* name;  // "--print"
     ValueForm form;
     // The words its value may be, in the usage's order; empty when the value is free.
-    std::vector<std::string> words;
+    std::vector<std::string> words = {};
     // A step, which a recipe line may give.
-    bool step;
+    bool step = false;
     // The usage error when a Next value is missing.
-    const char* missing;
+    const char* missing = nullptr;
     // Reads the option with its value (empty when it has none); a usage error's
     // text when the value is refused.
     std::function<std::optional<std::string>(const OptionReading&, const std::string& value)> read;
