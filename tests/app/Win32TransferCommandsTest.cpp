@@ -15,7 +15,8 @@ namespace {
 
 using testing::U8;
 
-// Windows names ignore the case of A-Z: A.TXT in a path list is the listed a.txt.
+// Windows names ignore case: A.TXT in a path list is the listed a.txt, and B.TXT
+// is listed as the disk spells it.
 TEST(Win32TransferCommands, PathListNameInOtherLetterCaseIsTheListedFile) {
     testing::TempDir dir;
     testing::ScriptedUi ui;
@@ -30,7 +31,7 @@ TEST(Win32TransferCommands, PathListNameInOtherLetterCaseIsTheListedFile) {
     dialog.LoadPathList();
     ASSERT_EQ(dialog.List().Count(), 2u);
     EXPECT_EQ(dialog.List().Entry(0).path, dir.Join(u"a.txt"));
-    EXPECT_EQ(dialog.List().Entry(1).path, dir.Join(u"B.TXT"));
+    EXPECT_EQ(dialog.List().Entry(1).path, dir.Join(u"b.txt"));
 }
 
 }  // namespace

@@ -14,9 +14,13 @@ namespace {
 
 using testing::TempDir;
 
+std::wstring Extended(const std::u16string& path) {
+    return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+}
+
 // Created through the extended form, which keeps a trailing dot or space.
 void Create(const std::u16string& path) {
-    const std::wstring wide = L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    const std::wstring wide = Extended(path);
     HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -26,6 +30,15 @@ void Create(const std::u16string& path) {
 TEST(Win32ItemOnDisk, TypedSpellingsResolveToTheStoredName) {
     TempDir dir;
     const std::u16string folder = NormalisePath(dir.Text());
+    // The C++ library cannot remove names Windows would trim, and spins trying.
+    struct Remover {
+        std::u16string folder;
+        ~Remover() {
+            for (const char16_t* name : {u"\\trail ", u"\\dot."}) {
+                DeleteFileW(Extended(folder + name).c_str());
+            }
+        }
+    } remover{folder};
     Create(folder + u"\\a.txt");
     Create(folder + u"\\longfilename_document.txt");
     Create(folder + u"\\trail");

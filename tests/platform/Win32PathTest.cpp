@@ -18,7 +18,7 @@ TEST(Win32Path, IdentityIgnoresCaseAsTheFileSystemDoes) {
         {"ascii letters", u"C:\\A.TXT", u"c:\\a.txt", true},
         {"network share", u"\\\\Server\\Share\\Report.doc", u"\\\\server\\share\\REPORT.DOC", true},
         {"accented letters", u"C:\\\u00C9t\u00E9.txt", u"C:\\\u00E9t\u00E9.txt", true},
-        {"fullwidth letters", u"C:\\\uFF21", u"C:\\\uFF41", false},
+        {"fullwidth letters", u"C:\\\uFF21", u"C:\\\uFF41", true},
         {"greek letters", u"C:\\\u03A3", u"C:\\\u03C3", true},
         {"separators are not unified", u"C:\\a\\b", u"C:/a/b", false},
         {"trailing dot kept", u"C:\\a.", u"C:\\a", false},

@@ -121,12 +121,16 @@ std::optional<FileIdentity> Win32FileSystem::ReadIdentity(std::u16string_view pa
     // The full file id where the volume gives one (NTFS ids carry a sequence number
     // that changes when a record is reused; ReFS ids are 128 bits), else the volume
     // serial and the 64-bit index. Not every file system reuses numbers so
-    // carefully, so the creation time goes along, as the birth time does on Linux:
-    // a new item under a reused number is not the one moved.
+    // carefully, so a file's creation time goes along, as the birth time does on
+    // Linux: a new file under a reused number is not the one moved. Not a folder's:
+    // some layers (Wine among them) report its last change there, which every
+    // rename inside it moves on.
     FileIdentity identity;
     identity.volume = info.dwVolumeSerialNumber;
     identity.file = (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-    identity.birth = TimeFrom(info.ftCreationTime);
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        identity.birth = TimeFrom(info.ftCreationTime);
+    }
     FILE_ID_INFO id;
     if (GetFileInformationByHandleEx(item.Get(), FileIdInfo, &id, sizeof id)) {
         identity.volume = id.VolumeSerialNumber;
