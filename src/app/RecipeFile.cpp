@@ -1,5 +1,6 @@
 #include "app/RecipeFile.h"
 
+#include "app/Commands.h"
 #include "app/ShellWords.h"
 #include "app/StepTexts.h"
 #include "platform/Text.h"
@@ -21,11 +22,18 @@ std::optional<std::string> RefusalOf(const Recipe& line) {
         return std::string(texts::kRecipeNotAStep) + "--remove-file-manager-actions";
     }
     if (line.printGiven) return std::string(texts::kRecipeNotAStep) + "--print=";
+    if (line.history) return std::string(texts::kRecipeNotAStep) + "--history";
+    if (line.undo) return std::string(texts::kRecipeNotAStep) + "--undo";
     for (const Step& step : line.steps) {
         if (step.kind == Kind::Gather) {
             return texts::kRecipeNoPaths + platform::Utf16ToUtf8Lossy(step.texts.front());
         }
         if (step.kind == Kind::Apply) return std::string(texts::kRecipeNoApply);
+        const CommandInfo* command =
+            step.kind == Kind::Command ? FindCommand(step.command) : nullptr;
+        if (command != nullptr && !command->option.recorded) {
+            return texts::kRecipeOutsideList + step.option;
+        }
     }
     return std::nullopt;
 }
