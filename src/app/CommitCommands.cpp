@@ -1,11 +1,11 @@
 #include <initializer_list>
 
 #include "app/MainDialog.h"
-#include "commit/FailureReasons.h"
 #include "app/StateView.h"
 #include "app/Texts.h"
 #include "app/UserPrompts.h"
 #include "commit/CommitTexts.h"
+#include "commit/FailureReasons.h"
 #include "commit/History.h"
 #include "commit/JournalledPass.h"
 #include "commit/TargetCheck.h"
@@ -67,6 +67,14 @@ Outcome MainDialog::ApplyRenames() {
         for (std::size_t row = 0; row < count; ++row) {
             const std::u16string source = list_.Entry(row).path;
             const commit::RowOutcome outcome = pass.RenameRow(row);
+            if (pass.Stopped()) {
+                const std::u16string message =
+                    platform::FormatText(commit::texts::kJournalStopped, history_->Folder());
+                failures.push_back(
+                    {source, pass.Target(row), message, {platform::MoveCause::Other, 0, message}});
+                prompts_.ShowMessage(message);
+                break;
+            }
             if (outcome.result == commit::RowResult::Renamed) ++renamed;
             if (outcome.result == commit::RowResult::Failed) {
                 failures.push_back({source, pass.Target(row), outcome.errorReport, outcome.error});
@@ -87,7 +95,8 @@ Outcome MainDialog::ApplyRenames() {
     if (!failedRows_.empty()) view_.ConflictsChanged();
     const std::u16string& report = pass.FailureReport();
     if (report.empty()) {
-        prompts_.ShowMessage(commit::texts::kDone);
+        // A stopped commit has said so already.
+        if (!pass.Stopped()) prompts_.ShowMessage(commit::texts::kDone);
     } else {
         // How many went through comes first, so a long report still says it at once.
         prompts_.ShowMessage(platform::FormatText(texts::kCommitCount,

@@ -6,6 +6,7 @@
 #include "commit/History.h"
 #include "commit/MovedItems.h"
 #include "commit/Undo.h"
+#include "platform/Text.h"
 
 namespace morvalent::app {
 
@@ -32,8 +33,17 @@ Outcome MainDialog::ShowHistory() {
 }
 
 Outcome MainDialog::UndoCommit(std::uint64_t id) {
-    if (history_ == nullptr || !history_->Read(id)) return Refuse(texts::kUnknownCommit);
-    if (!prompts_.AskOkCancel(texts::kUndoConfirm)) return Outcome::Cancelled();
+    const auto journal = history_ != nullptr ? history_->Read(id) : std::nullopt;
+    if (!journal) return Refuse(texts::kUnknownCommit);
+    // A damaged journal is undone only as far as it is whole, and only when asked.
+    std::u16string damage;
+    if (journal->damagedLine) {
+        damage = platform::FormatText(texts::kJournalDamaged,
+                                      platform::DecimalText(std::uint64_t(*journal->damagedLine)));
+    }
+    const std::u16string question = damage.empty() ? std::u16string(texts::kUndoConfirm)
+                                                   : damage + u"\n" + texts::kUndoIntactPart;
+    if (!prompts_.AskOkCancel(question)) return Outcome::Cancelled();
     list_.ClearSelection();
     view_.SetBusy(true);
     const commit::UndoOutcome undo = commit::UndoCommit(*history_, id);
@@ -54,8 +64,15 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
             if (list_.Entry(row).path == failed.from) failures_.Mark(row, undo.failedErrors[i]);
         }
     }
-    prompts_.ShowMessage(undo.failureReport.empty() ? std::u16string(texts::kUndone)
-                                                    : undo.failureReport);
+    // What was not undone is said, and fails the step: never "undone" for it.
+    std::u16string report = undo.failureReport;
+    for (const std::u16string& note :
+         {damage, undo.stopped ? std::u16string(texts::kUndoStopped) : std::u16string()}) {
+        if (note.empty()) continue;
+        failures.push_back({{}, {}, note, {platform::MoveCause::Other, 0, note}});
+        report += note + u"\n";
+    }
+    prompts_.ShowMessage(report.empty() ? std::u16string(texts::kUndone) : report);
     return Outcome::Committed(undo.undone, std::move(failures));
 }
 

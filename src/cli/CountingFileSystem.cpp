@@ -17,6 +17,7 @@ class CountingMoveRun : public platform::MoveRun {
         return inner_->ReadIdentity(path);
     }
     void FoldersMoved() override { inner_->FoldersMoved(); }
+    void WatchCopies(CopyWitness witness) override { inner_->WatchCopies(std::move(witness)); }
 
   private:
     std::unique_ptr<platform::MoveRun> inner_;

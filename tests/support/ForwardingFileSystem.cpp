@@ -7,21 +7,34 @@ class ForwardingMoveRun : public platform::MoveRun {
   public:
     using Move = std::function<platform::MoveOutcome(
         std::u16string_view, std::u16string_view, const std::function<platform::MoveOutcome()>&)>;
-    ForwardingMoveRun(std::unique_ptr<platform::MoveRun> inner, Move move)
-        : inner_(std::move(inner)), move_(std::move(move)) {}
+    ForwardingMoveRun(std::unique_ptr<platform::MoveRun> inner, Move move,
+                      std::function<void()> calling)
+        : inner_(std::move(inner)), move_(std::move(move)), calling_(std::move(calling)) {}
 
     platform::MoveOutcome MoveNoReplace(std::u16string_view source,
                                         std::u16string_view target) override {
+        calling_();
         return move_(source, target, [&] { return inner_->MoveNoReplace(source, target); });
     }
     std::optional<platform::FileIdentity> ReadIdentity(std::u16string_view path) override {
+        calling_();
         return inner_->ReadIdentity(path);
     }
     void FoldersMoved() override { inner_->FoldersMoved(); }
+    void WatchCopies(CopyWitness witness) override {
+        // A stop may come just before the witness hears of a copy, or just after.
+        inner_->WatchCopies([this, witness = std::move(witness)](const auto& copy) {
+            calling_();
+            const bool told = witness(copy);
+            calling_();
+            return told;
+        });
+    }
 
   private:
     std::unique_ptr<platform::MoveRun> inner_;
     Move move_;
+    std::function<void()> calling_;
 };
 
 }  // namespace
@@ -66,7 +79,8 @@ std::unique_ptr<platform::MoveRun> ForwardingFileSystem::BeginMoves() {
         inner_->BeginMoves(),
         [this](std::u16string_view source, std::u16string_view target, const InnerMove& inner) {
             return Move(source, target, inner);
-        });
+        },
+        [this] { Calling(); });
 }
 
 }  // namespace morvalent::testing
