@@ -23,40 +23,38 @@ class RowUndo {
     // back into view); `last` settles it as failed then.
     bool Run(const JournalRow& row, bool last) {
         const bool renamed = row.outcome == JournalRow::Outcome::Renamed;
-        Identity atSource = moves_.ReadIdentity(row.source);
         const Identity atTarget = moves_.ReadIdentity(row.target);
-        const bool sourceIsUndoCopy = Is(atSource, row.undoCopy);
-        bool isAtSource = Is(atSource, row.identity) || sourceIsUndoCopy;
         const bool isAtTarget = Is(atTarget, row.identity) || Is(atTarget, row.copy);
-        if (isAtSource && isAtTarget) {
-            // A move across volumes (or by a second name) stopped between making
-            // its new item and removing the old: the new one is the spare, its
-            // source is whole.
-            const std::u16string& spare = sourceIsUndoCopy ? row.source : row.target;
-            const Identity& spareIdentity = sourceIsUndoCopy ? atSource : atTarget;
-            if (moves_.ReadIdentity(spare) != spareIdentity || !platform::RemoveFile(spare)) {
-                Fail(row, {platform::MoveCause::Other, 0, {}});
-                return true;
-            }
-            if (!sourceIsUndoCopy) {
-                Settle(row, renamed);
-                return true;
-            }
-            isAtSource = false;
+        // The source is looked at only when it may matter: one look-up per row
+        // in the common case.
+        if (isAtTarget && row.undoCopy) {
+            // An undo that stopped between making its copy at the source and
+            // removing the item at the target: the copy is the spare.
+            const Identity atSource = moves_.ReadIdentity(row.source);
+            if (Is(atSource, row.undoCopy) && !RemoveSpare(row, row.source, atSource)) return true;
         }
         if (isAtTarget) {
             current_ = row.row;
             const platform::MoveOutcome move = moves_.MoveNoReplace(row.target, row.source);
-            if (move.result != platform::MoveResult::Moved) {
-                Fail(row, platform::MoveErrorOf(move));
+            if (move.result == platform::MoveResult::Moved) {
+                writer_.Undone(row.row);
+                outcome_.moves.push_back({row.target, row.source});
+                ++outcome_.undone;
                 return true;
             }
-            writer_.Undone(row.row);
-            outcome_.moves.push_back({row.target, row.source});
-            ++outcome_.undone;
+            // A move that stopped between making the new item (a copy on another
+            // volume, a second name) and removing the old: the item is whole at its
+            // source, and the new one is the spare.
+            if (move.result == platform::MoveResult::TargetExists &&
+                Is(moves_.ReadIdentity(row.source), row.identity)) {
+                if (RemoveSpare(row, row.target, atTarget)) Settle(row, renamed);
+                return true;
+            }
+            Fail(row, platform::MoveErrorOf(move));
             return true;
         }
-        if (isAtSource) {
+        const Identity atSource = moves_.ReadIdentity(row.source);
+        if (Is(atSource, row.identity) || Is(atSource, row.undoCopy)) {
             // Already back (an undo that stopped before it could say so), or, for a
             // commit that stopped, never renamed.
             Settle(row, renamed);
@@ -70,6 +68,13 @@ class RowUndo {
     std::size_t Current() const { return current_; }
 
   private:
+    // Removes the spare only while it is still the item the journal names.
+    bool RemoveSpare(const JournalRow& row, const std::u16string& spare, const Identity& identity) {
+        if (moves_.ReadIdentity(spare) == identity && platform::RemoveFile(spare)) return true;
+        Fail(row, {platform::MoveCause::Other, 0, {}});
+        return false;
+    }
+
     void Settle(const JournalRow& row, bool renamed) {
         if (renamed) {
             writer_.Undone(row.row);
