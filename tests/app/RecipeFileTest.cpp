@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"undo", "--undo\n",
                                   "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --undo"},
                       RefusalCase{"undo_id", "--revert --undo=3\n",
-                                  "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --undo"},
+                                  "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --undo="},
                       RefusalCase{"history", "--history\n",
                                   "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --history"},
                       RefusalCase{"unclosed_quote", "--revert\n--prefix \"a\n",
