@@ -185,12 +185,19 @@ struct ConflictFinder::Work {
     std::vector<std::uint8_t> queued;
     std::vector<std::uint32_t> queuedRows;
     std::priority_queue<std::uint32_t, std::vector<std::uint32_t>, std::greater<>> pending;
-    std::vector<std::uint8_t> touched;
+    // Folded folders where targets came or went (by slot + 1), and the hashes of
+    // those targets' names: only rows with these names can change as duplicates.
+    std::vector<std::uint32_t> touched;
     std::vector<Folder> touchedGroups;
+    std::vector<std::vector<std::uint64_t>> touchedNames;
     std::vector<std::uint32_t> members;
     std::vector<std::uint8_t> duplicate;
     // Per folded folder, its rows by the hash of their targets' places.
-    std::unordered_map<Folder, std::vector<std::pair<std::uint64_t, std::uint32_t>>> byPlace;
+    struct PlaceIndex {
+        int passes = 0;
+        std::vector<std::pair<std::uint64_t, std::uint32_t>> rows;
+    };
+    std::unordered_map<Folder, PlaceIndex> byPlace;
 
     void Search(const filelist::FileList& list, const ConflictFinder::NewNames& newName);
     void SearchRow(const filelist::FileList& list, std::size_t i, std::u16string_view name);
@@ -198,12 +205,11 @@ struct ConflictFinder::Work {
     void Replay(const filelist::FileList& list);
     bool ReplayRow(const filelist::FileList& list, std::size_t i, bool again);
     bool Again(const filelist::FileList& list, std::span<const std::uint32_t> changed);
-    std::size_t GroupSize(Folder group) const;
     void Members(Folder group);
     void Join(std::uint32_t row, Folder group);
-    void Touch(Folder group);
+    void Touch(Folder group, std::uint64_t nameHash);
     void Queue(std::uint32_t row);
-    void RecheckGroup(Folder group);
+    void RecheckGroup(std::size_t slot);
     void QueueTargetsOf(const filelist::FileList& list, std::uint32_t row);
     Place PlaceOf(Folder folder, std::u16string_view name, std::uint64_t nameHash);
     Place Source(const filelist::FileList& list, std::size_t row);
@@ -404,21 +410,19 @@ bool ConflictFinder::Work::Again(const filelist::FileList& list,
     }
     for (const std::uint32_t row : changed) {
         if (queued[row]) continue;
-        if (ruleMarks[row] != Conflict::EmptyName) Touch(folders->Folded(targets[row].folder));
+        if (ruleMarks[row] != Conflict::EmptyName) {
+            Touch(folders->Folded(targets[row].folder), targets[row].hash);
+        }
         SearchRow(list, row, list.At(row).newName);
         searchMarks[row] = ruleMarks[row];
         if (ruleMarks[row] != Conflict::EmptyName) {
             const Folder group = folders->Folded(targets[row].folder);
-            Touch(group);
+            Touch(group, targets[row].hash);
             Join(row, group);
         }
         Queue(row);
     }
-    std::size_t work = 0;
-    for (const Folder group : touchedGroups) work += GroupSize(group);
-    // Whole folders are searched again: past a quarter of the rows, search all.
-    if (work > std::max<std::size_t>(count / 4, 1024)) return false;
-    for (const Folder group : touchedGroups) RecheckGroup(group);
+    for (std::size_t slot = 0; slot < touchedGroups.size(); ++slot) RecheckGroup(slot);
     while (!pending.empty()) {
         const std::uint32_t row = pending.top();
         pending.pop();
@@ -431,16 +435,6 @@ bool ConflictFinder::Work::Again(const filelist::FileList& list,
     }
     for (const std::uint32_t row : queuedRows) queued[row] = 0;
     return true;
-}
-
-std::size_t ConflictFinder::Work::GroupSize(Folder group) const {
-    std::size_t size = group < joined.size() ? joined[group].size() : 0;
-    if (group < groupStart.size()) {
-        const std::size_t last =
-            group + 1 < groupStart.size() ? groupStart[group + 1] : grouped.size();
-        size += last - groupStart[group];
-    }
-    return size;
 }
 
 // The rows whose targets lie in the folded folder now, into `members`.
@@ -477,9 +471,15 @@ void ConflictFinder::Work::Join(std::uint32_t row, Folder group) {
     if (std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
 }
 
-void ConflictFinder::Work::Touch(Folder group) {
+void ConflictFinder::Work::Touch(Folder group, std::uint64_t nameHash) {
     if (group >= touched.size()) touched.resize(group + 1, 0);
-    if (std::exchange(touched[group], 1) == 0) touchedGroups.push_back(group);
+    if (touched[group] == 0) {
+        touchedGroups.push_back(group);
+        if (touchedNames.size() < touchedGroups.size()) touchedNames.resize(touchedGroups.size());
+        touchedNames[touchedGroups.size() - 1].clear();
+        touched[group] = std::uint32_t(touchedGroups.size());
+    }
+    touchedNames[touched[group] - 1].push_back(nameHash);
 }
 
 void ConflictFinder::Work::Queue(std::uint32_t row) {
@@ -488,10 +488,16 @@ void ConflictFinder::Work::Queue(std::uint32_t row) {
     pending.push(row);
 }
 
-// Duplicates within one folded folder found anew; rows whose marks change wait
-// for their turn again.
-void ConflictFinder::Work::RecheckGroup(Folder group) {
-    Members(group);
+// Duplicates within one folded folder found anew among the rows whose names
+// hash as a target that came or went; rows whose marks change wait for their turn
+// again. A pass over the folder's rows compares hashes only.
+void ConflictFinder::Work::RecheckGroup(std::size_t slot) {
+    std::vector<std::uint64_t>& names = touchedNames[slot];
+    std::sort(names.begin(), names.end());
+    Members(touchedGroups[slot]);
+    std::erase_if(members, [&](std::uint32_t row) {
+        return !std::binary_search(names.begin(), names.end(), targets[row].hash);
+    });
     firstRow.Reset(members.size());
     duplicate.assign(members.size(), 0);
     for (std::size_t k = 0; k < members.size(); ++k) {
@@ -517,24 +523,33 @@ void ConflictFinder::Work::RecheckGroup(Folder group) {
 void ConflictFinder::Work::QueueTargetsOf(const filelist::FileList& list, std::uint32_t row) {
     const Place from = Source(list, row);
     const Folder group = folders->Folded(from.folder);
-    auto [at, made] = byPlace.try_emplace(group);
-    auto& index = at->second;
-    if (made) {
+    const auto queueIfThere = [&](std::uint32_t member) {
+        const Target& t = targets[member];
+        if (member > row && t.hash == from.keyHash && t.folder == from.folder && t.name == from.key)
+            Queue(member);
+    };
+    // A few look-ups in a folder pass over its rows; more sort them by place once.
+    constexpr int kPassesBeforeIndex = 8;
+    PlaceIndex& index = byPlace[group];
+    if (index.passes < kPassesBeforeIndex) {
+        ++index.passes;
         Members(group);
-        index.reserve(members.size());
+        for (const std::uint32_t member : members) queueIfThere(member);
+        return;
+    }
+    if (index.rows.empty()) {
+        Members(group);
+        index.rows.reserve(members.size());
         for (const std::uint32_t member : members) {
-            const Target& t = targets[member];
-            index.emplace_back(WithFolder(t.hash, t.folder), member);
+            index.rows.emplace_back(WithFolder(targets[member].hash, targets[member].folder),
+                                    member);
         }
-        std::sort(index.begin(), index.end());
+        std::sort(index.rows.begin(), index.rows.end());
     }
-    const auto [first, last] =
-        std::equal_range(index.begin(), index.end(), std::pair(from.Hash(), std::uint32_t(0)),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto it = first; it != last; ++it) {
-        const Target& t = targets[it->second];
-        if (it->second > row && t.folder == from.folder && t.name == from.key) Queue(it->second);
-    }
+    const auto [first, last] = std::equal_range(
+        index.rows.begin(), index.rows.end(), std::pair(from.Hash(), std::uint32_t(0)),
+        [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto it = first; it != last; ++it) queueIfThere(it->second);
 }
 
 // From now on every place a row moves into is kept, the earlier ones first.
