@@ -169,6 +169,9 @@ struct ConflictFinder::Work {
     // folder's rows begin in `grouped` (first its row count), in row order.
     std::vector<std::size_t> groupStart;
     std::vector<std::uint32_t> grouped;
+    // The hash of each grouped row's target name, kept current while the row's
+    // target stays in that folder: a pass for a name reads only these.
+    std::vector<std::uint64_t> groupedHash;
     // Rows whose targets moved into a folder after `grouped` was laid out.
     std::vector<std::vector<std::uint32_t>> joined;
     // Rows whose items the commit would move out of their places.
@@ -176,8 +179,6 @@ struct ConflictFinder::Work {
     FlatIndex firstRow;
     std::vector<Place> sources;
     FlatIndex sourceIndex;
-    // Where each moved row's item went.
-    std::vector<Place> movedTo;
     // The places rows moved into, once `tracking`.
     bool tracking = false;
     std::vector<Place> taken;
@@ -217,7 +218,8 @@ struct ConflictFinder::Work {
     void Replay(const filelist::FileList& list);
     bool ReplayRow(const filelist::FileList& list, std::size_t i, bool again);
     bool Again(const filelist::FileList& list, std::span<const std::uint32_t> changed);
-    void Members(Folder group);
+    template <typename Keep>
+    void Members(Folder group, Keep keepHash);
     void Join(std::uint32_t row, Folder group);
     void Touch(Folder group, std::uint64_t nameHash);
     void Queue(std::uint32_t row);
@@ -326,10 +328,14 @@ void ConflictFinder::Work::FindDuplicates() {
     std::size_t start = 0;
     for (std::size_t& size : groupStart) start += std::exchange(size, start);
     grouped.resize(start);
+    groupedHash.resize(start);
     std::vector<std::size_t> next = groupStart;
     for (std::size_t i = 0; i < count; ++i) {
-        if (marks[i] != Conflict::EmptyName)
-            grouped[next[folders->Folded(targets[i].folder)]++] = std::uint32_t(i);
+        if (marks[i] != Conflict::EmptyName) {
+            const std::size_t k = next[folders->Folded(targets[i].folder)]++;
+            grouped[k] = std::uint32_t(i);
+            groupedHash[k] = targets[i].hash;
+        }
     }
     for (std::size_t g = 0; g < groupStart.size(); ++g) {
         const std::size_t first = groupStart[g];
@@ -354,7 +360,6 @@ void ConflictFinder::Work::FindDuplicates() {
 void ConflictFinder::Work::Replay(const filelist::FileList& list) {
     const std::size_t count = list.Count();
     moved.assign(count, 0);
-    movedTo.resize(count);
     sources.clear();
     makers.clear();
     makersIndexed = false;
@@ -396,7 +401,6 @@ bool ConflictFinder::Work::ReplayRow(const filelist::FileList& list, std::size_t
         return true;
     }
     moved[i] = 1;
-    movedTo[i] = to;
     if (tracking) Take(to);
     return true;
 }
@@ -450,18 +454,20 @@ bool ConflictFinder::Work::Again(const filelist::FileList& list,
     return true;
 }
 
-// The rows whose targets lie in the folded folder now, into `members`.
-void ConflictFinder::Work::Members(Folder group) {
+// The rows whose targets lie in the folded folder now and whose names' hashes
+// `keepHash` keeps, into `members`.
+template <typename Keep>
+void ConflictFinder::Work::Members(Folder group, Keep keepHash) {
     members.clear();
     const auto belongs = [&](std::uint32_t row) {
         return ruleMarks[row] != Conflict::EmptyName &&
-               folders->Folded(targets[row].folder) == group;
+               folders->Folded(targets[row].folder) == group && keepHash(targets[row].hash);
     };
     if (group < groupStart.size()) {
         const std::size_t last =
             group + 1 < groupStart.size() ? groupStart[group + 1] : grouped.size();
         for (std::size_t k = groupStart[group]; k < last; ++k) {
-            if (belongs(grouped[k])) members.push_back(grouped[k]);
+            if (keepHash(groupedHash[k]) && belongs(grouped[k])) members.push_back(grouped[k]);
         }
     }
     if (group < joined.size()) {
@@ -477,7 +483,11 @@ void ConflictFinder::Work::Join(std::uint32_t row, Folder group) {
         const auto last = group + 1 < groupStart.size()
                               ? grouped.begin() + std::ptrdiff_t(groupStart[group + 1])
                               : grouped.end();
-        if (std::binary_search(first, last, row)) return;
+        const auto at = std::lower_bound(first, last, row);
+        if (at != last && *at == row) {
+            groupedHash[std::size_t(at - grouped.begin())] = targets[row].hash;
+            return;
+        }
     }
     if (group >= joined.size()) joined.resize(group + 1);
     std::vector<std::uint32_t>& rows = joined[group];
@@ -507,10 +517,13 @@ void ConflictFinder::Work::Queue(std::uint32_t row) {
 void ConflictFinder::Work::RecheckGroup(std::size_t slot) {
     std::vector<std::uint64_t>& names = touchedNames[slot];
     std::sort(names.begin(), names.end());
-    Members(touchedGroups[slot]);
-    std::erase_if(members, [&](std::uint32_t row) {
-        return !std::binary_search(names.begin(), names.end(), targets[row].hash);
-    });
+    if (names.size() == 1) {
+        Members(touchedGroups[slot], [&](std::uint64_t hash) { return hash == names[0]; });
+    } else {
+        Members(touchedGroups[slot], [&](std::uint64_t hash) {
+            return std::binary_search(names.begin(), names.end(), hash);
+        });
+    }
     firstRow.Reset(members.size());
     duplicate.assign(members.size(), 0);
     for (std::size_t k = 0; k < members.size(); ++k) {
@@ -546,12 +559,12 @@ void ConflictFinder::Work::QueueTargetsOf(const filelist::FileList& list, std::u
     PlaceIndex& index = byPlace[group];
     if (index.passes < kPassesBeforeIndex) {
         ++index.passes;
-        Members(group);
+        Members(group, [&](std::uint64_t hash) { return hash == from.keyHash; });
         for (const std::uint32_t member : members) queueIfThere(member);
         return;
     }
     if (index.rows.empty()) {
-        Members(group);
+        Members(group, [](std::uint64_t) { return true; });
         index.rows.reserve(members.size());
         for (const std::uint32_t member : members) {
             index.rows.emplace_back(WithFolder(targets[member].hash, targets[member].folder),
@@ -565,12 +578,14 @@ void ConflictFinder::Work::QueueTargetsOf(const filelist::FileList& list, std::u
     for (auto it = first; it != last; ++it) queueIfThere(it->second);
 }
 
-// From now on every place a row moves into is kept, the earlier ones first.
+// From now on every place a row moves into is kept, the earlier ones first. Only
+// where names keep their case does tracking start part way, and until then every
+// row moved into its own target's folder, so the places need not be kept per row.
 void ConflictFinder::Work::Track(std::size_t row) {
     tracking = true;
     takenIndex.Reset(moved.size());
     for (std::size_t j = 0; j < row; ++j) {
-        if (moved[j]) Take(movedTo[j]);
+        if (moved[j]) Take(PlaceOf(targets[j].folder, targets[j].name, targets[j].hash));
     }
 }
 
