@@ -136,7 +136,7 @@ void AskAhead(const filelist::Row& row) {
     __builtin_prefetch(row.newName.data());
     const std::u16string& path = row.entry.path;
     __builtin_prefetch(path.data());
-    __builtin_prefetch(path.data() + path.size() - 1);
+    if (!path.empty()) __builtin_prefetch(path.data() + path.size() - 1);
     if (row.hasFolderOverride) __builtin_prefetch(row.folderOverride.data());
 }
 
