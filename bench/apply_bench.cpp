@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: bench_apply_bench morvalent-cli [rows] [rounds]\n");
         return 2;
     }
+    setvbuf(stdout, nullptr, _IOLBF, 0);  // each round's line as it ends
     const std::string cli = argv[1];
     const int rows = argc > 2 ? atoi(argv[2]) : 100000;
     const int rounds = argc > 3 ? atoi(argv[3]) : 3;
