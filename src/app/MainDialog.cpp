@@ -55,12 +55,26 @@ void MainDialog::OnCancel() {
     // Esc closes at once, but the work is kept for the next start.
     KeepListNow();
     closed_ = true;
-    ClearList();
+    {
+        ListKeeper::Change change(keeper_.get());
+        ClearList();
+    }
     view_.CloseWindow();
 }
 
 void MainDialog::KeepListNow() {
-    if (keeper_ && !closed_) keeper_->KeepNow(list_);
+    if (!keeper_ || closed_) return;
+    try {
+        keeper_->KeepNow();
+    } catch (const std::exception&) {
+        // Keeping is a safety net: the window closes all the same.
+    }
+}
+
+void MainDialog::SelectRowsFromView(std::size_t first, std::size_t last, bool selected) {
+    ListKeeper::Change change(keeper_.get());
+    for (std::size_t row = first; row <= last && row < list_.Count(); ++row)
+        list_.SetSelectedFromView(row, selected);
 }
 
 void MainDialog::OfferSavedList() {
@@ -74,6 +88,8 @@ void MainDialog::OfferSavedList() {
         keeper_->Forget();
         return;
     }
+    // The rows change until the marks are found (a write in the background waits).
+    ListKeeper::Change change(keeper_.get());
     Guarded([&] {
         view_.SetStatusText(texts::kProcessing);
         view_.SetBusy(true);
@@ -164,12 +180,14 @@ std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
     }
     const CommandInfo* command = FindCommand(id);
     if (command == nullptr) return std::nullopt;
+    ListKeeper::Change change(keeper_.get());
     Outcome outcome = RunCommand(*command);
     AfterCommand();
     return outcome;
 }
 
 Outcome MainDialog::RunCommand(const CommandInfo& command) {
+    ListKeeper::Change change(keeper_.get());
     ForgetFailures();
     const std::vector<std::size_t> selection = SelectedRowNumbers();
     prompts_.BeginCommand();
@@ -229,6 +247,7 @@ void MainDialog::DeleteRowsAsStep() {
 bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     // The Delete key belongs to the list rather than to a command.
     if (message.type == KeyMessage::Type::Press && message.key == Key::Delete) {
+        ListKeeper::Change change(keeper_.get());
         Guarded([&] {
             DeleteRowsAsStep();
             return Outcome::Done();
@@ -238,6 +257,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     }
     const CommandInfo* command = FindChord(message);
     if (command == nullptr) return false;
+    ListKeeper::Change change(keeper_.get());
     const bool runs = CanRun(*command);
     if (!runs && !command->chord.alwaysTaken) return false;
     if (runs) RunCommand(*command);
@@ -246,6 +266,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
 }
 
 void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
+    ListKeeper::Change change(keeper_.get());
     ForgetFailures();
     Guarded([&] {
         GatherBatch(paths, true);
@@ -255,6 +276,7 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
 }
 
 void MainDialog::OnRowDoubleClicked() {
+    ListKeeper::Change change(keeper_.get());
     if (const CommandInfo* command = FindCommand(CommandId::DirectRename)) RunCommand(*command);
     AfterCommand();
 }
@@ -268,14 +290,6 @@ void MainDialog::ForgetFailures() {
 }
 
 void MainDialog::AfterCommand() {
-    // Kept after every command, so a crash loses at most the last one.
-    if (keeper_ && !closed_) {
-        try {
-            keeper_->Keep(list_);
-        } catch (const std::exception&) {
-            // Keeping is a safety net: the command's own ending stands.
-        }
-    }
     // The marks only advise: when they cannot be found (the disk fails, memory runs
     // out), the rows go unmarked and the command's own ending stands.
     try {
@@ -287,6 +301,15 @@ void MainDialog::AfterCommand() {
     }
     if (!list_.Empty() && conflicts_.MarkedCount() != shownConflicts_) ShowRowCount(list_.Count());
     UpdateCommandStates();
+    // Kept after every command, so a crash loses at most the last one. Each caller
+    // holds a change until here: the write starts once the command is over.
+    if (keeper_ && !closed_) {
+        try {
+            keeper_->Keep();
+        } catch (const std::exception&) {
+            // Keeping is a safety net: the command's own ending stands.
+        }
+    }
 }
 
 Outcome MainDialog::NextConflict() {

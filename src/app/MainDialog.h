@@ -80,6 +80,9 @@ class MainDialog : private filelist::FolderQuestion {
     void OnDropFiles(const std::vector<std::u16string>& paths);
     void OnRowDoubleClicked();
     void OnSelectionChanged();
+    // The view's own selection of rows `first` to `last` (inclusive); the rows
+    // change only through the dialog, which keeps them in the background.
+    void SelectRowsFromView(std::size_t first, std::size_t last, bool selected);
     // At a start without paths: offers the list kept when the window last closed;
     // rows whose items are gone are left out, and the status line says how many.
     void OfferSavedList();

@@ -530,10 +530,10 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
             const bool selected = change.uNewState & LVIS_SELECTED;
             if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
                 if (change.iItem < 0) {
-                    for (std::size_t i = 0; i < rows.Count(); ++i)
-                        rows.SetSelectedFromView(i, selected);
-                } else if (std::size_t(change.iItem) < rows.Count()) {
-                    rows.SetSelectedFromView(std::size_t(change.iItem), selected);
+                    if (!rows.Empty()) dialog_->SelectRowsFromView(0, rows.Count() - 1, selected);
+                } else {
+                    dialog_->SelectRowsFromView(std::size_t(change.iItem),
+                                                std::size_t(change.iItem), selected);
                 }
             }
             if ((change.uNewState & LVIS_FOCUSED) && change.iItem >= 0) {
@@ -545,12 +545,10 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
         case LVN_ODSTATECHANGED: {
             auto& change = reinterpret_cast<NMLVODSTATECHANGE&>(header);
             if (syncing_ || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return 0;
-            filelist::FileList& rows = dialog_->List();
             const bool selected = change.uNewState & LVIS_SELECTED;
-            for (int i = std::max(change.iFrom, 0);
-                 i <= change.iTo && std::size_t(i) < rows.Count(); ++i) {
-                rows.SetSelectedFromView(std::size_t(i), selected);
-            }
+            if (change.iTo >= 0)
+                dialog_->SelectRowsFromView(std::size_t(std::max(change.iFrom, 0)),
+                                            std::size_t(change.iTo), selected);
             dialog_->OnSelectionChanged();
             return 0;
         }
