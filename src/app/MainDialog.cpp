@@ -132,10 +132,16 @@ void MainDialog::OfferSavedList() {
     AfterCommand();
 }
 
-const std::u16string* MainDialog::FailureOf(std::size_t row) const {
-    if (failedRows_.empty() || row >= list_.Count()) return nullptr;
-    const auto found = failedRows_.find(list_.Entry(row).path);
-    return found == failedRows_.end() ? nullptr : &found->second;
+const platform::MoveError* MainDialog::FailureAt(std::size_t row) const {
+    if (failures_.Empty() || row >= list_.Count()) return nullptr;
+    return failures_.Of(list_.Entry(row).path);
+}
+
+std::u16string MainDialog::FailureTextAt(std::size_t row) const {
+    const platform::MoveError* error = FailureAt(row);
+    if (error == nullptr) return {};
+    std::u16string reason = commit::ReasonText(*error);
+    return reason.empty() ? std::u16string(texts::kRenameFailed) : reason;
 }
 
 std::optional<WindowState> MainDialog::SavedWindowState() const {
@@ -188,7 +194,6 @@ std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
 
 Outcome MainDialog::RunCommand(const CommandInfo& command) {
     ListKeeper::Change change(keeper_.get());
-    ForgetFailures();
     const std::vector<std::size_t> selection = SelectedRowNumbers();
     prompts_.BeginCommand();
     Outcome outcome = Guarded([&] { return (this->*command.run)(); });
@@ -267,7 +272,6 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
 
 void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
     ListKeeper::Change change(keeper_.get());
-    ForgetFailures();
     Guarded([&] {
         GatherBatch(paths, true);
         return Outcome::Done();
@@ -316,7 +320,7 @@ Outcome MainDialog::NextConflict() {
     folderNames_.Forget();
     if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
     auto next = conflicts_.NextAfter(list_.FocusedRow());
-    if (!failedRows_.empty()) {
+    if (!failures_.Empty()) {
         // Rows the last commit could not rename count as well, whichever comes first
         // after the focused row (round to the top).
         const std::size_t count = list_.Count();
@@ -324,7 +328,7 @@ Outcome MainDialog::NextConflict() {
         for (std::size_t step = 0; step < count; ++step) {
             const std::size_t row = (from + step) % count;
             if (next && row == *next) break;
-            if (FailureOf(row) != nullptr) {
+            if (FailureAt(row) != nullptr) {
                 next = row;
                 break;
             }
@@ -425,7 +429,6 @@ Outcome MainDialog::Refuse(std::u16string message) {
 
 void MainDialog::DeleteSelectedRows() {
     if (list_.RemoveSelectedRows() == 0) return;
-    ForgetFailures();
     ShowRowCount(list_.Count());
 }
 

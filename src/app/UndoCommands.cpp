@@ -35,6 +35,7 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
     if (history_ == nullptr || !history_->Read(id)) return Refuse(texts::kUnknownCommit);
     if (!prompts_.AskOkCancel(texts::kUndoConfirm)) return Outcome::Cancelled();
     list_.ClearSelection();
+    ForgetFailures();
     view_.SetBusy(true);
     const commit::UndoOutcome undo = commit::UndoCommit(*history_, id);
     commit::FollowMovedItems(list_, undo.moves);
@@ -50,9 +51,7 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
         const commit::ItemMove& failed = undo.failed[i];
         failures.push_back({failed.from, failed.to, {}, undo.failedErrors[i]});
         // The row that lists the item left where the commit put it.
-        for (std::size_t row = 0; row < list_.Count(); ++row) {
-            if (list_.Entry(row).path == failed.from) failures_.Mark(row, undo.failedErrors[i]);
-        }
+        failures_.Mark(failed.from, undo.failedErrors[i]);
     }
     prompts_.ShowMessage(undo.failureReport.empty() ? std::u16string(texts::kUndone)
                                                     : undo.failureReport);

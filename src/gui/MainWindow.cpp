@@ -188,7 +188,7 @@ void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
     model_->SetConflicts(&dialog_->Conflicts());
-    model_->failureOf = [this](std::size_t row) { return dialog_->FailureOf(row); };
+    model_->failureOf = [this](std::size_t row) { return dialog_->FailureTextAt(row); };
     view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setItemDelegate(new CellDelegate(view_));

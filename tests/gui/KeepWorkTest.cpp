@@ -140,8 +140,8 @@ void KeepWorkTest::failedRowsStayMarkedAfterTheCountLine() {
     w.window.Dialog().OnCommand(app::CommandId::ApplyRenames);
     QVERIFY(w.ui.messages.back().starts_with(u"2개 중 1개를 바꿨습니다.\n"));
     QVERIFY(w.ui.messages.back().find(u"taken.txt 변경 실패.") != std::u16string::npos);
-    QVERIFY(w.window.Dialog().FailureOf(0) != nullptr);
-    QVERIFY(w.window.Dialog().FailureOf(1) == nullptr);
+    QVERIFY(w.window.Dialog().FailureAt(0) != nullptr);
+    QVERIFY(w.window.Dialog().FailureAt(1) == nullptr);
     QVERIFY(!w.window.Model()->index(0, filelist::ColCurrentName).data(Qt::ToolTipRole).isNull());
     // F8 goes to the failed row.
     w.window.Dialog().List().SetFocusedRow(1);
