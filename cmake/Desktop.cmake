@@ -31,7 +31,19 @@ endfunction()
 
 set(desktop_outputs "")
 morvalent_man_page(morvalent-cli "rename many files at once from a terminal")
-install(FILES ${desktop_dir}/morvalent-cli.bash-completion
+# The bash completion, written from the same option tables as the help.
+add_executable(morvalent-cli-completion src/cli_completion_main.cpp)
+target_link_libraries(morvalent-cli-completion PRIVATE morvalent_cli)
+set(completion ${desktop_out}/morvalent-cli.bash-completion)
+add_custom_command(
+  OUTPUT ${completion}
+  COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:morvalent-cli-completion> ${completion}
+  DEPENDS morvalent-cli-completion
+  COMMENT "bash completion for morvalent-cli"
+  VERBATIM)
+list(APPEND desktop_outputs ${completion})
+install(FILES ${completion}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME morvalent-cli)
 
 # The Debian changelog of a native package, compressed as policy asks.

@@ -28,6 +28,13 @@ using filelist::FileList;
 
 }  // namespace
 
+Outcome MainDialog::RunEditDialog(std::u16string description, std::u16string label1,
+                                  std::u16string label2, PlanMaker plan) {
+    InputDialog dialog(prompts_);
+    dialog.SetPrompts(std::move(description), std::move(label1), std::move(label2));
+    return RunEditDialog(dialog, std::move(plan));
+}
+
 Outcome MainDialog::RunEditDialog(InputDialog& dialog, PlanMaker plan) {
     EditPreview preview(list_, plan, fs_);
     dialog.preview = &preview;
@@ -83,22 +90,16 @@ Outcome MainDialog::ApplyPlan(const EditPlan& plan) {
 }
 
 Outcome MainDialog::ReplaceString() {
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kReplaceDescription, texts::kReplaceFindLabel,
-                      texts::kReplaceWithLabel);
-    return RunEditDialog(dialog, ReplaceStringPlan);
+    return RunEditDialog(texts::kReplaceDescription, texts::kReplaceFindLabel,
+                         texts::kReplaceWithLabel, ReplaceStringPlan);
 }
 
 Outcome MainDialog::AddPrefix() {
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kPrefixDescription, texts::kAttachLabel, u"");
-    return RunEditDialog(dialog, AddPrefixPlan);
+    return RunEditDialog(texts::kPrefixDescription, texts::kAttachLabel, u"", AddPrefixPlan);
 }
 
 Outcome MainDialog::AddSuffix() {
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kSuffixDescription, texts::kAttachLabel, u"");
-    return RunEditDialog(dialog, AddSuffixPlan);
+    return RunEditDialog(texts::kSuffixDescription, texts::kAttachLabel, u"", AddSuffixPlan);
 }
 
 Outcome MainDialog::EraseName() {
@@ -125,10 +126,8 @@ Outcome MainDialog::DeleteByPosition() {
 }
 
 Outcome MainDialog::DeleteEnclosed() {
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kEnclosedDescription, texts::kEnclosedStartLabel,
-                      texts::kEnclosedEndLabel);
-    return RunEditDialog(dialog, DeleteEnclosedPlan);
+    return RunEditDialog(texts::kEnclosedDescription, texts::kEnclosedStartLabel,
+                         texts::kEnclosedEndLabel, DeleteEnclosedPlan);
 }
 
 Outcome MainDialog::KeepDigitsOnly() {
@@ -156,15 +155,13 @@ Outcome MainDialog::DeleteExtension() {
 }
 
 Outcome MainDialog::AddExtension() {
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kAddExtensionDescription, texts::kAddExtensionLabel, u"");
-    return RunEditDialog(dialog, AddExtensionPlan);
+    return RunEditDialog(texts::kAddExtensionDescription, texts::kAddExtensionLabel, u"",
+                         AddExtensionPlan);
 }
 
 Outcome MainDialog::ChangeExtension() {
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kChangeExtensionDescription, texts::kChangeExtensionLabel, u"");
-    return RunEditDialog(dialog, ChangeExtensionPlan);
+    return RunEditDialog(texts::kChangeExtensionDescription, texts::kChangeExtensionLabel, u"",
+                         ChangeExtensionPlan);
 }
 
 Outcome MainDialog::PrefixFolderName() {

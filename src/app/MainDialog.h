@@ -207,6 +207,10 @@ class MainDialog : private filelist::FolderQuestion {
     // Shows the edit's dialog with its preview, then rewrites the rows by the plan
     // of the values given.
     Outcome RunEditDialog(InputDialog& dialog, PlanMaker plan);
+    // The same for a dialog of texts only, with its description and field labels
+    // (an empty second label: one field).
+    Outcome RunEditDialog(std::u16string description, std::u16string label1, std::u16string label2,
+                          PlanMaker plan);
     Outcome ApplyPlan(const EditPlan& plan);
     bool AddFolderItself(const std::u16string& folderPath) override;
     // Shows the refusal and says so.

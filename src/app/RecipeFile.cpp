@@ -12,15 +12,8 @@ using Kind = Step::Kind;
 
 // Why a recipe line cannot be a step, or nothing when it can.
 std::optional<std::string> RefusalOf(const Recipe& line) {
-    if (line.help) return std::string(texts::kRecipeNotAStep) + "--help";
-    if (line.version) return std::string(texts::kRecipeNotAStep) + "--version";
-    if (line.installFileManagerActions) {
-        return std::string(texts::kRecipeNotAStep) + "--install-file-manager-actions";
-    }
-    if (line.removeFileManagerActions) {
-        return std::string(texts::kRecipeNotAStep) + "--remove-file-manager-actions";
-    }
-    if (line.printGiven) return std::string(texts::kRecipeNotAStep) + "--print=";
+    // What the program does instead of steps (--help, --print=, --undo) is no step.
+    if (!line.notSteps.empty()) return std::string(texts::kRecipeNotAStep) + line.notSteps.front();
     for (const Step& step : line.steps) {
         if (step.kind == Kind::Gather) {
             return texts::kRecipeNoPaths + platform::Utf16ToUtf8Lossy(step.texts.front());

@@ -82,17 +82,29 @@ std::optional<std::vector<std::string>> WordOfChoice(
     return std::nullopt;
 }
 
-// "a, b, c": the words whose items this build offers.
+// The words whose items this build offers.
 template <typename Value, typename Offered>
-std::string OfferedWords(const WordTable<Value>& table, Offered offered) {
-    std::string words;
+std::vector<std::string> OfferedList(const WordTable<Value>& table, Offered offered) {
+    std::vector<std::string> words;
     for (const auto& [name, value] : table) {
-        if (!offered(value)) continue;
-        if (!words.empty()) words += ", ";
-        words += name;
+        if (offered(value)) words.push_back(name);
     }
     return words;
 }
+
+// "a, b, c".
+std::string Listed(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : ", ") + word;
+    return text;
+}
+
+template <typename Value, typename Offered>
+std::string OfferedWords(const WordTable<Value>& table, Offered offered) {
+    return Listed(OfferedList(table, offered));
+}
+
+constexpr auto kAll = [](auto) { return true; };
 
 const std::vector<WordOption>& WordOptionList() {
     using edits::CaseChange;
@@ -119,6 +131,9 @@ const std::vector<WordOption>& WordOptionList() {
         {"behind", DatePlace::Behind},
         {"replace", DatePlace::Replace},
     };
+    auto offersCase = [](CaseChange change) {
+        return app::ChoiceOf(app::CaseChoices(), change) >= 0;
+    };
     auto offersSource = [](DateSource source) {
         return app::ChoiceOf(app::DateChoices(), app::DatePlacement{source, DatePlace::Front}) >= 0;
     };
@@ -128,20 +143,17 @@ const std::vector<WordOption>& WordOptionList() {
              return ChoiceOfWord(cases, words[0], app::CaseChoices());
          },
          [](std::int32_t choice) { return WordOfChoice(cases, choice, app::CaseChoices()); },
-         [] {
-             return "(방식: " +
-                    OfferedWords(cases,
-                                 [](CaseChange change) {
-                                     return app::ChoiceOf(app::CaseChoices(), change) >= 0;
-                                 }) +
-                    ")";
+         [offersCase] { return "(방식: " + OfferedWords(cases, offersCase) + ")"; },
+         [offersCase] {
+             return std::vector<std::vector<std::string>>{OfferedList(cases, offersCase)};
          }},
         {"--normalize", app::CommandId::NormalizeNames, 0, 1, "형식",
          [](const std::vector<std::string>& words) {
              return ChoiceOfWord(forms, words[0], app::NormalFormChoices());
          },
          [](std::int32_t choice) { return WordOfChoice(forms, choice, app::NormalFormChoices()); },
-         [] { return "(형식: " + OfferedWords(forms, [](NormalForm) { return true; }) + ")"; }},
+         [] { return "(형식: " + OfferedWords(forms, kAll) + ")"; },
+         [] { return std::vector<std::vector<std::string>>{OfferedList(forms, kAll)}; }},
         {"--date", app::CommandId::AddDate, 1, 2, "형식 출처 위치",
          [offersSource](const std::vector<std::string>& words) -> std::optional<std::int32_t> {
              for (const auto& [sourceWord, source] : sources) {
@@ -168,8 +180,12 @@ const std::vector<WordOption>& WordOptionList() {
          },
          [offersSource] {
              return "(형식의 YYYY YY MM DD hh mm ss를 날짜로; 출처: " +
-                    OfferedWords(sources, offersSource) +
-                    "; 위치: " + OfferedWords(places, [](DatePlace) { return true; }) + ")";
+                    OfferedWords(sources, offersSource) + "; 위치: " + OfferedWords(places, kAll) +
+                    ")";
+         },
+         [offersSource] {
+             return std::vector<std::vector<std::string>>{OfferedList(sources, offersSource),
+                                                          OfferedList(places, kAll)};
          }},
         {"--info", app::CommandId::AddInfo, 1, 1, "형식 위치",
          [](const std::vector<std::string>& words) {
@@ -179,8 +195,9 @@ const std::vector<WordOption>& WordOptionList() {
          [] {
              return "(형식의 {artist} {title} {track} {album} {camera} {taken:YYYY-MM-DD} "
                     "{recorded:YYYY-MM-DD} {duration} 등을 파일 속 정보로; 위치: " +
-                    OfferedWords(places, [](DatePlace) { return true; }) + ")";
-         }},
+                    OfferedWords(places, kAll) + ")";
+         },
+         [] { return std::vector<std::vector<std::string>>{OfferedList(places, kAll)}; }},
     };
     return options;
 }
@@ -212,8 +229,9 @@ const std::map<std::string, OptionInfo>& Options() {
 using organise::SortDirection;
 using organise::SortKey;
 
-const std::map<std::string, organise::SortSpec>& SortKeys() {
-    static const std::map<std::string, organise::SortSpec> keys = {
+// The --sort keys, in the usage's order.
+const std::vector<std::pair<std::string, organise::SortSpec>>& SortKeys() {
+    static const std::vector<std::pair<std::string, organise::SortSpec>> keys = {
         {"name", {SortKey::Name, SortDirection::Ascending}},
         {"name-desc", {SortKey::Name, SortDirection::Descending}},
         {"path", {SortKey::Path, SortDirection::Ascending}},
@@ -228,6 +246,22 @@ const std::map<std::string, organise::SortSpec>& SortKeys() {
         {"name-natural-desc", {SortKey::NaturalName, SortDirection::Descending}},
     };
     return keys;
+}
+
+constexpr PrintModeName kPrintModes[] = {
+    {"table", PrintMode::Table},         {"names", PrintMode::Names},
+    {"paths", PrintMode::Paths},         {"targets", PrintMode::Targets},
+    {"conflicts", PrintMode::Conflicts}, {"none", PrintMode::None},
+};
+
+// --folders=: the answer to the folder question, by word.
+constexpr std::pair<const char*, bool> kFolderAnswers[] = {{"contents", false}, {"self", true}};
+
+template <typename Table>
+std::vector<std::string> FirstWords(const Table& table) {
+    std::vector<std::string> words;
+    for (const auto& [word, value] : table) words.emplace_back(word);
+    return words;
 }
 
 std::optional<std::vector<std::size_t>> ParseRows(const std::string& text) {
@@ -249,6 +283,139 @@ std::optional<std::vector<std::size_t>> ParseRows(const std::string& text) {
     return rows;
 }
 
+std::string SpaceJoined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+Step StepOf(Kind kind, const std::string& option) {
+    Step step;
+    step.kind = kind;
+    step.option = option;
+    return step;
+}
+
+// A flag of the recipe that is no step.
+ProgramOption Flag(const char* name, bool Recipe::*flag) {
+    return {.name = name,
+            .form = ValueForm::None,
+            .read = [flag](const OptionReading& reading,
+                           const std::string&) -> std::optional<std::string> {
+                reading.recipe.*flag = true;
+                return std::nullopt;
+            }};
+}
+
+const std::vector<ProgramOption>& ProgramOptionList() {
+    using Error = std::optional<std::string>;
+    static const std::vector<ProgramOption> options = {
+        Flag("--help", &Recipe::help),
+        Flag("--version", &Recipe::version),
+        Flag("--install-file-manager-actions", &Recipe::installFileManagerActions),
+        Flag("--remove-file-manager-actions", &Recipe::removeFileManagerActions),
+        Flag("--history", &Recipe::history),
+        {.name = "--undo",
+         .form = ValueForm::NoneOrJoined,
+         .read = [](const OptionReading& reading, const std::string& id) -> Error {
+             reading.recipe.undo = id;
+             return std::nullopt;
+         }},
+        {.name = "--print",
+         .form = ValueForm::Joined,
+         .words = FirstWords(kPrintModes),
+         .read = [](const OptionReading& reading, const std::string& mode) -> Error {
+             reading.recipe.printGiven = true;
+             const auto* found = std::ranges::find(kPrintModes, mode, &PrintModeName::name);
+             if (found == std::end(kPrintModes)) return texts::kUnknownPrintMode + mode;
+             reading.recipe.print = found->mode;
+             return std::nullopt;
+         }},
+        {.name = "--folders",
+         .form = ValueForm::Joined,
+         .words = FirstWords(kFolderAnswers),
+         .step = true,
+         .read = [](const OptionReading& reading, const std::string& answer) -> Error {
+             const auto* found = std::ranges::find_if(
+                 kFolderAnswers, [&](const auto& row) { return answer == row.first; });
+             if (found == std::end(kFolderAnswers)) return texts::kUnknownFolderAnswer + answer;
+             Step step = StepOf(Kind::FolderAnswer, reading.written);
+             step.folderItself = found->second;
+             reading.recipe.steps.push_back(std::move(step));
+             return std::nullopt;
+         }},
+        {"--sort", ValueForm::Next, FirstWords(SortKeys()), true, texts::kSortKeyMissing,
+         [](const OptionReading& reading, const std::string& word) -> Error {
+             const auto key = std::ranges::find(SortKeys(), word,
+                                                &std::pair<std::string, organise::SortSpec>::first);
+             if (key == SortKeys().end()) return texts::kUnknownSortKey + word;
+             Step step = StepOf(Kind::Command, reading.written);
+             step.command = CommandId::SortList;
+             step.choice = organise::SortChoiceOf(key->second);
+             reading.recipe.steps.push_back(std::move(step));
+             return std::nullopt;
+         }},
+        {.name = "--select",
+         .form = ValueForm::Next,
+         .step = true,
+         .missing = texts::kRowsMissing,
+         .read = [](const OptionReading& reading, const std::string& text) -> Error {
+             auto rows = ParseRows(text);
+             if (!rows) return texts::kBadRows + text;
+             Step step = StepOf(Kind::Select, reading.written);
+             step.rows = std::move(*rows);
+             reading.recipe.steps.push_back(std::move(step));
+             return std::nullopt;
+         }},
+        {.name = "--delete-rows",
+         .form = ValueForm::None,
+         .step = true,
+         .read = [](const OptionReading& reading, const std::string&) -> Error {
+             reading.recipe.steps.push_back(StepOf(Kind::DeleteRows, reading.written));
+             return std::nullopt;
+         }},
+        {.name = "--apply",
+         .form = ValueForm::None,
+         .step = true,
+         .read = [](const OptionReading& reading, const std::string&) -> Error {
+             Step step = StepOf(Kind::Apply, reading.written);
+             step.command = CommandId::ApplyRenames;
+             reading.recipe.steps.push_back(std::move(step));
+             return std::nullopt;
+         }},
+        {.name = "--recipe",
+         .form = ValueForm::Next,
+         .step = true,
+         .missing = texts::kRecipeFileMissing,
+         .read = [](const OptionReading& reading, const std::string& file) -> Error {
+             if (!reading.readRecipe) return texts::kRecipeNoRecipe;
+             const auto bytes = reading.readRecipe(file);
+             if (!bytes) return texts::kRecipeUnreadable + file;
+             RecipeSteps read = ParseRecipe(*bytes, file);
+             if (read.error) return read.error;
+             for (Step& step : read.steps) reading.recipe.steps.push_back(std::move(step));
+             return std::nullopt;
+         }},
+    };
+    return options;
+}
+
+// The program option `arg` names, with the value it carries after '='.
+const ProgramOption* FindProgramOption(const std::string& arg, std::string& joinedValue) {
+    for (const ProgramOption& option : ProgramOptionList()) {
+        const std::string_view name = option.name;
+        const bool takesJoined =
+            option.form == ValueForm::Joined || option.form == ValueForm::NoneOrJoined;
+        if (arg == name && option.form != ValueForm::Joined) return &option;
+        if (takesJoined && arg.size() > name.size() && arg.starts_with(name) &&
+            arg[name.size()] == '=') {
+            joinedValue = arg.substr(name.size() + 1);
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeReader& readRecipe) {
@@ -259,6 +426,10 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
         return result;
     };
     auto push = [&](Step step) { recipe.steps.push_back(std::move(step)); };
+    auto valuesMissing = [&](const std::string& arg, int count) {
+        return fail(arg + texts::kValuesMissingMiddle + std::to_string(count) +
+                    texts::kValuesMissingTail);
+    };
     bool pathsOnly = false;
     // Only PATHs next to each other share a batch; any option in between (also
     // one that adds no step, like --print=) starts the next batch afresh. The
@@ -268,12 +439,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
         const std::string& arg = args[i];
         const bool isPath = pathsOnly || arg.rfind("--", 0) != 0;
         if (isPath) {
-            if (!previousWasPath) {
-                Step step;
-                step.kind = Kind::Gather;
-                step.option = "PATH";
-                push(std::move(step));
-            }
+            if (!previousWasPath) push(StepOf(Kind::Gather, "PATH"));
             recipe.steps.back().texts.push_back(platform::Utf8ToUtf16(arg));
             previousWasPath = true;
             continue;
@@ -284,86 +450,23 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
         }
         previousWasPath = false;
         auto needs = [&](std::size_t count) { return i + count < args.size(); };
-        if (arg == "--help") {
-            recipe.help = true;
-        } else if (arg == "--version") {
-            recipe.version = true;
-        } else if (arg == "--install-file-manager-actions") {
-            recipe.installFileManagerActions = true;
-        } else if (arg == "--remove-file-manager-actions") {
-            recipe.removeFileManagerActions = true;
-        } else if (arg == "--history") {
-            recipe.history = true;
-        } else if (arg == "--undo") {
-            recipe.undo = std::string();
-        } else if (arg.rfind("--undo=", 0) == 0) {
-            recipe.undo = arg.substr(7);
-        } else if (arg.rfind("--print=", 0) == 0) {
-            recipe.printGiven = true;
-            const std::string mode = arg.substr(8);
-            if (mode == "table")
-                recipe.print = PrintMode::Table;
-            else if (mode == "names")
-                recipe.print = PrintMode::Names;
-            else if (mode == "paths")
-                recipe.print = PrintMode::Paths;
-            else if (mode == "targets")
-                recipe.print = PrintMode::Targets;
-            else if (mode == "conflicts")
-                recipe.print = PrintMode::Conflicts;
-            else if (mode == "none")
-                recipe.print = PrintMode::None;
-            else
-                return fail(texts::kUnknownPrintMode + mode);
-        } else if (arg.rfind("--folders=", 0) == 0) {
-            const std::string answer = arg.substr(10);
-            if (answer != "contents" && answer != "self") {
-                return fail(texts::kUnknownFolderAnswer + answer);
+        std::string value;
+        if (const ProgramOption* option = FindProgramOption(arg, value)) {
+            if (option->form == ValueForm::Next) {
+                if (!needs(1)) return fail(option->missing);
+                value = args[++i];
             }
-            Step step;
-            step.kind = Kind::FolderAnswer;
-            step.option = arg;
-            step.folderItself = answer == "self";
-            push(std::move(step));
-        } else if (arg == "--sort") {
-            if (!needs(1)) return fail(texts::kSortKeyMissing);
-            auto key = SortKeys().find(args[i + 1]);
-            if (key == SortKeys().end()) return fail(texts::kUnknownSortKey + args[i + 1]);
-            Step step;
-            step.option = arg;
-            step.command = app::CommandId::SortList;
-            step.choice = organise::SortChoiceOf(key->second);
-            push(std::move(step));
-            ++i;
-        } else if (arg == "--select") {
-            if (!needs(1)) return fail(texts::kRowsMissing);
-            auto rows = ParseRows(args[i + 1]);
-            if (!rows) return fail(texts::kBadRows + args[i + 1]);
-            Step step;
-            step.kind = Kind::Select;
-            step.option = arg;
-            step.rows = *rows;
-            push(std::move(step));
-            ++i;
-        } else if (arg == "--delete-rows") {
-            Step step;
-            step.kind = Kind::DeleteRows;
-            step.option = arg;
-            push(std::move(step));
-        } else if (arg == "--apply") {
-            Step step;
-            step.kind = Kind::Apply;
-            step.option = arg;
-            step.command = app::CommandId::ApplyRenames;
-            push(std::move(step));
+            if (!option->step) {
+                const bool joined = arg.size() > std::string_view(option->name).size();
+                recipe.notSteps.push_back(joined ? std::string(option->name) + "=" : arg);
+            }
+            if (auto error = option->read({recipe, readRecipe, arg}, value)) {
+                return fail(std::move(*error));
+            }
         } else if (const WordOption* word = FindWordOption(arg)) {
             const int count = word->texts + word->words;
-            if (!needs(std::size_t(count))) {
-                return fail(arg + texts::kValuesMissingMiddle + std::to_string(count) +
-                            texts::kValuesMissingTail);
-            }
-            Step step;
-            step.option = arg;
+            if (!needs(std::size_t(count))) return valuesMissing(arg, count);
+            Step step = StepOf(Kind::Command, arg);
             step.command = word->command;
             for (int k = 1; k <= word->texts; ++k) {
                 step.texts.push_back(platform::Utf8ToUtf16(args[i + std::size_t(k)]));
@@ -371,32 +474,14 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
             const auto first = args.begin() + std::ptrdiff_t(i) + 1 + word->texts;
             const std::vector<std::string> words(first, first + word->words);
             const auto choice = word->choose(words);
-            if (!choice) {
-                std::string typed;
-                for (const std::string& w : words) typed += (typed.empty() ? "" : " ") + w;
-                return fail(arg + texts::kUnknownWordMiddle + typed);
-            }
+            if (!choice) return fail(arg + texts::kUnknownWordMiddle + SpaceJoined(words));
             step.choice = *choice;
             push(std::move(step));
             i += std::size_t(count);
-        } else if (arg == "--recipe") {
-            if (!readRecipe) return fail(texts::kRecipeNoRecipe);
-            if (!needs(1)) return fail(texts::kRecipeFileMissing);
-            const std::string& file = args[i + 1];
-            const auto bytes = readRecipe(file);
-            if (!bytes) return fail(texts::kRecipeUnreadable + file);
-            RecipeSteps read = ParseRecipe(*bytes, file);
-            if (read.error) return fail(*read.error);
-            for (Step& step : read.steps) push(std::move(step));
-            ++i;
         } else if (auto option = Options().find(arg); option != Options().end()) {
             const OptionInfo& info = option->second;
-            if (!needs(std::size_t(info.arguments))) {
-                return fail(arg + texts::kValuesMissingMiddle + std::to_string(info.arguments) +
-                            texts::kValuesMissingTail);
-            }
-            Step step;
-            step.option = arg;
+            if (!needs(std::size_t(info.arguments))) return valuesMissing(arg, info.arguments);
+            Step step = StepOf(Kind::Command, arg);
             step.command = info.command;
             step.choice = info.choice;
             // Values are taken as typed, even when they begin with "--".
@@ -410,6 +495,29 @@ ParseResult ParseArguments(const std::vector<std::string>& args, const RecipeRea
         }
     }
     return result;
+}
+
+std::span<const ProgramOption> ProgramOptions() { return ProgramOptionList(); }
+std::span<const PrintModeName> PrintModes() { return kPrintModes; }
+
+std::vector<OptionSyntax> AllOptionSyntax() {
+    std::vector<OptionSyntax> all;
+    for (const ProgramOption& option : ProgramOptionList()) {
+        all.push_back({option.name, option.form, {option.words}});
+        if (option.form == ValueForm::None) all.back().values.clear();
+    }
+    auto freeValues = [](int count) {
+        return std::vector<std::vector<std::string>>(std::size_t(count));
+    };
+    for (const WordOption& option : WordOptionList()) {
+        auto values = freeValues(option.texts);
+        for (auto& words : option.wordsOffered()) values.push_back(std::move(words));
+        all.push_back({option.name, ValueForm::Next, std::move(values)});
+    }
+    for (const auto& [name, info] : Options()) {
+        all.push_back({name, ValueForm::Next, freeValues(info.arguments)});
+    }
+    return all;
 }
 
 std::span<const ChoiceOption> ChoiceOptions() { return ChoiceOptionList(); }

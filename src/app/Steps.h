@@ -46,6 +46,8 @@ struct Recipe {
     bool history = false;  // --history
     // --undo (empty: the newest commit not yet undone) or --undo=ID.
     std::optional<std::string> undo;
+    // The options given that are no steps ("--help", "--print="), for a recipe's refusal.
+    std::vector<std::string> notSteps;
 };
 
 struct ParseResult {
@@ -65,6 +67,55 @@ ParseResult ParseArguments(const std::vector<std::string>& args,
 // The words that give the step on a command line; nothing for a step no option
 // gives (a command without one, a list item no option chooses, a gathering).
 std::optional<std::vector<std::string>> StepWords(const Step& step);
+
+// How an option takes its values.
+enum class ValueForm {
+    None,          // --help
+    Joined,        // --print=MODE
+    NoneOrJoined,  // --undo, or --undo=ID
+    Next,          // --sort KEY, and a command's values: the next arguments
+};
+
+// What an option's reader is given.
+struct OptionReading {
+    Recipe& recipe;
+    const RecipeReader& readRecipe;
+    const std::string& written;  // the option as given ("--print=names")
+};
+
+// The options that are no window command's: what the program does instead of
+// steps, and the steps of their own kind. `ParseArguments` reads by this table,
+// the usage and the shell completion list it.
+struct ProgramOption {
+    const char* name;  // "--print"
+    ValueForm form;
+    // The words its value may be, in the usage's order; empty when the value is free.
+    std::vector<std::string> words = {};
+    // A step, which a recipe line may give.
+    bool step = false;
+    // The usage error when a Next value is missing.
+    const char* missing = nullptr;
+    // Reads the option with its value (empty when it has none); a usage error's
+    // text when the value is refused.
+    std::function<std::optional<std::string>(const OptionReading&, const std::string& value)> read;
+};
+std::span<const ProgramOption> ProgramOptions();
+
+// The `--print=` modes by name, in the usage's order.
+struct PrintModeName {
+    const char* name;
+    PrintMode mode;
+};
+std::span<const PrintModeName> PrintModes();
+
+// Every option as a shell completes it: its name, how it takes its values, and
+// for each value the words it may be (none: any text or a path).
+struct OptionSyntax {
+    std::string name;
+    ValueForm form;
+    std::vector<std::vector<std::string>> values;
+};
+std::vector<OptionSyntax> AllOptionSyntax();
 
 // Options that answer one command's dialog with a chosen list item. Every other
 // command with an option maps to it one to one, from the command table.
@@ -93,6 +144,8 @@ struct WordOption {
     std::function<std::optional<std::vector<std::string>>(std::int32_t)> wordsOf;
     // The words offered, for the usage text.
     std::function<std::string()> offered;
+    // The words offered for each word value, in order.
+    std::function<std::vector<std::vector<std::string>>()> wordsOffered;
 };
 std::span<const WordOption> WordOptions();
 

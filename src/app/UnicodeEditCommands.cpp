@@ -33,10 +33,8 @@ Outcome MainDialog::ChangeCase() {
 
 Outcome MainDialog::ReplacePattern() {
     if (!platform::Regex::Supported()) return Refuse(texts::kRegexUnsupported);
-    InputDialog dialog(prompts_);
-    dialog.SetPrompts(texts::kRegexDescription, texts::kRegexPatternLabel,
-                      texts::kRegexReplacementLabel);
-    return RunEditDialog(dialog, ReplacePatternPlan);
+    return RunEditDialog(texts::kRegexDescription, texts::kRegexPatternLabel,
+                         texts::kRegexReplacementLabel, ReplacePatternPlan);
 }
 
 Outcome MainDialog::NormalizeNames() {

@@ -107,6 +107,7 @@ int CliRunner::Undo(const std::string& given) {
         }
         outcome = dialog_.UndoCommit(*id);
     }
+    if (outcome) PrintFailures(outcome->failures, err_);
     switch (EndOfStep(outcome)) {
         case StepEnd::Done:
             return kExitOk;
@@ -171,7 +172,9 @@ CliRunner::StepEnd CliRunner::RunStep(const Step& step) {
         case Kind::Command:
             return EndOfStep(dialog_.OnCommand(step.command));
         case Kind::Apply: {
-            const StepEnd end = EndOfStep(dialog_.OnCommand(step.command));
+            const std::optional<app::Outcome> outcome = dialog_.OnCommand(step.command);
+            if (outcome) PrintFailures(outcome->failures, err_);
+            const StepEnd end = EndOfStep(outcome);
             if (const auto id = dialog_.LastJournalId()) {
                 err_ << texts::kJournalId << *id << '\n';
                 err_.flush();

@@ -10,6 +10,7 @@
 #include "cli/CliTexts.h"
 #include "cli/CliUserInterface.h"
 #include "cli/DisplayText.h"
+#include "commit/FailureReasons.h"
 #include "filelist/NameChange.h"
 #include "filelist/NameParts.h"
 #include "platform/Path.h"
@@ -143,6 +144,15 @@ void PrintList(const FileList& list, const commit::ConflictMarks& conflicts, Pri
             break;
         case PrintMode::None:
             break;
+    }
+    out.flush();
+}
+
+void PrintFailures(std::span<const app::RenameFailure> failures, std::ostream& out) {
+    for (const app::RenameFailure& failure : failures) {
+        out << OutputBytes(failure.source) << '\t'
+            << OutputBytes(filelist::NamePartView(failure.target, true)) << '\t'
+            << OutputBytes(commit::ReasonText(failure.error)) << '\n';
     }
     out.flush();
 }

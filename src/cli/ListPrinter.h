@@ -2,7 +2,10 @@
 
 #include <iosfwd>
 
+#include <span>
 #include "cli/Recipe.h"
+
+#include "app/Outcome.h"
 #include "commit/ConflictMarks.h"
 #include "filelist/FileList.h"
 
@@ -13,5 +16,9 @@ namespace morvalent::cli {
 // the marked rows, as row number (from 1), reason and target between tabs.
 void PrintList(const filelist::FileList& list, const commit::ConflictMarks& conflicts,
                PrintMode mode, std::ostream& out);
+
+// Writes each item a commit or an undo could not rename, as its path, the new
+// name and the reason between tabs, in the shape of the conflict lines.
+void PrintFailures(std::span<const app::RenameFailure> failures, std::ostream& out);
 
 }  // namespace morvalent::cli

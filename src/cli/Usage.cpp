@@ -66,6 +66,66 @@ std::string EditUsage() {
     return usage;
 }
 
+const app::ProgramOption& ProgramOption(std::string_view name) {
+    return *std::ranges::find_if(app::ProgramOptions(), [&](const app::ProgramOption& option) {
+        return name == option.name;
+    });
+}
+
+std::string JoinedWords(const std::vector<std::string>& words, const char* between) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : between) + word;
+    return text;
+}
+
+// "a, b, c", broken into lines that start in `column`.
+std::string WrappedWords(const std::vector<std::string>& words, std::size_t column) {
+    constexpr std::size_t kWidth = 80;
+    std::string text;
+    std::size_t width = column;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string word = words[i] + (i + 1 < words.size() ? "," : "");
+        if (i > 0 && width + 1 + word.size() > kWidth) {
+            text += "\n" + std::string(column, ' ');
+            width = column;
+        } else if (i > 0) {
+            text += ' ';
+            ++width;
+        }
+        text += word;
+        width += word.size();
+    }
+    return text;
+}
+
+const char* PrintModeText(app::PrintMode mode) {
+    switch (mode) {
+        case app::PrintMode::Table:
+            return "번호, 현재이름, 바꿀이름, 파일위치 (기본값)";
+        case app::PrintMode::Names:
+            return "바꿀이름";
+        case app::PrintMode::Paths:
+            return "전체경로";
+        case app::PrintMode::Targets:
+            return "파일위치 + 구분자 + 바꿀이름";
+        case app::PrintMode::Conflicts:
+            return "바꾸면 실패할 행마다 번호, 이유, 바꿀 경로 (탭으로 구분):\n"
+                   "                                     empty, duplicate, exists, too-long, "
+                   "invalid, no-folder";
+        case app::PrintMode::None:
+            return "출력 없음";
+    }
+    return "";
+}
+
+std::string PrintUsage() {
+    std::string usage;
+    for (const app::PrintModeName& mode : app::PrintModes()) {
+        usage += UsageLine(std::string("--print=") + mode.name, PrintModeText(mode.mode));
+    }
+    return usage;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -76,7 +136,9 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
   PATH                      '--'로 시작하지 않는 인수(그리고 '--' 뒤의 모든 인수)는 경로입니다.
                             이어진 경로들은 창에 한 번에 끌어 놓은 것처럼 한 묶음으로 추가됩니다.
                             (이미 목록에 있는 경로는 건너뛰고, 경로 순서로 정렬해 추가합니다.)
-  --folders=contents|self   이후 묶음에서 폴더를 만나면: contents = 폴더 안의 파일들 (아니요),
+  --folders=)" +
+           JoinedWords(ProgramOption("--folders").words, "|") +
+           R"(   이후 묶음에서 폴더를 만나면: contents = 폴더 안의 파일들 (아니요),
                             self = 폴더 자체 (예, 기본값)
 
 이름 바꾸기 단계 (창의 명령과 같고, 값은 입력창에 입력한 그대로 읽습니다:
@@ -84,9 +146,10 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
 )" + EditUsage() +
            R"(
 목록 단계
-  --sort 기준      경로목록 정렬: name, name-desc, path, path-desc, size, size-desc,
-                   modified, modified-desc, created, created-desc,
-                   name-natural, name-natural-desc (숫자는 값으로: IMG_2가 IMG_10 앞)
+  --sort 기준      경로목록 정렬:
+                   )" +
+           WrappedWords(ProgramOption("--sort").words, 19) + R"(
+                   (name-natural은 숫자를 값으로: IMG_2가 IMG_10 앞)
   --select 행      지정한 행만 선택 (1부터, 쉼표로 구분: --select 2,5), --select none = 선택 해제
   --direct-rename 이름   선택된 첫 행을 직접 바꾸기
   --move-up / --move-down / --delete-rows   위로 올림 / 아래로 내림 / 선택한 행 삭제
@@ -102,12 +165,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
                    실행하지 않습니다. 창의 '파일 > 작업 순서 저장...'으로 만들 수 있습니다.
 
 출력 (마지막 단계 뒤, 행 순서대로)
-  --print=table    번호, 현재이름, 바꿀이름, 파일위치 (기본값)
-  --print=names    바꿀이름        --print=paths    전체경로
-  --print=targets  파일위치 + 구분자 + 바꿀이름     --print=none     출력 없음
-  --print=conflicts  바꾸면 실패할 행마다 번호, 이유, 바꿀 경로 (탭으로 구분):
-                   empty, duplicate, exists, too-long, invalid, no-folder
-
+)" + PrintUsage() +
+           R"(
   --help           이 도움말        --version        버전
   --history        변경 기록: 한 줄에 하나씩, 최근 것부터
                    (번호, 날짜와 시각, 개수, 상태, 첫 항목의 폴더; 탭으로 구분)
@@ -121,6 +180,8 @@ Morvalent 창과 같은 방식으로 파일 이름을 한꺼번에 바꿉니다.
                    --install-file-manager-actions로 설치한 메뉴 항목을 지움
 
 메시지 상자의 글은 창에 보이는 그대로 표준 오류로 나갑니다 (--apply의 마지막 메시지도).
+실제 파일 변경이나 되돌리기에서 바꾸지 못한 항목은 그 뒤에 한 줄씩 표준 오류로 나갑니다:
+경로, 바꿀이름, 이유 (탭으로 구분).
 잘못된 값 때문에 메시지를 보인 단계에서 실행이 멈추고, 뒤의 단계와 출력은 없습니다.
 표준 오류가 터미널이면 오래 걸리는 작업 중에 진행 상황을 보여 줍니다.
 

@@ -8,6 +8,14 @@ namespace {
 // Large enough that a commit of small renames writes a few times a second at most.
 constexpr std::size_t kBatchBytes = 64 * 1024;
 
+// "\tSOURCE\tTARGET", the end of a line that names a move.
+void AppendMove(std::string& line, std::u16string_view source, std::u16string_view target) {
+    line += '\t';
+    journal::AppendText(line, source);
+    line += '\t';
+    journal::AppendText(line, target);
+}
+
 }  // namespace
 
 void JournalWriter::Header(platform::FileTime started) {
@@ -21,10 +29,7 @@ void JournalWriter::Row(std::size_t row, const std::optional<platform::FileIdent
     journal::AppendNumber(pending_, row);
     pending_ += '\t';
     journal::AppendIdentity(pending_, identity);
-    pending_ += '\t';
-    journal::AppendText(pending_, source);
-    pending_ += '\t';
-    journal::AppendText(pending_, target);
+    AppendMove(pending_, source, target);
     EndLine();
 }
 
@@ -33,10 +38,7 @@ void JournalWriter::PlanEnd(std::size_t count) { Record("plan", count); }
 void JournalWriter::From(std::size_t row, std::u16string_view source, std::u16string_view target) {
     pending_ += "from\t";
     journal::AppendNumber(pending_, row);
-    pending_ += '\t';
-    journal::AppendText(pending_, source);
-    pending_ += '\t';
-    journal::AppendText(pending_, target);
+    AppendMove(pending_, source, target);
     EndLine();
 }
 

@@ -4,6 +4,7 @@
 
 #include "edits/EncodingRepair.h"
 #include "platform/NameRules.h"
+#include "platform/Surrogates.h"
 #include "platform/Text.h"
 
 namespace morvalent::edits {
@@ -13,8 +14,8 @@ namespace {
 constexpr std::size_t kMostUnits = 255;
 constexpr int kMostDigits = 9;
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+using platform::IsHighSurrogate;
+using platform::IsLowSurrogate;
 
 // A character that belongs to the one before it: the second half of a pair, a
 // Hangul vowel or final consonant of a decomposed syllable, a combining mark.

@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/DialogFixture.h"
 #include "support/ListRecorder.h"
 #include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
@@ -47,29 +48,12 @@ struct Row {
     bool isFolder = false;
 };
 
-class EditCommandsTest : public ::testing::Test {
+class EditCommandsTest : public testing::DialogFixture<RecordingUi> {
   protected:
     void AddRows(const std::vector<Row>& rows) {
-        for (const Row& row : rows) {
-            filelist::FileEntry entry;
-            entry.path = NativePath(row.path);
-            entry.isFolder = row.isFolder;
-            dialog.List().InsertEntryRow(entry);
-        }
-    }
-    Names NewNames() const { return testing::NewNames(dialog.List()); }
-    Names FolderTexts() const {
-        Names folders;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i)
-            folders.push_back(dialog.List().FolderText(i));
-        return folders;
+        for (const Row& row : rows) AddRow(NativePath(row.path), row.isFolder);
     }
     void Run(Operation operation) { (dialog.*operation)(); }
-
-    RecordingUi ui;
-    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
-    filelist::PlainIconSource icons;
-    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 // Rows most cases start from: a file, a file with two dots, a folder with a dot.

@@ -8,6 +8,7 @@
 #include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "platform/Collation.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -37,18 +38,11 @@ struct MainDialogTest : ::testing::Test {
 };
 
 // Every call fails as an exhausted memory or a broken library would.
-class FailingFileSystem : public platform::FileSystem {
+class FailingFileSystem : public testing::ForwardingFileSystem {
   public:
     std::optional<bool> IsFolder(std::u16string_view path) override {
         if (path.ends_with(u"memory")) throw std::bad_alloc();
         throw std::runtime_error("disk on fire");
-    }
-    std::optional<platform::FileInfo> ReadInfo(std::u16string_view) override { return {}; }
-    bool ListFolder(std::u16string_view, std::vector<platform::FolderItem>&) override {
-        return false;
-    }
-    platform::MoveOutcome MoveNoReplace(std::u16string_view, std::u16string_view) override {
-        return {};
     }
 };
 

@@ -11,6 +11,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/DialogFixture.h"
 #include "support/ListTexts.h"
 #include "support/PosixTimeZone.h"
 #include "support/ScriptedUi.h"
@@ -24,7 +25,7 @@ using Names = std::vector<std::u16string>;
 using edits::DatePlace;
 using edits::DateSource;
 
-class PatternAndDateCommandsTest : public ::testing::Test {
+class PatternAndDateCommandsTest : public testing::DialogFixture<> {
   protected:
     void AddRow(std::u16string path, platform::FileTime modified = 0,
                 platform::FileTime created = platform::kUnknownTime) {
@@ -34,12 +35,6 @@ class PatternAndDateCommandsTest : public ::testing::Test {
         entry.creationTime = created;
         dialog.List().InsertEntryRow(entry);
     }
-    Names NewNames() const { return testing::NewNames(dialog.List()); }
-
-    testing::ScriptedUi ui;
-    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
-    filelist::PlainIconSource icons;
-    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 TEST_F(PatternAndDateCommandsTest, PatternReplacement) {

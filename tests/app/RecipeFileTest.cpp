@@ -48,6 +48,21 @@ INSTANTIATE_TEST_SUITE_P(
                                   "a.mvr 2번째 줄: 따옴표가 닫히지 않았습니다"}),
     [](const auto& info) { return info.param.name; });
 
+// What the program does instead of steps is refused in a recipe, whatever the option.
+TEST(ParseRecipe, RefusesEveryOptionThatIsNoStep) {
+    for (const ProgramOption& option : ProgramOptions()) {
+        if (option.step) continue;
+        const bool joined = option.form == ValueForm::Joined;
+        const std::string line =
+            std::string(option.name) + (joined ? "=" + option.words.front() : "") + "\n";
+        const RecipeSteps read = ParseRecipe(line, "a.mvr");
+        ASSERT_TRUE(read.error) << line;
+        EXPECT_EQ(*read.error,
+                  std::string("a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: ") +
+                      option.name + (joined ? "=" : ""));
+    }
+}
+
 TEST(ParseRecipe, StepsCarryTheirLine) {
     const RecipeSteps read = ParseRecipe(
         "\xEF\xBB\xBF# Morvalent\n--select 2,3 --move-up\n\n--sort size-desc\n", "b.mvr");

@@ -9,6 +9,7 @@
 #include "app/MainDialog.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/DialogFixture.h"
 #include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -19,20 +20,12 @@ namespace {
 using Names = std::vector<std::u16string>;
 using testing::NativePath;
 
-class UnicodeEditCommandsTest : public ::testing::Test {
+// Rows are added by their paths in the system's form.
+class UnicodeEditCommandsTest : public testing::DialogFixture<> {
   protected:
     void AddRow(std::u16string path, bool isFolder = false) {
-        filelist::FileEntry entry;
-        entry.path = NativePath(path);
-        entry.isFolder = isFolder;
-        dialog.List().InsertEntryRow(entry);
+        DialogFixture::AddRow(NativePath(path), isFolder);
     }
-    Names NewNames() const { return testing::NewNames(dialog.List()); }
-
-    testing::ScriptedUi ui;
-    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
-    filelist::PlainIconSource icons;
-    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 TEST_F(UnicodeEditCommandsTest, RewriteEveryRowInOneGo) {

@@ -8,6 +8,7 @@
 #include "commit/TargetCheck.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
+#include "support/DialogFixture.h"
 #include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 
@@ -16,27 +17,10 @@ namespace {
 
 using Names = std::vector<std::u16string>;
 
-struct Win32EditCommandsTest : ::testing::Test {
+struct Win32EditCommandsTest : testing::DialogFixture<> {
     void AddRows(const Names& paths) {
-        for (const auto& path : paths) {
-            filelist::FileEntry entry;
-            entry.path = path;
-            dialog.List().InsertEntryRow(entry);
-        }
+        for (const auto& path : paths) AddRow(path);
     }
-    Names FolderTexts() const {
-        Names folders;
-        for (std::size_t i = 0; i < dialog.List().Count(); ++i) {
-            folders.push_back(dialog.List().FolderText(i));
-        }
-        return folders;
-    }
-    Names NewNames() const { return testing::NewNames(dialog.List()); }
-
-    testing::ScriptedUi ui;
-    std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
-    filelist::PlainIconSource icons;
-    MainDialog dialog{ui, ui, *fs, icons};
 };
 
 TEST_F(Win32EditCommandsTest, UnifyFolderOntoADriveRootGivesTheDriveAlone) {

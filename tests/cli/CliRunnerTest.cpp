@@ -494,7 +494,8 @@ TEST(CliCommit, FailureLinesExitOneAndKeepTheOtherFile) {
         {Path(dir, "a.txt"), Path(dir, "b.txt"), "--prefix", "x_", "--apply", "--print=none"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "2개 중 1개를 바꿨습니다.\n" + Path(dir, "b.txt") + " -> " +
-                           Path(dir, "x_b.txt") + " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
+                           Path(dir, "x_b.txt") + " 변경 실패. (같은 이름이 이미 있습니다)\n\n" +
+                           Path(dir, "b.txt") + "\tx_b.txt\t같은 이름이 이미 있습니다\n");
     EXPECT_EQ(dir.ReadFile("x_a.txt"), "a");
     EXPECT_EQ(dir.ReadFile("b.txt"), "b");
     EXPECT_EQ(dir.ReadFile("x_b.txt"), "taken");
@@ -576,9 +577,10 @@ TEST(CliUndo, RowsThatCannotGoBackExitWithOne) {
     dir.WriteFile("a.txt", "new");
     const CliRun undo = RunWithHistory({"--undo"}, state);
     EXPECT_EQ(undo.status, 1);
-    EXPECT_EQ(undo.err, testing::U8(dir.Join(u"a_v2.txt")) + " -> " +
-                            testing::U8(dir.Join(u"a.txt")) +
-                            " 변경 실패. (같은 이름이 이미 있습니다)\n\n");
+    EXPECT_EQ(undo.err,
+              testing::U8(dir.Join(u"a_v2.txt")) + " -> " + testing::U8(dir.Join(u"a.txt")) +
+                  " 변경 실패. (같은 이름이 이미 있습니다)\n\n" +
+                  testing::U8(dir.Join(u"a_v2.txt")) + "\ta.txt\t같은 이름이 이미 있습니다\n");
 }
 
 }  // namespace

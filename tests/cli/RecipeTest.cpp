@@ -246,55 +246,16 @@ INSTANTIATE_TEST_SUITE_P(
             "error_after_valid_steps", {"a", "--erase-name", "--nope"}, "알 수 없는 옵션: --nope"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(UsageText, NamesEveryOption) {
+// The usage names every option the parser reads, and every word a value may be.
+TEST(UsageText, NamesEveryOptionAndValue) {
     const std::string usage = UsageText();
-    for (const char* option : {"--folders=contents|self",
-                               "--replace",
-                               "--prefix",
-                               "--suffix",
-                               "--erase-name",
-                               "--delete-position",
-                               "--delete-position-from-end",
-                               "--delete-enclosed",
-                               "--keep-digits",
-                               "--pad-digits",
-                               "--pad-digits-first",
-                               "--number",
-                               "--number-front",
-                               "--number-per-folder",
-                               "--number-per-folder-front",
-                               "--delete-extension",
-                               "--add-extension",
-                               "--change-extension",
-                               "--folder-name-front",
-                               "--folder-name-behind",
-                               "--unify-folder",
-                               "--case",
-                               "--regex-replace",
-                               "--normalize",
-                               "--repair-encoding",
-                               "--date",
-                               "--sort",
-                               "--select",
-                               "--direct-rename",
-                               "--move-up",
-                               "--move-down",
-                               "--delete-rows",
-                               "--revert",
-                               "--clear",
-                               "--load-names",
-                               "--load-paths",
-                               "--save-names",
-                               "--save-paths",
-                               "--apply",
-                               "--print=table",
-                               "--print=names",
-                               "--print=paths",
-                               "--print=targets",
-                               "--print=none",
-                               "--help",
-                               "--version"}) {
-        EXPECT_NE(usage.find(option), std::string::npos) << option;
+    for (const app::OptionSyntax& option : app::AllOptionSyntax()) {
+        EXPECT_NE(usage.find(option.name), std::string::npos) << option.name;
+        for (const auto& words : option.values) {
+            for (const std::string& word : words) {
+                EXPECT_NE(usage.find(word), std::string::npos) << option.name << ' ' << word;
+            }
+        }
     }
 }
 

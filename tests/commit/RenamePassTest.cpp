@@ -7,6 +7,7 @@
 
 #include "commit/RenamePass.h"
 #include "commit/TargetCheck.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 
 namespace morvalent::commit {
@@ -17,25 +18,21 @@ using platform::MoveResult;
 using testing::NativePath;
 
 // Moves whatever it is asked to, except where told otherwise; records the calls.
-class FakeFileSystem : public platform::FileSystem {
+// Moves are recorded and answered here, never made: the paths are made up.
+class FakeFileSystem : public testing::ForwardingFileSystem {
   public:
-    std::optional<bool> IsFolder(std::u16string_view) override { return std::nullopt; }
-    std::optional<platform::FileInfo> ReadInfo(std::u16string_view) override {
-        return std::nullopt;
-    }
-    bool ListFolder(std::u16string_view, std::vector<platform::FolderItem>&) override {
-        return false;
-    }
-    MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override {
+    std::vector<std::u16string> moves;
+    std::set<std::u16string> refuse;
+    std::set<std::u16string> throwFor;
+
+  protected:
+    MoveOutcome Move(std::u16string_view source, std::u16string_view target,
+                     const InnerMove&) override {
         moves.push_back(std::u16string(source) + u" => " + std::u16string(target));
         if (throwFor.count(std::u16string(source)) != 0) throw std::runtime_error("disk on fire");
         if (refuse.count(std::u16string(source)) != 0) return {MoveResult::TargetExists, 17};
         return {MoveResult::Moved, 0};
     }
-
-    std::vector<std::u16string> moves;
-    std::set<std::u16string> refuse;
-    std::set<std::u16string> throwFor;
 };
 
 struct Fixture : ::testing::Test {

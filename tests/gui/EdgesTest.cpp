@@ -21,6 +21,7 @@
 #include "gui/ReleaseFilter.h"
 #include "gui/ReportBox.h"
 #include "platform/Text.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
 
@@ -30,24 +31,13 @@ namespace {
 
 // The native file system, with one event sent to the window in the middle of
 // the first walk of a folder, as if it came in while the window repainted.
-class WalkInterrupter : public platform::FileSystem {
+class WalkInterrupter : public testing::ForwardingFileSystem {
   public:
-    std::unique_ptr<platform::FileSystem> native = platform::MakeNativeFileSystem();
     std::function<void()> duringFirstWalk;
 
-    std::optional<bool> IsFolder(std::u16string_view path) override {
-        return native->IsFolder(path);
-    }
-    std::optional<platform::FileInfo> ReadInfo(std::u16string_view path) override {
-        return native->ReadInfo(path);
-    }
     bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override {
         if (auto interrupt = std::exchange(duringFirstWalk, nullptr)) interrupt();
-        return native->ListFolder(folder, items);
-    }
-    platform::MoveOutcome MoveNoReplace(std::u16string_view source,
-                                        std::u16string_view target) override {
-        return native->MoveNoReplace(source, target);
+        return ForwardingFileSystem::ListFolder(folder, items);
     }
 };
 

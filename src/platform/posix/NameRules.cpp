@@ -1,4 +1,5 @@
 #include "platform/NameRules.h"
+#include "platform/Surrogates.h"
 
 namespace morvalent::platform {
 namespace {
@@ -8,11 +9,6 @@ constexpr std::size_t kMaxNameBytes = 255;
 constexpr std::size_t kMaxPathBytes = 4095;
 // No UTF-16 unit takes more than three bytes on disk.
 constexpr std::size_t kMaxBytesPerUnit = 3;
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-// A byte of a name that is not UTF-8, carried in a lone low surrogate.
-bool IsEscapedByte(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
 
 // Bytes of one unit in UTF-8; each half of a pair counts half of its four.
 std::size_t UnitBytes(char16_t c) {
@@ -43,12 +39,7 @@ NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name) 
         const char16_t c = name[i];
         // A zero unit would end the path early: the item would get a shorter name.
         if (c == u'\0') return NameFault::Forbidden;
-        if (IsHighSurrogate(c) && (i + 1 == name.size() || !IsLowSurrogate(name[i + 1]))) {
-            return NameFault::Forbidden;
-        }
-        if (IsLowSurrogate(c) && !IsEscapedByte(c) && (i == 0 || !IsHighSurrogate(name[i - 1]))) {
-            return NameFault::Forbidden;
-        }
+        if (IsLoneSurrogateAt(name, i)) return NameFault::Forbidden;
         const std::size_t bytes = UnitBytes(c);
         nameBytes += bytes;
         if (IsPathSeparator(c)) {

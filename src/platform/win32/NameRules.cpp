@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/NameRules.h"
+#include "platform/Surrogates.h"
 #include "platform/win32/WindowsNames.h"
 
 namespace morvalent::platform {
@@ -10,11 +11,6 @@ namespace {
 // reach the system in extended-length form, up to its limit less the "\\?\" prefix.
 constexpr std::size_t kMaxNameUnits = 255;
 constexpr std::size_t kMaxPathUnits = 32767 - 4;
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-// The commit writes these as single bytes on Linux; here they are kept as they are.
-bool IsEscapedByte(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
 
 bool IsDeviceName(std::wstring_view name) {
     // CON, NUL, COM1 and the like name devices in every folder, with any extension
@@ -75,12 +71,7 @@ NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name) 
         const char16_t c = name[i];
         if (c == u'\0') return NameFault::Forbidden;
         // Such a unit names nothing the commit can write (see Utf16ToNative).
-        if (IsHighSurrogate(c) && (i + 1 == name.size() || !IsLowSurrogate(name[i + 1]))) {
-            return NameFault::Forbidden;
-        }
-        if (IsLowSurrogate(c) && !IsEscapedByte(c) && (i == 0 || !IsHighSurrogate(name[i - 1]))) {
-            return NameFault::Forbidden;
-        }
+        if (IsLoneSurrogateAt(name, i)) return NameFault::Forbidden;
         if (IsPathSeparator(c)) {
             tooLong = tooLong || i - partStart > kMaxNameUnits;
             partStart = i + 1;

@@ -1,0 +1,70 @@
+#include "platform/ForwardingFileSystem.h"
+
+namespace morvalent::platform {
+namespace {
+
+class ForwardingMoveRun : public MoveRun {
+  public:
+    using Move = std::function<MoveOutcome(std::u16string_view, std::u16string_view,
+                                           const std::function<MoveOutcome()>&)>;
+    ForwardingMoveRun(std::unique_ptr<MoveRun> inner, Move move)
+        : inner_(std::move(inner)), move_(std::move(move)) {}
+
+    MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override {
+        return move_(source, target, [&] { return inner_->MoveNoReplace(source, target); });
+    }
+    std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override {
+        return inner_->ReadIdentity(path);
+    }
+    void FoldersMoved() override { inner_->FoldersMoved(); }
+
+  private:
+    std::unique_ptr<MoveRun> inner_;
+    Move move_;
+};
+
+}  // namespace
+
+ForwardingFileSystem::ForwardingFileSystem()
+    : native_(MakeNativeFileSystem()), inner_(native_.get()) {}
+
+std::optional<bool> ForwardingFileSystem::IsFolder(std::u16string_view path) {
+    return inner_->IsFolder(path);
+}
+
+std::optional<FileInfo> ForwardingFileSystem::ReadInfo(std::u16string_view path) {
+    return inner_->ReadInfo(path);
+}
+
+bool ForwardingFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) {
+    return inner_->ListFolder(folder, items);
+}
+
+bool ForwardingFileSystem::ListNames(std::u16string_view folder,
+                                     std::vector<std::u16string>& names) {
+    return inner_->ListNames(folder, names);
+}
+
+MoveOutcome ForwardingFileSystem::MoveNoReplace(std::u16string_view source,
+                                                std::u16string_view target) {
+    return Move(source, target, [&] { return inner_->MoveNoReplace(source, target); });
+}
+
+std::optional<FileIdentity> ForwardingFileSystem::ReadIdentity(std::u16string_view path) {
+    return inner_->ReadIdentity(path);
+}
+
+std::vector<std::optional<FileIdentity>> ForwardingFileSystem::ReadIdentities(
+    const std::vector<std::u16string_view>& paths) {
+    return inner_->ReadIdentities(paths);
+}
+
+std::unique_ptr<MoveRun> ForwardingFileSystem::BeginMoves() {
+    return std::make_unique<ForwardingMoveRun>(
+        inner_->BeginMoves(),
+        [this](std::u16string_view source, std::u16string_view target, const InnerMove& inner) {
+            return Move(source, target, inner);
+        });
+}
+
+}  // namespace morvalent::platform
