@@ -6,6 +6,7 @@
 #include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "app/SavedList.h"
+#include "platform/Path.h"
 #include "platform/Text.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
@@ -20,6 +21,7 @@ using testing::TempDir;
 // is on disk in the end is the list after the last one, whole, marks included.
 TEST(SavedListTest, CommandsBackToBackLeaveTheLastListWhole) {
     constexpr std::size_t kRows = 20'000;  // several of the writer's pieces
+    const std::u16string kFolder = std::u16string(u"kept") + platform::kPathSeparator;
     TempDir dir;
     {
         ScriptedUi ui;
@@ -29,7 +31,7 @@ TEST(SavedListTest, CommandsBackToBackLeaveTheLastListWhole) {
         dialog.SetStateFolder(dir.Join(u"state"));
         for (std::size_t i = 0; i < kRows; ++i) {
             filelist::FileEntry entry;
-            entry.path = u"/kept/" + platform::DecimalText(std::uint64_t(i)) + u".txt";
+            entry.path = kFolder + platform::DecimalText(std::uint64_t(i)) + u".txt";
             dialog.List().InsertEntryRow(std::move(entry));
         }
         ui.inputAnswers = {{true, u"a", u""}, {true, u"b", u""}, {true, u"c", u""}};
@@ -46,7 +48,7 @@ TEST(SavedListTest, CommandsBackToBackLeaveTheLastListWhole) {
     ASSERT_TRUE(saved);
     ASSERT_EQ(saved->rows.size(), kRows);
     EXPECT_EQ(saved->rows[0].newName, u"cba0.txt");
-    EXPECT_EQ(saved->rows[kRows - 1].path, u"/kept/19999.txt");
+    EXPECT_EQ(saved->rows[kRows - 1].path, kFolder + u"19999.txt");
     EXPECT_EQ(saved->rows[kRows - 1].newName, u"cba19999.txt");
     EXPECT_FALSE(saved->rows[kRows - 3].selected);
     EXPECT_TRUE(saved->rows[kRows - 2].selected);
