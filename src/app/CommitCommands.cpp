@@ -34,8 +34,7 @@ void MarkRows(filelist::FileList& list, StateView& view, std::initializer_list<s
 Outcome MainDialog::ApplyRenames() {
     if (!prompts_.AskOkCancel(commit::texts::kConfirm)) return Outcome::Cancelled();
     list_.ClearSelection();
-    failedRows_.clear();
-    view_.ConflictsChanged();
+    ForgetFailures();
     const std::size_t count = list_.Count();
 
     commit::TargetCheck check = commit::CheckTargets(list_);
@@ -78,7 +77,7 @@ Outcome MainDialog::ApplyRenames() {
             if (outcome.result == commit::RowResult::Renamed) ++renamed;
             if (outcome.result == commit::RowResult::Failed) {
                 failures.push_back({source, pass.Target(row), outcome.errorReport, outcome.error});
-                failures_.Mark(row, outcome.error);
+                failures_.Mark(source, outcome.error);
             }
             if (!outcome.errorReport.empty()) prompts_.ShowMessage(outcome.errorReport);
             if ((row + 1) % kRowsPerRepaint == 0) view_.KeepResponsive();
@@ -87,12 +86,7 @@ Outcome MainDialog::ApplyRenames() {
     pass.Finish();
     view_.SetBusy(false);
     folderNames_.Forget();
-    for (const RenameFailure& failure : failures) {
-        std::u16string reason = commit::ReasonText(failure.error);
-        if (reason.empty()) reason = failure.reason.empty() ? texts::kRenameFailed : failure.reason;
-        failedRows_[failure.source] = std::move(reason);
-    }
-    if (!failedRows_.empty()) view_.ConflictsChanged();
+    if (!failures_.Empty()) view_.ConflictsChanged();
     const std::u16string& report = pass.FailureReport();
     if (report.empty()) {
         // A stopped commit has said so already.
@@ -115,7 +109,7 @@ Outcome MainDialog::RevertNewNames() {
 
 Outcome MainDialog::ClearList() {
     list_.Clear();
-    failedRows_.clear();
+    ForgetFailures();
     ShowRowCount(0);
     return Outcome::Done();
 }

@@ -45,6 +45,7 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
                                                    : damage + u"\n" + texts::kUndoIntactPart;
     if (!prompts_.AskOkCancel(question)) return Outcome::Cancelled();
     list_.ClearSelection();
+    ForgetFailures();
     view_.SetBusy(true);
     const commit::UndoOutcome undo = commit::UndoCommit(*history_, id);
     commit::FollowMovedItems(list_, undo.moves);
@@ -60,9 +61,7 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
         const commit::ItemMove& failed = undo.failed[i];
         failures.push_back({failed.from, failed.to, {}, undo.failedErrors[i]});
         // The row that lists the item left where the commit put it.
-        for (std::size_t row = 0; row < list_.Count(); ++row) {
-            if (list_.Entry(row).path == failed.from) failures_.Mark(row, undo.failedErrors[i]);
-        }
+        failures_.Mark(failed.from, undo.failedErrors[i]);
     }
     // What was not undone is said, and fails the step: never "undone" for it.
     std::u16string report = undo.failureReport;
