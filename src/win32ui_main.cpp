@@ -73,11 +73,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         shown = &window;
         window.onDestroyed = [] { PostQuitMessage(0); };
         window.Dialog().SetStateFolder(stateFolder);
-        ShowWindow(window.Handle(), show);
+        ShowWindow(window.Handle(), window.RestorePlacement(show));
         UpdateWindow(window.Handle());
         lock.Release();
         window.QueueDrop(start.paths);
         window.Dialog().NoticeInterruptedCommit();
+        // Once the window is on screen, so the question stands over it.
+        if (start.paths.empty()) window.OfferSavedList();
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) window.HandleMessage(message);
         shown = nullptr;

@@ -186,7 +186,7 @@ constexpr CommandInfo kCommands[] = {
      .chord = {.key = Key::V, .ctrl = true, .label = u"Ctrl+V", .alwaysTaken = true},
      .needs = Needs::Rows,
      .run = &D::LoadNewNames,
-     .option = {.name = "--load-names", .values = 1, .valueNames = "파일"}},
+     .option = {.name = "--load-names", .values = 1, .valueNames = "파일", .recorded = false}},
     {.id = LoadPathList,
      .caption = u"경로목록 불러오기",
      .chord = CtrlShift(Key::V, u"Ctrl+Shift+V"),

@@ -36,8 +36,9 @@ struct TerminalOption {
     const char* name = nullptr;   // "--replace"; none when null
     int values = 0;               // dialog texts that follow it
     const char* valueNames = "";  // for the usage text: "찾을문자 바꿀문자"
-    // The window records the command as a step of its recipe; exports, gathering
-    // and clearing the list are no steps.
+    // A step of a recipe: the window records it and a recipe may hold it. A recipe
+    // from someone else must not read or write files outside the list, nor change
+    // which items are listed: exports, loads, gathering and clearing are no steps.
     bool recorded = true;
 };
 

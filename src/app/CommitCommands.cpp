@@ -1,11 +1,11 @@
 #include <initializer_list>
 
 #include "app/MainDialog.h"
-#include "commit/FailureReasons.h"
 #include "app/StateView.h"
 #include "app/Texts.h"
 #include "app/UserPrompts.h"
 #include "commit/CommitTexts.h"
+#include "commit/FailureReasons.h"
 #include "commit/History.h"
 #include "commit/JournalledPass.h"
 #include "commit/TargetCheck.h"
@@ -34,8 +34,7 @@ void MarkRows(filelist::FileList& list, StateView& view, std::initializer_list<s
 Outcome MainDialog::ApplyRenames() {
     if (!prompts_.AskOkCancel(commit::texts::kConfirm)) return Outcome::Cancelled();
     list_.ClearSelection();
-    failedRows_.clear();
-    view_.ConflictsChanged();
+    ForgetFailures();
     const std::size_t count = list_.Count();
 
     commit::TargetCheck check = commit::CheckTargets(list_);
@@ -67,10 +66,18 @@ Outcome MainDialog::ApplyRenames() {
         for (std::size_t row = 0; row < count; ++row) {
             const std::u16string source = list_.Entry(row).path;
             const commit::RowOutcome outcome = pass.RenameRow(row);
+            if (pass.Stopped()) {
+                const std::u16string message =
+                    platform::FormatText(commit::texts::kJournalStopped, history_->Folder());
+                failures.push_back(
+                    {source, pass.Target(row), message, {platform::MoveCause::Other, 0, message}});
+                prompts_.ShowMessage(message);
+                break;
+            }
             if (outcome.result == commit::RowResult::Renamed) ++renamed;
             if (outcome.result == commit::RowResult::Failed) {
                 failures.push_back({source, pass.Target(row), outcome.errorReport, outcome.error});
-                failures_.Mark(row, outcome.error);
+                failures_.Mark(source, outcome.error);
             }
             if (!outcome.errorReport.empty()) prompts_.ShowMessage(outcome.errorReport);
             if ((row + 1) % kRowsPerRepaint == 0) view_.KeepResponsive();
@@ -79,15 +86,11 @@ Outcome MainDialog::ApplyRenames() {
     pass.Finish();
     view_.SetBusy(false);
     folderNames_.Forget();
-    for (const RenameFailure& failure : failures) {
-        std::u16string reason = commit::ReasonText(failure.error);
-        if (reason.empty()) reason = failure.reason.empty() ? texts::kRenameFailed : failure.reason;
-        failedRows_[failure.source] = std::move(reason);
-    }
-    if (!failedRows_.empty()) view_.ConflictsChanged();
+    if (!failures_.Empty()) view_.ConflictsChanged();
     const std::u16string& report = pass.FailureReport();
     if (report.empty()) {
-        prompts_.ShowMessage(commit::texts::kDone);
+        // A stopped commit has said so already.
+        if (!pass.Stopped()) prompts_.ShowMessage(commit::texts::kDone);
     } else {
         // How many went through comes first, so a long report still says it at once.
         prompts_.ShowMessage(platform::FormatText(texts::kCommitCount,
@@ -106,7 +109,7 @@ Outcome MainDialog::RevertNewNames() {
 
 Outcome MainDialog::ClearList() {
     list_.Clear();
-    failedRows_.clear();
+    ForgetFailures();
     ShowRowCount(0);
     return Outcome::Done();
 }

@@ -80,6 +80,8 @@ std::u16string RegexMessage(const RegexError& error) {
             return texts::kRegexUnsupported;
         case RegexError::Kind::Replacement:
             return platform::FormatText(texts::kRegexBadReplacement, error.detail);
+        case RegexError::Kind::TooHard:
+            return texts::kRegexTooHard;
         case RegexError::Kind::Pattern:
             break;
     }

@@ -17,6 +17,8 @@ const char16_t* StateText(commit::CommitState state) {
             return texts::kStateInterrupted;
         case commit::CommitState::Undone:
             return texts::kStateUndone;
+        case commit::CommitState::PartlyUndone:
+            return texts::kStatePartlyUndone;
     }
     return u"";
 }

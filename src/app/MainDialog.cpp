@@ -55,12 +55,26 @@ void MainDialog::OnCancel() {
     // Esc closes at once, but the work is kept for the next start.
     KeepListNow();
     closed_ = true;
-    ClearList();
+    {
+        ListKeeper::Change change(keeper_.get());
+        ClearList();
+    }
     view_.CloseWindow();
 }
 
 void MainDialog::KeepListNow() {
-    if (keeper_ && !closed_) keeper_->KeepNow(list_);
+    if (!keeper_ || closed_) return;
+    try {
+        keeper_->KeepNow();
+    } catch (const std::exception&) {
+        // Keeping is a safety net: the window closes all the same.
+    }
+}
+
+void MainDialog::SelectRowsFromView(std::size_t first, std::size_t last, bool selected) {
+    ListKeeper::Change change(keeper_.get());
+    for (std::size_t row = first; row <= last && row < list_.Count(); ++row)
+        list_.SetSelectedFromView(row, selected);
 }
 
 void MainDialog::OfferSavedList() {
@@ -74,6 +88,8 @@ void MainDialog::OfferSavedList() {
         keeper_->Forget();
         return;
     }
+    // The rows change until the marks are found (a write in the background waits).
+    ListKeeper::Change change(keeper_.get());
     Guarded([&] {
         view_.SetStatusText(texts::kProcessing);
         view_.SetBusy(true);
@@ -116,10 +132,16 @@ void MainDialog::OfferSavedList() {
     AfterCommand();
 }
 
-const std::u16string* MainDialog::FailureOf(std::size_t row) const {
-    if (failedRows_.empty() || row >= list_.Count()) return nullptr;
-    const auto found = failedRows_.find(list_.Entry(row).path);
-    return found == failedRows_.end() ? nullptr : &found->second;
+const platform::MoveError* MainDialog::FailureAt(std::size_t row) const {
+    if (failures_.Empty() || row >= list_.Count()) return nullptr;
+    return failures_.Of(list_.Entry(row).path);
+}
+
+std::u16string MainDialog::FailureTextAt(std::size_t row) const {
+    const platform::MoveError* error = FailureAt(row);
+    if (error == nullptr) return {};
+    std::u16string reason = commit::ReasonText(*error);
+    return reason.empty() ? std::u16string(texts::kRenameFailed) : reason;
 }
 
 std::optional<WindowState> MainDialog::SavedWindowState() const {
@@ -164,13 +186,14 @@ std::optional<Outcome> MainDialog::OnCommand(CommandId id) {
     }
     const CommandInfo* command = FindCommand(id);
     if (command == nullptr) return std::nullopt;
+    ListKeeper::Change change(keeper_.get());
     Outcome outcome = RunCommand(*command);
     AfterCommand();
     return outcome;
 }
 
 Outcome MainDialog::RunCommand(const CommandInfo& command) {
-    ForgetFailures();
+    ListKeeper::Change change(keeper_.get());
     const std::vector<std::size_t> selection = SelectedRowNumbers();
     prompts_.BeginCommand();
     Outcome outcome = Guarded([&] { return (this->*command.run)(); });
@@ -229,6 +252,7 @@ void MainDialog::DeleteRowsAsStep() {
 bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     // The Delete key belongs to the list rather than to a command.
     if (message.type == KeyMessage::Type::Press && message.key == Key::Delete) {
+        ListKeeper::Change change(keeper_.get());
         Guarded([&] {
             DeleteRowsAsStep();
             return Outcome::Done();
@@ -238,6 +262,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     }
     const CommandInfo* command = FindChord(message);
     if (command == nullptr) return false;
+    ListKeeper::Change change(keeper_.get());
     const bool runs = CanRun(*command);
     if (!runs && !command->chord.alwaysTaken) return false;
     if (runs) RunCommand(*command);
@@ -246,7 +271,7 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
 }
 
 void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
-    ForgetFailures();
+    ListKeeper::Change change(keeper_.get());
     Guarded([&] {
         GatherBatch(paths, true);
         return Outcome::Done();
@@ -255,6 +280,7 @@ void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
 }
 
 void MainDialog::OnRowDoubleClicked() {
+    ListKeeper::Change change(keeper_.get());
     if (const CommandInfo* command = FindCommand(CommandId::DirectRename)) RunCommand(*command);
     AfterCommand();
 }
@@ -268,14 +294,6 @@ void MainDialog::ForgetFailures() {
 }
 
 void MainDialog::AfterCommand() {
-    // Kept after every command, so a crash loses at most the last one.
-    if (keeper_ && !closed_) {
-        try {
-            keeper_->Keep(list_);
-        } catch (const std::exception&) {
-            // Keeping is a safety net: the command's own ending stands.
-        }
-    }
     // The marks only advise: when they cannot be found (the disk fails, memory runs
     // out), the rows go unmarked and the command's own ending stands.
     try {
@@ -287,13 +305,22 @@ void MainDialog::AfterCommand() {
     }
     if (!list_.Empty() && conflicts_.MarkedCount() != shownConflicts_) ShowRowCount(list_.Count());
     UpdateCommandStates();
+    // Kept after every command, so a crash loses at most the last one. Each caller
+    // holds a change until here: the write starts once the command is over.
+    if (keeper_ && !closed_) {
+        try {
+            keeper_->Keep();
+        } catch (const std::exception&) {
+            // Keeping is a safety net: the command's own ending stands.
+        }
+    }
 }
 
 Outcome MainDialog::NextConflict() {
     folderNames_.Forget();
     if (conflicts_.Update(list_, folderNames_)) view_.ConflictsChanged();
     auto next = conflicts_.NextAfter(list_.FocusedRow());
-    if (!failedRows_.empty()) {
+    if (!failures_.Empty()) {
         // Rows the last commit could not rename count as well, whichever comes first
         // after the focused row (round to the top).
         const std::size_t count = list_.Count();
@@ -301,7 +328,7 @@ Outcome MainDialog::NextConflict() {
         for (std::size_t step = 0; step < count; ++step) {
             const std::size_t row = (from + step) % count;
             if (next && row == *next) break;
-            if (FailureOf(row) != nullptr) {
+            if (FailureAt(row) != nullptr) {
                 next = row;
                 break;
             }
@@ -402,7 +429,6 @@ Outcome MainDialog::Refuse(std::u16string message) {
 
 void MainDialog::DeleteSelectedRows() {
     if (list_.RemoveSelectedRows() == 0) return;
-    ForgetFailures();
     ShowRowCount(list_.Count());
 }
 

@@ -64,9 +64,6 @@ class MainDialog : private filelist::FolderQuestion {
     void SetStateFolder(std::optional<std::u16string> folder);
     // Why rows would fail if committed now, as found after the last command.
     const commit::ConflictMarks& Conflicts() const { return conflicts_; }
-    // The rows the last commit or undo could not rename, with why (for the rows'
-    // tooltips); cleared by the next command that changes the list.
-    const commit::FailureMarks& Failures() const { return failures_; }
 
     // Window events.
     void OnInitDialog();
@@ -80,13 +77,20 @@ class MainDialog : private filelist::FolderQuestion {
     void OnDropFiles(const std::vector<std::u16string>& paths);
     void OnRowDoubleClicked();
     void OnSelectionChanged();
+    // The view's own selection of rows `first` to `last` (inclusive); the rows
+    // change only through the dialog, which keeps them in the background.
+    void SelectRowsFromView(std::size_t first, std::size_t last, bool selected);
     // At a start without paths: offers the list kept when the window last closed;
     // rows whose items are gone are left out, and the status line says how many.
     void OfferSavedList();
     // The session ends or the program is told to stop: the list is kept now.
     void KeepListNow();
-    // Why the last commit could not rename the row; null when it did not fail.
-    const std::u16string* FailureOf(std::size_t row) const;
+    // Why the last commit or undo could not rename the row; null when it did not
+    // fail. The mark stays with its row through sorting and moving, until the next
+    // commit, undo or clearing of the list.
+    const platform::MoveError* FailureAt(std::size_t row) const;
+    // The same in the user's words (the rows' tooltips); empty when it did not fail.
+    std::u16string FailureTextAt(std::size_t row) const;
     // The window's place and columns as last kept (the optional columns hidden),
     // and keeping them.
     std::optional<WindowState> SavedWindowState() const;
@@ -217,7 +221,7 @@ class MainDialog : private filelist::FolderQuestion {
     Outcome Guarded(Action action);
     // After every command: the conflicts found anew, then the command states.
     void AfterCommand();
-    // Before the next command: the failed rows of the last commit are marked no more.
+    // The failed rows of the last commit or undo are marked no more.
     void ForgetFailures();
     // Shows the dialog until its values pass `check` (a message for a refused value,
     // nothing when it is good): a refusal comes back to the same dialog with what
@@ -246,8 +250,6 @@ class MainDialog : private filelist::FolderQuestion {
     bool askAgain_ = true;
     // Once the window closes, the list it kept stays as it was kept.
     bool closed_ = false;
-    // The rows the last commit could not rename, by path, with the reason.
-    std::unordered_map<std::u16string, std::u16string> failedRows_;
     commit::FailureMarks failures_;
     // The conflict count the status line shows.
     std::size_t shownConflicts_ = 0;

@@ -59,7 +59,7 @@ std::u16string RecentLabel(std::size_t index, const std::u16string& path) {
 
 void MainDialog::SetStateFolder(std::optional<std::u16string> folder) {
     stateFolder_ = folder;
-    keeper_ = std::make_unique<ListKeeper>(folder);
+    keeper_ = std::make_unique<ListKeeper>(folder, list_);
     recent_ = RecentRecipes(std::move(folder));
     ShowRecentRecipes();
 }

@@ -1,5 +1,6 @@
 #include "app/RecipeFile.h"
 
+#include "app/Commands.h"
 #include "app/ShellWords.h"
 #include "app/StepTexts.h"
 #include "platform/Text.h"
@@ -20,6 +21,11 @@ std::optional<std::string> RefusalOf(const Recipe& line) {
             return texts::kRecipeNoPaths + platform::Utf16ToUtf8Lossy(step.texts.front());
         }
         if (step.kind == Kind::Apply) return std::string(texts::kRecipeNoApply);
+        const CommandInfo* command =
+            step.kind == Kind::Command ? FindCommand(step.command) : nullptr;
+        if (command != nullptr && !command->option.recorded) {
+            return texts::kRecipeOutsideList + step.option;
+        }
     }
     return std::nullopt;
 }

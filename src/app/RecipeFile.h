@@ -19,7 +19,8 @@ struct RecipeSteps {
 };
 
 // Parses a recipe's text with the terminal's parser, line by line. `name` tells
-// the file in messages. Paths, --apply, --recipe and options that are no step
+// the file in messages. Paths, --apply, --recipe, --undo, --history, options that
+// read or write files outside the list (not `recorded`) and options that are no step
 // are refused with their line; every step carries its line in `where`.
 RecipeSteps ParseRecipe(std::string_view text, const std::string& name);
 

@@ -1,7 +1,10 @@
 #include "app/SavedList.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <exception>
+#include <utility>
 
 #include "platform/DurableFiles.h"
 #include "platform/Path.h"
@@ -44,25 +47,17 @@ bool TakeUnits(std::string_view& rest, std::uint32_t length, std::u16string& tex
     return true;
 }
 
-}  // namespace
+constexpr std::size_t kPieceRows = 4096;
 
-std::string SerialiseList(const filelist::FileList& list, platform::FileTime savedAt) {
-    // One pass for the size and one to copy: no growing of a buffer that may be
-    // hundreds of megabytes.
-    std::size_t size = kMagic.size() + 2 * sizeof(std::uint64_t);
-    for (std::size_t i = 0; i < list.Count(); ++i) {
-        const filelist::Row& row = list.At(i);
-        size += 1 + 3 * sizeof(std::uint32_t) +
-                (row.entry.path.size() + row.newName.size() +
-                 (row.hasFolderOverride ? row.folderOverride.size() : 0)) *
-                    sizeof(char16_t);
-    }
-    std::string out;
-    out.reserve(size);
+void PutHeader(std::string& out, platform::FileTime savedAt, std::size_t count) {
     out.append(kMagic);
     Put<std::int64_t>(out, savedAt);
-    Put<std::uint64_t>(out, list.Count());
-    for (std::size_t i = 0; i < list.Count(); ++i) {
+    Put<std::uint64_t>(out, count);
+}
+
+void PutRows(std::string& out, const filelist::FileList& list, std::size_t first,
+             std::size_t last) {
+    for (std::size_t i = first; i < last; ++i) {
         const filelist::Row& row = list.At(i);
         const std::u16string_view folder =
             row.hasFolderOverride ? std::u16string_view(row.folderOverride) : std::u16string_view();
@@ -75,6 +70,14 @@ std::string SerialiseList(const filelist::FileList& list, platform::FileTime sav
         PutUnits(out, row.newName);
         PutUnits(out, folder);
     }
+}
+
+}  // namespace
+
+std::string SerialiseList(const filelist::FileList& list, platform::FileTime savedAt) {
+    std::string out;
+    PutHeader(out, savedAt, list.Count());
+    PutRows(out, list, 0, list.Count());
     return out;
 }
 
@@ -103,42 +106,132 @@ std::optional<SavedList> ParseSavedList(std::string_view bytes) {
     return saved;
 }
 
-ListKeeper::ListKeeper(std::optional<std::u16string> stateFolder)
-    : folder_(std::move(stateFolder)) {
+ListKeeper::ListKeeper(std::optional<std::u16string> stateFolder, const filelist::FileList& list)
+    : folder_(std::move(stateFolder)), list_(list) {
     if (folder_) file_ = *folder_ + platform::kPathSeparator + u"saved-list";
 }
 
-ListKeeper::~ListKeeper() { Wait(); }
-
-void ListKeeper::Wait() {
-    if (writing_.valid()) writing_.get();
+ListKeeper::~ListKeeper() {
+    if (!writer_.joinable()) return;
+    {
+        std::lock_guard lock(rowsLock_);
+        stop_ = true;
+    }
+    wake_.notify_one();
+    writer_.join();
 }
 
-void ListKeeper::Keep(const filelist::FileList& list) {
+ListKeeper::Change::Change(ListKeeper* keeper) : keeper_(keeper) {
+    if (keeper_ != nullptr) keeper_->BeginChange();
+}
+
+ListKeeper::Change::~Change() {
+    if (keeper_ != nullptr) keeper_->EndChange();
+}
+
+void ListKeeper::BeginChange() {
+    if (depth_++ > 0) return;
+    changing_.store(true, std::memory_order_relaxed);
+    rowsLock_.lock();
+}
+
+void ListKeeper::EndChange() {
+    if (--depth_ > 0) return;
+    changing_.store(false, std::memory_order_relaxed);
+    // A write cut short starts again from the rows as they are now.
+    const bool again = std::exchange(interrupted_, false);
+    if (again) wanted_ = true;
+    rowsLock_.unlock();
+    if (again) wake_.notify_one();
+}
+
+void ListKeeper::Keep() {
     if (!folder_) return;
-    Wait();
-    if (list.Empty()) {
+    if (!writer_.joinable()) writer_ = std::thread([this] { RunWriter(); });
+    Change change(this);
+    wanted_ = true;
+    interrupted_ = false;
+    // Told when the change ends (the writer waits for `rowsLock_` until then).
+    wake_.notify_one();
+}
+
+void ListKeeper::RunWriter() {
+    std::unique_lock lock(rowsLock_);
+    std::string bytes;
+    for (;;) {
+        wake_.wait(lock, [this] { return wanted_ || stop_; });
+        if (!wanted_) return;
+        wanted_ = false;
+        bool whole = false;
+        try {
+            whole = ReadRows(bytes, true);
+        } catch (const std::exception&) {
+            // A list that cannot be kept costs nothing now: the window still holds it.
+            continue;
+        }
+        if (!whole) {
+            interrupted_ = true;
+            continue;
+        }
+        lock.unlock();
+        try {
+            std::lock_guard file(fileLock_);
+            WriteFile(bytes);
+        } catch (const std::exception&) {
+        }
+        // Memory the size of the list is not held between writes.
+        std::string().swap(bytes);
+        lock.lock();
+    }
+}
+
+bool ListKeeper::ReadRows(std::string& bytes, bool stopForChanges) {
+    bytes.clear();
+    const std::size_t count = list_.Count();
+    if (count == 0) return true;
+    bytes.reserve(lastSize_ + lastSize_ / 8);
+    PutHeader(bytes, platform::CurrentFileTime(), count);
+    for (std::size_t first = 0; first < count; first += kPieceRows) {
+        if (stopForChanges && changing_.load(std::memory_order_relaxed)) return false;
+        PutRows(bytes, list_, first, std::min(count, first + kPieceRows));
+    }
+    lastSize_ = bytes.size();
+    return true;
+}
+
+void ListKeeper::WriteFile(const std::string& bytes) {
+    if (bytes.empty()) {
         platform::RemoveFile(file_);
         return;
     }
-    std::string bytes = SerialiseList(list, platform::CurrentFileTime());
-    writing_ =
-        std::async(std::launch::async, [folder = *folder_, file = file_, bytes = std::move(bytes)] {
-            // A list that cannot be kept costs nothing now: the window still holds it.
-            if (!platform::MakeFolders(folder)) return;
-            platform::ReplacingFile out(file);
-            if (out.IsOpen() && out.Write(bytes)) out.Commit();
-        });
+    if (!platform::MakeFolders(*folder_)) return;
+    platform::ReplacingFile out(file_);
+    if (out.IsOpen() && out.Write(bytes)) out.Commit();
 }
 
-void ListKeeper::KeepNow(const filelist::FileList& list) {
-    Keep(list);
-    Wait();
+void ListKeeper::KeepNow() {
+    if (!folder_) return;
+    Change change(this);
+    // Whatever the writer was asked for, this write is newer.
+    wanted_ = false;
+    interrupted_ = false;
+    std::string bytes;
+    ReadRows(bytes, false);
+    std::lock_guard file(fileLock_);
+    WriteFile(bytes);
 }
 
 std::optional<SavedList> ListKeeper::Read() {
     if (!folder_) return std::nullopt;
-    Wait();
+    Change change(this);
+    // A write asked for and not yet made comes first: the file is the list kept last.
+    const bool pending = std::exchange(wanted_, false) | std::exchange(interrupted_, false);
+    std::lock_guard file(fileLock_);
+    if (pending) {
+        std::string rows;
+        ReadRows(rows, false);
+        WriteFile(rows);
+    }
     const auto bytes = platform::ReadWholeFile(file_);
     if (!bytes) return std::nullopt;
     return ParseSavedList(*bytes);
@@ -146,7 +239,10 @@ std::optional<SavedList> ListKeeper::Read() {
 
 void ListKeeper::Forget() {
     if (!folder_) return;
-    Wait();
+    Change change(this);
+    wanted_ = false;
+    interrupted_ = false;
+    std::lock_guard file(fileLock_);
     platform::RemoveFile(file_);
 }
 

@@ -25,6 +25,8 @@ inline constexpr char kRecipeNoPaths[] = "작업 순서에는 경로를 쓸 수 
 inline constexpr char kRecipeNoApply[] = "작업 순서에는 --apply를 쓸 수 없습니다";
 inline constexpr char kRecipeNoRecipe[] = "작업 순서 안에서는 --recipe를 쓸 수 없습니다";
 inline constexpr char kRecipeNotAStep[] = "작업 순서에는 단계만 쓸 수 있습니다: ";
+inline constexpr char kRecipeOutsideList[] =
+    "작업 순서에는 목록 밖의 파일을 다루는 옵션을 쓸 수 없습니다: ";
 inline constexpr char kUnclosedQuote[] = "따옴표가 닫히지 않았습니다";
 // The first line of a recipe file.
 inline constexpr char kRecipeHeader[] = "# Morvalent 08.02.10 작업 순서";

@@ -6,6 +6,7 @@
 #include "commit/History.h"
 #include "commit/MovedItems.h"
 #include "commit/Undo.h"
+#include "platform/Text.h"
 
 namespace morvalent::app {
 
@@ -32,9 +33,19 @@ Outcome MainDialog::ShowHistory() {
 }
 
 Outcome MainDialog::UndoCommit(std::uint64_t id) {
-    if (history_ == nullptr || !history_->Read(id)) return Refuse(texts::kUnknownCommit);
-    if (!prompts_.AskOkCancel(texts::kUndoConfirm)) return Outcome::Cancelled();
+    const auto journal = history_ != nullptr ? history_->Read(id) : std::nullopt;
+    if (!journal) return Refuse(texts::kUnknownCommit);
+    // A damaged journal is undone only as far as it is whole, and only when asked.
+    std::u16string damage;
+    if (journal->damagedLine) {
+        damage = platform::FormatText(texts::kJournalDamaged,
+                                      platform::DecimalText(std::uint64_t(*journal->damagedLine)));
+    }
+    const std::u16string question = damage.empty() ? std::u16string(texts::kUndoConfirm)
+                                                   : damage + u"\n" + texts::kUndoIntactPart;
+    if (!prompts_.AskOkCancel(question)) return Outcome::Cancelled();
     list_.ClearSelection();
+    ForgetFailures();
     view_.SetBusy(true);
     const commit::UndoOutcome undo = commit::UndoCommit(*history_, id);
     commit::FollowMovedItems(list_, undo.moves);
@@ -50,12 +61,17 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
         const commit::ItemMove& failed = undo.failed[i];
         failures.push_back({failed.from, failed.to, {}, undo.failedErrors[i]});
         // The row that lists the item left where the commit put it.
-        for (std::size_t row = 0; row < list_.Count(); ++row) {
-            if (list_.Entry(row).path == failed.from) failures_.Mark(row, undo.failedErrors[i]);
-        }
+        failures_.Mark(failed.from, undo.failedErrors[i]);
     }
-    prompts_.ShowMessage(undo.failureReport.empty() ? std::u16string(texts::kUndone)
-                                                    : undo.failureReport);
+    // What was not undone is said, and fails the step: never "undone" for it.
+    std::u16string report = undo.failureReport;
+    for (const std::u16string& note :
+         {damage, undo.stopped ? std::u16string(texts::kUndoStopped) : std::u16string()}) {
+        if (note.empty()) continue;
+        failures.push_back({{}, {}, note, {platform::MoveCause::Other, 0, note}});
+        report += note + u"\n";
+    }
+    prompts_.ShowMessage(report.empty() ? std::u16string(texts::kUndone) : report);
     return Outcome::Committed(undo.undone, std::move(failures));
 }
 

@@ -38,16 +38,16 @@ std::optional<WindowState> ParseWindowState(std::string_view text) {
 }
 
 std::array<int, filelist::ColumnCount> FittedColumnWidths(
-    const std::array<int, filelist::ColumnCount>& widths, int available) {
+    const std::array<int, filelist::ColumnCount>& widths, int available, int dpi) {
+    const auto least = [dpi](int column) { return (kStartColumnWidths[column] * dpi + 48) / 96; };
     std::array<int, filelist::ColumnCount> fitted{};
     int others = 0;
     for (int i = 0; i < filelist::ColumnCount; ++i) {
         if (widths[i] <= 0 && kStartColumnWidths[i] == 0) continue;
-        fitted[i] = std::max(widths[i], kStartColumnWidths[i]);
+        fitted[i] = std::max(widths[i], least(i));
         if (i != filelist::ColFolder) others += fitted[i];
     }
-    fitted[filelist::ColFolder] =
-        std::max(kStartColumnWidths[filelist::ColFolder], available - others);
+    fitted[filelist::ColFolder] = std::max(least(filelist::ColFolder), available - others);
     return fitted;
 }
 

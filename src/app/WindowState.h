@@ -30,8 +30,9 @@ std::optional<WindowState> ParseWindowState(std::string_view text);
 
 // The widths to show in a list `available` pixels wide: each shown column as
 // the user left it but never below its start width, and the folder column
-// taking whatever is left over.
+// taking whatever is left over. The start widths are at 96 dots per inch and
+// grow with `dpi`.
 std::array<int, filelist::ColumnCount> FittedColumnWidths(
-    const std::array<int, filelist::ColumnCount>& widths, int available);
+    const std::array<int, filelist::ColumnCount>& widths, int available, int dpi = 96);
 
 }  // namespace morvalent::app

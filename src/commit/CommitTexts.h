@@ -16,6 +16,10 @@ inline constexpr char16_t kDone[] = u"파일 이름을 변경하였습니다.";
 inline constexpr char16_t kJournalFailed[] =
     u"변경 기록을 저장하지 못해 이름을 바꾸지 않았습니다.\n%s";
 
+// The journal could no longer be written during the commit: it stopped there.
+inline constexpr char16_t kJournalStopped[] =
+    u"변경 기록에 쓰지 못해 이름 변경을 멈췄습니다. 나머지는 바꾸지 않았습니다.\n%s";
+
 // Why a rename failed, by its common causes; other causes show the system's text.
 inline constexpr char16_t kReasonPermission[] = u"권한이 없습니다";
 inline constexpr char16_t kReasonReadOnly[] = u"읽기 전용 파일 시스템입니다";

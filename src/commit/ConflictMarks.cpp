@@ -5,7 +5,10 @@
 namespace morvalent::commit {
 
 bool ConflictMarks::Update(const filelist::FileList& list, FolderNames& disk) {
-    const std::vector<Conflict>& marks = finder_.Find(list, disk);
+    const auto changed = list.ChangedSince(seen_);
+    const std::vector<Conflict>& marks =
+        changed ? finder_.FindAgain(list, disk, *changed) : finder_.Find(list, disk);
+    seen_ = list.Changes();
     if (marks == marks_) return false;
     marks_ = marks;
     marked_ = marks_.size() - std::size_t(std::count(marks_.begin(), marks_.end(), Conflict::None));
@@ -13,6 +16,8 @@ bool ConflictMarks::Update(const filelist::FileList& list, FolderNames& disk) {
 }
 
 void ConflictMarks::Clear() {
+    finder_.Forget();
+    seen_ = {};
     marks_.clear();
     marked_ = 0;
 }

@@ -12,7 +12,8 @@ namespace morvalent::commit {
 // one marked row to the next.
 class ConflictMarks {
   public:
-    // Finds them anew; true when any row's mark changed.
+    // Finds them anew (weighing again only the rows changed since the last time,
+    // where the list can tell); true when any row's mark changed.
     bool Update(const filelist::FileList& list, FolderNames& disk);
     void Clear();
 
@@ -27,6 +28,7 @@ class ConflictMarks {
     ConflictFinder finder_;
     std::vector<Conflict> marks_;
     std::size_t marked_ = 0;
+    filelist::FileList::ChangeMark seen_;
 };
 
 }  // namespace morvalent::commit

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,18 @@ class ConflictFinder {
     using NewNames = std::function<std::u16string_view(std::size_t row)>;
     const std::vector<Conflict>& Find(const filelist::FileList& list, FolderNames& disk,
                                       const NewNames& newName = {});
+    // The same as Find(list, disk), after the last Find or FindAgain on this list and
+    // disk (its rows' own names), when only the rows in `changed` had their names or
+    // folder texts changed since. Only those rows are weighed again, with the rows
+    // that share a folder with their old or new targets, and the rows whose targets
+    // are the items of rows whose outcome changed, in the commit's order. Where that
+    // might not give what a whole search gives (a folder row's target or outcome
+    // changed, targets through folders made by the commit, names that ignore case,
+    // or so many rows that searching all is cheaper), it searches all.
+    const std::vector<Conflict>& FindAgain(const filelist::FileList& list, FolderNames& disk,
+                                           std::span<const std::uint32_t> changed);
+    // The next search is a whole one.
+    void Forget();
 
   private:
     struct Work;

@@ -41,23 +41,13 @@ std::u16string FailureLine(std::u16string_view source, std::u16string_view targe
     return line + platform::FormatText(texts::kReasonAfterLine, ReasonText(error));
 }
 
-void FailureMarks::Mark(std::size_t row, platform::MoveError error) {
-    auto at = std::ranges::lower_bound(reasons_, row, {}, &Marked::row);
-    if (at != reasons_.end() && at->row == row) {
-        at->error = std::move(error);
-        return;
-    }
-    reasons_.insert(at, {row, std::move(error)});
+void FailureMarks::Mark(std::u16string path, platform::MoveError error) {
+    reasons_.insert_or_assign(std::move(path), std::move(error));
 }
 
-const platform::MoveError* FailureMarks::At(std::size_t row) const {
-    auto at = std::ranges::lower_bound(reasons_, row, {}, &Marked::row);
-    return at != reasons_.end() && at->row == row ? &at->error : nullptr;
-}
-
-std::u16string FailureMarks::TextAt(std::size_t row) const {
-    const platform::MoveError* error = At(row);
-    return error == nullptr ? std::u16string() : ReasonText(*error);
+const platform::MoveError* FailureMarks::Of(const std::u16string& path) const {
+    const auto found = reasons_.find(path);
+    return found == reasons_.end() ? nullptr : &found->second;
 }
 
 }  // namespace morvalent::commit

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_map>
 
 #include "platform/MoveError.h"
 
@@ -17,26 +17,20 @@ std::u16string ReasonText(const platform::MoveError& error);
 std::u16string FailureLine(std::u16string_view source, std::u16string_view target,
                            const platform::MoveError& error);
 
-// The rows the last commit (or undo) could not rename, each with why. The list's
-// rows stay in place through a commit, so a row number names the row until the
-// list next changes; the owner clears the marks then.
+// The rows the last commit (or undo) could not rename, each with why, by the path
+// of the item the row lists: a row that failed was not renamed, its path names it
+// wherever sorting or moving takes it, and no two rows list one item.
 class FailureMarks {
   public:
     void Clear() { reasons_.clear(); }
-    void Mark(std::size_t row, platform::MoveError error);
-    // The row's failure; none when the row did not fail.
-    const platform::MoveError* At(std::size_t row) const;
-    // The row's reason in the user's words; empty when the row did not fail.
-    std::u16string TextAt(std::size_t row) const;
+    void Mark(std::u16string path, platform::MoveError error);
+    // The failure of the row listing `path`; none when it did not fail.
+    const platform::MoveError* Of(const std::u16string& path) const;
     std::size_t Count() const { return reasons_.size(); }
     bool Empty() const { return reasons_.empty(); }
 
   private:
-    struct Marked {
-        std::size_t row;
-        platform::MoveError error;
-    };
-    std::vector<Marked> reasons_;  // in row order
+    std::unordered_map<std::u16string, platform::MoveError> reasons_;
 };
 
 }  // namespace morvalent::commit

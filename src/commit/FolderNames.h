@@ -53,7 +53,12 @@ class FolderNames {
     };
     // Valid until Forget.
     const Listing& Folder(std::u16string_view folder);
-    void Forget() { folders_.clear(); }
+    void Forget() {
+        folders_.clear();
+        ++generation_;
+    }
+    // Changes with every Forget: listings taken before are gone.
+    std::uint64_t Generation() const { return generation_; }
 
   private:
     struct TextHash {
@@ -65,6 +70,7 @@ class FolderNames {
 
     platform::FileSystem& fs_;
     std::unordered_map<std::u16string, Listing, TextHash, std::equal_to<>> folders_;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace morvalent::commit

@@ -49,8 +49,8 @@ CommitSummary Summarise(std::uint64_t id, const Journal& journal) {
                    row.undo == JournalRow::Undo::Failed;
         leftToUndo = leftToUndo || IsLeftToUndo(journal, row);
     }
-    if (journal.undoRun && !leftToUndo) {
-        summary.state = CommitState::Undone;
+    if (journal.undoRun) {
+        summary.state = leftToUndo ? CommitState::PartlyUndone : CommitState::Undone;
     } else if (!journal.ended) {
         summary.state = CommitState::Interrupted;
     } else if (summary.failed > 0 && summary.renamed == 0) {

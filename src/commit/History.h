@@ -13,11 +13,12 @@
 namespace morvalent::commit {
 
 enum class CommitState {
-    Complete,     // 완료
-    SomeFailed,   // 일부 실패: rows the commit, or an undo, could not do
-    Failed,       // 실패: the commit renamed nothing it tried
-    Interrupted,  // 중단됨: no end mark
-    Undone,       // 되돌림
+    Complete,      // 완료
+    SomeFailed,    // 일부 실패: rows the commit, or an undo, could not do
+    Failed,        // 실패: the commit renamed nothing it tried
+    Interrupted,   // 중단됨: no end mark
+    Undone,        // 되돌림
+    PartlyUndone,  // 일부 되돌림: an undo ran, and rows are still left to undo
 };
 
 struct CommitSummary {

@@ -28,14 +28,25 @@ class Reader {
 
     // False when the line is not one this journal can have at this point.
     bool Take(std::string_view line) {
+        if (headerSeen_ && version_ == 2) {
+            const auto record = journal::CheckedRecord(line);
+            if (!record) return false;
+            line = *record;
+        } else if (headerSeen_) {
+            // Format 1, perhaps with an undo's checked records after it.
+            if (const auto record = journal::CheckedRecord(line)) line = *record;
+        }
         const auto fields = Fields(line);
         if (!fields) return false;
         const std::vector<std::string_view>& f = *fields;
         const std::string_view kind = f[0];
         if (!headerSeen_) {
-            headerSeen_ = f.size() == 2 && kind == "morvalent-journal" && f[1] == "1";
+            headerSeen_ =
+                f.size() == 2 && kind == "morvalent-journal" && (f[1] == "1" || f[1] == "2");
+            if (headerSeen_) version_ = f[1] == "2" ? 2 : 1;
             return headerSeen_;
         }
+        if (damaged_) return TakeUndo(f);
         if (kind == "start" && f.size() == 2 && j_.started == platform::kUnknownTime &&
             j_.rows.empty()) {
             const auto time = journal::ParseTime(f[1]);
@@ -61,13 +72,22 @@ class Reader {
                 row->source = std::move(*source);
                 row->target = std::move(*target);
                 return true;
+            } else if (kind == "copy" && f.size() == 3) {
+                JournalRow* row = Find(f[1]);
+                const auto identity = journal::ParseIdentity(f[2]);
+                if (row == nullptr || !identity || !*identity ||
+                    row->outcome != JournalRow::Outcome::Unknown) {
+                    return false;
+                }
+                row->copy = *identity;
+                return true;
             } else if (kind == "done" && (f.size() == 2 || f.size() == 3)) {
                 JournalRow* row = Find(f[1]);
                 if (row == nullptr || row->outcome != JournalRow::Outcome::Unknown) return false;
                 if (f.size() == 3) {
                     const auto identity = journal::ParseIdentity(f[2]);
                     if (!identity) return false;
-                    row->identity = *identity;
+                    row->copy = *identity;
                 }
                 row->outcome = JournalRow::Outcome::Renamed;
                 return true;
@@ -81,25 +101,43 @@ class Reader {
                 return j_.ended;
             }
         }
-        if (kind == "undo" && f.size() == 2 && !undoOpen_) {
-            j_.undoRun = undoOpen_ = journal::ParseTime(f[1]).has_value();
-            return undoOpen_;
-        }
-        if (undoOpen_ && f.size() == 2) {
-            if (kind == "undo-end") {
-                undoOpen_ = false;
-                return journal::ParseTime(f[1]).has_value();
-            }
-            const JournalRow::Undo undo = kind == "undone"        ? JournalRow::Undo::Undone
-                                          : kind == "kept"        ? JournalRow::Undo::Kept
-                                          : kind == "undo-failed" ? JournalRow::Undo::Failed
-                                                                  : JournalRow::Undo::None;
-            JournalRow* row = Find(f[1]);
-            if (undo == JournalRow::Undo::None || row == nullptr) return false;
-            row->undo = undo;
+        return TakeUndo(f);
+    }
+
+    // From here on only the undo's records are read.
+    void Damaged() { damaged_ = true; }
+
+  private:
+    bool TakeUndo(const std::vector<std::string_view>& f) {
+        const std::string_view kind = f[0];
+        // A second start without an end: the undo before it was stopped, and this
+        // one goes on from its records.
+        if (kind == "undo" && f.size() == 2) {
+            if (!journal::ParseTime(f[1])) return false;
+            j_.undoRun = undoOpen_ = true;
             return true;
         }
-        return false;
+        if (!undoOpen_) return false;
+        if (kind == "copy" && f.size() == 3) {
+            JournalRow* row = Find(f[1]);
+            const auto identity = journal::ParseIdentity(f[2]);
+            if (row == nullptr || !identity || !*identity) return false;
+            row->undoCopy = *identity;
+            return true;
+        }
+        if (f.size() != 2) return false;
+        if (kind == "undo-end") {
+            undoOpen_ = false;
+            return journal::ParseTime(f[1]).has_value();
+        }
+        const JournalRow::Undo undo = kind == "undone"        ? JournalRow::Undo::Undone
+                                      : kind == "kept"        ? JournalRow::Undo::Kept
+                                      : kind == "undo-failed" ? JournalRow::Undo::Failed
+                                                              : JournalRow::Undo::None;
+        JournalRow* row = Find(f[1]);
+        if (undo == JournalRow::Undo::None || row == nullptr) return false;
+        row->undo = undo;
+        return true;
     }
 
   private:
@@ -112,8 +150,11 @@ class Reader {
         // The plan lists rows in order; a late row comes at its turn among the outcomes.
         if (!j_.rows.empty() && !j_.planned && *row <= j_.rows.back().row) return false;
         byRow_.emplace(*row, j_.rows.size());
-        j_.rows.push_back({*row, std::move(*source), std::move(*target), *identity,
-                           JournalRow::Outcome::Unknown, JournalRow::Undo::None});
+        JournalRow& taken = j_.rows.emplace_back();
+        taken.row = *row;
+        taken.source = std::move(*source);
+        taken.target = std::move(*target);
+        taken.identity = *identity;
         return true;
     }
 
@@ -127,7 +168,9 @@ class Reader {
     Journal& j_;
     std::unordered_map<std::size_t, std::size_t> byRow_;
     bool headerSeen_ = false;
+    int version_ = 0;
     bool undoOpen_ = false;
+    bool damaged_ = false;
 };
 
 }  // namespace
@@ -136,13 +179,21 @@ Journal ReadJournal(std::string_view bytes) {
     Journal journal;
     Reader reader(journal);
     std::size_t at = 0;
-    for (;;) {
+    for (std::size_t number = 1;; ++number) {
         const std::size_t end = bytes.find('\n', at);
         // A line without its line feed was cut short.
-        if (end == std::string_view::npos) break;
-        if (!reader.Take(bytes.substr(at, end - at))) break;
+        if (end == std::string_view::npos) {
+            journal.cutTail = at < bytes.size();
+            break;
+        }
+        const std::string_view line = bytes.substr(at, end - at);
         at = end + 1;
-        journal.readableLength = at;
+        // Ended by the mark an undo adds after a line cut short: no record.
+        if (line.ends_with(kCutLineEnd.front())) continue;
+        if (!reader.Take(line) && !journal.damagedLine) {
+            journal.damagedLine = number;
+            reader.Damaged();
+        }
     }
     // Late rows sit among the outcomes; the renames went in row order.
     std::stable_sort(journal.rows.begin(), journal.rows.end(),
@@ -154,8 +205,10 @@ bool IsLeftToUndo(const Journal& journal, const JournalRow& row) {
     if (row.undo == JournalRow::Undo::Undone || row.undo == JournalRow::Undo::Kept) return false;
     // A row whose item had already come to its target with a renamed folder.
     if (row.source == row.target) return false;
+    // Past a damaged line the plan's end may be lost: the disk tells.
     return row.outcome == JournalRow::Outcome::Renamed ||
-           (row.outcome == JournalRow::Outcome::Unknown && journal.planned);
+           (row.outcome == JournalRow::Outcome::Unknown &&
+            (journal.planned || journal.damagedLine.has_value()));
 }
 
 }  // namespace morvalent::commit

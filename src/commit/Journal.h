@@ -25,6 +25,11 @@ struct JournalRow {
     std::u16string target;
     // The item as it should be found at the target; nothing when it was unreadable.
     std::optional<platform::FileIdentity> identity;
+    // A copy the commit made at the target on another volume (the item's own
+    // identity stays with the source until that goes), and one an undo made at
+    // the source on the way back.
+    std::optional<platform::FileIdentity> copy;
+    std::optional<platform::FileIdentity> undoCopy;
     Outcome outcome = Outcome::Unknown;
     Undo undo = Undo::None;
 };
@@ -37,9 +42,17 @@ struct Journal {
     bool ended = false;  // the commit's end mark is there
     bool undoRun = false;
     std::vector<JournalRow> rows;  // in the order they were renamed
-    // Bytes up to the end of the last whole, readable line: where more may be added.
-    std::size_t readableLength = 0;
+    // The last line has no line feed: a stop cut it short. More is added only after
+    // a line feed and a mark that keeps the cut line from reading as a record.
+    bool cutTail = false;
+    // The first line (from 1) that is no record this journal can hold, before its
+    // end: the journal was damaged there. What follows is not taken as the commit's
+    // account; the undo's own records still are.
+    std::optional<std::size_t> damagedLine;
 };
+
+// The line that ends a line cut short by a stop, before anything else is added.
+inline constexpr std::string_view kCutLineEnd = "\x18\n";
 
 // Reads as much as is whole: a journal cut anywhere, even inside a line, reads as
 // the journal it was at the end of its last complete line. Never fails.

@@ -97,6 +97,35 @@ std::optional<std::u16string> ParseText(std::string_view field) {
     return text;
 }
 
+std::uint32_t LineCheck(std::string_view record) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : record) {
+        hash ^= std::uint8_t(c);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+void AppendCheck(std::string& text, std::size_t start) {
+    const std::uint32_t check = LineCheck(std::string_view(text).substr(start));
+    text.push_back('\t');
+    for (int shift = 28; shift >= 0; shift -= 4) text.push_back(kHex[(check >> shift) & 0xF]);
+}
+
+std::optional<std::string_view> CheckedRecord(std::string_view line) {
+    constexpr std::size_t kField = 9;  // the tab and eight digits
+    if (line.size() < kField || line[line.size() - kField] != '\t') return std::nullopt;
+    const std::string_view record = line.substr(0, line.size() - kField);
+    const std::string_view digits = line.substr(line.size() - kField + 1);
+    // Upper-case digits only, as written: one spelling per check.
+    if (digits.find_first_not_of("0123456789ABCDEF") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto check = ParseWith<std::uint32_t>(digits, 16);
+    if (!check || *check != LineCheck(record)) return std::nullopt;
+    return record;
+}
+
 void AppendNumber(std::string& line, std::uint64_t value) {
     char buffer[24];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;

@@ -10,18 +10,23 @@
 // A commit journal is a text file, one record a line, fields separated by tabs,
 // every line ended by a line feed:
 //
-//   morvalent-journal  1                              first line: the format
+//   morvalent-journal  2                              first line: the format
 //   start   TIME                                      the commit began
 //   row     ROW  IDENTITY  SOURCE  TARGET             a rename planned for list row ROW
 //   plan    COUNT                                     all COUNT rows above are written
 //   row     ROW  IDENTITY  SOURCE  TARGET             a row not planned, renamed after all
 //   from    ROW  SOURCE  TARGET                       moved with a renamed folder: the row's
 //                                                     item lay at SOURCE, bound for TARGET
-//   done    ROW  [IDENTITY]                           renamed (IDENTITY: when a copy took
-//                                                     the item's place on another volume)
+//   copy    ROW  IDENTITY                             a copy onto another volume is about
+//                                                     to be named at the target; the
+//                                                     source goes only after it is named
+//   done    ROW  [IDENTITY]                           renamed (IDENTITY, in older journals:
+//                                                     a copy took the item's place)
 //   failed  ROW                                       not renamed
 //   end     TIME                                      the commit finished
 //   undo    TIME                                      an undo began
+//   copy    ROW  IDENTITY                             the undo's copy back onto the
+//                                                     source's volume, as above
 //   undone  ROW                                       the item is back at its source
 //   kept    ROW                                       an interrupted row the disk shows
 //                                                     was never renamed
@@ -30,7 +35,15 @@
 //
 // Nothing renames before the plan is on stable storage, and the commit renames
 // in the order of ROW, so what follows the plan is an account of the renames in
-// order; a "from" or a late "row" line is written out before its rename.
+// order; a "from" or a late "row" line is written out before its rename, and a
+// "copy" line is on stable storage before the copy has a name. Records are
+// written in batches, so after a stop the disk tells what the last ones did. An
+// undo that finds the last line cut short first ends it with the byte 0x18 and a
+// line feed: a line ending in 0x18 is no record.
+// In format 2 every line after the first ends with one more field, the line's
+// check: the FNV-1a hash (32 bits) of the bytes before that field's tab, in 8
+// hexadecimal digits. Any one byte changed, and most cuts, fail it: such a line is
+// damage, not a record. Format 1 (no checks) is still read.
 // TIME is 100-nanosecond ticks since 1601 (UTC), in decimal. IDENTITY is
 // VOLUME:FILEHIGH:FILE:BIRTH in hexadecimal, BIRTH "-" when the file system keeps
 // none, or a lone "-" when the identity could not be read. SOURCE and TARGET are
@@ -47,6 +60,13 @@ std::optional<std::u16string> ParseText(std::string_view field);
 void AppendIdentity(std::string& line, const std::optional<platform::FileIdentity>& identity);
 // The outer nothing when the field is malformed; the inner one for "-".
 std::optional<std::optional<platform::FileIdentity>> ParseIdentity(std::string_view field);
+
+// The check of a line's record (JournalFormat 2): its bytes before the check field.
+std::uint32_t LineCheck(std::string_view record);
+// Adds the tab and check field to the record in `text` that starts at `start`.
+void AppendCheck(std::string& text, std::size_t start);
+// The record without its check field; nothing when the field is missing or wrong.
+std::optional<std::string_view> CheckedRecord(std::string_view line);
 
 void AppendNumber(std::string& line, std::uint64_t value);
 std::optional<std::uint64_t> ParseNumber(std::string_view field);

@@ -1,5 +1,6 @@
 #include "commit/JournalWriter.h"
 
+#include "commit/Journal.h"
 #include "commit/JournalFormat.h"
 
 namespace morvalent::commit {
@@ -19,7 +20,8 @@ void AppendMove(std::string& line, std::u16string_view source, std::u16string_vi
 }  // namespace
 
 void JournalWriter::Header(platform::FileTime started) {
-    pending_ += "morvalent-journal\t1\n";
+    pending_ += "morvalent-journal\t2\n";
+    lineStart_ = pending_.size();
     Time("start", started);
 }
 
@@ -53,6 +55,19 @@ void JournalWriter::Done(std::size_t row,
     EndLine();
 }
 
+void JournalWriter::Copy(std::size_t row, const platform::FileIdentity& copy) {
+    pending_ += "copy\t";
+    journal::AppendNumber(pending_, row);
+    pending_ += '\t';
+    journal::AppendIdentity(pending_, copy);
+    EndLine();
+}
+
+void JournalWriter::EndCutLine() {
+    pending_ += kCutLineEnd;
+    lineStart_ = pending_.size();
+}
+
 void JournalWriter::Failed(std::size_t row) { Record("failed", row); }
 void JournalWriter::End(platform::FileTime time) { Time("end", time); }
 void JournalWriter::UndoStart(platform::FileTime time) { Time("undo", time); }
@@ -65,13 +80,13 @@ bool JournalWriter::Flush() {
     if (!pending_.empty()) {
         ok_ = file_.Append(pending_) && ok_;
         pending_.clear();
+        lineStart_ = 0;
     }
     return ok_;
 }
 
 bool JournalWriter::Sync() {
-    Flush();
-    ok_ = file_.Sync() && ok_;
+    ok_ = Flush() && file_.Sync();
     return ok_;
 }
 
@@ -91,8 +106,11 @@ void JournalWriter::Time(std::string_view kind, platform::FileTime time) {
 }
 
 void JournalWriter::EndLine() {
+    journal::AppendCheck(pending_, lineStart_);
     pending_ += '\n';
-    if (pending_.size() >= kBatchBytes) Flush();
+    lineStart_ = pending_.size();
+    // A failure here stays in ok_ for the writer's next Flush or Sync.
+    if (pending_.size() >= kBatchBytes) (void)Flush();
 }
 
 }  // namespace morvalent::commit

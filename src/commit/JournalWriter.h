@@ -17,7 +17,9 @@ namespace morvalent::commit {
 class JournalWriter {
   public:
     explicit JournalWriter(platform::AppendFile& file) : file_(file) {}
-    ~JournalWriter() { Flush(); }
+    // What is still gathered is written; a failure here is met again by the next
+    // reader, which finds the record missing.
+    ~JournalWriter() { (void)Flush(); }
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;
 
@@ -26,6 +28,7 @@ class JournalWriter {
              std::u16string_view source, std::u16string_view target);
     void PlanEnd(std::size_t count);
     void From(std::size_t row, std::u16string_view source, std::u16string_view target);
+    void Copy(std::size_t row, const platform::FileIdentity& copy);
     void Done(std::size_t row, const std::optional<platform::FileIdentity>& movedIdentity);
     void Failed(std::size_t row);
     void End(platform::FileTime time);
@@ -34,10 +37,14 @@ class JournalWriter {
     void Kept(std::size_t row);
     void UndoFailed(std::size_t row);
     void UndoEnd(platform::FileTime time);
+    // Ends a last line a stop cut short, so that what follows starts afresh.
+    void EndCutLine();
 
-    // False once any write has failed.
-    bool Flush();
-    bool Sync();
+    // False once any write has failed: then the journal no longer tells what the
+    // disk holds, and nothing more may be moved on its word.
+    [[nodiscard]] bool Flush();
+    [[nodiscard]] bool Sync();
+    bool Ok() const { return ok_; }
 
   private:
     void Record(std::string_view kind, std::size_t row);
@@ -46,6 +53,7 @@ class JournalWriter {
 
     platform::AppendFile& file_;
     std::string pending_;
+    std::size_t lineStart_ = 0;  // where the record being written starts in pending_
     bool ok_ = true;
 };
 

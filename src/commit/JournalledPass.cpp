@@ -4,22 +4,6 @@
 #include "platform/Path.h"
 
 namespace morvalent::commit {
-namespace {
-
-std::u16string_view FolderPart(std::u16string_view path) {
-    const std::size_t separator = path.find_last_of(platform::kPathSeparator);
-    return separator == std::u16string_view::npos ? std::u16string_view()
-                                                  : path.substr(0, separator);
-}
-
-// A move into another folder may have copied the item to another volume.
-bool MayHaveCopied(std::u16string_view source, std::u16string_view target) {
-    return platform::PathIdentityKey(FolderPart(source)) !=
-           platform::PathIdentityKey(FolderPart(target));
-}
-
-}  // namespace
-
 JournalledPass::JournalledPass(filelist::FileList& list, platform::FileSystem& fs,
                                std::vector<std::u16string> targets, History* history)
     : list_(list), pass_(list, fs, std::move(targets)), history_(history) {}
@@ -65,11 +49,23 @@ bool JournalledPass::Begin() {
         id_.reset();
         return false;
     }
+    // A copy onto another volume takes a new identity: the journal has it on
+    // stable storage before the copy is named, so that an undo after a stop at any
+    // point finds the copy, or the source still whole, or both (then the copy goes).
+    moves.WatchCopies([this](const platform::FileIdentity& copy) {
+        writer_->Copy(current_, copy);
+        return writer_->Sync();
+    });
     return true;
 }
 
 RowOutcome JournalledPass::RenameRow(std::size_t row) {
     if (!writer_) return pass_.RenameRow(row);
+    if (!writer_->Ok()) {
+        // The journal no longer tells what the disk holds: nothing more is renamed.
+        stopped_ = true;
+        return {};
+    }
     const std::u16string& source = list_.Entry(row).path;
     const std::u16string& target = pass_.Target(row);
     // A renamed folder took this row's item, or its target, along: the journal
@@ -79,30 +75,54 @@ RowOutcome JournalledPass::RenameRow(std::size_t row) {
         if (source == target) return pass_.RenameRow(row);
         identities_[row] = pass_.Moves().ReadIdentity(source);
         writer_->Row(row, identities_[row], source, target);
-        writer_->Flush();
+        if (!writer_->Sync()) {
+            stopped_ = true;
+            return {};
+        }
+        planned_[row] = source;
+        plannedTargets_[row] = target;
     } else if (source != planned_[row] || target != plannedTargets_[row]) {
         writer_->From(row, source, target);
-        writer_->Flush();
+        if (!writer_->Sync()) {
+            stopped_ = true;
+            return {};
+        }
     }
-    const bool mayHaveCopied = MayHaveCopied(source, target);
+    current_ = row;
     const RowOutcome outcome = pass_.RenameRow(row);
     if (outcome.result == RowResult::Renamed) {
-        std::optional<platform::FileIdentity> moved;
-        if (mayHaveCopied) {
-            moved = pass_.Moves().ReadIdentity(target);
-            if (moved == identities_[row]) moved.reset();
-        }
-        writer_->Done(row, moved);
+        writer_->Done(row, std::nullopt);
+        JournalRowsMovedAlong(row);
     } else if (outcome.result == RowResult::Failed) {
         writer_->Failed(row);
     }
     return outcome;
 }
 
+// The rows still to come beneath a renamed folder: their new places are on stable
+// storage, in one go, before any of them is renamed.
+void JournalledPass::JournalRowsMovedAlong(std::size_t folderRow) {
+    bool written = false;
+    for (std::size_t row : pass_.RowsMovedAlong()) {
+        if (row <= folderRow || planned_[row].empty()) continue;
+        const std::u16string& source = list_.Entry(row).path;
+        const std::u16string& target = pass_.Target(row);
+        if (source == planned_[row] && target == plannedTargets_[row]) continue;
+        writer_->From(row, source, target);
+        planned_[row] = source;
+        plannedTargets_[row] = target;
+        written = true;
+    }
+    // A failure stops the pass at the next row.
+    if (written) (void)writer_->Sync();
+}
+
 void JournalledPass::Finish() {
     if (!writer_) return;
     writer_->End(platform::CurrentFileTime());
-    writer_->Sync();
+    // An end mark that did not reach the disk leaves the commit "interrupted"; the
+    // undo then checks every row on disk, which is still right.
+    (void)writer_->Sync();
     writer_.reset();
     file_.Close();
 }

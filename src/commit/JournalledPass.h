@@ -33,10 +33,15 @@ class JournalledPass {
     const std::u16string& Target(std::size_t row) const { return pass_.Target(row); }
 
     const std::u16string& FailureReport() const { return pass_.FailureReport(); }
+    // The journal could no longer be written: the row asked last, and every row
+    // after it, was left as it was.
+    bool Stopped() const { return stopped_; }
     // The journal of this commit; nothing when there is none (nothing to rename).
     std::optional<std::uint64_t> JournalId() const { return id_; }
 
   private:
+    void JournalRowsMovedAlong(std::size_t folderRow);
+
     filelist::FileList& list_;
     RenamePass pass_;
     History* history_;
@@ -47,6 +52,8 @@ class JournalledPass {
     std::vector<std::u16string> planned_;
     std::vector<std::u16string> plannedTargets_;
     std::vector<std::optional<platform::FileIdentity>> identities_;
+    std::size_t current_ = 0;  // the row being renamed, for the copy witness
+    bool stopped_ = false;
 };
 
 }  // namespace morvalent::commit

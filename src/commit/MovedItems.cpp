@@ -30,9 +30,11 @@ void FollowMovedItems(filelist::FileList& list, const std::vector<ItemMove>& mov
 }
 
 void RepointRowsBeneath(filelist::FileList& list, RowPathIndex& index, const std::u16string& from,
-                        const std::u16string& to, std::size_t except) {
+                        const std::u16string& to, std::size_t except,
+                        std::vector<std::size_t>* moved) {
     for (std::size_t row : index.MoveBeneath(from, to)) {
         if (row == except) continue;
+        if (moved != nullptr) moved->push_back(row);
         const filelist::Row& r = list.At(row);
         list.ReplaceEntryPath(row, to + r.entry.path.substr(from.size()));
         if (r.hasFolderOverride && IsAtOrBeneath(r.folderOverride, from)) {

@@ -18,8 +18,10 @@ void FollowMovedItems(filelist::FileList& list, const std::vector<ItemMove>& mov
 
 // The rows whose items lie beneath the folder `from` (as `index` knows them; it
 // follows) take their paths beneath `to`, and a folder text that named the old
-// place names the new one. `except` is a row left as it is.
+// place names the new one. `except` is a row left as it is. The rows repointed are
+// added to `moved` when given.
 void RepointRowsBeneath(filelist::FileList& list, RowPathIndex& index, const std::u16string& from,
-                        const std::u16string& to, std::size_t except = SIZE_MAX);
+                        const std::u16string& to, std::size_t except = SIZE_MAX,
+                        std::vector<std::size_t>* moved = nullptr);
 
 }  // namespace morvalent::commit

@@ -14,6 +14,7 @@ RenamePass::RenamePass(filelist::FileList& list, platform::FileSystem& fs,
     : list_(list), moves_(fs.BeginMoves()), targets_(std::move(targets)) {}
 
 RowOutcome RenamePass::RenameRow(std::size_t row) {
+    movedAlong_.clear();
     const std::u16string& target = targets_[row];
     const filelist::FileEntry& entry = list_.Entry(row);
     // Only an exact match is the item's own name; a change of letter case is a rename.
@@ -57,8 +58,9 @@ void RenamePass::RepointBeneath(std::size_t folderRow, const std::u16string& fro
     if (!targetIndex_.Built()) targetIndex_.Build(targets_);
     for (std::size_t row : targetIndex_.MoveBeneath(from, to)) {
         targets_[row] = to + targets_[row].substr(from.size());
+        movedAlong_.push_back(row);
     }
-    RepointRowsBeneath(list_, index_, from, to, folderRow);
+    RepointRowsBeneath(list_, index_, from, to, folderRow, &movedAlong_);
 }
 
 }  // namespace morvalent::commit

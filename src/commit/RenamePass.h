@@ -42,6 +42,8 @@ class RenamePass {
     const std::u16string& FailureReport() const { return failures_; }
     // The pass's moves and identity look-ups: folders it holds open serve them all.
     platform::MoveRun& Moves() { return *moves_; }
+    // The rows whose path or target the last renamed row (a folder) took along.
+    const std::vector<std::size_t>& RowsMovedAlong() const { return movedAlong_; }
 
   private:
     void RepointBeneath(std::size_t folderRow, const std::u16string& from,
@@ -51,6 +53,7 @@ class RenamePass {
     std::unique_ptr<platform::MoveRun> moves_;
     std::vector<std::u16string> targets_;
     std::u16string failures_;
+    std::vector<std::size_t> movedAlong_;
     // Built at the first renamed folder; commits of files alone never pay for it.
     RowPathIndex index_;
     RowPathIndex targetIndex_;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace morvalent::commit {
 
 enum class UndoResult {
     Done,               // everything left to undo is back (perhaps nothing was left)
-    SomeFailed,         // some rows could not be put back; a second undo retries them
+    SomeFailed,         // some rows could not be put back, the journal was damaged, or
+                        // the undo's records could not be written; a second undo retries
     UnknownCommit,      // no journal with that id
     JournalUnwritable,  // nothing moved: the undo could not be recorded
 };
@@ -32,12 +34,18 @@ struct UndoOutcome {
     // The moves that could not be made, in the order they were tried, with why.
     std::vector<ItemMove> failed;
     std::vector<platform::MoveError> failedErrors;
+    // The journal's first damaged line: only the rows before it were undone.
+    std::optional<std::size_t> damagedLine;
+    // The undo's records could no longer be written: it stopped there.
+    bool stopped = false;
 };
 
 // Puts back what one commit renamed: the rows left to undo in the reverse of the
 // order they were renamed, each only when the item at the target is still the one
-// the commit renamed, and never onto anything that exists. The journal records
-// what was undone.
+// the commit renamed (or the copy it made on another volume), and never onto
+// anything that exists. A row whose item is found nowhere fails; a spare left by
+// a move that was stopped half-way (a copy, a second name) is removed once the
+// item is whole elsewhere. The journal records what was undone.
 UndoOutcome UndoCommit(History& history, std::uint64_t id);
 
 }  // namespace morvalent::commit

@@ -83,6 +83,9 @@ inline constexpr char16_t kRegexBadFlag[] = u"없는 옵션입니다";
 inline constexpr char16_t kRegexUnboundedLookBehind[] = u"뒤쪽 찾기의 길이가 정해지지 않았습니다";
 // Anything else, with the library's own word for it.
 inline constexpr char16_t kRegexOther[] = u"쓸 수 없는 표현입니다 (%s)";
+// Matching one name ran past the time or memory limit (nested repeats).
+inline constexpr char16_t kRegexTooHard[] =
+    u"정규식이 너무 복잡하여 이름 하나를 찾는 데 한도를 넘었습니다. 표현을 단순하게 바꿔 주십시오.";
 inline constexpr char16_t kRegexBadReplacement[] =
     u"바꿀 문자열이 정규식에 없는 묶음을 가리킵니다.\n%s";
 inline constexpr char16_t kRegexUnsupported[] = u"이 빌드에는 정규식 기능이 없습니다.";

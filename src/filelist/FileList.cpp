@@ -1,6 +1,7 @@
 #include "filelist/FileList.h"
 
 #include <algorithm>
+#include <new>
 
 #include "filelist/NameParts.h"
 #include "filelist/Permute.h"
@@ -57,6 +58,7 @@ std::size_t FileList::InsertEntryRow(FileEntry entry) {
     RefreshIcon(row);
     const std::size_t index = rows_.size();
     rows_.push_back(std::move(row));
+    NewEra();
     if (batchDepth_ > 0) {
         if (!insertedFirst_) insertedFirst_ = index;
     } else if (observer_ != nullptr) {
@@ -67,22 +69,26 @@ std::size_t FileList::InsertEntryRow(FileEntry entry) {
 
 void FileList::SetNewName(std::size_t row, std::u16string name) {
     rows_[row].newName = std::move(name);
+    NameChanged(row);
     RowsChanged(row, row);
 }
 
 void FileList::CopyNewNameInPlace(std::size_t row, std::u16string_view name) noexcept {
     rows_[row].newName.assign(name);
+    NameChanged(row);
     RowsChanged(row, row);
 }
 
 void FileList::SwapNewName(std::size_t row, std::u16string& name) noexcept {
     rows_[row].newName.swap(name);
+    NameChanged(row);
     RowsChanged(row, row);
 }
 
 void FileList::SetFolderText(std::size_t row, std::u16string_view folder) {
     rows_[row].folderOverride.assign(folder);
     rows_[row].hasFolderOverride = true;
+    NameChanged(row);
     RowsChanged(row, row);
 }
 
@@ -93,11 +99,13 @@ void FileList::SetEntryPath(std::size_t row, std::u16string path) {
     r.folderOverride.clear();
     r.hasFolderOverride = false;
     RefreshIcon(r);
+    NewEra();
     RowsChanged(row, row);
 }
 
 void FileList::ReplaceEntryPath(std::size_t row, std::u16string path) {
     rows_[row].entry.path = std::move(path);
+    NewEra();
     RowsChanged(row, row);
 }
 
@@ -111,6 +119,7 @@ void FileList::RemoveRow(std::size_t row) {
             --*focused_;
     }
     rows_.erase(rows_.begin() + std::ptrdiff_t(row));
+    NewEra();
     if (insertedFirst_ && *insertedFirst_ > row) --*insertedFirst_;
     if (observer_ != nullptr) observer_->OnRowsRemoved(row, 1);
 }
@@ -158,6 +167,7 @@ std::size_t FileList::RemoveSelectedRows() {
         if (observer_ != nullptr) observer_->OnListReset();
     }
     selectedCount_ = 0;
+    NewEra();
     return removed;
 }
 
@@ -166,6 +176,8 @@ void FileList::Clear() {
     if (observer_ != nullptr && count > 0) observer_->OnRowsAboutToBeRemoved(0, count);
     rows_.clear();
     rows_.shrink_to_fit();
+    NewEra();
+    changed_.shrink_to_fit();
     selectedCount_ = 0;
     focused_.reset();
     insertedFirst_.reset();
@@ -221,6 +233,7 @@ void FileList::SetFocusedRow(std::optional<std::size_t> row) {
 void FileList::SwapRows(std::size_t a, std::size_t b) {
     if (a == b) return;
     std::swap(rows_[a], rows_[b]);
+    NewEra();
     if (focused_ == a)
         focused_ = b;
     else if (focused_ == b)
@@ -238,6 +251,7 @@ void FileList::Reorder(const std::vector<std::size_t>& order) {
         if (focused_ == from) focus = to;
     });
     focused_ = focus;
+    NewEra();
     if (batchDepth_ > 0) {
         structureChanged_ = true;
     } else if (observer_ != nullptr) {
@@ -283,6 +297,17 @@ void FileList::RowsChanged(std::size_t first, std::size_t last) {
         dirtyLast_ = std::max(dirtyLast_, last);
     } else if (observer_ != nullptr) {
         observer_->OnRowsChanged(first, last);
+    }
+}
+
+void FileList::NameChanged(std::size_t row) noexcept {
+    // Past an eighth of the rows, redoing only the changed ones saves little, and the
+    // log would grow with every edit of the whole list.
+    if (changed_.size() >= std::max<std::size_t>(64, rows_.size() / 8)) NewEra();
+    try {
+        changed_.push_back(std::uint32_t(row));
+    } catch (const std::bad_alloc&) {
+        NewEra();  // out of memory: the next marking is a whole one
     }
 }
 

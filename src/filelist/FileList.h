@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,6 +107,21 @@ class FileList {
     // Row i of the result is the row that was at order[i]; order is a permutation.
     void Reorder(const std::vector<std::size_t>& order);
 
+    // Which rows' new names or folder texts changed, for work that can redo only
+    // those rows (the conflict marks). A mark is taken after such work; asked later,
+    // the list names the rows changed since (in the order changed, some more than
+    // once), or nothing when it cannot: rows were added, removed, moved or repointed,
+    // or so many changed that the work is better done whole.
+    struct ChangeMark {
+        std::uint64_t era = 0;
+        std::size_t position = 0;
+    };
+    ChangeMark Changes() const { return {era_, changed_.size()}; }
+    std::optional<std::span<const std::uint32_t>> ChangedSince(ChangeMark mark) const {
+        if (mark.era != era_ || mark.position > changed_.size()) return std::nullopt;
+        return std::span<const std::uint32_t>(changed_).subspan(mark.position);
+    }
+
     // Suspends notifications; the observer hears one summary at the end.
     void BeginBatch();
     void EndBatch();
@@ -128,12 +144,20 @@ class FileList {
     void RowsChanged(std::size_t first, std::size_t last);
     void MarksChanged();
     void RefreshIcon(Row& row);
+    void NameChanged(std::size_t row) noexcept;
+    // Rows changed as a whole: no one can know which.
+    void NewEra() noexcept {
+        ++era_;
+        changed_.clear();
+    }
 
     IconCache& icons_;
     FileListObserver* observer_ = nullptr;
     std::vector<Row> rows_;
     std::size_t selectedCount_ = 0;
     std::optional<std::size_t> focused_;
+    std::uint64_t era_ = 0;
+    std::vector<std::uint32_t> changed_;
 
     int batchDepth_ = 0;
     // What happened during a batch, told at its end.

@@ -53,7 +53,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         case kConflictRole: {
             // Rows the last commit could not rename: their current name, red.
             if (index.column() == filelist::ColCurrentName && failureOf) {
-                if (failureOf(row) == nullptr) return {};
+                if (failureOf(row).empty()) return {};
                 return role == Qt::ForegroundRole ? QVariant(kConflictColour) : QVariant();
             }
             if (index.column() != filelist::ColNewName || conflicts_ == nullptr) return {};
@@ -63,8 +63,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         }
         case Qt::ToolTipRole: {
             if (index.column() == filelist::ColCurrentName && failureOf) {
-                const std::u16string* reason = failureOf(row);
-                return reason == nullptr ? QVariant() : QVariant(ToQString(*reason));
+                const std::u16string reason = failureOf(row);
+                return reason.empty() ? QVariant() : QVariant(ToQString(reason));
             }
             if (index.column() != filelist::ColNewName) return {};
             QStringList tips;

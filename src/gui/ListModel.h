@@ -36,9 +36,9 @@ class ListModel : public QAbstractTableModel, public filelist::FileListObserver 
 
     // Marked new names show in a warning colour, with the reason over them.
     void SetConflicts(const commit::ConflictMarks* conflicts) { conflicts_ = conflicts; }
-    // Why the last commit could not rename a row (null when it did not fail):
+    // Why the last commit could not rename a row (empty when it did not fail):
     // such a row's current name is marked, with the reason as its tip.
-    std::function<const std::u16string*(std::size_t)> failureOf;
+    std::function<std::u16string(std::size_t)> failureOf;
     void ConflictsChanged();
 
   private:

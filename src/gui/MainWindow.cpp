@@ -188,7 +188,7 @@ void MainWindow::BuildList() {
     model_ = new ListModel(dialog_->List(), icons_, this);
     model_->onMarksChanged = [this] { SyncSelectionFromList(); };
     model_->SetConflicts(&dialog_->Conflicts());
-    model_->failureOf = [this](std::size_t row) { return dialog_->FailureOf(row); };
+    model_->failureOf = [this](std::size_t row) { return dialog_->FailureTextAt(row); };
     view_ = new FlatListView(client_);
     view_->setModel(model_);
     view_->setItemDelegate(new CellDelegate(view_));
@@ -329,17 +329,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::OnViewSelectionChanged(const QItemSelection& selected,
                                         const QItemSelection& deselected) {
     if (syncingSelection_) return;
-    auto& list = dialog_->List();
-    for (const QItemSelectionRange& range : deselected) {
-        for (int row = range.top(); row <= range.bottom(); ++row) {
-            if (std::size_t(row) < list.Count()) list.SetSelectedFromView(std::size_t(row), false);
-        }
-    }
-    for (const QItemSelectionRange& range : selected) {
-        for (int row = range.top(); row <= range.bottom(); ++row) {
-            if (std::size_t(row) < list.Count()) list.SetSelectedFromView(std::size_t(row), true);
-        }
-    }
+    for (const QItemSelectionRange& range : deselected)
+        dialog_->SelectRowsFromView(std::size_t(range.top()), std::size_t(range.bottom()), false);
+    for (const QItemSelectionRange& range : selected)
+        dialog_->SelectRowsFromView(std::size_t(range.top()), std::size_t(range.bottom()), true);
     dialog_->OnSelectionChanged();
 }
 

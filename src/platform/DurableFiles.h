@@ -17,13 +17,13 @@ class AppendFile {
     AppendFile& operator=(const AppendFile&) = delete;
 
     // Makes a new file, readable by the user alone; false when anything has the name.
-    bool CreateNew(std::u16string_view path);
-    // Opens an existing file, cut to its first `keep` bytes, to add after them.
-    bool OpenAt(std::u16string_view path, std::uint64_t keep);
+    [[nodiscard]] bool CreateNew(std::u16string_view path);
+    // Opens an existing file to add after all it holds; nothing in it is changed.
+    [[nodiscard]] bool OpenToAppend(std::u16string_view path);
     bool IsOpen() const { return handle_ != -1; }
-    bool Append(std::string_view bytes);
+    [[nodiscard]] bool Append(std::string_view bytes);
     // The file's contents on stable storage.
-    bool Sync();
+    [[nodiscard]] bool Sync();
     void Close();
 
   private:
@@ -31,7 +31,7 @@ class AppendFile {
 };
 
 // The folder's list of names (a file just made in it) on stable storage.
-bool SyncFolder(std::u16string_view folder);
+[[nodiscard]] bool SyncFolder(std::u16string_view folder);
 bool RemoveFile(std::u16string_view path);
 // The whole of a plain file; nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(std::u16string_view path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,11 +52,20 @@ MoveError MoveErrorOf(const MoveOutcome& outcome);
 // every path up from the root; the promises are those of FileSystem's calls.
 class MoveRun {
   public:
+    // Told the identity a copy onto another volume will have, before the copy is
+    // named at the target (and so before the source goes); false stops that move,
+    // leaving the source where it was.
+    using CopyWitness = std::function<bool(const FileIdentity& copy)>;
+
     virtual ~MoveRun() = default;
-    virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
+    [[nodiscard]] virtual MoveOutcome MoveNoReplace(std::u16string_view source,
+                                                    std::u16string_view target) = 0;
     virtual std::optional<FileIdentity> ReadIdentity(std::u16string_view path) = 0;
     // A folder was moved: folders kept open may no longer be at their paths.
     virtual void FoldersMoved() {}
+    // Where the system moves across volumes by copying, each copy is told to the
+    // witness first; a system that cannot tell keeps no witness.
+    virtual void WatchCopies(CopyWitness witness) { (void)witness; }
 };
 
 // The file-system services the program needs. Paths are UTF-16; the native

@@ -7,20 +7,33 @@ class ForwardingMoveRun : public MoveRun {
   public:
     using Move = std::function<MoveOutcome(std::u16string_view, std::u16string_view,
                                            const std::function<MoveOutcome()>&)>;
-    ForwardingMoveRun(std::unique_ptr<MoveRun> inner, Move move)
-        : inner_(std::move(inner)), move_(std::move(move)) {}
+    ForwardingMoveRun(std::unique_ptr<MoveRun> inner, Move move, std::function<void()> calling)
+        : inner_(std::move(inner)), move_(std::move(move)), calling_(std::move(calling)) {}
 
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override {
+        calling_();
         return move_(source, target, [&] { return inner_->MoveNoReplace(source, target); });
     }
     std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override {
+        calling_();
         return inner_->ReadIdentity(path);
     }
     void FoldersMoved() override { inner_->FoldersMoved(); }
+    // The witness must reach the inner run: without it a copy across volumes would
+    // go unjournalled.
+    void WatchCopies(CopyWitness witness) override {
+        inner_->WatchCopies([this, witness = std::move(witness)](const FileIdentity& copy) {
+            calling_();
+            const bool told = witness(copy);
+            calling_();
+            return told;
+        });
+    }
 
   private:
     std::unique_ptr<MoveRun> inner_;
     Move move_;
+    std::function<void()> calling_;
 };
 
 }  // namespace
@@ -64,7 +77,8 @@ std::unique_ptr<MoveRun> ForwardingFileSystem::BeginMoves() {
         inner_->BeginMoves(),
         [this](std::u16string_view source, std::u16string_view target, const InnerMove& inner) {
             return Move(source, target, inner);
-        });
+        },
+        [this] { Calling(); });
 }
 
 }  // namespace morvalent::platform

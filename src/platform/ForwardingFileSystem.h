@@ -40,6 +40,9 @@ class ForwardingFileSystem : public FileSystem {
         (void)target;
         return inner();
     }
+    // Before each call of a run of moves (moves, identities, a copy told to the
+    // witness and again after it): where a fault test stops the program.
+    virtual void Calling() {}
     FileSystem& Inner() { return *inner_; }
 
   private:

@@ -9,7 +9,9 @@ enum class NameFault { None, TooLong, Forbidden };
 
 // Whether the system can give an item the path `folder`, separator, `name`, spelled
 // exactly so. `name` may hold separators (a place below `folder`); every part must
-// fit the file system's length limits, and the last part, the item's own name,
+// fit the file system's length limits (on Linux: each name NAME_MAX, the folder the
+// item lands in PATH_MAX, as the commit renames inside that folder), and the last
+// part, the item's own name,
 // must use only characters the system allows.
 NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name);
 

@@ -15,6 +15,7 @@ struct RegexError {
         Unsupported,  // this build has no regular expressions
         Pattern,      // the pattern does not compile
         Replacement,  // the replacement names a group the pattern does not have
+        TooHard,      // matching one text ran past the time or memory limit
     };
     // What is wrong with a pattern, for a message in the user's words.
     enum class Problem {
@@ -49,7 +50,9 @@ class Regex {
     Regex(const Regex&) = delete;
     Regex& operator=(const Regex&) = delete;
 
-    // Every match replaced, left to right; "$1".."$9" and "${name}" in the
+    // Every match replaced, left to right, each text within a time limit (about a
+    // second) and a limit on the matcher's memory, so that a pattern with nested
+    // repeats cannot hang the program; "$1".."$9" and "${name}" in the
     // replacement stand for groups, "\$" for a dollar sign. A match of the empty
     // string inserts the replacement once there and moves on.
     std::variant<std::u16string, RegexError> ReplaceAll(std::u16string_view text,

@@ -13,7 +13,8 @@ namespace morvalent::platform {
 std::optional<std::u16string> DefaultStateFolder();
 
 // Makes the folder and the folders above it that are missing (for the owner
-// only on Linux); true when the folder is there afterwards.
-bool MakeFolders(std::u16string_view folder);
+// only on Linux), each new one on stable storage in its parent; true when the
+// folder is there afterwards.
+[[nodiscard]] bool MakeFolders(std::u16string_view folder);
 
 }  // namespace morvalent::platform

@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "ToolbarImages.h"
 #include "app/Commands.h"
 #include "app/ConflictTip.h"
 #include "app/Texts.h"
+#include "app/WindowState.h"
 #include "platform/FileTime.h"
 #include "win32ui/DropTarget.h"
 #include "win32ui/HandOver.h"
@@ -31,7 +33,6 @@ constexpr int kButtonHeight = 24;
 constexpr int kButtonPadding = 6;
 constexpr int kStartWidth = 640;
 constexpr int kStartHeight = 520;
-constexpr int kStartWidths[filelist::ColumnCount] = {150, 150, 100, 0, 0, 0, 0};
 
 constexpr UINT kGatherMessage = WM_APP + 1;
 constexpr UINT_PTR kArrivalTimer = 1;
@@ -137,7 +138,7 @@ MainWindow::MainWindow(HINSTANCE instance, platform::FileSystem& fs, app::UserPr
     dialog_ = std::make_unique<app::MainDialog>(prompts, *this, fs, icons_);
     dialog_->SetHistory(history);
     dialog_->List().SetObserver(this);
-    std::copy(std::begin(kStartWidths), std::end(kStartWidths), columnWidths_.begin());
+    columnWidths_ = app::kStartColumnWidths;
     if (RegisterWindowClass(instance, &MainWindow::WindowProc) == 0) {
         throw std::runtime_error("RegisterClassExW failed: " + std::to_string(GetLastError()));
     }
@@ -392,6 +393,82 @@ void MainWindow::LayoutControls() {
     MoveWindow(toolbars_[1], w - bar, 0, bar, h - band, TRUE);
     MoveWindow(list_, bar, 0, w - 2 * bar, h - band, TRUE);
     MoveWindow(status_, 0, h - Scale(kStatusHeight), w, Scale(kStatusHeight), TRUE);
+    FitColumns();
+}
+
+void MainWindow::FitColumns() {
+    if (list_ == nullptr || fittingColumns_) return;
+    RECT client{};
+    GetClientRect(list_, &client);
+    std::array<int, filelist::ColumnCount> widths{};
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        if (columnWidths_[std::size_t(column)] > 0)
+            widths[std::size_t(column)] = int(SendMessageW(list_, LVM_GETCOLUMNWIDTH, column, 0));
+    }
+    const auto fitted = app::FittedColumnWidths(widths, client.right, int(dpi_));
+    fittingColumns_ = true;
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        const int width = fitted[std::size_t(column)];
+        if (width <= 0) continue;
+        // As the user left it, for a change of screen.
+        columnWidths_[std::size_t(column)] = MulDiv(width, 96, int(dpi_));
+        if (width != widths[std::size_t(column)])
+            SendMessageW(list_, LVM_SETCOLUMNWIDTH, column, width);
+    }
+    fittingColumns_ = false;
+}
+
+int MainWindow::RestorePlacement(int show) {
+    const auto state = dialog_->SavedWindowState();
+    if (!state) return show;
+    WINDOWPLACEMENT place{};
+    place.length = sizeof place;
+    if (GetWindowPlacement(window_, &place)) {
+        const RECT kept{state->x, state->y, state->x + state->width, state->y + state->height};
+        // A place on a screen no longer there keeps its size, not its place.
+        if (MonitorFromRect(&kept, MONITOR_DEFAULTTONULL) != nullptr) {
+            place.rcNormalPosition = kept;
+        } else {
+            place.rcNormalPosition.right = place.rcNormalPosition.left + state->width;
+            place.rcNormalPosition.bottom = place.rcNormalPosition.top + state->height;
+        }
+        place.showCmd = SW_HIDE;
+        place.flags = 0;
+        SetWindowPlacement(window_, &place);
+    }
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        if (column != filelist::ColFolder)
+            SetColumnWidth(filelist::Column(column), state->widths[std::size_t(column)]);
+    }
+    LayoutControls();
+    const bool plain = show == SW_SHOWNORMAL || show == SW_SHOWDEFAULT || show == SW_SHOW;
+    return state->maximised && plain ? SW_SHOWMAXIMIZED : show;
+}
+
+void MainWindow::KeepPlacement() {
+    if (window_ == nullptr) return;
+    WINDOWPLACEMENT place{};
+    place.length = sizeof place;
+    if (!GetWindowPlacement(window_, &place)) return;
+    app::WindowState state;
+    // A maximised window keeps the place it returns to.
+    state.x = place.rcNormalPosition.left;
+    state.y = place.rcNormalPosition.top;
+    state.width = place.rcNormalPosition.right - place.rcNormalPosition.left;
+    state.height = place.rcNormalPosition.bottom - place.rcNormalPosition.top;
+    state.maximised = IsZoomed(window_) != FALSE;
+    // Widths at 96 dots per inch, so they come back the same on another screen.
+    for (int column = 0; column < filelist::ColumnCount; ++column) {
+        const bool shown = columnWidths_[std::size_t(column)] > 0;
+        state.widths[std::size_t(column)] =
+            shown ? MulDiv(int(SendMessageW(list_, LVM_GETCOLUMNWIDTH, column, 0)), 96, int(dpi_))
+                  : 0;
+    }
+    dialog_->KeepWindowState(state);
+}
+
+void MainWindow::OfferSavedList() {
+    Dispatch([this] { dialog_->OfferSavedList(); });
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -460,6 +537,15 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The session ends: the process may end without another message.
+            if (wParam != FALSE && !closing_) {
+                KeepPlacement();
+                dialog_->KeepListNow();
+            }
+            return 0;
         case WM_DESTROY:
             RevokeDragDrop(window_);
             KillTimer(window_, kArrivalTimer);
@@ -479,6 +565,16 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT MainWindow::OnNotify(NMHDR& header) {
     if (header.hwndFrom == list_) return OnListNotify(header);
+    if (list_ != nullptr && header.hwndFrom == ListView_GetHeader(list_) &&
+        (header.code == HDN_ITEMCHANGEDW || header.code == HDN_ITEMCHANGEDA)) {
+        // The user widened or narrowed a column: the folder column takes up the rest.
+        const auto& change = reinterpret_cast<const NMHEADERW&>(header);
+        if (!fittingColumns_ && change.iItem != filelist::ColFolder && change.pitem != nullptr &&
+            (change.pitem->mask & HDI_WIDTH)) {
+            FitColumns();
+        }
+        return 0;
+    }
     if (header.code == TTN_GETDISPINFOW) {
         // A toolbar button's tip: its command's caption.
         auto& tip = reinterpret_cast<NMTTDISPINFOW&>(header);
@@ -512,7 +608,7 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
             const auto row = std::size_t(tip.iItem);
             // Why the commit would refuse the row, or why it failed when it ran.
             std::u16string reason(app::ConflictTip(dialog_->Conflicts().At(row)));
-            if (reason.empty()) reason = dialog_->Failures().TextAt(row);
+            if (reason.empty()) reason = dialog_->FailureTextAt(row);
             if (reason.empty()) return 0;
             // The cut-off text the list put in, if any, then the reason.
             std::wstring text = tip.dwFlags == 0 && tip.pszText != nullptr ? tip.pszText : L"";
@@ -530,10 +626,10 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
             const bool selected = change.uNewState & LVIS_SELECTED;
             if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
                 if (change.iItem < 0) {
-                    for (std::size_t i = 0; i < rows.Count(); ++i)
-                        rows.SetSelectedFromView(i, selected);
-                } else if (std::size_t(change.iItem) < rows.Count()) {
-                    rows.SetSelectedFromView(std::size_t(change.iItem), selected);
+                    if (!rows.Empty()) dialog_->SelectRowsFromView(0, rows.Count() - 1, selected);
+                } else {
+                    dialog_->SelectRowsFromView(std::size_t(change.iItem),
+                                                std::size_t(change.iItem), selected);
                 }
             }
             if ((change.uNewState & LVIS_FOCUSED) && change.iItem >= 0) {
@@ -545,12 +641,10 @@ LRESULT MainWindow::OnListNotify(NMHDR& header) {
         case LVN_ODSTATECHANGED: {
             auto& change = reinterpret_cast<NMLVODSTATECHANGE&>(header);
             if (syncing_ || !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) return 0;
-            filelist::FileList& rows = dialog_->List();
             const bool selected = change.uNewState & LVIS_SELECTED;
-            for (int i = std::max(change.iFrom, 0);
-                 i <= change.iTo && std::size_t(i) < rows.Count(); ++i) {
-                rows.SetSelectedFromView(std::size_t(i), selected);
-            }
+            if (change.iTo >= 0)
+                dialog_->SelectRowsFromView(std::size_t(std::max(change.iFrom, 0)),
+                                            std::size_t(change.iTo), selected);
             dialog_->OnSelectionChanged();
             return 0;
         }
@@ -575,7 +669,7 @@ LRESULT MainWindow::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
             const auto row = std::size_t(draw.nmcd.dwItemSpec);
             const bool marked = draw.iSubItem == filelist::ColNewName &&
                                 (dialog_->Conflicts().At(row) != commit::Conflict::None ||
-                                 dialog_->Failures().At(row) != nullptr);
+                                 dialog_->FailureAt(row) != nullptr);
             // Every cell sets its colour: a changed colour would carry on to the next.
             draw.clrText = marked ? kConflictColour : GetSysColor(COLOR_WINDOWTEXT);
             return CDRF_NEWFONT;
@@ -790,9 +884,14 @@ void MainWindow::SetCommandText(app::CommandId command, const std::u16string& te
 void MainWindow::SetColumnWidth(filelist::Column column, int width) {
     if (column < 0 || column >= filelist::ColumnCount) return;
     columnWidths_[std::size_t(column)] = width;
-    if (list_ != nullptr) {
+    if (list_ == nullptr) return;
+    {
+        const bool fitting = std::exchange(fittingColumns_, true);
         SendMessageW(list_, LVM_SETCOLUMNWIDTH, column, ShownColumnWidth(column, width));
+        fittingColumns_ = fitting;
     }
+    // A column shown or hidden changes what the folder column has left.
+    if (column != filelist::ColFolder) FitColumns();
 }
 
 void MainWindow::FocusList() {
@@ -821,6 +920,8 @@ void MainWindow::KeepResponsive() {
 }
 
 void MainWindow::CloseWindow() {
+    // Every close ends here (Esc, the close box, the exit item): the place is kept.
+    if (!closing_) KeepPlacement();
     closing_ = true;
     if (window_ == nullptr) return;
     if (running_ > 0) {

@@ -56,6 +56,11 @@ class MainWindow final : public app::StateView, private filelist::FileListObserv
     void QueueDrop(std::vector<std::u16string> paths);
     // Places the toolbars, the list and the status line in the client area.
     void LayoutControls();
+    // Puts the window where it was left, with its columns, when the state folder
+    // kept that; gives how to show it (`show`, or maximised as it was left).
+    int RestorePlacement(int show);
+    // At a start without paths: offers the list kept when the window last closed.
+    void OfferSavedList();
     int Scale(int pixels) const { return MulDiv(pixels, int(dpi_), 96); }
 
     // app::StateView
@@ -81,6 +86,10 @@ class MainWindow final : public app::StateView, private filelist::FileListObserv
     void OnCopyData(const COPYDATASTRUCT& data, bool& taken);
     void OnArrivalsDue();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
+    // Keeps the window's place and columns for the next start.
+    void KeepPlacement();
+    // The folder column takes the list's width that the other columns leave.
+    void FitColumns();
 
     void BuildMenu();
     void RebuildRecentRecipes();
@@ -134,6 +143,7 @@ class MainWindow final : public app::StateView, private filelist::FileListObserv
     int running_ = 0;
     int busyDepth_ = 0;
     bool syncing_ = false;
+    bool fittingColumns_ = false;
     bool closing_ = false;
     bool closeRequested_ = false;
     bool destroyPending_ = false;

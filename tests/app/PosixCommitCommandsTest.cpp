@@ -110,15 +110,20 @@ TEST_F(CommitTest, FailedRowsSayWhyInTheLineAndTheMarks) {
         fs.refuse = {{dir.Join(u"b.txt"), c.refusal}};
         Commit();
         EXPECT_EQ(LastMessage(), Fail(u"b.txt", u"b2.txt", c.reason));
-        EXPECT_EQ(dialog.Failures().TextAt(1), c.reason);
-        EXPECT_EQ(dialog.Failures().At(0), nullptr);
-        ASSERT_NE(dialog.Failures().At(1), nullptr);
-        EXPECT_EQ(dialog.Failures().At(1)->code, c.refusal.error);
+        EXPECT_EQ(dialog.FailureTextAt(1), c.reason);
+        EXPECT_EQ(dialog.FailureAt(0), nullptr);
+        ASSERT_NE(dialog.FailureAt(1), nullptr);
+        EXPECT_EQ(dialog.FailureAt(1)->code, c.refusal.error);
         std::filesystem::rename(dir.Path() / "a2.txt", dir.Path() / "a.txt");
     }
-    // The next command forgets them: the rows may move.
-    dialog.OnCommand(CommandId::RevertNewNames);
-    EXPECT_TRUE(dialog.Failures().Empty());
+    // The mark goes with its row when the rows move; the next commit forgets it.
+    dialog.List().SetSelected(1, true);
+    dialog.OnCommand(CommandId::MoveUp);
+    EXPECT_EQ(dialog.FailureTextAt(0), testing::U16(std::strerror(EIO)));
+    EXPECT_EQ(dialog.FailureAt(1), nullptr);
+    fs.refuse.clear();
+    Commit();
+    EXPECT_EQ(dialog.FailureAt(0), nullptr);
 }
 
 // Sets or clears the folder's immutable flag; false where the file system has none.

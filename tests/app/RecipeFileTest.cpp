@@ -45,6 +45,29 @@ INSTANTIATE_TEST_SUITE_P(
                                   "a.mvr 1번째 줄: 작업 순서 안에서는 --recipe를 쓸 수 없습니다"},
                       RefusalCase{"print", "--print=names\n",
                                   "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --print="},
+                      // Steps that would read or write files outside the list, or
+                      // change which items it holds (a recipe from someone else).
+                      RefusalCase{"save_names", "--erase-name\n--save-names /home/u/.bashrc\n",
+                                  "a.mvr 2번째 줄: 작업 순서에는 목록 밖의 파일을 다루는 옵션을 "
+                                  "쓸 수 없습니다: --save-names"},
+                      RefusalCase{"save_paths", "--save-paths p.txt\n",
+                                  "a.mvr 1번째 줄: 작업 순서에는 목록 밖의 파일을 다루는 옵션을 "
+                                  "쓸 수 없습니다: --save-paths"},
+                      RefusalCase{"load_names", "--load-names n.txt\n",
+                                  "a.mvr 1번째 줄: 작업 순서에는 목록 밖의 파일을 다루는 옵션을 "
+                                  "쓸 수 없습니다: --load-names"},
+                      RefusalCase{"load_paths", "--revert --load-paths p.txt\n",
+                                  "a.mvr 1번째 줄: 작업 순서에는 목록 밖의 파일을 다루는 옵션을 "
+                                  "쓸 수 없습니다: --load-paths"},
+                      RefusalCase{"clear", "--prefix x\n--clear\n",
+                                  "a.mvr 2번째 줄: 작업 순서에는 목록 밖의 파일을 다루는 옵션을 "
+                                  "쓸 수 없습니다: --clear"},
+                      RefusalCase{"undo", "--undo\n",
+                                  "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --undo"},
+                      RefusalCase{"undo_id", "--revert --undo=3\n",
+                                  "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --undo="},
+                      RefusalCase{"history", "--history\n",
+                                  "a.mvr 1번째 줄: 작업 순서에는 단계만 쓸 수 있습니다: --history"},
                       RefusalCase{"unclosed_quote", "--revert\n--prefix \"a\n",
                                   "a.mvr 2번째 줄: 따옴표가 닫히지 않았습니다"}),
     [](const auto& info) { return info.param.name; });

@@ -80,5 +80,30 @@ TEST_F(UndoTest, AtStartAnInterruptedCommitIsMentionedOnce) {
         u"지난 이름 변경이 중간에 멈췄습니다.\n파일 메뉴의 변경 기록에서 되돌릴 수 있습니다.");
 }
 
+// A damaged journal is undone only as far as it is whole, after asking, and the
+// step fails (the terminal exits 1) even when every row it knew went back.
+TEST_F(UndoTest, DamagedJournalAsksAndFails) {
+    dir.WriteFile("a.txt", "A");
+    dir.WriteFile("c.txt", "C");
+    Add(u"a.txt", u"b.txt");
+    Add(u"c.txt", u"d.txt");
+    Commit();
+    const std::u16string journal = history.PathOf(history.Ids().back());
+    std::string text = platform::ReadWholeFile(journal).value_or("");
+    // One byte changed in the second row's line (the fourth line).
+    text[text.find("\nrow\t1\t") + 3] = 'X';
+    std::ofstream(std::filesystem::path(journal), std::ios::binary | std::ios::trunc) << text;
+
+    ui.okCancelAnswers.push_back(true);
+    const Outcome outcome = dialog.UndoLastCommit();
+    EXPECT_EQ(ui.okCancelQuestions.back(),
+              u"변경 기록이 손상되었습니다: 4번째 줄\n손상되지 않은 부분까지 되돌리시겠습니까?");
+    EXPECT_EQ(LastMessage(), u"변경 기록이 손상되었습니다: 4번째 줄\n");
+    EXPECT_EQ(outcome.kind, Outcome::Kind::Committed);
+    EXPECT_EQ(outcome.failures.size(), 1u);
+    EXPECT_EQ(Disk(), "a.txt=A\nd.txt=C\n");
+    EXPECT_TRUE(platform::ReadWholeFile(journal).value_or("").starts_with(text));
+}
+
 }  // namespace
 }  // namespace morvalent::app::commit_testing

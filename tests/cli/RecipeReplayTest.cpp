@@ -118,15 +118,19 @@ TEST_P(RecipeStops, NamesTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Recipes, RecipeStops,
-    ::testing::Values(RecipeStopCase{"refused_line", "--erase-name\n--apply\n", kExitUsage,
-                                     " 2번째 줄: 작업 순서에는 --apply를 쓸 수 없습니다\n"
-                                     "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"},
-                      RecipeStopCase{"step_with_a_message", "--prefix y\n\n--pad-digits 0\n",
-                                     kExitStopped,
-                                     " 3번째 줄 (--pad-digits):\n자리수 입력이 잘못되었습니다.\n"},
-                      RecipeStopCase{"step_the_window_greys_out", "--move-up\n", kExitUsage,
-                                     " 1번째 줄: --move-up: 선택된 행이 없어 실행할 수 없습니다\n"
-                                     "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"}),
+    ::testing::Values(
+        RecipeStopCase{"refused_line", "--erase-name\n--apply\n", kExitUsage,
+                       " 2번째 줄: 작업 순서에는 --apply를 쓸 수 없습니다\n"
+                       "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"},
+        RecipeStopCase{"writes_outside_the_list", "--prefix y\n--save-names n.txt\n", kExitUsage,
+                       " 2번째 줄: 작업 순서에는 목록 밖의 파일을 다루는 옵션을 쓸 수 "
+                       "없습니다: --save-names\n"
+                       "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"},
+        RecipeStopCase{"step_with_a_message", "--prefix y\n\n--pad-digits 0\n", kExitStopped,
+                       " 3번째 줄 (--pad-digits):\n자리수 입력이 잘못되었습니다.\n"},
+        RecipeStopCase{"step_the_window_greys_out", "--move-up\n", kExitUsage,
+                       " 1번째 줄: --move-up: 선택된 행이 없어 실행할 수 없습니다\n"
+                       "자세한 내용은 'morvalent-cli --help'를 보십시오.\n"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(RecipeReplay, AnUnreadableRecipeIsAUsageError) {

@@ -35,7 +35,7 @@ std::string JournalTest::JournalBytes(std::uint64_t id) const {
 }
 
 void JournalTest::WriteJournal(std::uint64_t id, std::string_view bytes) const {
-    platform::MakeFolders(history.Folder());
+    (void)platform::MakeFolders(history.Folder());
     std::ofstream out(std::filesystem::path(history.PathOf(id)),
                       std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), std::streamsize(bytes.size()));

@@ -134,7 +134,7 @@ TEST_P(ChangeTest, ChangedItemIsNotUndoneAndIsReported) {
     EXPECT_EQ(undo.failureReport, Fail(u"a2.txt", u"a.txt", GetParam().reason));
     EXPECT_EQ(undo.undone, 1u);
     EXPECT_EQ(Disk(), GetParam().afterUndo);
-    EXPECT_EQ(history.List().at(0).state, CommitState::SomeFailed);
+    EXPECT_EQ(history.List().at(0).state, CommitState::PartlyUndone);
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, ChangeTest, ::testing::ValuesIn(kChanges), [](const auto& info) {
@@ -186,13 +186,19 @@ TEST_F(JournalTest, JournalCutAnywhereUndoesExactlyWhatWasDone) {
         const char* to;
         std::string writtenBefore;
     };
-    const std::vector<Move> moves = {
-        {"d", "e", "plan\t4\n"},
+    std::vector<Move> moves = {
+        {"d", "e", "plan\t4\t"},
         {"e/x.txt", "e/x2.txt",
          "from\t1\t" + testing::U8(tree.Join(u"e/x.txt")) + "\t" +
-             testing::U8(tree.Join(u"e/x2.txt")) + "\n"},
-        {"a.txt", "b.txt", "plan\t4\n"},
+             testing::U8(tree.Join(u"e/x2.txt")) + "\t"},
+        {"a.txt", "b.txt", "plan\t4\t"},
     };
+    // Whole lines, their checks included.
+    for (Move& move : moves) {
+        const std::size_t at = full.find(move.writtenBefore);
+        ASSERT_NE(at, std::string::npos);
+        move.writtenBefore = full.substr(at, full.find('\n', at) + 1 - at);
+    }
     for (std::size_t cut = 0; cut <= full.size(); ++cut) {
         const std::string_view kept = std::string_view(full).substr(0, cut);
         std::size_t recorded = 0;
@@ -217,6 +223,69 @@ TEST_F(JournalTest, JournalCutAnywhereUndoesExactlyWhatWasDone) {
             ASSERT_EQ(Disk(), before);
             EXPECT_EQ(Summarise(id, ReadJournal(kept)).state,
                       cut == full.size() ? CommitState::SomeFailed : CommitState::Interrupted);
+        }
+    }
+}
+
+// A journal damaged on one line: what is before it is undone, what the disk shows
+// is checked, and the rest is reported; the file itself is only added to.
+struct Damage {
+    std::size_t line;       // from 1
+    const char* afterUndo;  // the same whether the line is cut short or a byte changed
+    std::size_t failed;
+};
+
+const Damage kDamages[] = {
+    {1, "b.txt=A\ne/\ne/x2.txt=X\n", 0},  // the header: nothing is known
+    {2, "b.txt=A\ne/\ne/x2.txt=X\n", 0},  // the start: nothing is known
+    {3, "b.txt=A\ne/\ne/x2.txt=X\n", 0},  // the folder's row
+    {4, "b.txt=A\nd/\nd/x2.txt=X\n", 0},  // the file's row: the folder is known
+    // From the file's row on, its journalled place is known, but not where the
+    // folder's rename took it: that row fails, the others go back.
+    {5, "b.txt=A\nd/\nd/x2.txt=X\n", 1},
+    {6, "a.txt=A\nd/\nd/x2.txt=X\n", 1},  // the plan's end
+    {7, "a.txt=A\nd/\nd/x2.txt=X\n", 1},  // the folder renamed
+    {8, "a.txt=A\nd/\nd/x2.txt=X\n", 1},  // where the folder took the file
+    {9, "a.txt=A\nd/\nd/x.txt=X\n", 0},   // the file renamed
+    {10, "a.txt=A\nd/\nd/x.txt=X\n", 0},  // the last row renamed
+    {11, "a.txt=A\nd/\nd/x.txt=X\n", 0},  // the end mark
+};
+
+TEST_F(JournalTest, DamagedJournalIsUndoneAsFarAsItIsWhole) {
+    // A fresh commit for each damage: the undo judges items by their identities.
+    const auto commit = [&] {
+        std::filesystem::remove_all(tree.Path());
+        std::filesystem::create_directory(tree.Path());
+        tree.WriteFile("d/x.txt", "X");
+        tree.WriteFile("a.txt", "A");
+        list.Clear();
+        Add(u"d", u"e", true);
+        Add(u"d/x.txt", u"x2.txt", false, u"e");
+        Add(u"a.txt", u"b.txt");
+        return Commit();
+    };
+    for (const Damage& d : kDamages) {
+        for (const bool flip : {false, true}) {
+            SCOPED_TRACE("line " + std::to_string(d.line) + (flip ? " flipped" : " cut"));
+            const std::uint64_t id = commit();
+            std::string damaged = JournalBytes(id);
+            std::size_t start = 0;
+            for (std::size_t line = 1; line < d.line; ++line) start = damaged.find('\n', start) + 1;
+            const std::size_t end = damaged.find('\n', start);
+            ASSERT_NE(end, std::string::npos);
+            const std::size_t middle = start + (end - start) / 2;
+            if (flip) {
+                damaged[middle] ^= 0x04;
+            } else {
+                damaged.erase(middle, end - middle);
+            }
+            WriteJournal(id, damaged);
+            const UndoOutcome undo = UndoCommit(history, id);
+            EXPECT_EQ(undo.result, UndoResult::SomeFailed);
+            EXPECT_EQ(undo.damagedLine, std::optional<std::size_t>(d.line));
+            EXPECT_EQ(undo.failed.size(), d.failed);
+            EXPECT_EQ(Disk(), d.afterUndo);
+            EXPECT_TRUE(JournalBytes(id).starts_with(damaged));
         }
     }
 }

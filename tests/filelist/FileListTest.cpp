@@ -57,6 +57,27 @@ class ExtensionIcons : public IconSource {
     std::vector<std::u16string> asked;
 };
 
+// Work redone only for changed rows must hear of every change, or be told to redo all.
+TEST_F(FileListTest, NamesTheRowsChangedSinceAMark) {
+    for (int i = 0; i < 100; ++i) list.InsertEntryRow(Entry(u"/d/f"));
+    auto mark = list.Changes();
+    list.SetNewName(3, u"x");
+    list.SetFolderText(7, u"/e");
+    const auto changed = list.ChangedSince(mark);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(std::vector<std::uint32_t>(changed->begin(), changed->end()),
+              (std::vector<std::uint32_t>{3, 7}));
+    mark = list.Changes();
+    list.SwapRows(1, 2);
+    EXPECT_FALSE(list.ChangedSince(mark)) << "rows moved";
+    mark = list.Changes();
+    list.SetEntryPath(5, NativePath(u"/d/g"));
+    EXPECT_FALSE(list.ChangedSince(mark)) << "an item repointed";
+    mark = list.Changes();
+    for (std::size_t row = 0; row < list.Count(); ++row) list.SetNewName(row, u"y");
+    EXPECT_FALSE(list.ChangedSince(mark)) << "too many to list";
+}
+
 TEST(FileListIcons, KeyedByTheExtensionOfTheName) {
     ExtensionIcons source;
     IconCache icons{source};

@@ -25,13 +25,14 @@ TEST(DurableFiles, NewFileAddedToAndCut) {
     AppendFile again;
     EXPECT_FALSE(again.CreateNew(path));
     EXPECT_EQ(ReadWholeFile(path), std::optional<std::string>("one\ntw"));
-    ASSERT_TRUE(again.OpenAt(path, 4));
-    EXPECT_TRUE(again.Append("two\n"));
+    // Nothing already there is cut or changed.
+    ASSERT_TRUE(again.OpenToAppend(path));
+    EXPECT_TRUE(again.Append("o\n"));
     again.Close();
     EXPECT_EQ(ReadWholeFile(path), std::optional<std::string>("one\ntwo\n"));
     EXPECT_TRUE(RemoveFile(path));
     EXPECT_EQ(ReadWholeFile(path), std::nullopt);
-    EXPECT_FALSE(again.OpenAt(path, 0));
+    EXPECT_FALSE(again.OpenToAppend(path));
 }
 
 }  // namespace

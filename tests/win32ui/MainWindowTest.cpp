@@ -97,11 +97,14 @@ TEST(Win32MainWindow, StartsWithColumnsMenusAndEmptyStatus) {
     Win32Window w;
     const std::u16string headers[] = {u"현재이름",   u"바꿀이름", u"파일위치", u"전체경로",
                                       u"파일크기 >", u"변경시각", u"생성시각"};
-    const int widths[] = {150, 150, 100, 0, 0, 0, 0};
+    // The folder column takes what the list's width leaves (at least 100).
+    RECT list{};
+    GetClientRect(w.window.List(), &list);
+    const int folder = std::max(w.window.Scale(100), int(list.right) - w.window.Scale(300));
+    const int widths[] = {w.window.Scale(150), w.window.Scale(150), folder, 0, 0, 0, 0};
     for (int column = 0; column < 7; ++column) {
         EXPECT_EQ(HeaderText(w.window.List(), column), headers[column]);
-        EXPECT_EQ(SendMessageW(w.window.List(), LVM_GETCOLUMNWIDTH, column, 0),
-                  w.window.Scale(widths[column]));
+        EXPECT_EQ(SendMessageW(w.window.List(), LVM_GETCOLUMNWIDTH, column, 0), widths[column]);
     }
     EXPECT_EQ(w.Status(), u"");
     EXPECT_EQ(GetDlgCtrlID(w.window.StatusLine()), 1007);

@@ -73,6 +73,11 @@ std::variant<std::unique_ptr<Regex>, RegexError> Regex::Compile(std::u16string_v
                           ErrorName(status)};
     }
     impl->matcher.reset(impl->pattern->matcher(status));
+    // ICU counts the time limit in steps of about a millisecond each.
+    constexpr int32_t kTimeSteps = 1000;
+    constexpr int32_t kStackBytes = 8 << 20;
+    if (U_SUCCESS(status)) impl->matcher->setTimeLimit(kTimeSteps, status);
+    if (U_SUCCESS(status)) impl->matcher->setStackLimit(kStackBytes, status);
     if (U_FAILURE(status))
         return RegexError{RegexError::Kind::Pattern, ProblemOf(status), -1, ErrorName(status)};
     return std::unique_ptr<Regex>(new Regex(std::move(impl)));
@@ -85,6 +90,10 @@ std::variant<std::u16string, RegexError> Regex::ReplaceAll(std::u16string_view t
     impl_->matcher->reset(input);
     const icu::UnicodeString result = impl_->matcher->replaceAll(Alias(replacement), status);
     impl_->matcher->reset(impl_->nothing);
+    if (status == U_REGEX_TIME_OUT || status == U_REGEX_STACK_OVERFLOW) {
+        return RegexError{RegexError::Kind::TooHard, RegexError::Problem::Other, -1,
+                          ErrorName(status)};
+    }
     if (U_FAILURE(status)) {
         return RegexError{RegexError::Kind::Replacement, RegexError::Problem::Other, -1,
                           ErrorName(status)};

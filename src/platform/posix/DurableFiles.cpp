@@ -35,15 +35,14 @@ bool AppendFile::CreateNew(std::u16string_view path) {
     return true;
 }
 
-bool AppendFile::OpenAt(std::u16string_view path, std::uint64_t keep) {
+bool AppendFile::OpenToAppend(std::u16string_view path) {
     Close();
     const auto native = Utf16ToNative(path);
     if (!native || native->empty()) return false;
     const int fd = open(native->c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        (std::uint64_t(st.st_size) != keep && ftruncate(fd, off_t(keep)) != 0)) {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         return false;
     }

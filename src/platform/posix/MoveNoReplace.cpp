@@ -148,9 +148,13 @@ int FillCopy(int in, int out, const struct stat& st) {
     return 0;
 }
 
+// The identity of an open file as IdentityAt gives it for its path.
+std::optional<FileIdentity> IdentityOf(int fd) { return IdentityAt(fd, ""); }
+
 class Mover {
   public:
-    explicit Mover(const MoveCalls& calls) : c_(calls) {}
+    Mover(const MoveCalls& calls, const MoveRun::CopyWitness* witness)
+        : c_(calls), witness_(witness) {}
     MoveOutcome Move(const std::string& source, const std::string& target, Way way);
 
   private:
@@ -173,9 +177,18 @@ class Mover {
     bool IsCaseOnlyRename(const std::string& source, const std::string& target);
     bool IsInOwnSubtree(const std::string& source, const std::string& target);
     void RemoveIfOurs(const std::string& path, const struct stat& ours);
+    // Tells the witness of the copy about to be named; false when it refuses.
+    bool Witnessed(int copyFd, const char* copyPath);
 
     const MoveCalls& c_;
+    const MoveRun::CopyWitness* witness_;
 };
+
+bool Mover::Witnessed(int copyFd, const char* copyPath) {
+    if (witness_ == nullptr || !*witness_) return true;
+    const auto identity = copyFd >= 0 ? IdentityOf(copyFd) : IdentityAt(AT_FDCWD, copyPath);
+    return identity && (*witness_)(*identity);
+}
 
 MoveOutcome Mover::Move(const std::string& source, const std::string& target, Way way) {
     if (c_.renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
@@ -397,6 +410,8 @@ MoveOutcome Mover::CopyFile(const std::string& source, const std::string& target
         if (const int error = FillCopy(in.get(), out.get(), st)) return Fail(error);
         struct stat copy;
         if (fstat(out.get(), &copy) != 0) return Fail(errno);
+        // Unnamed until the witness has it: a stop before leaves nothing behind.
+        if (!Witnessed(out.get(), nullptr)) return Fail(EIO);
         const int published = Publish(out.get(), target);
         if (published == 0) return RemoveSource(source, st, target, copy);
         if (published == EEXIST) return Exists();
@@ -428,6 +443,10 @@ MoveOutcome Mover::CopyToNewName(int in, const std::string& source, const std::s
         c_.unlinkat(AT_FDCWD, target.c_str(), 0);
         return Fail(error);
     }
+    if (!Witnessed(out.get(), nullptr)) {
+        RemoveIfOurs(target, copy);
+        return Fail(EIO);
+    }
     if (const int error = FillCopy(in, out.get(), st)) {
         RemoveIfOurs(target, copy);
         return Fail(error);
@@ -453,6 +472,10 @@ MoveOutcome Mover::CopyLink(const std::string& source, const std::string& target
     }
     struct stat copy;
     if (c_.lstat(target.c_str(), &copy) != 0) return Fail(errno);
+    if (!Witnessed(-1, target.c_str())) {
+        RemoveIfOurs(target, copy);
+        return Fail(EIO);
+    }
     return RemoveSource(source, st, target, copy);
 }
 
@@ -504,19 +527,20 @@ const MoveCalls& NativeMoveCalls() {
 }
 
 MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
-                              const std::string& target) {
-    return Mover(calls).Move(source, target, Way{});
+                              const std::string& target, const MoveRun::CopyWitness* witness) {
+    return Mover(calls, witness).Move(source, target, Way{});
 }
 
 MoveOutcome MoveNoReplaceInFoldersWith(const MoveCalls& calls, const PlaceInFolder& source,
-                                       const PlaceInFolder& target) {
+                                       const PlaceInFolder& target,
+                                       const MoveRun::CopyWitness* witness) {
     if (calls.renameat2(source.folder, source.name, target.folder, target.name, RENAME_NOREPLACE) ==
         0) {
         return Moved();
     }
     // A refusal is rare; the whole paths also name what is there now, should a
     // folder kept open have moved meanwhile.
-    return MoveNoReplaceWith(calls, source.path, target.path);
+    return MoveNoReplaceWith(calls, source.path, target.path, witness);
 }
 
 namespace {
@@ -535,9 +559,16 @@ MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& ta
     return MoveNoReplaceWith(NativeMoveCalls(), source, target);
 }
 
-MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target) {
+MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target,
+                                         const MoveRun::CopyWitness* witness) {
     IgnoreSizeSignal();
-    return MoveNoReplaceInFoldersWith(NativeMoveCalls(), source, target);
+    return MoveNoReplaceInFoldersWith(NativeMoveCalls(), source, target, witness);
+}
+
+MoveOutcome MoveNoReplaceNativeWitnessed(const std::string& source, const std::string& target,
+                                         const MoveRun::CopyWitness* witness) {
+    IgnoreSizeSignal();
+    return MoveNoReplaceWith(NativeMoveCalls(), source, target, witness);
 }
 
 }  // namespace morvalent::platform

@@ -20,9 +20,11 @@ struct MoveCalls {
 
 const MoveCalls& NativeMoveCalls();
 
-// The move without replacing, on native (byte) paths, through the given calls.
+// The move without replacing, on native (byte) paths, through the given calls. A
+// copy across volumes is told to `witness` (when given) before it is named.
 MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
-                              const std::string& target);
+                              const std::string& target,
+                              const MoveRun::CopyWitness* witness = nullptr);
 
 // The same item and target named twice: by a name in an open folder and by the whole
 // path. The rename is tried in the folders first; anything but success goes every
@@ -33,7 +35,11 @@ struct PlaceInFolder {
     const std::string& path;
 };
 MoveOutcome MoveNoReplaceInFoldersWith(const MoveCalls& calls, const PlaceInFolder& source,
-                                       const PlaceInFolder& target);
-MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target);
+                                       const PlaceInFolder& target,
+                                       const MoveRun::CopyWitness* witness = nullptr);
+MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target,
+                                         const MoveRun::CopyWitness* witness = nullptr);
+MoveOutcome MoveNoReplaceNativeWitnessed(const std::string& source, const std::string& target,
+                                         const MoveRun::CopyWitness* witness);
 
 }  // namespace morvalent::platform

@@ -4,7 +4,9 @@
 namespace morvalent::platform {
 namespace {
 
-// NAME_MAX and PATH_MAX (less its terminator) of Linux file systems, in bytes.
+// NAME_MAX and PATH_MAX (less its terminator) of Linux file systems, in bytes. The
+// commit renames by name inside the target's folder, opened by its path: only that
+// folder's path must fit PATH_MAX, not the whole target.
 constexpr std::size_t kMaxNameBytes = 255;
 constexpr std::size_t kMaxPathBytes = 4095;
 // No UTF-16 unit takes more than three bytes on disk.
@@ -53,11 +55,13 @@ NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name) 
     const std::u16string_view last = name.substr(partStart);
     if (last.empty() || last == u"." || last == u"..") return NameFault::Forbidden;
     if (partTooLong || partBytes > kMaxNameBytes) return NameFault::TooLong;
-    // The folder's bytes are counted only when the path may come near the limit.
-    if ((folder.size() + 1) * kMaxBytesPerUnit + nameBytes > kMaxPathBytes) {
+    // The bytes of the folder the item lands in: `folder`, and the parts of `name`
+    // before its last. Counted only when they may come near the limit.
+    const std::size_t aboveBytes = partStart == 0 ? 0 : nameBytes - partBytes;
+    if (folder.size() * kMaxBytesPerUnit + aboveBytes > kMaxPathBytes) {
         std::size_t folderBytes = 0;
         for (char16_t c : folder) folderBytes += UnitBytes(c);
-        if (folderBytes + 1 + nameBytes > kMaxPathBytes) return NameFault::TooLong;
+        if (folderBytes + aboveBytes > kMaxPathBytes) return NameFault::TooLong;
     }
     return NameFault::None;
 }

@@ -135,7 +135,9 @@ std::vector<std::optional<FileIdentity>> PosixFileSystem::ReadIdentities(
 
 std::optional<FileIdentity> IdentityAt(int folder, const char* name) {
     struct statx st;
-    if (statx(folder, name, AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0 ||
+    // An empty name is the open file `folder` itself.
+    const int flags = AT_SYMLINK_NOFOLLOW | (name[0] == '\0' ? AT_EMPTY_PATH : 0);
+    if (statx(folder, name, flags, STATX_INO | STATX_BTIME, &st) != 0 ||
         (st.stx_mask & STATX_INO) == 0) {
         return std::nullopt;
     }

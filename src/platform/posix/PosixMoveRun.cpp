@@ -25,12 +25,12 @@ MoveOutcome PosixMoveRun::MoveNoReplace(std::u16string_view source, std::u16stri
         toFd = fromFd >= 0 ? folders_.Get(toFolder) : -1;
     }
     if (fromFd < 0 || toFd < 0) {
-        const MoveOutcome outcome = MoveNoReplaceNative(*from, *to);
+        const MoveOutcome outcome = MoveNoReplaceNativeWitnessed(*from, *to, &witness_);
         folders_.ForgetAll();
         return outcome;
     }
     const MoveOutcome outcome =
-        MoveNoReplaceNativeInFolders({fromFd, fromName, *from}, {toFd, toName, *to});
+        MoveNoReplaceNativeInFolders({fromFd, fromName, *from}, {toFd, toName, *to}, &witness_);
     // A folder kept open under the item's old path may no longer be there: moved,
     // or left under a temporary name by a way that failed half-way.
     folders_.ForgetAtOrBeneath(*from);

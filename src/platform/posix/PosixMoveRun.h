@@ -12,9 +12,11 @@ class PosixMoveRun : public MoveRun {
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
     std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
     void FoldersMoved() override { folders_.ForgetAll(); }
+    void WatchCopies(CopyWitness witness) override { witness_ = std::move(witness); }
 
   private:
     OpenFolders folders_;
+    CopyWitness witness_;
 };
 
 }  // namespace morvalent::platform::posix

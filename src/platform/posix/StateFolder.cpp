@@ -1,6 +1,8 @@
 #include "platform/StateFolder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -34,6 +36,14 @@ bool MakeFolders(std::u16string_view folder) {
         struct stat info {};
         if (stat(part.c_str(), &info) != 0) {
             if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+            // A folder made for journals must outlast a power cut with them.
+            const std::size_t slash = part.rfind('/');
+            const std::string parent = slash == 0 ? "/" : part.substr(0, slash);
+            const int fd = open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0) return false;
+            const bool synced = fsync(fd) == 0;
+            close(fd);
+            if (!synced) return false;
         } else if (!S_ISDIR(info.st_mode)) {
             return false;
         }

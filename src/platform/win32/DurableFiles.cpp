@@ -26,7 +26,7 @@ bool AppendFile::CreateNew(std::u16string_view path) {
     return true;
 }
 
-bool AppendFile::OpenAt(std::u16string_view path, std::uint64_t keep) {
+bool AppendFile::OpenToAppend(std::u16string_view path) {
     Close();
     const auto wide = WidePath(path);
     if (!wide) return false;
@@ -34,9 +34,8 @@ bool AppendFile::OpenAt(std::u16string_view path, std::uint64_t keep) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER at;
-    at.QuadPart = LONGLONG(keep);
-    if (GetFileType(file) != FILE_TYPE_DISK || !SetFilePointerEx(file, at, nullptr, FILE_BEGIN) ||
-        !SetEndOfFile(file)) {
+    at.QuadPart = 0;
+    if (GetFileType(file) != FILE_TYPE_DISK || !SetFilePointerEx(file, at, nullptr, FILE_END)) {
         CloseHandle(file);
         return false;
     }
