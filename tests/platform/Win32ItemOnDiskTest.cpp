@@ -85,6 +85,14 @@ TEST(Win32ItemOnDisk, WildcardsMatchLikeWindowsPrograms) {
     EXPECT_TRUE(ExpandPathArgument(folder + u"*.png").empty());
     EXPECT_EQ(ExpandPathArgument(folder + u"plain.txt"),
               std::vector<std::u16string>{folder + u"plain.txt"});
+    // As typed at a prompt: relative to the current folder.
+    const std::u16string text = dir.Text();
+    const std::wstring wide(text.begin(), text.end());
+    ASSERT_TRUE(SetCurrentDirectoryW(wide.c_str()));
+    found = ExpandPathArgument(u"*.JPG");
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::u16string>{u"a.JPG", u"b.jpg", u"hidden.jpg"}));
+    SetCurrentDirectoryW(L"C:\\");
 }
 
 TEST(Win32ItemOnDisk, NamesIgnoreCaseAcrossUnicodeAndDevicesAreRefused) {

@@ -42,9 +42,10 @@ std::vector<std::u16string> ExpandPathArgument(std::u16string_view argument) {
         return {std::u16string(argument)};
     }
     const std::u16string_view folder = argument.substr(0, nameStart);
-    auto search =
-        ExtendedPath(std::u16string(folder.empty() ? u"." : folder) +
-                     (folder.empty() || IsPathSeparator(folder.back()) ? u"" : u"\\") + u"*");
+    // "*.jpg" alone is in the current folder.
+    std::u16string base = folder.empty() ? std::u16string(u".\\") : std::u16string(folder);
+    if (!IsPathSeparator(base.back())) base.push_back(u'\\');
+    auto search = ExtendedPath(base + u"*");
     if (folder.size() == 2 && folder[1] == u':') {
         // "C:*.txt" is in drive C's current folder.
         search = ExtendedPath(FullPath(folder) + u"\\*");
