@@ -25,6 +25,7 @@ std::u16string ReasonText(const platform::MoveError& error) {
         {MoveCause::CrossDevice, texts::kReasonCrossDevice},
         {MoveCause::TargetExists, texts::kReasonTargetExists},
         {MoveCause::UnwritableName, texts::kReasonUnwritableName},
+        {MoveCause::Leftover, texts::kReasonLeftover},
     };
     for (const Reason& reason : kReasons) {
         if (reason.cause == error.cause) return reason.text;

@@ -81,6 +81,10 @@ class Reader {
                 }
                 row->copy = *identity;
                 return true;
+            } else if (kind == "spare" && f.size() == 5) {
+                JournalRow* row = Find(f[1]);
+                return row != nullptr && row->outcome == JournalRow::Outcome::Unknown &&
+                       TakeSpare(*row, f);
             } else if (kind == "done" && (f.size() == 2 || f.size() == 3)) {
                 JournalRow* row = Find(f[1]);
                 if (row == nullptr || row->outcome != JournalRow::Outcome::Unknown) return false;
@@ -125,6 +129,10 @@ class Reader {
             row->undoCopy = *identity;
             return true;
         }
+        if (kind == "spare" && f.size() == 5) {
+            JournalRow* row = Find(f[1]);
+            return row != nullptr && TakeSpare(*row, f);
+        }
         if (f.size() != 2) return false;
         if (kind == "undo-end") {
             undoOpen_ = false;
@@ -141,6 +149,27 @@ class Reader {
     }
 
   private:
+    // "spare ROW KIND IDENTITY PATH": a step told again once made completes the
+    // one told before it.
+    static bool TakeSpare(JournalRow& row, const std::vector<std::string_view>& f) {
+        using Kind = platform::MoveStep::Kind;
+        const std::optional<Kind> kind = f[2] == "placeholder" ? std::optional(Kind::Placeholder)
+                                         : f[2] == "link"      ? std::optional(Kind::Link)
+                                                               : std::nullopt;
+        const auto identity = journal::ParseIdentity(f[3]);
+        auto path = journal::ParseText(f[4]);
+        if (!kind || !identity || !path) return false;
+        if (!row.spares.empty()) {
+            platform::MoveStep& last = row.spares.back();
+            if (last.kind == *kind && last.path == *path && !last.made && *identity) {
+                last.made = *identity;
+                return true;
+            }
+        }
+        row.spares.push_back({*kind, std::move(*path), *identity});
+        return true;
+    }
+
     bool TakeRow(const std::vector<std::string_view>& f) {
         const auto row = journal::ParseNumber(f[1]);
         const auto identity = journal::ParseIdentity(f[2]);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
 #include "platform/FileTime.h"
 
 namespace morvalent::commit {
@@ -30,6 +31,9 @@ struct JournalRow {
     // the source on the way back.
     std::optional<platform::FileIdentity> copy;
     std::optional<platform::FileIdentity> undoCopy;
+    // What moves of the row (the commit's and the undo's) made on their way where
+    // the system could not rename without replacing: a stop may have left them.
+    std::vector<platform::MoveStep> spares;
     Outcome outcome = Outcome::Unknown;
     Undo undo = Undo::None;
 };

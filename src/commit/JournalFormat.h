@@ -20,6 +20,12 @@
 //   copy    ROW  IDENTITY                             a copy onto another volume is about
 //                                                     to be named at the target; the
 //                                                     source goes only after it is named
+//   spare   ROW  KIND  IDENTITY  PATH                 a move without the system's no-replace
+//                                                     rename is about to make (IDENTITY "-")
+//                                                     or has made an item at PATH that lives
+//                                                     until the move ends: KIND "placeholder"
+//                                                     (an empty file or folder reserving the
+//                                                     name) or "link" (a second name)
 //   done    ROW  [IDENTITY]                           renamed (IDENTITY, in older journals:
 //                                                     a copy took the item's place)
 //   failed  ROW                                       not renamed
@@ -27,6 +33,7 @@
 //   undo    TIME                                      an undo began
 //   copy    ROW  IDENTITY                             the undo's copy back onto the
 //                                                     source's volume, as above
+//   spare   ROW  KIND  IDENTITY  PATH                 the undo's own steps, as above
 //   undone  ROW                                       the item is back at its source
 //   kept    ROW                                       an interrupted row the disk shows
 //                                                     was never renamed
@@ -36,7 +43,9 @@
 // Nothing renames before the plan is on stable storage, and the commit renames
 // in the order of ROW, so what follows the plan is an account of the renames in
 // order; a "from" or a late "row" line is written out before its rename, and a
-// "copy" line is on stable storage before the copy has a name. Records are
+// "copy" line is on stable storage before the copy has a name, a "spare" line
+// without identity before its item can exist, and one with it is written out
+// before the move goes on. Records are
 // written in batches, so after a stop the disk tells what the last ones did. An
 // undo that finds the last line cut short first ends it with the byte 0x18 and a
 // line feed: a line ending in 0x18 is no record.

@@ -63,6 +63,16 @@ void JournalWriter::Copy(std::size_t row, const platform::FileIdentity& copy) {
     EndLine();
 }
 
+void JournalWriter::Spare(std::size_t row, const platform::MoveStep& step) {
+    pending_ += "spare\t";
+    journal::AppendNumber(pending_, row);
+    pending_ += step.kind == platform::MoveStep::Kind::Link ? "\tlink\t" : "\tplaceholder\t";
+    journal::AppendIdentity(pending_, step.made);
+    pending_ += '\t';
+    journal::AppendText(pending_, step.path);
+    EndLine();
+}
+
 void JournalWriter::EndCutLine() {
     pending_ += kCutLineEnd;
     lineStart_ = pending_.size();

@@ -7,6 +7,7 @@
 
 #include "platform/DurableFiles.h"
 #include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
 #include "platform/FileTime.h"
 
 namespace morvalent::commit {
@@ -29,6 +30,7 @@ class JournalWriter {
     void PlanEnd(std::size_t count);
     void From(std::size_t row, std::u16string_view source, std::u16string_view target);
     void Copy(std::size_t row, const platform::FileIdentity& copy);
+    void Spare(std::size_t row, const platform::MoveStep& step);
     void Done(std::size_t row, const std::optional<platform::FileIdentity>& movedIdentity);
     void Failed(std::size_t row);
     void End(platform::FileTime time);

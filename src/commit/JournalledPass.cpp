@@ -56,6 +56,14 @@ bool JournalledPass::Begin() {
         writer_->Copy(current_, copy);
         return writer_->Sync();
     });
+    // A move without the system's no-replace rename leaves a placeholder or a second
+    // name between its steps: on stable storage before it can exist, and its identity
+    // written out before the move goes on (a stop of the program loses no write; after
+    // a stop of the system, an undo that finds an unnamed one reports it).
+    moves.WatchSteps([this](const platform::MoveStep& step) {
+        writer_->Spare(current_, step);
+        return step.made ? writer_->Flush() : writer_->Sync();
+    });
     return true;
 }
 

@@ -12,6 +12,18 @@ using Identity = std::optional<platform::FileIdentity>;
 
 bool Is(const Identity& found, const Identity& expected) { return expected && found == expected; }
 
+// A second name the row's move made at its target, where the file system numbers
+// names rather than items: the item found there under that name's own number.
+bool IsLinkAtTarget(const JournalRow& row, const Identity& found) {
+    for (const platform::MoveStep& spare : row.spares) {
+        if (spare.kind == platform::MoveStep::Kind::Link && spare.path == row.target &&
+            Is(found, spare.made)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // One row's undo. The disk is the judge: the journal may lag behind it by a batch
 // of records, or have been cut short by a stop.
 class RowUndo {
@@ -22,9 +34,11 @@ class RowUndo {
     // False when nothing of the row is found yet (another row's undo may bring it
     // back into view); `last` settles it as failed then.
     bool Run(const JournalRow& row, bool last) {
+        if (!SettleSpares(row)) return true;
         const bool renamed = row.outcome == JournalRow::Outcome::Renamed;
         const Identity atTarget = moves_.ReadIdentity(row.target);
-        const bool isAtTarget = Is(atTarget, row.identity) || Is(atTarget, row.copy);
+        const bool isAtTarget =
+            Is(atTarget, row.identity) || Is(atTarget, row.copy) || IsLinkAtTarget(row, atTarget);
         // The source is looked at only when it may matter: one look-up per row
         // in the common case.
         if (isAtTarget && row.undoCopy) {
@@ -47,7 +61,11 @@ class RowUndo {
             // source, and the new one is the spare.
             if (move.result == platform::MoveResult::TargetExists &&
                 Is(moves_.ReadIdentity(row.source), row.identity)) {
-                if (RemoveSpare(row, row.target, atTarget)) Settle(row, renamed);
+                const bool removed = Is(atTarget, row.copy)
+                                         ? RemoveSpare(row, row.target, atTarget)
+                                         : RemoveSecondName(row, {platform::MoveStep::Kind::Link,
+                                                                  row.target, atTarget});
+                if (removed) Settle(row, renamed);
                 return true;
             }
             Fail(row, platform::MoveErrorOf(move));
@@ -68,6 +86,41 @@ class RowUndo {
     std::size_t Current() const { return current_; }
 
   private:
+    // What moves stopped between their steps left (a placeholder, a second name)
+    // goes first, each only while it is just what its step made; false when the
+    // row failed on one.
+    bool SettleSpares(const JournalRow& row) {
+        for (const platform::MoveStep& spare : row.spares) {
+            if (spare.kind == platform::MoveStep::Kind::Link) {
+                // The name kept is the source's: a second name goes only while the
+                // item is whole there. The undo's own second name is the source's,
+                // and the move back below removes the target's.
+                if (spare.path == row.source || !Is(moves_.ReadIdentity(row.source), row.identity)) {
+                    continue;
+                }
+                if (!RemoveSecondName(row, spare)) return false;
+            } else if (platform::RemoveLeftover(spare, row.identity) ==
+                       platform::Leftover::Unsure) {
+                Fail(row, {platform::MoveCause::Leftover, 0, {}});
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Removes a second name of the item (one with more than one name), else fails the row.
+    bool RemoveSecondName(const JournalRow& row, const platform::MoveStep& name) {
+        switch (platform::RemoveLeftover(name, row.identity)) {
+            case platform::Leftover::Removed:
+            case platform::Leftover::Absent:
+                return true;
+            case platform::Leftover::Unsure:
+                break;
+        }
+        Fail(row, {platform::MoveCause::Leftover, 0, {}});
+        return false;
+    }
+
     // Removes the spare only while it is still the item the journal names.
     bool RemoveSpare(const JournalRow& row, const std::u16string& spare, const Identity& identity) {
         if (moves_.ReadIdentity(spare) == identity && platform::RemoveFile(spare)) return true;
@@ -126,6 +179,10 @@ UndoOutcome UndoCommit(History& history, std::uint64_t id) {
     moves->WatchCopies([&](const platform::FileIdentity& copy) {
         writer.Copy(undo.Current(), copy);
         return writer.Sync();
+    });
+    moves->WatchSteps([&](const platform::MoveStep& step) {
+        writer.Spare(undo.Current(), step);
+        return step.made ? writer.Flush() : writer.Sync();
     });
     std::vector<const JournalRow*> unseen;
     for (auto it = journal->rows.rbegin(); it != journal->rows.rend() && writer.Ok(); ++it) {

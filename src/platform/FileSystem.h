@@ -47,6 +47,30 @@ struct MoveOutcome {
 // Why a move that did not happen failed, with the system's words for it.
 MoveError MoveErrorOf(const MoveOutcome& outcome);
 
+// A step of a move made where the system cannot rename without replacing: an item
+// that lives only while the move runs, and that a stop in the middle leaves behind.
+struct MoveStep {
+    enum class Kind {
+        Placeholder,  // an empty file or folder reserving the target's name
+        Link,         // a second name of the item, before the first is removed
+    };
+    Kind kind = Kind::Placeholder;
+    std::u16string path;
+    // What the step made; nothing when told before the step.
+    std::optional<FileIdentity> made;
+};
+
+enum class Leftover {
+    Absent,   // nothing the step made is there
+    Removed,  // it was there and is gone now
+    Unsure,   // something there may be it, or the user's own: left as it is
+};
+
+// Removes what a stopped move left at `step.path`, only while it is still what the
+// step made: a placeholder, empty, with the identity `step.made`; a second name of
+// the item `item` (or of `step.made`) that has another name as well.
+Leftover RemoveLeftover(const MoveStep& step, const std::optional<FileIdentity>& item);
+
 // The moves and identity look-ups of one pass over many items (a commit). A system
 // may keep the folders involved open from one item to the next instead of looking
 // every path up from the root; the promises are those of FileSystem's calls.
@@ -66,6 +90,12 @@ class MoveRun {
     // Where the system moves across volumes by copying, each copy is told to the
     // witness first; a system that cannot tell keeps no witness.
     virtual void WatchCopies(CopyWitness witness) { (void)witness; }
+    // Told each step of a move made without the system's own no-replace rename: first
+    // before the step (false stops that move, leaving the source where it was), then
+    // with what it made, before the move goes on; a system without such steps keeps
+    // no witness.
+    using StepWitness = std::function<bool(const MoveStep& step)>;
+    virtual void WatchSteps(StepWitness witness) { (void)witness; }
 };
 
 // The file-system services the program needs. Paths are UTF-16; the native

@@ -29,6 +29,14 @@ class ForwardingMoveRun : public MoveRun {
             return told;
         });
     }
+    void WatchSteps(StepWitness witness) override {
+        inner_->WatchSteps([this, witness = std::move(witness)](const MoveStep& step) {
+            calling_();
+            const bool told = witness(step);
+            calling_();
+            return told;
+        });
+    }
 
   private:
     std::unique_ptr<MoveRun> inner_;

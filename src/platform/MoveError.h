@@ -15,6 +15,7 @@ enum class MoveCause {
     CrossDevice,     // a folder cannot be moved to another drive or file system
     TargetExists,    // something already has the target's name
     UnwritableName,  // the name cannot be written exactly (half a surrogate pair)
+    Leftover,        // a stopped move left an item that cannot be told from the user's own
     Other,           // none of these: the system's own text says why
 };
 

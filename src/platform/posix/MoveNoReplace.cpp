@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Text.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixIo.h"
 
@@ -153,8 +154,8 @@ std::optional<FileIdentity> IdentityOf(int fd) { return IdentityAt(fd, ""); }
 
 class Mover {
   public:
-    Mover(const MoveCalls& calls, const MoveRun::CopyWitness* witness)
-        : c_(calls), witness_(witness) {}
+    Mover(const MoveCalls& calls, const MoveWitnesses& witnesses)
+        : c_(calls), witness_(witnesses.copies), steps_(witnesses.steps) {}
     MoveOutcome Move(const std::string& source, const std::string& target, Way way);
 
   private:
@@ -179,10 +180,20 @@ class Mover {
     void RemoveIfOurs(const std::string& path, const struct stat& ours);
     // Tells the witness of the copy about to be named; false when it refuses.
     bool Witnessed(int copyFd, const char* copyPath);
+    // Tells the witness of a step about to be made (`made` empty) or just made;
+    // false when it refuses.
+    bool Told(MoveStep::Kind kind, const std::string& path, std::optional<FileIdentity> made);
+    bool Watched() const { return steps_ != nullptr && *steps_; }
 
     const MoveCalls& c_;
     const MoveRun::CopyWitness* witness_;
+    const MoveRun::StepWitness* steps_;
 };
+
+bool Mover::Told(MoveStep::Kind kind, const std::string& path, std::optional<FileIdentity> made) {
+    if (!Watched()) return true;
+    return (*steps_)(MoveStep{kind, Utf8ToUtf16(path), made});
+}
 
 bool Mover::Witnessed(int copyFd, const char* copyPath) {
     if (witness_ == nullptr || !*witness_) return true;
@@ -223,9 +234,20 @@ MoveOutcome Mover::WithoutFlag(const std::string& source, const std::string& tar
     struct stat st;
     if (c_.lstat(source.c_str(), &st) != 0) return Missing(source, errno);
     if (!S_ISDIR(st.st_mode)) {
+        // On record before there are two names, so that an undo after a stop
+        // between the two steps finds the second one.
+        if (!Told(MoveStep::Kind::Link, target, std::nullopt)) return Fail(EIO);
         if (c_.linkat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), 0) == 0) {
-            if (c_.unlinkat(AT_FDCWD, source.c_str(), 0) == 0) return Moved();
-            const int error = errno;
+            // Some file systems number names rather than items: the new name's own
+            // number is what an undo will find there.
+            int error = 0;
+            if (!Told(MoveStep::Kind::Link, target, IdentityAt(AT_FDCWD, target.c_str()))) {
+                error = EIO;
+            } else if (c_.unlinkat(AT_FDCWD, source.c_str(), 0) == 0) {
+                return Moved();
+            } else {
+                error = errno;
+            }
             c_.unlinkat(AT_FDCWD, target.c_str(), 0);
             return Fail(error);
         }
@@ -254,13 +276,19 @@ MoveOutcome Mover::WithoutFlag(const std::string& source, const std::string& tar
 // reservation fail instead of being replaced.
 MoveOutcome Mover::ThroughPlaceholder(const std::string& source, const std::string& target,
                                       const struct stat& st, Way way) {
+    // On record before it exists, and with its identity before the rename, so
+    // that an undo after a stop in between can tell it from anything else there.
+    if (!Told(MoveStep::Kind::Placeholder, target, std::nullopt)) return Fail(EIO);
     int made = -1;
+    std::optional<FileIdentity> identity;
     if (S_ISDIR(st.st_mode)) {
         made = mkdir(target.c_str(), 0700);
+        if (made == 0) identity = IdentityAt(AT_FDCWD, target.c_str());
     } else {
         const int fd =
             open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
+            identity = IdentityOf(fd);
             close(fd);
             made = 0;
         }
@@ -282,6 +310,11 @@ MoveOutcome Mover::ThroughPlaceholder(const std::string& source, const std::stri
     }
     struct stat ours;
     if (c_.lstat(target.c_str(), &ours) != 0) return Fail(errno);
+    // A placeholder on record must be one the undo can tell by its identity.
+    if ((!identity && Watched()) || !Told(MoveStep::Kind::Placeholder, target, identity)) {
+        RemoveIfOurs(target, ours);
+        return Fail(EIO);
+    }
     if (c_.renameat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str()) == 0) return Moved();
     const int error = errno;
     RemoveIfOurs(target, ours);
@@ -527,48 +560,30 @@ const MoveCalls& NativeMoveCalls() {
 }
 
 MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
-                              const std::string& target, const MoveRun::CopyWitness* witness) {
-    return Mover(calls, witness).Move(source, target, Way{});
+                              const std::string& target, const MoveWitnesses& witnesses) {
+    return Mover(calls, witnesses).Move(source, target, Way{});
 }
 
 MoveOutcome MoveNoReplaceInFoldersWith(const MoveCalls& calls, const PlaceInFolder& source,
                                        const PlaceInFolder& target,
-                                       const MoveRun::CopyWitness* witness) {
+                                       const MoveWitnesses& witnesses) {
     if (calls.renameat2(source.folder, source.name, target.folder, target.name, RENAME_NOREPLACE) ==
         0) {
         return Moved();
     }
     // A refusal is rare; the whole paths also name what is there now, should a
     // folder kept open have moved meanwhile.
-    return MoveNoReplaceWith(calls, source.path, target.path, witness);
+    return MoveNoReplaceWith(calls, source.path, target.path, witnesses);
 }
 
-namespace {
-
-// A copy over the file-size limit then fails its row (EFBIG) instead of the signal
-// ending the program in the middle of a commit.
-void IgnoreSizeSignal() {
+void IgnoreFileSizeSignal() {
     static const bool sizeSignalIgnored = signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
     (void)sizeSignalIgnored;
 }
 
-}  // namespace
-
 MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& target) {
-    IgnoreSizeSignal();
+    IgnoreFileSizeSignal();
     return MoveNoReplaceWith(NativeMoveCalls(), source, target);
-}
-
-MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target,
-                                         const MoveRun::CopyWitness* witness) {
-    IgnoreSizeSignal();
-    return MoveNoReplaceInFoldersWith(NativeMoveCalls(), source, target, witness);
-}
-
-MoveOutcome MoveNoReplaceNativeWitnessed(const std::string& source, const std::string& target,
-                                         const MoveRun::CopyWitness* witness) {
-    IgnoreSizeSignal();
-    return MoveNoReplaceWith(NativeMoveCalls(), source, target, witness);
 }
 
 }  // namespace morvalent::platform

@@ -20,11 +20,16 @@ struct MoveCalls {
 
 const MoveCalls& NativeMoveCalls();
 
-// The move without replacing, on native (byte) paths, through the given calls. A
-// copy across volumes is told to `witness` (when given) before it is named.
+// Whom a move tells what it makes on the way: a copy across volumes before it is
+// named, and each step of a way without the system's no-replace rename.
+struct MoveWitnesses {
+    const MoveRun::CopyWitness* copies = nullptr;
+    const MoveRun::StepWitness* steps = nullptr;
+};
+
+// The move without replacing, on native (byte) paths, through the given calls.
 MoveOutcome MoveNoReplaceWith(const MoveCalls& calls, const std::string& source,
-                              const std::string& target,
-                              const MoveRun::CopyWitness* witness = nullptr);
+                              const std::string& target, const MoveWitnesses& witnesses = {});
 
 // The same item and target named twice: by a name in an open folder and by the whole
 // path. The rename is tried in the folders first; anything but success goes every
@@ -36,10 +41,10 @@ struct PlaceInFolder {
 };
 MoveOutcome MoveNoReplaceInFoldersWith(const MoveCalls& calls, const PlaceInFolder& source,
                                        const PlaceInFolder& target,
-                                       const MoveRun::CopyWitness* witness = nullptr);
-MoveOutcome MoveNoReplaceNativeInFolders(const PlaceInFolder& source, const PlaceInFolder& target,
-                                         const MoveRun::CopyWitness* witness = nullptr);
-MoveOutcome MoveNoReplaceNativeWitnessed(const std::string& source, const std::string& target,
-                                         const MoveRun::CopyWitness* witness);
+                                       const MoveWitnesses& witnesses = {});
+
+// A copy over the file-size limit then fails its row (EFBIG) instead of the signal
+// ending the program in the middle of a commit.
+void IgnoreFileSizeSignal();
 
 }  // namespace morvalent::platform

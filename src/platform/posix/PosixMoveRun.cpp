@@ -24,13 +24,15 @@ MoveOutcome PosixMoveRun::MoveNoReplace(std::u16string_view source, std::u16stri
         fromFd = folders_.Get(fromFolder);
         toFd = fromFd >= 0 ? folders_.Get(toFolder) : -1;
     }
+    IgnoreFileSizeSignal();
+    const MoveWitnesses witnesses{&witness_, &steps_};
     if (fromFd < 0 || toFd < 0) {
-        const MoveOutcome outcome = MoveNoReplaceNativeWitnessed(*from, *to, &witness_);
+        const MoveOutcome outcome = MoveNoReplaceWith(calls_, *from, *to, witnesses);
         folders_.ForgetAll();
         return outcome;
     }
     const MoveOutcome outcome =
-        MoveNoReplaceNativeInFolders({fromFd, fromName, *from}, {toFd, toName, *to}, &witness_);
+        MoveNoReplaceInFoldersWith(calls_, {fromFd, fromName, *from}, {toFd, toName, *to}, witnesses);
     // A folder kept open under the item's old path may no longer be there: moved,
     // or left under a temporary name by a way that failed half-way.
     folders_.ForgetAtOrBeneath(*from);

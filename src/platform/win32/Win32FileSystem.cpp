@@ -145,4 +145,10 @@ std::optional<FileIdentity> Win32FileSystem::ReadIdentity(std::u16string_view pa
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem() { return std::make_unique<Win32FileSystem>(); }
 
+// Moves here never go by steps that leave items behind, so no journal written here
+// names one; one that does is left for the user to judge.
+Leftover RemoveLeftover(const MoveStep&, const std::optional<FileIdentity>&) {
+    return Leftover::Unsure;
+}
+
 }  // namespace morvalent::platform
