@@ -31,7 +31,8 @@ inline constexpr char16_t kReasonCrossDevice[] = u"폴더는 다른 드라이브
 inline constexpr char16_t kReasonTargetExists[] = u"같은 이름이 이미 있습니다";
 inline constexpr char16_t kReasonUnwritableName[] = u"이름을 그대로 쓸 수 없습니다";
 // A stopped rename left a placeholder or a second name that may be the user's own.
-inline constexpr char16_t kReasonLeftover[] = u"중단된 이름 변경이 남긴 항목인지 확인할 수 없어 그대로 두었습니다";
+inline constexpr char16_t kReasonLeftover[] =
+    u"중단된 이름 변경이 남긴 항목인지 확인할 수 없어 그대로 두었습니다";
 // The system gave a number without words.
 inline constexpr char16_t kReasonCode[] = u"오류 %s";
 

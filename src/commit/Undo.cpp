@@ -95,10 +95,14 @@ class RowUndo {
                 // The name kept is the source's: a second name goes only while the
                 // item is whole there. The undo's own second name is the source's,
                 // and the move back below removes the target's.
-                if (spare.path == row.source || !Is(moves_.ReadIdentity(row.source), row.identity)) {
+                if (spare.path == row.source ||
+                    !Is(moves_.ReadIdentity(row.source), row.identity)) {
                     continue;
                 }
                 if (!RemoveSecondName(row, spare)) return false;
+            } else if (const Identity found = moves_.ReadIdentity(spare.path);
+                       Is(found, row.identity) || Is(found, row.copy) || Is(found, row.undoCopy)) {
+                // The item, or its copy, took the placeholder's place.
             } else if (platform::RemoveLeftover(spare, row.identity) ==
                        platform::Leftover::Unsure) {
                 Fail(row, {platform::MoveCause::Leftover, 0, {}});

@@ -29,9 +29,11 @@ class ForwardingMoveRun : public MoveRun {
             return told;
         });
     }
+    // A step and the record of what it made count as one call: a stop between the
+    // two is the one a later undo cannot settle, and reports (see RemoveLeftover).
     void WatchSteps(StepWitness witness) override {
         inner_->WatchSteps([this, witness = std::move(witness)](const MoveStep& step) {
-            calling_();
+            if (!step.made) calling_();
             const bool told = witness(step);
             calling_();
             return told;

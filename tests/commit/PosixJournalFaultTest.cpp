@@ -13,33 +13,96 @@
 #include "JournalFixture.h"
 #include "commit/JournalledPass.h"
 #include "commit/TargetCheck.h"
+#include "platform/posix/MoveNoReplace.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixMoveRun.h"
 #include "support/ForwardingFileSystem.h"
 
 namespace morvalent::commit::journal_testing {
 namespace {
 
-// Stops the process at its `stopAt`th call (from 1), or fails that move.
+enum class Fault { Kill, FailMove, FailStep };
+
+// The calls of this process counted from 1 (the file system's and, on the fallback
+// ways, each step of a move), and what befalls the `stopAt`th.
+struct Calls {
+    std::size_t count = 0;
+    std::size_t stopAt = 0;
+    Fault fault = Fault::Kill;
+    // True when this call is to fail.
+    bool Next() {
+        if (++count != stopAt) return false;
+        if (fault == Fault::Kill) raise(SIGKILL);
+        return fault == Fault::FailStep;
+    }
+};
+Calls gCalls;
+
+// Stops the process at its `stopAt`th call, or fails that move.
 class FaultingFileSystem : public testing::ForwardingFileSystem {
   public:
-    enum class Fault { Kill, FailMove };
-    FaultingFileSystem(std::size_t stopAt, Fault fault) : stopAt_(stopAt), fault_(fault) {}
+    FaultingFileSystem(std::size_t stopAt, Fault fault) { gCalls = {0, stopAt, fault}; }
+    FaultingFileSystem(std::size_t stopAt, Fault fault, platform::FileSystem& inner)
+        : ForwardingFileSystem(inner) {
+        gCalls = {0, stopAt, fault};
+    }
 
   protected:
-    void Calling() override {
-        if (++calls_ == stopAt_ && fault_ == Fault::Kill) raise(SIGKILL);
-    }
+    void Calling() override { (void)gCalls.Next(); }
     platform::MoveOutcome Move(std::u16string_view, std::u16string_view,
                                const InnerMove& inner) override {
-        if (calls_ == stopAt_ && fault_ == Fault::FailMove) {
+        if (gCalls.count == gCalls.stopAt && gCalls.fault == Fault::FailMove) {
             return {platform::MoveResult::Failed, EIO};
         }
         return inner();
     }
+};
 
-  private:
-    std::size_t calls_ = 0;
-    std::size_t stopAt_;
-    Fault fault_;
+// A file system without RENAME_NOREPLACE (as many FUSE drivers), and without hard
+// links when `gRefuseLinks`: moves take the link way or the placeholder way. Each
+// step is a counted call.
+bool gRefuseLinks = false;
+
+template <typename Call>
+int Step(Call call) {
+    if (gCalls.Next()) {
+        errno = EIO;
+        return -1;
+    }
+    return call();
+}
+
+const platform::MoveCalls kFallbackCalls{
+    [](int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
+        return Step([&] {
+            if ((flags & RENAME_NOREPLACE) == 0)
+                return ::renameat2(fromDir, from, toDir, to, flags);
+            errno = EINVAL;
+            return -1;
+        });
+    },
+    [](int fromDir, const char* from, int toDir, const char* to) {
+        return Step([&] { return ::renameat(fromDir, from, toDir, to); });
+    },
+    [](int fromDir, const char* from, int toDir, const char* to, int flags) {
+        return Step([&] {
+            // Naming an unnamed copy stays possible: only second names are refused.
+            if (!gRefuseLinks || flags != 0) return ::linkat(fromDir, from, toDir, to, flags);
+            errno = EPERM;
+            return -1;
+        });
+    },
+    [](int dir, const char* path, int flags) {
+        return Step([&] { return ::unlinkat(dir, path, flags); });
+    },
+    [](const char* path, struct stat* st) { return Step([&] { return ::lstat(path, st); }); },
+};
+
+class FallbackFileSystem : public platform::PosixFileSystem {
+  public:
+    std::unique_ptr<platform::MoveRun> BeginMoves() override {
+        return std::make_unique<platform::posix::PosixMoveRun>(kFallbackCalls);
+    }
 };
 
 // Runs `work` in a child; true when the child was killed, false when it finished.
@@ -92,12 +155,78 @@ struct FaultTest : JournalTest {
     std::string before;
 };
 
+// The ways a file system without RENAME_NOREPLACE leaves something between steps.
+struct FallbackWay {
+    const char* name;
+    bool refuseLinks;
+};
+constexpr FallbackWay kFallbackWays[] = {
+    {"link, then unlink", false},
+    {"placeholder, then rename over it", true},
+};
+constexpr Fault kStepFaults[] = {Fault::Kill, Fault::FailStep};
+
+TEST_F(FaultTest, CommitOnTheFallbackWaysStoppedAtEveryStepIsUndoneExactly) {
+    if (!otherVolume) GTEST_SKIP() << "no tmpfs could be mounted for moves across volumes";
+    FallbackFileSystem fallback;
+    for (const FallbackWay& way : kFallbackWays) {
+        for (const Fault fault : kStepFaults) {
+            gRefuseLinks = way.refuseLinks;
+            bool finished = false;
+            for (std::size_t stopAt = 1; !finished; ++stopAt) {
+                SCOPED_TRACE(std::string(way.name) +
+                             (fault == Fault::Kill ? ", killed" : ", failed") + " at call " +
+                             std::to_string(stopAt));
+                FaultingFileSystem faulty(stopAt, fault, fallback);
+                if (fault == Fault::Kill) {
+                    finished = !KilledInChild([&] { CommitThrough(faulty); });
+                } else {
+                    CommitThrough(faulty);
+                    finished = gCalls.count < stopAt;
+                }
+                if (const auto id = history.NewestUndoable()) {
+                    const UndoOutcome undo = UndoCommit(history, *id);
+                    EXPECT_EQ(undo.result, UndoResult::Done) << testing::U8(undo.failureReport);
+                }
+                ASSERT_EQ(Disk(), before);
+                AddRows();
+            }
+        }
+    }
+    gRefuseLinks = false;
+}
+
+TEST_F(FaultTest, UndoOnTheFallbackWaysKilledAtEveryStepFinishesOnTheNextUndo) {
+    if (!otherVolume) GTEST_SKIP() << "no tmpfs could be mounted for moves across volumes";
+    FallbackFileSystem fallback;
+    for (const FallbackWay& way : kFallbackWays) {
+        gRefuseLinks = way.refuseLinks;
+        bool finished = false;
+        for (std::size_t stopAt = 1; !finished; ++stopAt) {
+            SCOPED_TRACE(std::string(way.name) + ", undo killed at call " + std::to_string(stopAt));
+            CommitThrough(*fs);
+            const auto id = history.NewestUndoable();
+            ASSERT_TRUE(id);
+            FaultingFileSystem faulty(stopAt, Fault::Kill, fallback);
+            finished = !KilledInChild([&] {
+                History through(faulty, history.Folder());
+                (void)UndoCommit(through, *id);
+            });
+            const UndoOutcome again = UndoCommit(history, *id);
+            EXPECT_EQ(again.result, UndoResult::Done) << testing::U8(again.failureReport);
+            ASSERT_EQ(Disk(), before);
+            AddRows();
+        }
+    }
+    gRefuseLinks = false;
+}
+
 TEST_F(FaultTest, CommitKilledAtEveryCallIsUndoneExactly) {
     if (!otherVolume) GTEST_SKIP() << "no tmpfs could be mounted for moves across volumes";
     bool finished = false;
     for (std::size_t stopAt = 1; !finished; ++stopAt) {
         SCOPED_TRACE("killed at call " + std::to_string(stopAt));
-        FaultingFileSystem faulty(stopAt, FaultingFileSystem::Fault::Kill);
+        FaultingFileSystem faulty(stopAt, Fault::Kill);
         finished = !KilledInChild([&] { CommitThrough(faulty); });
         if (finished) {
             EXPECT_EQ(Disk(), "c.txt=B\ne/\ne/x2.txt=X\ne/y.txt=Y\nother/\nother/a.txt=A\n");
@@ -120,7 +249,7 @@ TEST_F(FaultTest, UndoKilledAtEveryCallFinishesOnTheNextUndo) {
         CommitThrough(*fs);
         const auto id = history.NewestUndoable();
         ASSERT_TRUE(id);
-        FaultingFileSystem faulty(stopAt, FaultingFileSystem::Fault::Kill);
+        FaultingFileSystem faulty(stopAt, Fault::Kill);
         finished = !KilledInChild([&] {
             History through(faulty, history.Folder());
             (void)UndoCommit(through, *id);
@@ -138,7 +267,7 @@ TEST_F(FaultTest, CommitWithAFailedMoveAtEveryCallIsUndoneExactly) {
     if (!otherVolume) GTEST_SKIP() << "no tmpfs could be mounted for moves across volumes";
     for (std::size_t stopAt = 1; stopAt <= 12; ++stopAt) {
         SCOPED_TRACE("failed at call " + std::to_string(stopAt));
-        FaultingFileSystem faulty(stopAt, FaultingFileSystem::Fault::FailMove);
+        FaultingFileSystem faulty(stopAt, Fault::FailMove);
         CommitThrough(faulty);
         if (const auto id = history.NewestUndoable()) {
             EXPECT_EQ(UndoCommit(history, *id).result, UndoResult::Done);

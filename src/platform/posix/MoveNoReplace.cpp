@@ -178,6 +178,11 @@ class Mover {
     bool IsCaseOnlyRename(const std::string& source, const std::string& target);
     bool IsInOwnSubtree(const std::string& source, const std::string& target);
     void RemoveIfOurs(const std::string& path, const struct stat& ours);
+    // Takes back the placeholder made at `path` (known by its identity, else by
+    // `ours`) while it is still empty; by the system's own calls, so that a failing
+    // stand-in cannot leave it behind.
+    void RemovePlaceholder(const std::string& path, const std::optional<FileIdentity>& identity,
+                           const struct stat* ours);
     // Tells the witness of the copy about to be named; false when it refuses.
     bool Witnessed(int copyFd, const char* copyPath);
     // Tells the witness of a step about to be made (`made` empty) or just made;
@@ -308,16 +313,22 @@ MoveOutcome Mover::ThroughPlaceholder(const std::string& source, const std::stri
                 return Fail(error);
         }
     }
-    struct stat ours;
-    if (c_.lstat(target.c_str(), &ours) != 0) return Fail(errno);
     // A placeholder on record must be one the undo can tell by its identity.
-    if ((!identity && Watched()) || !Told(MoveStep::Kind::Placeholder, target, identity)) {
-        RemoveIfOurs(target, ours);
+    const bool told =
+        (identity || !Watched()) && Told(MoveStep::Kind::Placeholder, target, identity);
+    struct stat ours;
+    if (c_.lstat(target.c_str(), &ours) != 0) {
+        const int error = errno;
+        RemovePlaceholder(target, identity, nullptr);
+        return Fail(error);
+    }
+    if (!told) {
+        RemovePlaceholder(target, identity, &ours);
         return Fail(EIO);
     }
     if (c_.renameat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str()) == 0) return Moved();
     const int error = errno;
-    RemoveIfOurs(target, ours);
+    RemovePlaceholder(target, identity, &ours);
     switch (error) {
         case EXDEV:
             return AcrossDevices(source, target, way);
@@ -465,6 +476,8 @@ int Mover::Publish(int fd, const std::string& target) {
 
 MoveOutcome Mover::CopyToNewName(int in, const std::string& source, const std::string& target,
                                  const struct stat& st) {
+    // Empty until the witness has the copy: on record as a placeholder before.
+    if (!Told(MoveStep::Kind::Placeholder, target, std::nullopt)) return Fail(EIO);
     Fd out(open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (out.get() < 0) {
         const int error = errno;
@@ -532,6 +545,22 @@ MoveOutcome Mover::RemoveSource(const std::string& source, const struct stat& or
     if (error == 0) return Moved();
     RemoveIfOurs(target, copy);
     return Fail(error);
+}
+
+void Mover::RemovePlaceholder(const std::string& path, const std::optional<FileIdentity>& identity,
+                              const struct stat* ours) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return;
+    if (identity ? IdentityAt(AT_FDCWD, path.c_str()) != identity
+                 : ours == nullptr || !SameObject(st, *ours)) {
+        return;
+    }
+    // Only while still empty: rmdir removes no folder with anything in it.
+    if (S_ISDIR(st.st_mode)) {
+        rmdir(path.c_str());
+    } else if (S_ISREG(st.st_mode) && st.st_size == 0) {
+        unlink(path.c_str());
+    }
 }
 
 void Mover::RemoveIfOurs(const std::string& path, const struct stat& ours) {

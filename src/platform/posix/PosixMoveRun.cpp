@@ -31,8 +31,8 @@ MoveOutcome PosixMoveRun::MoveNoReplace(std::u16string_view source, std::u16stri
         folders_.ForgetAll();
         return outcome;
     }
-    const MoveOutcome outcome =
-        MoveNoReplaceInFoldersWith(calls_, {fromFd, fromName, *from}, {toFd, toName, *to}, witnesses);
+    const MoveOutcome outcome = MoveNoReplaceInFoldersWith(calls_, {fromFd, fromName, *from},
+                                                           {toFd, toName, *to}, witnesses);
     // A folder kept open under the item's old path may no longer be there: moved,
     // or left under a temporary name by a way that failed half-way.
     folders_.ForgetAtOrBeneath(*from);
