@@ -114,6 +114,14 @@ class FolderTable {
         if (listings_[folder] == nullptr) listings_[folder] = &disk_.Folder(texts_[folder]);
         return *listings_[folder];
     }
+    // Whether the folder's file system refuses what Windows refuses.
+    bool HasWindowsRules(Folder folder) {
+        if (folder >= rules_.size()) rules_.resize(texts_.size(), kUnknownRules);
+        if (rules_[folder] == kUnknownRules) {
+            rules_[folder] = disk_.Rules(texts_[folder]) == platform::NameRuleSet::Windows;
+        }
+        return rules_[folder] != 0;
+    }
 
   private:
     FolderNames& disk_;
@@ -123,6 +131,8 @@ class FolderTable {
     std::deque<std::u16string> texts_;
     std::vector<Folder> folded_;
     std::vector<const FolderNames::Listing*> listings_;
+    static constexpr std::uint8_t kUnknownRules = 2;
+    std::vector<std::uint8_t> rules_;
     Folder last_ = 0;
 };
 
@@ -316,9 +326,16 @@ void ConflictFinder::Work::SearchRow(const filelist::FileList& list, std::size_t
     if (row.entry.isFolder && mark == Conflict::None && IsInside(folder, name, row.entry.path)) {
         mark = Conflict::Invalid;
     }
+    const Folder number = folders->Number(targetFolder);
+    // A volume made for Windows refuses more than the system does (one FUSE driver
+    // even loses the item on trying): the commit will not try those names.
+    if (mark == Conflict::None && folders->HasWindowsRules(number) &&
+        platform::BreaksWindowsNameRules(targetName)) {
+        mark = Conflict::Invalid;
+    }
     ruleMarks[i] = marks[i] = mark;
     unchanged[i] = SpellsPath(folder, name, row.entry.path);
-    targets[i] = {folders->Number(targetFolder), targetName, FoldedHash(targetName)};
+    targets[i] = {number, targetName, FoldedHash(targetName)};
 }
 
 // Only targets in one folder (folded) can be equal: each folder's rows are

@@ -87,4 +87,10 @@ const FolderNames::Listing& FolderNames::Folder(std::u16string_view folder) {
     return at->second;
 }
 
+platform::NameRuleSet FolderNames::Rules(std::u16string_view folder) {
+    const auto at = rules_.find(folder);
+    if (at != rules_.end()) return at->second;
+    return rules_.emplace(std::u16string(folder), fs_.FolderNameRules(folder)).first->second;
+}
+
 }  // namespace morvalent::commit

@@ -53,8 +53,11 @@ class FolderNames {
     };
     // Valid until Forget.
     const Listing& Folder(std::u16string_view folder);
+    // The naming rules of the folder's file system, looked up once until Forget.
+    platform::NameRuleSet Rules(std::u16string_view folder);
     void Forget() {
         folders_.clear();
+        rules_.clear();
         ++generation_;
     }
     // Changes with every Forget: listings taken before are gone.
@@ -70,6 +73,7 @@ class FolderNames {
 
     platform::FileSystem& fs_;
     std::unordered_map<std::u16string, Listing, TextHash, std::equal_to<>> folders_;
+    std::unordered_map<std::u16string, platform::NameRuleSet, TextHash, std::equal_to<>> rules_;
     std::uint64_t generation_ = 0;
 };
 

@@ -6,12 +6,25 @@
 #include "commit/ExactName.h"
 #include "commit/FailureReasons.h"
 #include "commit/MovedItems.h"
+#include "platform/NameRules.h"
 #include "platform/Text.h"
 
 namespace morvalent::commit {
 RenamePass::RenamePass(filelist::FileList& list, platform::FileSystem& fs,
                        std::vector<std::u16string> targets)
-    : list_(list), moves_(fs.BeginMoves()), targets_(std::move(targets)) {}
+    : list_(list), fs_(fs), moves_(fs.BeginMoves()), targets_(std::move(targets)) {}
+
+bool RenamePass::FitsFolderRules(std::u16string_view target) {
+    std::size_t at = target.size();
+    while (at > 0 && !platform::IsPathSeparator(target[at - 1])) --at;
+    if (at == 0) return true;
+    const std::u16string_view folder = target.substr(0, at - 1);
+    if (folder != rulesFolder_) {
+        rulesFolder_ = folder;
+        windowsRules_ = fs_.FolderNameRules(folder) == platform::NameRuleSet::Windows;
+    }
+    return !windowsRules_ || !platform::BreaksWindowsNameRules(target.substr(at));
+}
 
 RowOutcome RenamePass::RenameRow(std::size_t row) {
     movedAlong_.clear();
@@ -23,9 +36,10 @@ RowOutcome RenamePass::RenameRow(std::size_t row) {
     const bool isFolder = entry.isFolder;
     try {
         // A name that would not read back as shown fails whole rather than being
-        // renamed to some other name.
+        // renamed to some other name; so does one the volume refuses (one FUSE
+        // driver loses the item on trying).
         platform::MoveError error{.cause = platform::MoveCause::UnwritableName};
-        const bool moved = IsExactTarget(source, target) && [&] {
+        const bool moved = IsExactTarget(source, target) && FitsFolderRules(target) && [&] {
             const platform::MoveOutcome outcome = moves_->MoveNoReplace(source, target);
             if (outcome.result == platform::MoveResult::Moved) return true;
             error = platform::MoveErrorOf(outcome);

@@ -48,8 +48,12 @@ class RenamePass {
   private:
     void RepointBeneath(std::size_t folderRow, const std::u16string& from,
                         const std::u16string& to);
+    // Whether the target's name fits its folder's file system (a volume made for
+    // Windows on Linux); the rules of the last folder asked are kept.
+    bool FitsFolderRules(std::u16string_view target);
 
     filelist::FileList& list_;
+    platform::FileSystem& fs_;
     std::unique_ptr<platform::MoveRun> moves_;
     std::vector<std::u16string> targets_;
     std::u16string failures_;
@@ -57,6 +61,8 @@ class RenamePass {
     // Built at the first renamed folder; commits of files alone never pay for it.
     RowPathIndex index_;
     RowPathIndex targetIndex_;
+    std::u16string rulesFolder_;
+    bool windowsRules_ = false;
 };
 
 }  // namespace morvalent::commit

@@ -11,6 +11,7 @@
 #include "platform/FileIdentity.h"
 #include "platform/FileTime.h"
 #include "platform/MoveError.h"
+#include "platform/NameRules.h"
 
 namespace morvalent::platform {
 
@@ -130,6 +131,12 @@ class FileSystem {
     }
     // A run of moves; by default each goes through this object by whole paths.
     virtual std::unique_ptr<MoveRun> BeginMoves();
+    // The rules of the file system that holds `folder` (or, while it is not there,
+    // its nearest folder that is), beyond the system's own. Looked up anew each time.
+    virtual NameRuleSet FolderNameRules(std::u16string_view folder) {
+        (void)folder;
+        return NameRuleSet::System;
+    }
 };
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem();

@@ -82,6 +82,10 @@ std::vector<std::optional<FileIdentity>> ForwardingFileSystem::ReadIdentities(
     return inner_->ReadIdentities(paths);
 }
 
+NameRuleSet ForwardingFileSystem::FolderNameRules(std::u16string_view folder) {
+    return inner_->FolderNameRules(folder);
+}
+
 std::unique_ptr<MoveRun> ForwardingFileSystem::BeginMoves() {
     return std::make_unique<ForwardingMoveRun>(
         inner_->BeginMoves(),

@@ -30,6 +30,7 @@ class ForwardingFileSystem : public FileSystem {
     std::vector<std::optional<FileIdentity>> ReadIdentities(
         const std::vector<std::u16string_view>& paths) override;
     std::unique_ptr<MoveRun> BeginMoves() final;
+    NameRuleSet FolderNameRules(std::u16string_view folder) override;
 
   protected:
     using InnerMove = std::function<MoveOutcome()>;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,16 @@ enum class NameFault { None, TooLong, Forbidden };
 // part, the item's own name,
 // must use only characters the system allows.
 NameFault CheckTargetName(std::u16string_view folder, std::u16string_view name);
+
+// The rules a folder's file system holds names to beyond the system's own: Linux
+// reaches FAT, exFAT and NTFS volumes, which refuse what Windows refuses.
+enum class NameRuleSet : std::uint8_t { System, Windows };
+
+// Whether a Windows file system (FAT, exFAT, NTFS) refuses `name`, one part of a
+// path, or would change it without a word: characters <>:"/\|?* and control
+// characters, a trailing dot or space, device names (CON, NUL, COM1 and the like,
+// with any extension).
+bool BreaksWindowsNameRules(std::u16string_view name);
 
 // Whether `c` parts folders from names in a path the system is given.
 inline bool IsPathSeparator(char16_t c) {

@@ -17,8 +17,9 @@ void PrintTo(Conflict conflict, std::ostream* out) {
 
 namespace morvalent::commit::conflict_testing {
 
-void ExpectConflicts(const std::vector<ConflictCase>& cases) {
-    auto fs = platform::MakeNativeFileSystem();
+void ExpectConflicts(const std::vector<ConflictCase>& cases, platform::FileSystem* through) {
+    const auto native = platform::MakeNativeFileSystem();
+    platform::FileSystem& fs = through != nullptr ? *through : *native;
     for (const ConflictCase& c : cases) {
         SCOPED_TRACE(c.name);
         testing::TempDir dir;
@@ -40,7 +41,7 @@ void ExpectConflicts(const std::vector<ConflictCase>& cases) {
             list.SetNewName(row, spec.newName);
             if (!spec.folder.empty()) list.SetFolderText(row, dir.Join(spec.folder));
         }
-        FolderNames disk(*fs);
+        FolderNames disk(fs);
         EXPECT_EQ(FindConflicts(list, disk), c.expected);
     }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commit/Conflicts.h"
+#include "platform/FileSystem.h"
 
 namespace morvalent::commit {
 // Names in failure messages instead of bytes.
@@ -29,6 +30,7 @@ struct ConflictCase {
     std::vector<Conflict> expected;
 };
 
-void ExpectConflicts(const std::vector<ConflictCase>& cases);
+// Through `fs` when given, else the native file system.
+void ExpectConflicts(const std::vector<ConflictCase>& cases, platform::FileSystem* fs = nullptr);
 
 }  // namespace morvalent::commit::conflict_testing

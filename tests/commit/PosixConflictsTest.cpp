@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConflictTable.h"
+#include "support/ForwardingFileSystem.h"
 #include "support/TempDir.h"
 
 namespace morvalent::commit::conflict_testing {
@@ -34,6 +35,36 @@ TEST(PosixFindConflicts, LinuxNamingRules) {
          {Exists}},
         {"names differing in case are different places", {"a", "B"}, {{u"a", u"b"}}, {None}},
     });
+}
+
+// A volume made for Windows (FAT, exFAT, NTFS) refuses what Windows refuses, here too.
+TEST(PosixFindConflicts, WindowsRulesOnVolumesMadeForWindows) {
+    testing::WindowsVolumeFileSystem fs;
+    fs.windowsVolume = u"win";
+    ExpectConflicts(
+        {
+            {"characters, trailing dot and space, devices",
+             {"win/"},
+             {{u"win/a", u"a:b.txt"},
+              {u"win/b", u"b?"},
+              {u"win/c", u"c."},
+              {u"win/d", u"d "},
+              {u"win/e", u"Lpt1.txt"},
+              {u"win/f", u"tab\tname"},
+              {u"win/g", u"back\\slash"},
+              {u"win/h", u"COM10.txt"},
+              {u"win/i", u"한글.txt"}},
+             {Invalid, Invalid, Invalid, Invalid, Invalid, Invalid, Invalid, None, None}},
+            {"the target's folder decides, not the item's",
+             {"win/", "home/"},
+             {{u"home/a", u"a:b.txt", u"win"}, {u"win/b", u"b:c.txt", u"home"}},
+             {Invalid, None}},
+            {"into a folder an earlier row makes there",
+             {"win/", "win/x/"},
+             {{u"win/x", u"y", {}, true}, {u"win/x/a", u"a*.txt", u"win/y"}},
+             {None, Invalid}},
+        },
+        &fs);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using testing::NativePath;
 
 // Moves whatever it is asked to, except where told otherwise; records the calls.
 // Moves are recorded and answered here, never made: the paths are made up.
-class FakeFileSystem : public testing::ForwardingFileSystem {
+class FakeFileSystem : public testing::WindowsVolumeFileSystem {
   public:
     std::vector<std::u16string> moves;
     std::set<std::u16string> refuse;
@@ -110,6 +110,22 @@ TEST_F(RenamePassTest, NestedFoldersAndEarlierRowsFollowEachRename) {
                                                      NativePath(u"/t/b/c => /t/b/d")}));
     EXPECT_EQ(Paths(), (std::vector<std::u16string>{NativePath(u"/t/b/d/g.txt"),
                                                     NativePath(u"/t/b"), NativePath(u"/t/b/d")}));
+}
+
+TEST_F(RenamePassTest, NamesAVolumeMadeForWindowsRefusesAreNotTried) {
+    fs.windowsVolume = u"win";
+    Add(u"/win/a.txt", u"a:b.txt");
+    Add(u"/win/sub/b.txt", u"con.txt");
+    Add(u"/win/c.txt", u"c2.txt");
+    Add(u"/t/d.txt", u"d:e.txt");
+    const auto reports = RunAll();
+    EXPECT_EQ(fs.moves, (std::vector<std::u16string>{NativePath(u"/win/c.txt => /win/c2.txt"),
+                                                     NativePath(u"/t/d.txt => /t/d:e.txt")}));
+    EXPECT_EQ(reports.back(), NativePath(u"/win/a.txt") + u" -> " + NativePath(u"/win/a:b.txt") +
+                                  u" 변경 실패. (이름을 그대로 쓸 수 없습니다)\n" +
+                                  NativePath(u"/win/sub/b.txt") + u" -> " +
+                                  NativePath(u"/win/sub/con.txt") +
+                                  u" 변경 실패. (이름을 그대로 쓸 수 없습니다)\n");
 }
 
 TEST_F(RenamePassTest, FailuresAndErrorsAreCollectedInRowOrder) {

@@ -8,6 +8,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
+#include "platform/posix/PosixFileSystem.h"
 #include "support/TempDir.h"
 
 namespace morvalent::platform {
@@ -101,6 +102,33 @@ TEST(PosixFileSystem, MoveNeverReplaces) {
     EXPECT_EQ(dir.ReadFile("b.txt"), "B");
     EXPECT_EQ(fs->MoveNoReplace(dir.Join(u"gone.txt"), dir.Join(u"c.txt")).result,
               MoveResult::SourceMissing);
+}
+
+TEST(PosixFileSystem, NameRulesByFileSystemType) {
+    struct Case {
+        const char* name;
+        unsigned long magic;
+        const char* mountType;
+        NameRuleSet rules;
+    };
+    const Case cases[] = {
+        {"ext4", 0xEF53, "ext4", NameRuleSet::System},
+        {"tmpfs", 0x01021994, "tmpfs", NameRuleSet::System},
+        {"vfat", 0x4d44, "vfat", NameRuleSet::Windows},
+        {"the kernel's exfat", 0x2011BAB0, "exfat", NameRuleSet::Windows},
+        {"the kernel's ntfs3", 0x7366746e, "ntfs3", NameRuleSet::Windows},
+        {"ntfs-3g on a block device", 0x65735546, "fuseblk", NameRuleSet::Windows},
+        {"exfat-fuse", 0x65735546, "fuse.exfat", NameRuleSet::Windows},
+        {"sshfs", 0x65735546, "fuse.sshfs", NameRuleSet::System},
+        {"FUSE not in the mount table", 0x65735546, "", NameRuleSet::System},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NameRulesOfFileSystem(c.magic, c.mountType), c.rules) << c.name;
+    }
+    // This machine's temporary folder, looked up for real, and a folder not yet made in it.
+    TempDir dir;
+    auto fs = MakeNativeFileSystem();
+    EXPECT_EQ(fs->FolderNameRules(dir.Join(u"not/yet")), fs->FolderNameRules(dir.Text()));
 }
 
 }  // namespace

@@ -17,7 +17,14 @@ class PosixFileSystem : public FileSystem {
     std::vector<std::optional<FileIdentity>> ReadIdentities(
         const std::vector<std::u16string_view>& paths) override;
     std::unique_ptr<MoveRun> BeginMoves() override;
+    NameRuleSet FolderNameRules(std::u16string_view folder) override;
 };
+
+// The rules of a file system by its type: the statfs magic number and, for FUSE,
+// whose drivers share one, the type the mount table gives ("fuseblk", "fuse.exfat").
+NameRuleSet NameRulesOfFileSystem(unsigned long magic, std::string_view mountType);
+// The rules of the file system holding the open folder.
+NameRuleSet NameRulesAt(int folder);
 
 // The move without replacing, on native (byte) paths. Defined in its own file.
 MoveOutcome MoveNoReplaceNative(const std::string& source, const std::string& target);

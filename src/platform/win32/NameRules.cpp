@@ -12,45 +12,14 @@ namespace {
 constexpr std::size_t kMaxNameUnits = 255;
 constexpr std::size_t kMaxPathUnits = 32767 - 4;
 
-bool IsDeviceName(std::wstring_view name) {
-    // CON, NUL, COM1 and the like name devices in every folder, with any extension
-    // and with spaces before it ("NUL .txt" is NUL too).
-    std::wstring_view stem = name.substr(0, name.find(L'.'));
-    while (!stem.empty() && stem.back() == L' ') stem.remove_suffix(1);
-    auto is = [&](std::wstring_view device) {
-        return CompareStringOrdinal(stem.data(), int(stem.size()), device.data(),
-                                    int(device.size()), TRUE) == CSTR_EQUAL;
-    };
-    if (is(L"CON") || is(L"PRN") || is(L"AUX") || is(L"NUL")) return true;
-    // The console's own two and the old clock device are reserved as well.
-    if (is(L"CONIN$") || is(L"CONOUT$") || is(L"CLOCK$")) return true;
-    if (stem.size() != 4) return false;
-    // COM0-COM9 and LPT0-LPT9, with the superscript digits 1-3 among them.
-    const wchar_t digit = stem[3];
-    const bool isDigit = (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' ||
-                         digit == L'\u00B2' || digit == L'\u00B3';
-    if (!isDigit) return false;
-    const std::wstring_view prefix = stem.substr(0, 3);
-    auto prefixIs = [&](std::wstring_view device) {
-        return CompareStringOrdinal(prefix.data(), 3, device.data(), 3, TRUE) == CSTR_EQUAL;
-    };
-    return prefixIs(L"COM") || prefixIs(L"LPT");
-}
-
 }  // namespace
 
 // Some file systems (and Wine) accept characters that Windows refuses, ':' would
 // name a stream of another file, and a trailing dot or space would be dropped
 // without a word.
 bool IsAcceptableName(std::wstring_view name) {
-    if (name.empty() || name == L"." || name == L"..") return false;
-    for (wchar_t c : name) {
-        if (c < 0x20 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) {
-            return false;
-        }
-    }
-    if (name.back() == L'.' || name.back() == L' ') return false;
-    return !IsDeviceName(name);
+    return !BreaksWindowsNameRules(
+        std::u16string_view(reinterpret_cast<const char16_t*>(name.data()), name.size()));
 }
 
 std::u16string NameOnDiskKey(std::u16string_view name) {
