@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "JournalFixture.h"
@@ -26,6 +27,8 @@ struct OrderCase {
     const char* movedFrom = nullptr;
     const char* movedTo = nullptr;
 };
+
+void PrintTo(const OrderCase& c, std::ostream* out) { *out << c.name; }
 
 const OrderCase kOrderCases[] = {
     {"file renamed inside the folder renamed before",
