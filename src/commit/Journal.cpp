@@ -155,6 +155,7 @@ class Reader {
         using Kind = platform::MoveStep::Kind;
         const std::optional<Kind> kind = f[2] == "placeholder" ? std::optional(Kind::Placeholder)
                                          : f[2] == "link"      ? std::optional(Kind::Link)
+                                         : f[2] == "temporary" ? std::optional(Kind::TemporaryName)
                                                                : std::nullopt;
         const auto identity = journal::ParseIdentity(f[3]);
         auto path = journal::ParseText(f[4]);

@@ -25,7 +25,9 @@
 //                                                     or has made an item at PATH that lives
 //                                                     until the move ends: KIND "placeholder"
 //                                                     (an empty file or folder reserving the
-//                                                     name) or "link" (a second name)
+//                                                     name), "link" (a second name) or
+//                                                     "temporary" (the item itself, on its
+//                                                     way to a name differing in case only)
 //   done    ROW  [IDENTITY]                           renamed (IDENTITY, in older journals:
 //                                                     a copy took the item's place)
 //   failed  ROW                                       not renamed

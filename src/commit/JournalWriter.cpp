@@ -66,7 +66,17 @@ void JournalWriter::Copy(std::size_t row, const platform::FileIdentity& copy) {
 void JournalWriter::Spare(std::size_t row, const platform::MoveStep& step) {
     pending_ += "spare\t";
     journal::AppendNumber(pending_, row);
-    pending_ += step.kind == platform::MoveStep::Kind::Link ? "\tlink\t" : "\tplaceholder\t";
+    switch (step.kind) {
+        case platform::MoveStep::Kind::Placeholder:
+            pending_ += "\tplaceholder\t";
+            break;
+        case platform::MoveStep::Kind::Link:
+            pending_ += "\tlink\t";
+            break;
+        case platform::MoveStep::Kind::TemporaryName:
+            pending_ += "\ttemporary\t";
+            break;
+    }
     journal::AppendIdentity(pending_, step.made);
     pending_ += '\t';
     journal::AppendText(pending_, step.path);

@@ -79,6 +79,7 @@ class RowUndo {
             Settle(row, renamed);
             return true;
         }
+        if (MoveBackFromTemporaryName(row, renamed)) return true;
         if (!last) return false;
         Fail(row, {platform::MoveCause::NotFound, 0, {}});
         return true;
@@ -87,12 +88,36 @@ class RowUndo {
     std::size_t Current() const { return current_; }
 
   private:
+    // A rename to a name differing in case only, stopped between its two renames,
+    // left the item under the temporary name on record: back to its source.
+    bool MoveBackFromTemporaryName(const JournalRow& row, bool renamed) {
+        for (const platform::MoveStep& spare : row.spares) {
+            if (spare.kind != platform::MoveStep::Kind::TemporaryName ||
+                !Is(moves_.ReadIdentity(spare.path), row.identity)) {
+                continue;
+            }
+            current_ = row.row;
+            const platform::MoveOutcome move = moves_.MoveNoReplace(spare.path, row.source);
+            if (move.result != platform::MoveResult::Moved) {
+                Fail(row, platform::MoveErrorOf(move));
+                return true;
+            }
+            outcome_.moves.push_back({spare.path, row.source});
+            if (renamed) ++outcome_.undone;
+            Settle(row, renamed);
+            return true;
+        }
+        return false;
+    }
+
     // What moves stopped between their steps left (a placeholder, a second name)
     // goes first, each only while it is just what its step made; false when the
     // row failed on one.
     bool SettleSpares(const JournalRow& row) {
         for (const platform::MoveStep& spare : row.spares) {
-            if (spare.kind == platform::MoveStep::Kind::Link) {
+            if (spare.kind == platform::MoveStep::Kind::TemporaryName) {
+                continue;
+            } else if (spare.kind == platform::MoveStep::Kind::Link) {
                 // The name kept is the source's: a second name goes only while the
                 // item is whole there. The undo's own second name is the source's,
                 // and the move back below removes the target's.

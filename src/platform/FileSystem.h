@@ -54,6 +54,9 @@ struct MoveStep {
     enum class Kind {
         Placeholder,  // an empty file or folder reserving the target's name
         Link,         // a second name of the item, before the first is removed
+        // The item itself, on the way to a name that differs only in letter case
+        // where the file system ignores case; never removed, only moved on.
+        TemporaryName,
     };
     Kind kind = Kind::Placeholder;
     std::u16string path;

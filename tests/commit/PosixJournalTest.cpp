@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "JournalFixture.h"
@@ -109,6 +110,32 @@ TEST_F(JournalTest, LeftoversOfStoppedFallbackMovesAreRemovedOrReported) {
                       : u"");
         EXPECT_EQ(testing::Listing(tree.Path() / folder), c.disk);
     }
+}
+
+// A rename to a name differing in case only, stopped between its two renames where
+// the file system ignores case: the undo finds the item under the temporary name
+// on record and puts it back.
+TEST_F(JournalTest, ItemLeftUnderATemporaryNameComesBack) {
+    tree.WriteFile("a.txt", "A");
+    const std::u16string a = tree.Join(u"a.txt");
+    const std::u16string temp = tree.Join(u".morvalent-1-0");
+    platform::AppendFile file;
+    const auto id = history.Create(file);
+    ASSERT_TRUE(id);
+    {
+        JournalWriter writer(file);
+        writer.Header(1);
+        writer.Row(0, fs->ReadIdentity(a), a, tree.Join(u"A.txt"));
+        writer.PlanEnd(1);
+        writer.Spare(0, {platform::MoveStep::Kind::TemporaryName, temp, std::nullopt});
+        ASSERT_TRUE(writer.Sync());
+    }
+    file.Close();
+    ASSERT_EQ(rename(testing::U8(a).c_str(), testing::U8(temp).c_str()), 0);
+
+    const UndoOutcome undo = UndoCommit(history, *id);
+    EXPECT_EQ(undo.result, UndoResult::Done) << testing::U8(undo.failureReport);
+    EXPECT_EQ(Disk(), "a.txt=A\n");
 }
 
 }  // namespace

@@ -514,6 +514,33 @@ TEST_F(FakeCallsTest, CaseOnlyRenameGoesThroughATemporaryName) {
     EXPECT_EQ(Text(Snapshot(root)), Text({"README.txt 640 1000000000 R"}));
 }
 
+TEST_F(FakeCallsTest, CaseOnlyRenameTellsItsTemporaryNameFirst) {
+    gFake.caseInsensitive = true;
+    TempDir dir;
+    const std::string root = dir.Path().string();
+    Make(root + "/readme.txt", "R");
+    std::vector<std::string> told;
+    bool agree = false;
+    const MoveRun::StepWitness steps = [&](const MoveStep& step) {
+        told.push_back(testing::U8(step.path));
+        return agree && step.kind == MoveStep::Kind::TemporaryName;
+    };
+    // A witness that cannot record it stops the move before anything is renamed.
+    EXPECT_EQ(testing::MoveResultName(MoveNoReplaceWith(kFakeCalls, root + "/readme.txt",
+                                                        root + "/README.txt", {nullptr, &steps})
+                                          .result),
+              "Failed");
+    EXPECT_EQ(Text(Snapshot(root)), Text({"readme.txt 640 1000000000 R"}));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].starts_with(root + "/.morvalent-")) << told[0];
+    agree = true;
+    EXPECT_EQ(testing::MoveResultName(MoveNoReplaceWith(kFakeCalls, root + "/readme.txt",
+                                                        root + "/README.txt", {nullptr, &steps})
+                                          .result),
+              "Moved");
+    EXPECT_EQ(Text(Snapshot(root)), Text({"README.txt 640 1000000000 R"}));
+}
+
 TEST_F(FakeCallsTest, CaseOnlyRenameOfAFolder) {
     gFake.caseInsensitive = true;
     TempDir dir;

@@ -38,6 +38,8 @@ Leftover RemoveLeftover(const MoveStep& step, const std::optional<FileIdentity>&
     if (lstat(path->c_str(), &st) != 0) return Leftover::Absent;
     const std::optional<FileIdentity> found = IdentityAt(AT_FDCWD, path->c_str());
     switch (step.kind) {
+        case MoveStep::Kind::TemporaryName:
+            return Leftover::Absent;
         case MoveStep::Kind::Placeholder: {
             // The item itself, moved over the placeholder: nothing of the step is left.
             if (Is(found, item)) return Leftover::Absent;

@@ -385,6 +385,9 @@ MoveOutcome Mover::CaseOnly(const std::string& source, const std::string& target
     MoveOutcome away = Exists();
     for (int attempt = 0; attempt < 100 && away.result == MoveResult::TargetExists; ++attempt) {
         temp = folder + "/.morvalent-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        // On record before the item can be there, so that an undo after a stop
+        // between the two renames finds it.
+        if (!Told(MoveStep::Kind::TemporaryName, temp, std::nullopt)) return Fail(EIO);
         away = Move(source, temp, inner);
     }
     if (away.result == MoveResult::SourceMissing) return away;
