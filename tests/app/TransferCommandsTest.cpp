@@ -256,8 +256,13 @@ TEST_F(TransferCommandsTest, UnreadableFileIsReportedAndChangesNothing) {
     dialog.LoadNewNames();
     Answer(dir.Text());
     dialog.LoadPathList();
-    EXPECT_EQ(ui.messages,
-              (std::vector<std::u16string>{kReadFailed + missing, kReadFailed + dir.Text()}));
+    // A zero would cut the path it lies in short: the list is refused by its line.
+    dir.WriteFile("zero.txt", std::string("/d/a.txt\n/d/b\0.txt\n", 19));
+    Answer(dir.Join(u"zero.txt"));
+    dialog.LoadPathList();
+    EXPECT_EQ(ui.messages, (std::vector<std::u16string>{
+                               kReadFailed + missing, kReadFailed + dir.Text(),
+                               u"목록에 NUL 문자가 있습니다: 2번째 줄\n" + dir.Join(u"zero.txt")}));
     EXPECT_EQ(NewNames(), std::vector<std::u16string>{u"a.txt"});
     EXPECT_EQ(dialog.List().Count(), 1u);
     EXPECT_TRUE(ui.statusHistory.empty());
