@@ -113,12 +113,12 @@ Outcome MainDialog::LoadPathList() {
     // Only those lines need a string of their own; the others stay in the text.
     std::deque<std::u16string> beside;
     for (auto& line : lines) {
-        if (platform::IsAbsolutePath(line)) continue;
+        // A line too long to be a path is left for the gathering to count.
+        if (platform::IsAbsolutePath(line) || line.size() > platform::kLongestPath) continue;
         line = beside.emplace_back(platform::PathBesideFile(listFile, line));
     }
     // The folder answer given earlier in this run still holds for a path list.
-    GatherBatch(std::span<const std::u16string_view>(lines), false);
-    return Outcome::Done();
+    return GatherBatch(std::span<const std::u16string_view>(lines), false);
 }
 
 }  // namespace morvalent::app
