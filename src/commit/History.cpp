@@ -10,6 +10,7 @@ namespace morvalent::commit {
 namespace {
 
 constexpr std::u16string_view kSuffix = u".journal";
+constexpr std::u16string_view kLockName = u"commit.lock";
 
 std::optional<std::uint64_t> IdOf(const platform::FolderItem& item) {
     if (item.isFolder || item.unreadable || !item.name.ends_with(kSuffix)) return std::nullopt;
@@ -129,6 +130,11 @@ std::optional<std::uint64_t> History::Create(platform::AppendFile& file) {
         if (file.CreateNew(PathOf(id))) return id;
     }
     return std::nullopt;
+}
+
+platform::LockResult History::Lock(platform::FileLock& lock) const {
+    if (!platform::MakeFolders(folder_)) return platform::LockResult::Failed;
+    return lock.TryLock(folder_ + platform::kPathSeparator + std::u16string(kLockName));
 }
 
 }  // namespace morvalent::commit
