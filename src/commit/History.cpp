@@ -13,7 +13,7 @@ constexpr std::u16string_view kSuffix = u".journal";
 constexpr std::u16string_view kLockName = u"commit.lock";
 
 std::optional<std::uint64_t> IdOf(const platform::FolderItem& item) {
-    if (item.isFolder || !item.name.ends_with(kSuffix)) return std::nullopt;
+    if (item.isFolder || item.unreadable || !item.name.ends_with(kSuffix)) return std::nullopt;
     const std::u16string_view digits =
         std::u16string_view(item.name).substr(0, item.name.size() - kSuffix.size());
     // Only the names this program gives: no sign, no leading zero.

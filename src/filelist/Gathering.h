@@ -51,6 +51,10 @@ class Gatherer {
     void AppendPendingRows(PendingEntries& pending);
     // Called every few thousand gathered items, so a window can repaint.
     void SetProgress(std::function<void()> progress) { progress_ = std::move(progress); }
+    // Items left out because they could not be found or read: a candidate that is
+    // not there, a folder that cannot be listed (one each), an entry that cannot
+    // be looked at. Links to folders and paths already listed are left out by rule.
+    std::size_t Unreadable() const { return unreadable_; }
 
   private:
     void Gathered();
@@ -65,6 +69,7 @@ class Gatherer {
     std::unordered_set<std::u16string> listed_;
     std::function<void()> progress_;
     std::size_t sinceProgress_ = 0;
+    std::size_t unreadable_ = 0;
 };
 
 // Sorts ascending by path in the user's collation; among equal paths the entry

@@ -61,6 +61,17 @@ Names Paths(const filelist::FileList& list) {
 
 // ---- exit statuses and what goes where ----
 
+// A path that names nothing is not a row, and the terminal says how many.
+TEST(CliExit, PathsLeftOutAreCountedOnStandardError) {
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    const Output run =
+        RunCli({Path(dir, "a.txt"), Path(dir, "gone.txt"), Path(dir, "gone2"), "--print=names"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "a.txt\n");
+    EXPECT_EQ(run.err, "2개 항목은 찾거나 읽을 수 없어 목록에 넣지 않았습니다.\n");
+}
+
 TEST(CliExit, HelpPrintsTheUsageAndRunsNothing) {
     TempDir dir;
     dir.WriteFile("a.txt");
@@ -278,6 +289,7 @@ TEST(CliDisabledSteps, AreUsageErrorsNamingTheStep) {
     } cases[] = {
         {"commit on an empty list",
          {"/nonexistent/a.txt", "--apply"},
+         "1개 항목은 찾거나 읽을 수 없어 목록에 넣지 않았습니다.\n"
          "--apply: 목록이 비어 있어 실행할 수 없습니다"},
         {"save on an empty list",
          {"--save-names", "/nonexistent/out.txt"},
