@@ -52,7 +52,7 @@ Outcome MainDialog::ApplyRenames() {
     }
     if (check.targets.size() != count) return Refuse(commit::texts::kInternalError);
 
-    commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_);
+    commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_, &gatheredFolders_);
     lastJournalId_.reset();
     if (!pass.Begin()) {
         return Refuse(platform::FormatText(commit::texts::kJournalFailed, history_->Folder()));
@@ -109,6 +109,7 @@ Outcome MainDialog::RevertNewNames() {
 
 Outcome MainDialog::ClearList() {
     list_.Clear();
+    gatheredFolders_.Clear();
     ForgetFailures();
     ShowRowCount(0);
     return Outcome::Done();

@@ -68,7 +68,9 @@ void Gatherer::Gathered() {
 
 void Gatherer::WalkFolder(PendingEntries& pending, std::u16string_view folder) {
     std::vector<platform::FolderItem> items;
+    const auto stamp = fs_.ReadFolderStamp(folder);
     if (!fs_.ListFolder(folder, items)) return;
+    if (listedFolder_) listedFolder_(folder, stamp, items);
     for (platform::FolderItem& item : items) {
         // Contents are files: a link to a folder is a folder not followed, no row.
         if (item.linksToFolder) continue;
@@ -83,6 +85,7 @@ void Gatherer::WalkFolder(PendingEntries& pending, std::u16string_view folder) {
         entry.creationTime = item.info.creationTime;
         entry.lastWriteTime = item.info.lastWriteTime;
         entry.size = item.info.size;
+        if (stamp) entry.fileNumber = item.fileNumber;
         pending.push_back(std::move(entry));
         Gathered();
     }
