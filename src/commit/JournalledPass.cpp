@@ -110,9 +110,10 @@ std::optional<platform::FileIdentity> JournalledPass::PlannedIdentity(std::size_
             const platform::FolderStamp* then = gathered_->Settled(folder);
             const auto now = then != nullptr ? fs_.ReadFolderStamp(folder) : std::nullopt;
             unchanged_ = now && now->SameFolderAsBefore(*then);
+            if (unchanged_) unchangedVolume_ = then->volume;
         }
         if (unchanged_) {
-            return platform::FileIdentity{.volume = gathered_->Settled(folder)->volume,
+            return platform::FileIdentity{.volume = unchangedVolume_,
                                           .file = entry.fileNumber,
                                           .birth = entry.creationTime};
         }

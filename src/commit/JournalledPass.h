@@ -54,6 +54,7 @@ class JournalledPass {
     // gathering (rows of one folder follow each other).
     std::u16string unchangedFolder_;
     bool unchanged_ = false;
+    std::uint64_t unchangedVolume_ = 0;
     RenamePass pass_;
     History* history_;
     std::optional<std::uint64_t> id_;
