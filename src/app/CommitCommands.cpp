@@ -64,8 +64,9 @@ Outcome MainDialog::ApplyRenames() {
     {
         filelist::FileList::Batch batch(list_);
         for (std::size_t row = 0; row < count; ++row) {
-            const std::u16string source = list_.Entry(row).path;
             const commit::RowOutcome outcome = pass.RenameRow(row);
+            // A row that was not renamed keeps its path: no copy of it per row.
+            const std::u16string& source = list_.Entry(row).path;
             if (pass.Stopped()) {
                 const std::u16string message =
                     platform::FormatText(commit::texts::kJournalStopped, history_->Folder());
