@@ -55,6 +55,7 @@ Outcome MainDialog::ApplyRenames() {
     commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_, &gatheredFolders_);
     lastJournalId_.reset();
     if (!pass.Begin()) {
+        if (pass.Busy()) return Refuse(commit::texts::kBusy);
         return Refuse(platform::FormatText(commit::texts::kJournalFailed, history_->Folder()));
     }
     lastJournalId_ = pass.JournalId();

@@ -15,6 +15,9 @@ inline constexpr char16_t kUndoStopped[] = u"변경 기록에 쓸 수 없어 되
 // A journal with a line that is no record: the rows before it can still be undone.
 inline constexpr char16_t kJournalDamaged[] = u"변경 기록이 손상되었습니다: %s번째 줄";
 inline constexpr char16_t kUndoIntactPart[] = u"손상되지 않은 부분까지 되돌리시겠습니까?";
+// A later commit changed this one's items: that one, by its number and its time,
+// goes back first.
+inline constexpr char16_t kUndoFirst[] = u"먼저 %s번 변경을 되돌려야 합니다. (%s)";
 inline constexpr char16_t kInterruptedCommit[] =
     u"지난 이름 변경이 중간에 멈췄습니다.\n파일 메뉴의 변경 기록에서 되돌릴 수 있습니다.";
 

@@ -19,6 +19,10 @@ namespace morvalent::app {
 
 namespace {
 
+std::u16string LeftOutText(std::size_t count) {
+    return platform::FormatText(texts::kLeftOutCount, platform::DecimalText(std::uint64_t(count)));
+}
+
 constexpr filelist::Column kOptionalColumns[] = {filelist::ColFullPath, filelist::ColSize,
                                                  filelist::ColModified, filelist::ColCreated};
 
@@ -270,13 +274,11 @@ bool MainDialog::PreTranslateMessage(const KeyMessage& message) {
     return true;
 }
 
-void MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
+Outcome MainDialog::OnDropFiles(const std::vector<std::u16string>& paths) {
     ListKeeper::Change change(keeper_.get());
-    Guarded([&] {
-        GatherBatch(paths, true);
-        return Outcome::Done();
-    });
+    Outcome outcome = Guarded([&] { return GatherBatch(paths, true); });
     AfterCommand();
+    return outcome;
 }
 
 void MainDialog::OnRowDoubleClicked() {
@@ -305,6 +307,7 @@ void MainDialog::AfterCommand() {
     }
     if (!list_.Empty() && conflicts_.MarkedCount() != shownConflicts_) ShowRowCount(list_.Count());
     UpdateCommandStates();
+    leftOut_ = 0;
     // Kept after every command, so a crash loses at most the last one. Each caller
     // holds a change until here: the write starts once the command is over.
     if (keeper_ && !closed_) {
@@ -380,10 +383,11 @@ void MainDialog::ShowRowCount(std::size_t count) {
             text += platform::FormatText(texts::kConflictCount,
                                          platform::DecimalText(std::uint64_t(shownConflicts_)));
         }
+        if (leftOut_ != 0) text += texts::kStatusJoint + LeftOutText(leftOut_);
         view_.SetStatusText(text);
         return;
     }
-    view_.SetStatusText(u"");
+    view_.SetStatusText(leftOut_ != 0 ? LeftOutText(leftOut_) : u"");
     UpdateCommandStates();
 }
 
@@ -443,23 +447,22 @@ Outcome MainDialog::AddFiles() {
     request.filters = {{texts::kAllFilesFilter, u"*"}};
     const auto paths = prompts_.ChooseFiles(request);
     if (paths.empty()) return Outcome::Cancelled();
-    GatherBatch(paths, true);
-    return Outcome::Done();
+    return GatherBatch(paths, true);
 }
 
 Outcome MainDialog::AddFolders() {
     const auto folders = prompts_.ChooseFolders(texts::kAddFoldersTitle);
     if (folders.empty()) return Outcome::Cancelled();
-    GatherBatch(folders, true);
-    return Outcome::Done();
+    return GatherBatch(folders, true);
 }
 
-void MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice) {
+Outcome MainDialog::GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice) {
     const std::vector<std::u16string_view> views(paths.begin(), paths.end());
-    GatherBatch(views, resetFolderChoice);
+    return GatherBatch(views, resetFolderChoice);
 }
 
-void MainDialog::GatherBatch(std::span<const std::u16string_view> paths, bool resetFolderChoice) {
+Outcome MainDialog::GatherBatch(std::span<const std::u16string_view> paths,
+                                bool resetFolderChoice) {
     if (resetFolderChoice) folderChoice_.answer = filelist::FolderAnswer::NotAsked;
     // The user may have changed the disk since the folders were last read.
     folderNames_.Forget();
@@ -477,13 +480,24 @@ void MainDialog::GatherBatch(std::span<const std::u16string_view> paths, bool re
     });
     // Every way in gives paths in one form, so one item never has two spellings.
     std::u16string room;
-    for (const auto path : paths)
+    std::size_t tooLong = 0;
+    for (const auto path : paths) {
+        // No system names anything by so long a text: it is not copied to be tried.
+        if (path.size() > platform::kLongestPath) {
+            ++tooLong;
+            continue;
+        }
         gatherer.AddCandidate(pending, platform::NormalisePath(path, room));
+    }
     view_.SetStatusText(u"");
     const std::size_t before = list_.Count();
     gatherer.AppendPendingRows(pending);
-    if (list_.Count() != before) ShowRowCount(list_.Count());
+    Outcome outcome = Outcome::Done();
+    outcome.unreadable = tooLong + gatherer.Unreadable();
+    leftOut_ = outcome.unreadable;
+    if (list_.Count() != before || leftOut_ != 0) ShowRowCount(list_.Count());
     view_.SetBusy(false);
+    return outcome;
 }
 
 }  // namespace morvalent::app

@@ -75,7 +75,8 @@ class MainDialog : private filelist::FolderQuestion {
     bool PreTranslateMessage(const KeyMessage& message);
     void OnOK() {}
     void OnCancel();
-    void OnDropFiles(const std::vector<std::u16string>& paths);
+    // Done, with the items that could not be found or read; Refused when it failed.
+    Outcome OnDropFiles(const std::vector<std::u16string>& paths);
     void OnRowDoubleClicked();
     void OnSelectionChanged();
     // The view's own selection of rows `first` to `last` (inclusive); the rows
@@ -112,11 +113,13 @@ class MainDialog : private filelist::FolderQuestion {
     // Folders chosen in the folder chooser, gathered as a drop (asking the folder question).
     Outcome AddFolders();
     // One batch of candidates: status, the duplicate rule, folder handling,
-    // ordered append. `resetFolderChoice` as the open dialog and drops do.
-    void GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
+    // ordered append. `resetFolderChoice` as the open dialog and drops do. Done,
+    // with the count of items that could not be found or read (the status line
+    // shows it too).
+    Outcome GatherBatch(const std::vector<std::u16string>& paths, bool resetFolderChoice);
     // The same for paths that live elsewhere (the lines of a path list's text):
     // each is copied once, into the entry that keeps it.
-    void GatherBatch(std::span<const std::u16string_view> paths, bool resetFolderChoice);
+    Outcome GatherBatch(std::span<const std::u16string_view> paths, bool resetFolderChoice);
 
     // The operations of the command table.
     Outcome ReplaceString();
@@ -257,6 +260,9 @@ class MainDialog : private filelist::FolderQuestion {
     commit::FailureMarks failures_;
     // The conflict count the status line shows.
     std::size_t shownConflicts_ = 0;
+    // Items the last gathering left out, which the status line tells until the
+    // command ends.
+    std::size_t leftOut_ = 0;
 };
 
 }  // namespace morvalent::app

@@ -32,6 +32,8 @@ struct Outcome {
     std::u16string message;               // Refused
     std::size_t renamed = 0;              // Committed
     std::vector<RenameFailure> failures;  // Committed, in row order
+    // Done after gathering: the items that could not be found or read, left out.
+    std::size_t unreadable = 0;
 
     static Outcome Done() { return {}; }
     static Outcome Cancelled() { return {Kind::Cancelled, {}, 0, {}}; }

@@ -1,5 +1,7 @@
 #include "app/RecipeFile.h"
 
+#include <algorithm>
+
 #include "app/Commands.h"
 #include "app/ShellWords.h"
 #include "app/StepTexts.h"
@@ -95,7 +97,10 @@ std::optional<std::string> ReadRecipeFile(std::u16string_view path) {
     // Read the way lists are: a recipe saved by Notepad in the old Korean code page
     // or by PowerShell in UTF-16 reads as the text it shows there. The steps are
     // parsed in UTF-8; bytes that decode to nothing stay as they were.
-    auto utf8 = platform::Utf16ToNative(transfer::DecodeTextFile(bytes));
+    std::u16string text = transfer::DecodeTextFile(bytes);
+    // A zero character ends the steps: nothing after it is taken for one.
+    text.resize(std::min(text.size(), text.find(u'\0')));
+    auto utf8 = platform::Utf16ToNative(text);
     if (!utf8) return std::nullopt;
     return utf8;
 }

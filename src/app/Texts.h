@@ -44,6 +44,9 @@ inline constexpr char16_t kUnseenSeparator[] = u", ";
 inline constexpr char16_t kOfferSavedList[] = u"지난 목록을 다시 불러올까요?\n%s개 항목, %s에 저장";
 // The row count after rows whose items are gone were left out.
 inline constexpr char16_t kRowCountDropped[] = u"%s 개 (없어진 항목 %s개는 뺐습니다)";
+// After the row count (or alone) when gathering left out items it could not find or read.
+inline constexpr char16_t kLeftOutCount[] = u"찾거나 읽을 수 없는 항목 %s개는 넣지 않았습니다";
+inline constexpr char16_t kStatusJoint[] = u" · ";
 
 // After a commit that could not rename every row: the count comes first.
 inline constexpr char16_t kCommitCount[] = u"%s개 중 %s개를 바꿨습니다.\n";

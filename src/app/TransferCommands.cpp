@@ -32,10 +32,10 @@ FileDialogRequest TextFileRequest(FileDialogRequest::Mode mode, const char16_t* 
     return request;
 }
 
-// A text file the user chose and the program read, or why there is none.
+// A text file the user chose and what reading it gave.
 struct ChosenText {
     std::u16string path;
-    std::optional<std::u16string> text;  // nothing when unreadable
+    transfer::TextRead read;
 };
 
 // Asks for one text file and reads it with the busy cursor up; nothing when the
@@ -83,11 +83,11 @@ Outcome MainDialog::ExportList(ExportMode mode) {
 Outcome MainDialog::LoadNewNames() {
     const auto chosen = ChooseAndRead(prompts_, view_, transfer::texts::kLoadNewNamesTitle);
     if (!chosen) return Outcome::Cancelled();
-    if (!chosen->text) {
-        return Refuse(platform::FormatText(transfer::texts::kReadFailed, chosen->path));
+    if (chosen->read.failure != transfer::ReadFailure::None) {
+        return Refuse(transfer::ReadFailureText(chosen->read, chosen->path));
     }
     // By position only: empty lines take no row, lines past the last row are ignored.
-    const auto lines = transfer::ReadLines(*chosen->text);
+    const auto lines = transfer::ReadLines(chosen->read.text);
     view_.SetBusy(true);
     {
         filelist::FileList::Batch batch(list_);
@@ -102,10 +102,10 @@ Outcome MainDialog::LoadNewNames() {
 Outcome MainDialog::LoadPathList() {
     const auto chosen = ChooseAndRead(prompts_, view_, transfer::texts::kLoadPathListTitle);
     if (!chosen) return Outcome::Cancelled();
-    if (!chosen->text) {
-        return Refuse(platform::FormatText(transfer::texts::kReadFailed, chosen->path));
+    if (chosen->read.failure != transfer::ReadFailure::None) {
+        return Refuse(transfer::ReadFailureText(chosen->read, chosen->path));
     }
-    auto lines = transfer::ReadLines(*chosen->text);
+    auto lines = transfer::ReadLines(chosen->read.text);
     // A relative line (a list made with `find .`) names a place beside the list
     // file; taken as it is, its target would be built in the root folder.
     // A list named without a folder is the one in the current folder.
@@ -113,12 +113,12 @@ Outcome MainDialog::LoadPathList() {
     // Only those lines need a string of their own; the others stay in the text.
     std::deque<std::u16string> beside;
     for (auto& line : lines) {
-        if (platform::IsAbsolutePath(line)) continue;
+        // A line too long to be a path is left for the gathering to count.
+        if (platform::IsAbsolutePath(line) || line.size() > platform::kLongestPath) continue;
         line = beside.emplace_back(platform::PathBesideFile(listFile, line));
     }
     // The folder answer given earlier in this run still holds for a path list.
-    GatherBatch(std::span<const std::u16string_view>(lines), false);
-    return Outcome::Done();
+    return GatherBatch(std::span<const std::u16string_view>(lines), false);
 }
 
 }  // namespace morvalent::app

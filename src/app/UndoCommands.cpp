@@ -3,12 +3,27 @@
 #include "app/MainDialog.h"
 #include "app/StateView.h"
 #include "app/UserPrompts.h"
+#include "commit/CommitTexts.h"
 #include "commit/History.h"
 #include "commit/MovedItems.h"
 #include "commit/Undo.h"
+#include "commit/UndoOrder.h"
+#include "platform/FileTime.h"
 #include "platform/Text.h"
 
 namespace morvalent::app {
+namespace {
+
+// Names the commit by the number the terminal's history shows and by the time the
+// window's history shows.
+std::u16string UndoFirstText(const commit::History& history, std::uint64_t first) {
+    const auto journal = history.Read(first);
+    return platform::FormatText(
+        texts::kUndoFirst, platform::DecimalText(first),
+        platform::FormatLocalFileTime(journal ? journal->started : platform::kUnknownTime));
+}
+
+}  // namespace
 
 Outcome MainDialog::UndoLastCommit() {
     const auto id = history_ != nullptr ? history_->NewestUndoable() : std::nullopt;
@@ -35,6 +50,10 @@ Outcome MainDialog::ShowHistory() {
 Outcome MainDialog::UndoCommit(std::uint64_t id) {
     const auto journal = history_ != nullptr ? history_->Read(id) : std::nullopt;
     if (!journal) return Refuse(texts::kUnknownCommit);
+    // Said before the question, whose answer could not change it.
+    if (const auto first = commit::CommitToUndoFirst(*history_, id, *journal)) {
+        return Refuse(UndoFirstText(*history_, *first));
+    }
     // A damaged journal is undone only as far as it is whole, and only when asked.
     std::u16string damage;
     if (journal->damagedLine) {
@@ -53,6 +72,10 @@ Outcome MainDialog::UndoCommit(std::uint64_t id) {
     folderNames_.Forget();
     view_.SetBusy(false);
     if (undo.result == commit::UndoResult::UnknownCommit) return Refuse(texts::kUnknownCommit);
+    if (undo.result == commit::UndoResult::Busy) return Refuse(commit::texts::kBusy);
+    if (undo.result == commit::UndoResult::LaterCommitFirst) {
+        return Refuse(UndoFirstText(*history_, undo.undoFirst));
+    }
     if (undo.result == commit::UndoResult::JournalUnwritable) {
         return Refuse(texts::kUndoUnrecorded);
     }

@@ -163,14 +163,19 @@ CliRunner::StepEnd CliRunner::RunStep(const Step& step) {
         return StepEnd::UsageError;
     }
     switch (step.kind) {
-        case Kind::Gather:
-            dialog_.OnDropFiles(step.texts);
-            break;
+        case Kind::Gather: {
+            const app::Outcome outcome = dialog_.OnDropFiles(step.texts);
+            TellLeftOut(step, outcome);
+            return EndOfStep(outcome);
+        }
         case Kind::FolderAnswer:
             ui_.SetFolderItself(step.folderItself);
             break;
-        case Kind::Command:
-            return EndOfStep(dialog_.OnCommand(step.command));
+        case Kind::Command: {
+            const std::optional<app::Outcome> outcome = dialog_.OnCommand(step.command);
+            if (outcome) TellLeftOut(step, *outcome);
+            return EndOfStep(outcome);
+        }
         case Kind::Apply: {
             const std::optional<app::Outcome> outcome = dialog_.OnCommand(step.command);
             if (outcome) PrintFailures(outcome->failures, err_);
@@ -204,6 +209,12 @@ CliRunner::StepEnd CliRunner::Select(const Step& step) {
     for (std::size_t row : step.rows) list.SetSelected(row - 1, true);
     dialog_.OnSelectionChanged();
     return StepEnd::Done;
+}
+
+void CliRunner::TellLeftOut(const Step& step, const app::Outcome& outcome) {
+    if (outcome.unreadable == 0) return;
+    err_ << Where(step) << outcome.unreadable << texts::kLeftOutTail << '\n';
+    err_.flush();
 }
 
 void CliRunner::UsageError(const std::string& reason) {

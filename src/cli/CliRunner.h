@@ -49,6 +49,8 @@ class CliRunner {
     std::optional<std::string> DisabledReason(const Step& step) const;
     StepEnd Select(const Step& step);
     void UsageError(const std::string& reason);
+    // One line on standard error when gathering left out items it could not read.
+    void TellLeftOut(const Step& step, const app::Outcome& outcome);
 
     std::ostream& out_;
     std::ostream& err_;

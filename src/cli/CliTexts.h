@@ -12,6 +12,9 @@ inline constexpr char kRowMissingTail[] = "개)";
 inline constexpr char kListEmpty[] = "목록이 비어 있어 실행할 수 없습니다";
 inline constexpr char kNothingSelected[] = "선택된 행이 없어 실행할 수 없습니다";
 
+// "<n>개 항목은 ...": what gathering left out, after its count.
+inline constexpr char kLeftOutTail[] = "개 항목은 찾거나 읽을 수 없어 목록에 넣지 않았습니다.";
+
 // Before the name of a change the eye would miss, at the end of a table's row.
 inline constexpr char kUnseenMark[] = "≈ ";
 

@@ -20,6 +20,10 @@ inline constexpr char16_t kJournalFailed[] =
 inline constexpr char16_t kJournalStopped[] =
     u"변경 기록에 쓰지 못해 이름 변경을 멈췄습니다. 나머지는 바꾸지 않았습니다.\n%s";
 
+// Another window or terminal is renaming or undoing: this one does not start.
+inline constexpr char16_t kBusy[] =
+    u"다른 창이나 명령에서 이름을 바꾸거나 되돌리는 중입니다. 끝난 뒤에 다시 해 주십시오.";
+
 // Why a rename failed, by its common causes; other causes show the system's text.
 inline constexpr char16_t kReasonPermission[] = u"권한이 없습니다";
 inline constexpr char16_t kReasonReadOnly[] = u"읽기 전용 파일 시스템입니다";

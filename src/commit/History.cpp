@@ -10,9 +10,10 @@ namespace morvalent::commit {
 namespace {
 
 constexpr std::u16string_view kSuffix = u".journal";
+constexpr std::u16string_view kLockName = u"commit.lock";
 
 std::optional<std::uint64_t> IdOf(const platform::FolderItem& item) {
-    if (item.isFolder || !item.name.ends_with(kSuffix)) return std::nullopt;
+    if (item.isFolder || item.unreadable || !item.name.ends_with(kSuffix)) return std::nullopt;
     const std::u16string_view digits =
         std::u16string_view(item.name).substr(0, item.name.size() - kSuffix.size());
     // Only the names this program gives: no sign, no leading zero.
@@ -129,6 +130,11 @@ std::optional<std::uint64_t> History::Create(platform::AppendFile& file) {
         if (file.CreateNew(PathOf(id))) return id;
     }
     return std::nullopt;
+}
+
+platform::LockResult History::Lock(platform::FileLock& lock) const {
+    if (!platform::MakeFolders(folder_)) return platform::LockResult::Failed;
+    return lock.TryLock(folder_ + platform::kPathSeparator + std::u16string(kLockName));
 }
 
 }  // namespace morvalent::commit

@@ -8,6 +8,7 @@
 
 #include "commit/Journal.h"
 #include "platform/DurableFiles.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 
 namespace morvalent::commit {
@@ -59,6 +60,10 @@ class History {
     void Prune(std::size_t keep);
     // Makes the folder if needed and a new journal file in it, with the next id.
     std::optional<std::uint64_t> Create(platform::AppendFile& file);
+    // The turn of one commit or undo among every process's: held from before it
+    // makes or reads its journal until its last rename, so two never interleave.
+    // Makes the folder if needed.
+    [[nodiscard]] platform::LockResult Lock(platform::FileLock& lock) const;
 
   private:
     platform::FileSystem& fs_;

@@ -33,6 +33,12 @@ bool JournalledPass::Begin() {
         history_ = nullptr;
         return true;
     }
+    // Another process's commit or undo has its turn: nothing of this one starts.
+    if (const platform::LockResult lock = history_->Lock(lock_);
+        lock != platform::LockResult::Held) {
+        busy_ = lock == platform::LockResult::Busy;
+        return false;
+    }
     history_->Prune(History::kKept - 1);
     id_ = history_->Create(file_);
     if (!id_) return false;
@@ -147,6 +153,7 @@ void JournalledPass::Finish() {
     (void)writer_->Sync();
     writer_.reset();
     file_.Close();
+    lock_.Unlock();
 }
 
 }  // namespace morvalent::commit

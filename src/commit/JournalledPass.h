@@ -29,8 +29,8 @@ class JournalledPass {
     JournalledPass(const JournalledPass&) = delete;
     JournalledPass& operator=(const JournalledPass&) = delete;
 
-    // Writes the plan. False when the journal could not be made: then nothing may
-    // be renamed.
+    // Writes the plan. False when the journal could not be made, or another
+    // commit or undo holds the history's lock (Busy): then nothing may be renamed.
     bool Begin();
     RowOutcome RenameRow(std::size_t row);
     void Finish();
@@ -40,6 +40,7 @@ class JournalledPass {
     // The journal could no longer be written: the row asked last, and every row
     // after it, was left as it was.
     bool Stopped() const { return stopped_; }
+    bool Busy() const { return busy_; }
     // The journal of this commit; nothing when there is none (nothing to rename).
     std::optional<std::uint64_t> JournalId() const { return id_; }
 
@@ -58,6 +59,7 @@ class JournalledPass {
     RenamePass pass_;
     History* history_;
     std::optional<std::uint64_t> id_;
+    platform::FileLock lock_;  // held from Begin until Finish
     platform::AppendFile file_;
     std::unique_ptr<JournalWriter> writer_;
     // The rows in the journal. A planned row's journalled source and target are its
@@ -65,6 +67,7 @@ class JournalledPass {
     std::vector<bool> planned_;
     std::size_t current_ = 0;  // the row being renamed, for the copy witness
     bool stopped_ = false;
+    bool busy_ = false;
 };
 
 }  // namespace morvalent::commit

@@ -3,6 +3,7 @@
 #include "commit/CommitTexts.h"
 #include "commit/FailureReasons.h"
 #include "commit/JournalWriter.h"
+#include "commit/UndoOrder.h"
 #include "platform/Text.h"
 
 namespace morvalent::commit {
@@ -100,9 +101,21 @@ class RowUndo {
 
 UndoOutcome UndoCommit(History& history, std::uint64_t id) {
     UndoOutcome outcome;
+    // Another process's commit or undo has its turn: nothing of this one starts.
+    platform::FileLock lock;
+    if (const platform::LockResult held = history.Lock(lock); held != platform::LockResult::Held) {
+        outcome.result =
+            held == platform::LockResult::Busy ? UndoResult::Busy : UndoResult::JournalUnwritable;
+        return outcome;
+    }
     const auto journal = history.Read(id);
     if (!journal) {
         outcome.result = UndoResult::UnknownCommit;
+        return outcome;
+    }
+    if (const auto first = CommitToUndoFirst(history, id, *journal)) {
+        outcome.result = UndoResult::LaterCommitFirst;
+        outcome.undoFirst = *first;
         return outcome;
     }
     outcome.damagedLine = journal->damagedLine;

@@ -17,6 +17,8 @@ enum class UndoResult {
                         // the undo's records could not be written; a second undo retries
     UnknownCommit,      // no journal with that id
     JournalUnwritable,  // nothing moved: the undo could not be recorded
+    Busy,               // nothing moved: another commit or undo holds the history's lock
+    LaterCommitFirst,   // nothing moved: commit `undoFirst` changed this one's items
 };
 
 struct ItemMove {
@@ -38,6 +40,7 @@ struct UndoOutcome {
     std::optional<std::size_t> damagedLine;
     // The undo's records could no longer be written: it stopped there.
     bool stopped = false;
+    std::uint64_t undoFirst = 0;  // LaterCommitFirst
 };
 
 // Puts back what one commit renamed: the rows left to undo in the reverse of the
@@ -45,7 +48,9 @@ struct UndoOutcome {
 // the commit renamed (or the copy it made on another volume), and never onto
 // anything that exists. A row whose item is found nowhere fails; a spare left by
 // a move that was stopped half-way (a copy, a second name) is removed once the
-// item is whole elsewhere. The journal records what was undone.
+// item is whole elsewhere. The journal records what was undone. It runs under the
+// history's lock, and only when no later commit is to be undone first
+// (CommitToUndoFirst).
 UndoOutcome UndoCommit(History& history, std::uint64_t id);
 
 }  // namespace morvalent::commit

@@ -31,7 +31,10 @@ bool Gatherer::IsListed(std::u16string_view path) {
 void Gatherer::AddCandidate(PendingEntries& pending, std::u16string_view path) {
     if (path.empty() || IsListed(path)) return;
     const auto isFolder = fs_.IsFolder(path);
-    if (!isFolder) return;
+    if (!isFolder) {
+        ++unreadable_;
+        return;
+    }
     AddPath(pending, path, *isFolder);
 }
 
@@ -48,7 +51,10 @@ void Gatherer::AddPath(PendingEntries& pending, std::u16string_view path, bool i
         }
     }
     const auto info = fs_.ReadInfo(path);
-    if (!info) return;
+    if (!info) {
+        ++unreadable_;
+        return;
+    }
     FileEntry entry;
     entry.path.assign(path);
     entry.isFolder = isFolder;
@@ -69,9 +75,17 @@ void Gatherer::Gathered() {
 void Gatherer::WalkFolder(PendingEntries& pending, std::u16string_view folder) {
     std::vector<platform::FolderItem> items;
     const auto stamp = fs_.ReadFolderStamp(folder);
-    if (!fs_.ListFolder(folder, items)) return;
+    if (!fs_.ListFolder(folder, items)) {
+        ++unreadable_;
+        return;
+    }
+    // Unreadable entries are named too: their names are taken on disk all the same.
     if (listedFolder_) listedFolder_(folder, stamp, items);
     for (platform::FolderItem& item : items) {
+        if (item.unreadable) {
+            ++unreadable_;
+            continue;
+        }
         // Contents are files: a link to a folder is a folder not followed, no row.
         if (item.linksToFolder) continue;
         std::u16string full = JoinPath(folder, item.name);

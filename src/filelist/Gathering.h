@@ -58,6 +58,10 @@ class Gatherer {
                                             const std::optional<platform::FolderStamp>& stamp,
                                             const std::vector<platform::FolderItem>&)>;
     void SetListed(ListedFolder listed) { listedFolder_ = std::move(listed); }
+    // Items left out because they could not be found or read: a candidate that is
+    // not there, a folder that cannot be listed (one each), an entry that cannot
+    // be looked at. Links to folders and paths already listed are left out by rule.
+    std::size_t Unreadable() const { return unreadable_; }
 
   private:
     void Gathered();
@@ -73,6 +77,7 @@ class Gatherer {
     std::function<void()> progress_;
     ListedFolder listedFolder_;
     std::size_t sinceProgress_ = 0;
+    std::size_t unreadable_ = 0;
 };
 
 // Sorts ascending by path in the user's collation; among equal paths the entry

@@ -76,12 +76,6 @@ InputDialogWindow::InputDialogWindow(app::InputDialog& dialog, QWidget* parent)
     }
     // Every text as it is: a name like "<b>x</b>.txt" is not markup.
     for (QLabel* label : {description_, label1_, label2_}) label->setTextFormat(Qt::PlainText);
-    // A long name is cut in its middle, so its end and the particle after it stay in view.
-    const QString description = ToQString(dialog_.description);
-    const QString shown =
-        description_->fontMetrics().elidedText(description, Qt::ElideMiddle, description_->width());
-    description_->setText(shown);
-    if (shown != description) description_->setToolTip(PlainToolTip(description));
     label1_->setText(ToQString(dialog_.label1));
     label2_->setText(ToQString(dialog_.label2));
     field1_->setText(ToQString(dialog_.text1));
@@ -96,7 +90,34 @@ InputDialogWindow::InputDialogWindow(app::InputDialog& dialog, QWidget* parent)
         choices_->setGeometry(20, 40, 300, choices_->sizeHint().height());
         setFixedWidth(std::max(width(), 340));
     }
+    ShowDescription(ToQString(dialog_.description));
     if (dialog_.preview != nullptr) BuildPreview();
+}
+
+void InputDialogWindow::ShowDescription(const QString& description) {
+    constexpr int kMostLines = 4;
+    const QFontMetrics metrics = description_->fontMetrics();
+    const int width = description_->width();
+    const QRect wrapped =
+        metrics.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, description);
+    if (metrics.horizontalAdvance(description) > width && wrapped.width() <= width &&
+        wrapped.height() <= kMostLines * metrics.lineSpacing()) {
+        // Words that fit a few lines (the fields an edit understands, say) are all
+        // shown: the rest of the dialog moves down to make room.
+        const int extra = wrapped.height() - metrics.height();
+        for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child != description_) child->move(child->pos() + QPoint(0, extra));
+        }
+        description_->resize(width, description_->height() + extra);
+        description_->setWordWrap(true);
+        description_->setText(description);
+        setFixedSize(this->width(), height() + extra);
+        return;
+    }
+    // A long name is cut in its middle, so its end and the particle after it stay in view.
+    const QString shown = metrics.elidedText(description, Qt::ElideMiddle, width);
+    description_->setText(shown);
+    if (shown != description) description_->setToolTip(PlainToolTip(description));
 }
 
 InputDialogWindow::~InputDialogWindow() {

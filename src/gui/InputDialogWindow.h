@@ -40,6 +40,7 @@ class InputDialogWindow : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void ShowDescription(const QString& description);
     void BuildPreview();
     void UpdatePreview();
     void ChoiceChanged();

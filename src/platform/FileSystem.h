@@ -28,6 +28,9 @@ struct FolderItem {
     // A link that leads to a folder (isFolder stays false): a walk takes it as a
     // folder it does not enter.
     bool linksToFolder = false;
+    // Named by the folder, but the item could not be looked at (it went, or the
+    // folder lets its names be read but not its items): the rest says nothing.
+    bool unreadable = false;
     FileInfo info;
     // The item's number on the listed folder's volume; 0 when the system does not
     // tell it, or the item lies on another volume (a mount point).

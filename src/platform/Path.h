@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@ inline constexpr char16_t kPathSeparator = u'\\';
 #else
 inline constexpr char16_t kPathSeparator = u'/';
 #endif
+
+// No path either system takes is longer, in UTF-16 units (Windows' long paths;
+// Linux refuses whole paths of PATH_MAX bytes already). A longer text names nothing.
+inline constexpr std::size_t kLongestPath = 32767;
 
 // The key under which two paths name the same listed item: paths are the same
 // item exactly when their keys are equal (exact on Linux, ASCII-folded on Windows).

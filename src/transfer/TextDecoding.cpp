@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <optional>
 
 #include "platform/CodePage.h"
 #include "platform/Text.h"
@@ -28,11 +29,8 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
         const unsigned char last = p[bytes.size() - 1];
         text.back() = static_cast<char16_t>(bigEndian ? last << 8 : last);
     }
-    text.resize(std::find(text.begin(), text.end(), u'\0') - text.begin());
     return text;
 }
-
-std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 enum class Unmarked { NotUtf16, LittleEndian, BigEndian };
 
@@ -55,13 +53,30 @@ Unmarked UnmarkedUtf16(std::string_view bytes) {
     return Unmarked::NotUtf16;
 }
 
+// The system's code page, every byte with a character there. The converter ends
+// at a zero byte, which begins no character there, so each piece between zeros
+// goes alone.
+std::optional<std::u16string> CodePageText(std::string_view bytes) {
+    std::u16string text;
+    while (true) {
+        const std::size_t zero = bytes.find('\0');
+        auto piece = platform::DecodeSystemCodePageExactly(bytes.substr(0, zero));
+        if (!piece) return std::nullopt;
+        if (zero == std::string_view::npos && text.empty()) return piece;
+        text += *piece;
+        if (zero == std::string_view::npos) return text;
+        text.push_back(u'\0');
+        bytes.remove_prefix(zero + 1);
+    }
+}
+
 }  // namespace
 
 std::u16string DecodeTextFile(std::string_view bytes) {
     if (bytes.size() <= 2) return {};
     if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
     if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
-    if (bytes.starts_with("\xEF\xBB\xBF")) return platform::Utf8ToUtf16(UpToZero(bytes.substr(3)));
+    if (bytes.starts_with("\xEF\xBB\xBF")) return platform::Utf8ToUtf16(bytes.substr(3));
     switch (UnmarkedUtf16(bytes)) {
         case Unmarked::LittleEndian:
             return DecodeUtf16(bytes, false);
@@ -70,12 +85,11 @@ std::u16string DecodeTextFile(std::string_view bytes) {
         case Unmarked::NotUtf16:
             break;
     }
-    const std::string_view text = UpToZero(bytes);
-    if (auto utf8 = platform::ValidUtf8ToUtf16(text)) return std::move(*utf8);
-    if (auto codePage = platform::DecodeSystemCodePageExactly(text)) return std::move(*codePage);
+    if (auto utf8 = platform::ValidUtf8ToUtf16(bytes)) return std::move(*utf8);
+    if (auto codePage = CodePageText(bytes)) return std::move(*codePage);
     // Neither as a whole: UTF-8 with the odd bytes kept as they are (a listing of
     // names with one raw-byte name), never a character guessed for them.
-    return platform::Utf8ToUtf16(text);
+    return platform::Utf8ToUtf16(bytes);
 }
 
 }  // namespace morvalent::transfer

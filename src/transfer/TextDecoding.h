@@ -10,8 +10,8 @@ namespace morvalent::transfer {
 // place say UTF-16 (little- or big-endian by their side); else the bytes are UTF-8 when they are
 // valid UTF-8, else 8-bit text in the system's code page when every byte has a
 // character there, else UTF-8 keeping undecodable bytes as escapes (U+DC80 +
-// byte), so nothing is ever decoded to a character it was not. The text ends at the
-// first zero character. Two bytes or fewer give no text at all.
+// byte), so nothing is ever decoded to a character it was not. Zero characters
+// stay in the text. Two bytes or fewer give no text at all.
 std::u16string DecodeTextFile(std::string_view bytes);
 
 }  // namespace morvalent::transfer

@@ -9,6 +9,7 @@
 #include "platform/TextFiles.h"
 #include "transfer/ExportText.h"
 #include "transfer/TextDecoding.h"
+#include "transfer/TransferTexts.h"
 
 namespace morvalent::transfer {
 namespace {
@@ -45,13 +46,20 @@ std::u16string RoomForText(std::size_t units) {
     return text;
 }
 
+// The text handed back: room it was given but does not use goes back first.
+void Shrink(std::u16string& text) {
+    if (text.capacity() - text.size() > text.size() / 8) text.shrink_to_fit();
+}
+
+TextRead Failed(ReadFailure failure) { return {{}, failure, 0}; }
+
 // The rest of the file after a UTF-16LE mark, read straight into the units.
-std::optional<std::u16string> ReadLittleEndianUnits(platform::InputFile& file) {
-    const std::uint64_t hint = std::min(file.SizeHint(), kMaxTextFileBytes);
+TextRead ReadLittleEndianUnits(platform::InputFile& file, std::uint64_t limit) {
+    const std::uint64_t hint = std::min(file.SizeHint(), limit);
     std::u16string units = RoomForText(static_cast<std::size_t>(hint / 2 + 1));
     std::size_t bytes = 0;
     while (true) {
-        if (bytes + 2 > kMaxTextFileBytes) return std::nullopt;
+        if (bytes + 2 > limit) return Failed(ReadFailure::TooLarge);
         // Grown a piece at a time, so its zeros are still in the cache when the read
         // lands on them. Bytes beyond what is read stay zero: an odd last byte gets
         // a zero high half.
@@ -60,93 +68,106 @@ std::optional<std::u16string> ReadLittleEndianUnits(platform::InputFile& file) {
                                              : read + kReadPiece / 2);
         const std::size_t wanted = 2 * units.size() - bytes;
         const auto got = file.Read(reinterpret_cast<char*>(units.data()) + bytes, wanted);
-        if (!got) return std::nullopt;
+        if (!got) return Failed(ReadFailure::Unreadable);
         bytes += *got;
         if (*got < wanted) break;
     }
     // Two bytes of mark before these.
-    if (bytes + 2 > kMaxTextFileBytes) return std::nullopt;
+    if (bytes + 2 > limit) return Failed(ReadFailure::TooLarge);
     units.resize((bytes + 1) / 2);
-    units.resize(std::find(units.begin(), units.end(), u'\0') - units.begin());
-    return units;
+    return {std::move(units), ReadFailure::None, 0};
 }
 
-bool ReadRest(platform::InputFile& file, std::string& bytes) {
+ReadFailure ReadRest(platform::InputFile& file, std::string& bytes, std::uint64_t limit) {
     std::size_t used = bytes.size();
-    const std::uint64_t hint = std::min(file.SizeHint(), kMaxTextFileBytes);
+    const std::uint64_t hint = std::min(file.SizeHint(), limit);
     bytes.resize(std::max<std::size_t>(static_cast<std::size_t>(hint) + 1, used + 4096));
     while (true) {
-        if (used > kMaxTextFileBytes) return false;
-        if (used == bytes.size()) bytes.resize(Grown(bytes.size(), kMaxTextFileBytes));
+        if (used > limit) return ReadFailure::TooLarge;
+        if (used == bytes.size()) bytes.resize(Grown(bytes.size(), limit));
         const std::size_t wanted = bytes.size() - used;
         const auto got = file.Read(bytes.data() + used, wanted);
-        if (!got) return false;
+        if (!got) return ReadFailure::Unreadable;
         used += *got;
         if (*got < wanted) break;
     }
-    if (used > kMaxTextFileBytes) return false;
+    if (used > limit) return ReadFailure::TooLarge;
     bytes.resize(used);
-    return true;
+    return ReadFailure::None;
 }
 
 // A file without a UTF-16 mark, whose first two bytes are `head`: decoded as UTF-8
 // piece by piece while it is read, so the bytes are never held whole. Only when
 // they turn out not to be UTF-8 are they gathered whole and decided on together.
-std::optional<std::u16string> ReadUtf8(platform::InputFile& file, std::string_view head) {
+TextRead ReadUtf8(platform::InputFile& file, std::string_view head, std::uint64_t limit) {
     std::string piece(kReadPiece, '\0');
     std::memcpy(piece.data(), head.data(), head.size());
     std::size_t have = head.size();  // bytes in `piece` not decoded yet
     std::size_t start = 0;           // where they begin
     std::uint64_t total = head.size();
-    const std::uint64_t hint = std::min(file.SizeHint(), kMaxTextFileBytes);
+    const std::uint64_t hint = std::min(file.SizeHint(), limit);
     std::u16string text = RoomForText(static_cast<std::size_t>(hint));
     std::size_t used = 0;
     bool escape = false;
-    bool ended = false;  // the text ended at a zero byte; the rest is only counted
     for (bool first = true;; first = false) {
         const std::size_t wanted = piece.size() - have;
         const auto got = file.Read(piece.data() + have, wanted);
-        if (!got) return std::nullopt;
+        if (!got) return Failed(ReadFailure::Unreadable);
         have += *got;
         total += *got;
-        if (total > kMaxTextFileBytes) return std::nullopt;
+        if (total > limit) return Failed(ReadFailure::TooLarge);
         const bool last = *got < wanted;
-        if (first && last && total <= 2) return std::u16string();
+        if (first && last && total <= 2) return {};
         if (first && std::string_view(piece.data(), have).starts_with("\xEF\xBB\xBF")) {
             // Marked as UTF-8: odd bytes are kept as escapes, never taken as another encoding.
             escape = true;
             start = 3;
         }
-        if (!ended) {
-            std::string_view bytes(piece.data() + start, have - start);
-            if (const auto zero = bytes.find('\0'); zero != std::string_view::npos) {
-                bytes = bytes.substr(0, zero);
-                ended = true;
+        const std::string_view bytes(piece.data() + start, have - start);
+        if (text.size() < used + bytes.size()) text.resize(used + bytes.size());
+        const auto decoded = platform::DecodeUtf8(bytes, text.data() + used, escape, !last);
+        if (decoded.invalid) {
+            // What was decoded is valid UTF-8, so it encodes back to the same bytes.
+            text.resize(used + decoded.written);
+            std::string all = platform::Utf16ToUtf8Lossy(text);
+            std::u16string().swap(text);
+            all.append(piece, start + decoded.read, have - start - decoded.read);
+            std::string().swap(piece);
+            if (const ReadFailure failure = ReadRest(file, all, limit);
+                failure != ReadFailure::None) {
+                return Failed(failure);
             }
-            if (text.size() < used + bytes.size()) text.resize(used + bytes.size());
-            const auto decoded =
-                platform::DecodeUtf8(bytes, text.data() + used, escape, !last && !ended);
-            if (decoded.invalid) {
-                // What was decoded is valid UTF-8, so it encodes back to the same bytes.
-                text.resize(used + decoded.written);
-                std::string all = platform::Utf16ToUtf8Lossy(text);
-                std::u16string().swap(text);
-                all.append(piece, start + decoded.read, have - start - decoded.read);
-                if (!ReadRest(file, all)) return std::nullopt;
-                return DecodeTextFile(all);
-            }
-            used += decoded.written;
-            start += decoded.read;
+            return {DecodeTextFile(all), ReadFailure::None, 0};
         }
+        used += decoded.written;
+        start += decoded.read;
         // A character cut off at the end of the piece goes first into the next one.
-        const std::size_t carried = ended ? 0 : have - start;
+        const std::size_t carried = have - start;
         std::memmove(piece.data(), piece.data() + start, carried);
         have = carried;
         start = 0;
         if (last) break;
     }
     text.resize(used);
-    return text;
+    return {std::move(text), ReadFailure::None, 0};
+}
+
+TextRead ReadAny(std::u16string_view path, std::uint64_t limit) {
+    platform::InputFile file(path);
+    if (!file.IsOpen()) return Failed(ReadFailure::Unreadable);
+    if (file.SizeHint() > limit) return Failed(ReadFailure::TooLarge);
+    std::string bytes(2, '\0');
+    const auto head = file.Read(bytes.data(), 2);
+    if (!head) return Failed(ReadFailure::Unreadable);
+    if (kLittleEndian && *head == 2 && bytes == "\xFF\xFE") {
+        return ReadLittleEndianUnits(file, limit);
+    }
+    if (*head < 2) return {};
+    if (bytes != "\xFF\xFE" && bytes != "\xFE\xFF") return ReadUtf8(file, bytes, limit);
+    if (const ReadFailure failure = ReadRest(file, bytes, limit); failure != ReadFailure::None) {
+        return Failed(failure);
+    }
+    return {DecodeTextFile(bytes), ReadFailure::None, 0};
 }
 
 }  // namespace
@@ -169,17 +190,34 @@ bool WriteTextFile(std::u16string_view path, const filelist::FileList& list, boo
     return file.Commit();
 }
 
-std::optional<std::u16string> ReadTextFile(std::u16string_view path) {
-    platform::InputFile file(path);
-    if (!file.IsOpen() || file.SizeHint() > kMaxTextFileBytes) return std::nullopt;
-    std::string bytes(2, '\0');
-    const auto head = file.Read(bytes.data(), 2);
-    if (!head) return std::nullopt;
-    if (kLittleEndian && *head == 2 && bytes == "\xFF\xFE") return ReadLittleEndianUnits(file);
-    if (*head < 2) return std::u16string();
-    if (bytes != "\xFF\xFE" && bytes != "\xFE\xFF") return ReadUtf8(file, bytes);
-    if (!ReadRest(file, bytes)) return std::nullopt;
-    return DecodeTextFile(bytes);
+TextRead ReadTextFile(std::u16string_view path, std::uint64_t limit) {
+    TextRead read = ReadAny(path, limit);
+    // A zero would end a path early where the system takes it, so the file is
+    // refused rather than read as something it does not say.
+    const auto zero = std::find(read.text.begin(), read.text.end(), u'\0');
+    if (zero != read.text.end()) {
+        read.line = std::size_t(std::count(read.text.begin(), zero, u'\n')) + 1;
+        read.failure = ReadFailure::ZeroCharacter;
+        std::u16string().swap(read.text);
+        return read;
+    }
+    Shrink(read.text);
+    return read;
+}
+
+std::u16string ReadFailureText(const TextRead& read, std::u16string_view path) {
+    switch (read.failure) {
+        case ReadFailure::None:
+            break;
+        case ReadFailure::Unreadable:
+            return platform::FormatText(texts::kReadFailed, path);
+        case ReadFailure::TooLarge:
+            return platform::FormatText(texts::kListTooLarge, path);
+        case ReadFailure::ZeroCharacter:
+            return platform::FormatText(texts::kZeroInList,
+                                        platform::DecimalText(std::uint64_t(read.line)), path);
+    }
+    return {};
 }
 
 }  // namespace morvalent::transfer

@@ -20,8 +20,25 @@ bool WriteTextFile(std::u16string_view path, const filelist::FileList& list, boo
 // it is 8-bit text other than UTF-8.
 inline constexpr std::uint64_t kMaxTextFileBytes = std::uint64_t(256) << 20;
 
-// The text of a file or a pipe, decoded as DecodeTextFile says; nothing when it
-// cannot be opened or read, or holds more than kMaxTextFileBytes.
-std::optional<std::u16string> ReadTextFile(std::u16string_view path);
+// Why a list file gave no text.
+enum class ReadFailure {
+    None,
+    Unreadable,     // it could not be opened or read
+    TooLarge,       // it holds more bytes than the limit
+    ZeroCharacter,  // a zero character, which no path or name holds, is in it
+};
+
+struct TextRead {
+    std::u16string text;
+    ReadFailure failure = ReadFailure::None;
+    std::size_t line = 0;  // ZeroCharacter: the line (from 1) that holds the first one
+};
+
+// The text of a file or a pipe, decoded as DecodeTextFile says, or why there is
+// none. `limit` is kMaxTextFileBytes but in tests.
+TextRead ReadTextFile(std::u16string_view path, std::uint64_t limit = kMaxTextFileBytes);
+
+// What the user is told when a list file gave no text.
+std::u16string ReadFailureText(const TextRead& read, std::u16string_view path);
 
 }  // namespace morvalent::transfer

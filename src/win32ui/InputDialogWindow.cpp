@@ -1,6 +1,9 @@
 #include "win32ui/InputDialogWindow.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "win32ui/DialogIds.h"
 #include "win32ui/DialogSupport.h"
@@ -40,6 +43,64 @@ void MoveListAlone(HWND window, HWND list) {
     }
 }
 
+struct Shift {
+    HWND dialog;
+    int down;
+};
+
+// Moves the dialog's own controls (not theirs) down, in client coordinates.
+BOOL CALLBACK MoveDown(HWND child, LPARAM data) {
+    const Shift& shift = *reinterpret_cast<const Shift*>(data);
+    if (GetParent(child) != shift.dialog) return TRUE;
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, shift.dialog, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(child, nullptr, place.left, place.top + shift.down, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+// The height DrawText gives `text` in the label's font and width (or on one line).
+int TextHeight(HWND label, std::wstring_view text, int width, UINT format) {
+    RECT needed{0, 0, width, 0};
+    HDC dc = GetDC(label);
+    HGDIOBJ before =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text.data(), int(text.size()), &needed, DT_CALCRECT | DT_NOPREFIX | format);
+    SelectObject(dc, before);
+    ReleaseDC(label, dc);
+    return needed.bottom;
+}
+
+// A description longer than its line (the fields an edit understands, say) is
+// wrapped onto up to four lines, and the rest of the dialog moves down to make
+// room, instead of being cut off at the dialog's edge.
+void FitDescription(HWND window, const std::u16string& description) {
+    constexpr int kMostLines = 4;
+    HWND label = GetDlgItem(window, IDC_INPUT_DESCRIPTION);
+    RECT place{};
+    GetWindowRect(label, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    const int width = place.right - place.left;
+    const std::wstring text(description.begin(), description.end());
+    const int oneLine = TextHeight(label, L"가", width, DT_SINGLELINE);
+    const int wrapped = TextHeight(label, text, width, DT_WORDBREAK | DT_EDITCONTROL);
+    if (oneLine <= 0 || wrapped <= oneLine) return;
+    const int lines = std::min(kMostLines, (wrapped + oneLine - 1) / oneLine);
+    const int height = std::max(int(place.bottom - place.top), lines * oneLine);
+    const Shift shift{window, height - int(place.bottom - place.top)};
+    // SS_EDITCONTROL breaks a word too long for a line instead of hiding its end.
+    const LONG_PTR style = GetWindowLongPtrW(label, GWL_STYLE);
+    SetWindowLongPtrW(label, GWL_STYLE, (style & ~LONG_PTR(SS_ELLIPSISMASK)) | SS_EDITCONTROL);
+    EnumChildWindows(window, MoveDown, reinterpret_cast<LPARAM>(&shift));
+    SetWindowPos(label, nullptr, place.left, place.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top + shift.down, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Open(HWND window, const app::InputDialog& dialog) {
     HWND list = GetDlgItem(window, IDC_INPUT_CHOICES);
     if (dialog.choices.empty()) {
@@ -58,6 +119,7 @@ void Open(HWND window, const app::InputDialog& dialog) {
     ShowPair(window, IDC_INPUT_LABEL1, IDC_INPUT_TEXT1, !dialog.label1.empty());
     ShowPair(window, IDC_INPUT_LABEL2, IDC_INPUT_TEXT2, !dialog.label2.empty());
     if (dialog.label1.empty() && dialog.label2.empty()) MoveListAlone(window, list);
+    FitDescription(window, dialog.description);
     CentreOnOwner(window);
 
     // The first shown control in tab order takes the focus; a field shows its

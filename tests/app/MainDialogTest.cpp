@@ -76,6 +76,51 @@ TEST(MainDialogGuard, ACommandThatFailsEndsWithAMessageAndTheListAsItWas) {
     }
 }
 
+// What a user who is not root meets in folders without read or search
+// permission (root reads them all): one folder that cannot be listed, one whose
+// items cannot be looked at.
+class ClosedFolders : public testing::ForwardingFileSystem {
+  public:
+    std::u16string closed;
+    std::u16string blind;
+    bool ListFolder(std::u16string_view folder, std::vector<platform::FolderItem>& items) override {
+        if (folder == closed) {
+            items.clear();
+            return false;
+        }
+        const bool listed = ForwardingFileSystem::ListFolder(folder, items);
+        if (folder == blind) {
+            for (platform::FolderItem& item : items) item = {item.name, false, false, true, {}};
+        }
+        return listed;
+    }
+};
+
+TEST(MainDialogGather, ItemsThatCannotBeReadAreCountedNotDropped) {
+    TempDir dir;
+    dir.WriteFile("top/a.txt");
+    dir.WriteFile("top/closed/b.txt");
+    dir.WriteFile("top/blind/c.txt");
+    dir.WriteFile("top/blind/d.txt");
+    ScriptedUi ui;
+    ClosedFolders fs;
+    fs.closed = dir.Join(u"top/closed");
+    fs.blind = dir.Join(u"top/blind");
+    filelist::PlainIconSource icons;
+    MainDialog dialog{ui, ui, fs, icons};
+    ui.yesNoAnswers.push_back(false);  // the folders' contents
+    const Outcome outcome = dialog.OnDropFiles({dir.Join(u"top"), dir.Join(u"gone.txt")});
+    EXPECT_EQ(outcome.kind, Outcome::Kind::Done);
+    // The closed folder, the two blind items and the path that names nothing.
+    EXPECT_EQ(outcome.unreadable, 4u);
+    ASSERT_EQ(dialog.List().Count(), 1u);
+    EXPECT_EQ(ui.statusHistory.back(), u"1 개 · 찾거나 읽을 수 없는 항목 4개는 넣지 않았습니다");
+    // A line no system takes for a path is counted without being tried.
+    ui.yesNoAnswers.push_back(false);
+    EXPECT_EQ(dialog.OnDropFiles({std::u16string(40000, u'a')}).unreadable, 1u);
+    EXPECT_EQ(dialog.OnDropFiles({dir.Join(u"top/a.txt")}).unreadable, 0u);
+}
+
 TEST_F(MainDialogTest, StatesAtStartAfterAddingAndClearing) {
     dialog.OnInitDialog();
     for (const auto& command : AllCommands()) {

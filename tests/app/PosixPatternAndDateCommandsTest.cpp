@@ -76,6 +76,21 @@ TEST_F(PatternAndDateCommandsTest, PatternReplacement) {
     }
 }
 
+// Nested repeats try every way to split thirty letters: matching stops at the
+// matcher's limit, counted in its own steps, and the names stay as they were.
+TEST_F(PatternAndDateCommandsTest, PatternPastTheLimitIsRefused) {
+    const std::u16string name = std::u16string(30, u'a') + u".txt";
+    AddRow(u"/d/" + name);
+    ui.inputAnswers.push_back({true, u"(a+)+b", u"x", 0});
+    ui.inputAnswers.push_back({false, {}, {}, 0});
+    const auto outcome = dialog.OnCommand(CommandId::ReplacePattern);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->kind, Outcome::Kind::Cancelled);
+    EXPECT_EQ(ui.messages, Names{u"정규식이 너무 복잡하여 이름 하나를 찾는 데 한도를 넘었습니다. "
+                                 u"표현을 단순하게 바꿔 주십시오."});
+    EXPECT_EQ(NewNames(), Names{name});
+}
+
 TEST_F(PatternAndDateCommandsTest, Dates) {
     testing::TimeZone zone("KST-9");
     testing::TempDir dir;

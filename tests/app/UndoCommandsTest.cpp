@@ -8,6 +8,7 @@
 #include "app/Commands.h"
 #include "commit/History.h"
 #include "platform/DurableFiles.h"
+#include "platform/FileTime.h"
 
 namespace morvalent::app::commit_testing {
 namespace {
@@ -103,6 +104,26 @@ TEST_F(UndoTest, DamagedJournalAsksAndFails) {
     EXPECT_EQ(outcome.failures.size(), 1u);
     EXPECT_EQ(Disk(), "a.txt=A\nd.txt=C\n");
     EXPECT_TRUE(platform::ReadWholeFile(journal).value_or("").starts_with(text));
+}
+
+// The history's choice, while a later commit holds its items: the refusal names
+// that one at once, with the time the history shows; nothing is asked or moved.
+TEST_F(UndoTest, CommitWhoseItemsALaterOneRenamedIsNotUndoneFirst) {
+    dir.WriteFile("a.txt", "A");
+    Add(u"a.txt", u"b.txt");
+    Commit();
+    dialog.List().SetNewName(0, u"c.txt");
+    Commit();
+    const std::size_t questions = ui.okCancelQuestions.size();
+
+    ui.historyAnswers.push_back(1);  // newest first: the first commit
+    dialog.OnCommand(CommandId::ShowHistory);
+    const auto later = history.Read(history.Ids().back());
+    ASSERT_TRUE(later.has_value());
+    EXPECT_EQ(LastMessage(), u"먼저 2번 변경을 되돌려야 합니다. (" +
+                                 platform::FormatLocalFileTime(later->started) + u")");
+    EXPECT_EQ(ui.okCancelQuestions.size(), questions);
+    EXPECT_EQ(Disk(), "c.txt=A\n");
 }
 
 }  // namespace

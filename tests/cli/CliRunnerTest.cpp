@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,11 +10,14 @@
 #include "app/Commands.h"
 #include "app/MainDialog.h"
 #include "cli/Recipe.h"
+#include "commit/History.h"
 #include "filelist/IconCache.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "support/ListTexts.h"
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/TreeListing.h"
 
 namespace morvalent::cli {
 namespace {
@@ -56,6 +60,17 @@ Names Paths(const filelist::FileList& list) {
 }
 
 // ---- exit statuses and what goes where ----
+
+// A path that names nothing is not a row, and the terminal says how many.
+TEST(CliExit, PathsLeftOutAreCountedOnStandardError) {
+    TempDir dir;
+    dir.WriteFile("a.txt");
+    const Output run =
+        RunCli({Path(dir, "a.txt"), Path(dir, "gone.txt"), Path(dir, "gone2"), "--print=names"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "a.txt\n");
+    EXPECT_EQ(run.err, "2개 항목은 찾거나 읽을 수 없어 목록에 넣지 않았습니다.\n");
+}
 
 TEST(CliExit, HelpPrintsTheUsageAndRunsNothing) {
     TempDir dir;
@@ -274,6 +289,7 @@ TEST(CliDisabledSteps, AreUsageErrorsNamingTheStep) {
     } cases[] = {
         {"commit on an empty list",
          {"/nonexistent/a.txt", "--apply"},
+         "1개 항목은 찾거나 읽을 수 없어 목록에 넣지 않았습니다.\n"
          "--apply: 목록이 비어 있어 실행할 수 없습니다"},
         {"save on an empty list",
          {"--save-names", "/nonexistent/out.txt"},
@@ -581,6 +597,59 @@ TEST(CliUndo, RowsThatCannotGoBackExitWithOne) {
               testing::U8(dir.Join(u"a_v2.txt")) + " -> " + testing::U8(dir.Join(u"a.txt")) +
                   " 변경 실패. (같은 이름이 이미 있습니다)\n\n" +
                   testing::U8(dir.Join(u"a_v2.txt")) + "\ta.txt\t같은 이름이 이미 있습니다\n");
+}
+
+// A later commit renamed items inside the folder the first one renamed: undoing
+// the first alone would strand them, so it waits for the second.
+TEST(CliUndo, LaterCommitOnTheSameItemsIsUndoneFirst) {
+    testing::TempDir dir;
+    testing::TempDir state;
+    dir.WriteFile("d/x.txt", "X");
+    dir.WriteFile("d/y.txt", "Y");
+    const std::string before = testing::Listing(dir.Path());
+    RunWithHistory({"--folders=self", testing::U8(dir.Join(u"d")), "--prefix", "C_", "--apply"},
+                   state);
+    RunWithHistory(
+        {"--folders=contents", testing::U8(dir.Join(u"C_d")), "--prefix", "D_", "--apply"}, state);
+    const std::string renamed = testing::Listing(dir.Path());
+    ASSERT_EQ(renamed, "C_d/\nC_d/D_x.txt=X\nC_d/D_y.txt=Y\n");
+
+    const CliRun refused = RunWithHistory({"--undo=1"}, state);
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_TRUE(refused.err.starts_with("먼저 2번 변경을 되돌려야 합니다. (")) << refused.err;
+    EXPECT_EQ(testing::Listing(dir.Path()), renamed);
+    EXPECT_EQ(RunWithHistory({"--undo=2"}, state).status, 0);
+    EXPECT_EQ(RunWithHistory({"--undo=1"}, state).status, 0);
+    EXPECT_EQ(testing::Listing(dir.Path()), before);
+}
+
+// Another window or terminal holds the history's lock: a commit or an undo here
+// refuses at once and renames nothing.
+TEST(CliUndo, CommitAndUndoRefuseWhileAnotherHoldsTheLock) {
+    testing::TempDir dir;
+    testing::TempDir state;
+    dir.WriteFile("a.txt", "A");
+    const std::string a = testing::U8(dir.Join(u"a.txt"));
+    ASSERT_EQ(RunWithHistory({a, "--suffix", "_1", "--apply"}, state).status, 0);
+    const std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();
+    commit::History history(*fs, state.Join(u"history"));
+    platform::FileLock other;
+    ASSERT_EQ(history.Lock(other), platform::LockResult::Held);
+
+    const std::string busy =
+        "다른 창이나 명령에서 이름을 바꾸거나 되돌리는 중입니다. 끝난 뒤에 다시 해 주십시오.\n";
+    const std::string a1 = testing::U8(dir.Join(u"a_1.txt"));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{a1, "--suffix", "_2", "--apply"}, {"--undo"}}) {
+        const CliRun run = RunWithHistory(args, state);
+        EXPECT_EQ(run.status, 3) << args[0];
+        EXPECT_EQ(run.err, busy) << args[0];
+    }
+    EXPECT_EQ(testing::Listing(dir.Path()), "a_1.txt=A\n");
+    EXPECT_EQ(history.Ids().size(), 1u);
+    other.Unlock();
+    EXPECT_EQ(RunWithHistory({"--undo"}, state).status, 0);
+    EXPECT_EQ(testing::Listing(dir.Path()), "a.txt=A\n");
 }
 
 }  // namespace

@@ -17,12 +17,13 @@ std::vector<std::u16string> GatheringTest::Paths() const {
     return out;
 }
 
-void GatheringTest::Batch(const std::vector<std::u16string>& candidates,
-                          CountingQuestion& question) {
+std::size_t GatheringTest::Batch(const std::vector<std::u16string>& candidates,
+                                 CountingQuestion& question) {
     PendingEntries pending;
     Gatherer gatherer(list, *fs, question, choice);
     for (const auto& c : candidates) gatherer.AddCandidate(pending, c);
     gatherer.AppendPendingRows(pending);
+    return gatherer.Unreadable();
 }
 
 }  // namespace morvalent::filelist::gathering_testing

@@ -26,8 +26,9 @@ class CountingQuestion : public FolderQuestion {
 struct GatheringTest : ::testing::Test {
     void SetUp() override;
     std::vector<std::u16string> Paths() const;
-    // Runs one batch of candidates with the given answer to the folder question.
-    void Batch(const std::vector<std::u16string>& candidates, CountingQuestion& question);
+    // Runs one batch of candidates with the given answer to the folder question;
+    // the count of items that could not be found or read.
+    std::size_t Batch(const std::vector<std::u16string>& candidates, CountingQuestion& question);
 
     testing::TempDir dir;
     std::unique_ptr<platform::FileSystem> fs = platform::MakeNativeFileSystem();

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -42,6 +44,26 @@ TEST_F(GatheringTest, NameThatIsNotUtf8IsGathered) {
     Batch({dir.Join(u"raw")}, contents);
     ASSERT_EQ(list.Count(), 1u);
     EXPECT_EQ(*platform::Utf16ToNative(list.CurrentName(0)), "\xC7\xD1.txt");
+}
+
+// A folder without read permission cannot be listed; one without search
+// permission names its items but does not let them be looked at. Root reads both.
+TEST_F(GatheringTest, FoldersThatCannotBeReadAreCounted) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every folder";
+    dir.WriteFile("top/a.txt");
+    dir.WriteFile("top/closed/b.txt");
+    dir.WriteFile("top/blind/c.txt");
+    dir.WriteFile("top/blind/d.txt");
+    const auto closed = dir.Path() / "top" / "closed";
+    const auto blind = dir.Path() / "top" / "blind";
+    ASSERT_EQ(chmod(closed.c_str(), 0), 0);
+    ASSERT_EQ(chmod(blind.c_str(), 0444), 0);
+    CountingQuestion contents(false);
+    const std::size_t unreadable = Batch({dir.Join(u"top")}, contents);
+    chmod(closed.c_str(), 0755);
+    chmod(blind.c_str(), 0755);
+    EXPECT_EQ(unreadable, 3u);
+    EXPECT_EQ(Paths(), std::vector<std::u16string>{dir.Join(u"top/a.txt")});
 }
 
 }  // namespace

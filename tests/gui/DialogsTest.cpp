@@ -19,6 +19,7 @@ class DialogsTest : public QObject {
     void showAndHideRules_data();
     void showAndHideRules();
     void listOnlyLayout();
+    void longDescriptionWraps();
     void okReadsTextsAndChoice();
     void enterIsOkEscapeIsCancel();
     void folderBrowserShowsAndReturnsTheFolder();
@@ -89,6 +90,21 @@ void DialogsTest::listOnlyLayout() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.Choices()));
     QVERIFY(!window.Field1()->isVisible());
     QVERIFY(!window.Field2()->isVisible());
+}
+
+void DialogsTest::longDescriptionWraps() {
+    app::InputDialog dialog(ui);
+    const char16_t description[] =
+        u"파일 속 정보로 이름을 만듭니다. ({artist} {title} {track} {camera} "
+        u"{taken:YYYY-MM-DD} {recorded:YYYY-MM-DD} {duration} 등)";
+    dialog.SetPrompts(description, u"형식", u"");
+    gui::InputDialogWindow window(dialog);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.Description()->text(), gui::ToQString(description));
+    QVERIFY(window.Description()->height() >= 3 * window.fontMetrics().height());
+    QVERIFY(window.Description()->geometry().bottom() < window.Field1()->geometry().top());
+    QVERIFY(window.Field1()->geometry().bottom() < window.height());
 }
 
 void DialogsTest::okReadsTextsAndChoice() {

@@ -135,6 +135,27 @@ TEST_F(PromptsTest, FieldsAndListShowAsTheirLabelsAndChoicesSay) {
     }
 }
 
+TEST_F(PromptsTest, LongDescriptionWrapsAndPushesTheFieldsDown) {
+    ASSERT_NE(owner, nullptr);
+    app::InputDialog dialog(prompts);
+    dialog.SetPrompts(
+        u"파일 속 정보로 이름을 만듭니다. ({artist} {title} {track} {camera} "
+        u"{taken:YYYY-MM-DD} {recorded:YYYY-MM-DD} {duration} 등)",
+        u"형식", u"");
+    DialogAnswer answer([&](HWND window) {
+        const RECT description = PlaceOf(window, IDC_INPUT_DESCRIPTION);
+        RECT oneLine{6, 8, 168, 16};
+        MapDialogRect(window, &oneLine);
+        EXPECT_GE(description.bottom - description.top, 3 * (oneLine.bottom - oneLine.top));
+        EXPECT_LE(description.bottom, PlaceOf(window, IDC_INPUT_TEXT1).top);
+        RECT client{};
+        GetClientRect(window, &client);
+        EXPECT_LE(PlaceOf(window, IDOK).bottom, client.bottom);
+        PressButton(window, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), app::DialogResult::Cancel);
+}
+
 TEST_F(PromptsTest, GivenTextIsSelectedAndEnterAcceptsEscCancels) {
     ASSERT_NE(owner, nullptr);
     for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {

@@ -88,7 +88,16 @@ std::variant<std::u16string, RegexError> Regex::ReplaceAll(std::u16string_view t
     UErrorCode status = U_ZERO_ERROR;
     const icu::UnicodeString input = Alias(text);
     impl_->matcher->reset(input);
-    const icu::UnicodeString result = impl_->matcher->replaceAll(Alias(replacement), status);
+    // The matcher's own replaceAll looks with find() without a status, which takes
+    // a time-out for the end of the matches: the name would come back unchanged or
+    // half replaced, as if that were the answer.
+    icu::UnicodeString result;
+    const icu::UnicodeString with = Alias(replacement);
+    while (impl_->matcher->find(status)) {
+        impl_->matcher->appendReplacement(result, with, status);
+        if (U_FAILURE(status)) break;
+    }
+    if (U_SUCCESS(status)) impl_->matcher->appendTail(result);
     impl_->matcher->reset(impl_->nothing);
     if (status == U_REGEX_TIME_OUT || status == U_REGEX_STACK_OVERFLOW) {
         return RegexError{RegexError::Kind::TooHard, RegexError::Problem::Other, -1,

@@ -66,10 +66,14 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
         const char* name = d->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
         struct statx st;
-        // An entry that vanished or cannot be read is skipped without a word.
-        if (statx(fd, name, AT_SYMLINK_NOFOLLOW, kStatxMask, &st) != 0) continue;
         FolderItem item;
         item.name = Utf8ToUtf16(name);
+        // An entry that went or cannot be looked at is named, for the caller to count.
+        if (statx(fd, name, AT_SYMLINK_NOFOLLOW, kStatxMask, &st) != 0) {
+            item.unreadable = true;
+            items.push_back(std::move(item));
+            continue;
+        }
         item.isFolder = S_ISDIR(st.stx_mode);
         struct statx target;
         item.linksToFolder = S_ISLNK(st.stx_mode) && statx(fd, name, 0, STATX_TYPE, &target) == 0 &&
