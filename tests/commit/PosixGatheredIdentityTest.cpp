@@ -67,6 +67,8 @@ TEST_F(GatheredIdentityTest, UnchangedFolderJournalsTheWalkedNumberWithoutAsking
     Gather(0x4242);
     const std::uint64_t id = CommitGathered();
     EXPECT_NE(JournalBytes(id).find(":0:4242:"), std::string::npos);
+    // Renamed, the row's walked number no longer vouches for what its new place holds.
+    EXPECT_EQ(list.Entry(0).fileNumber, 0u);
 }
 
 // The item at a.txt is replaced after the walk: the journal must name the item the
