@@ -132,7 +132,7 @@ int main() {
     std::size_t handedUnits = 0;
     auto readLines = [&](const std::string& file, bool handed) {
         const auto text = transfer::ReadTextFile(platform::Utf8ToUtf16(file));
-        const auto lines = transfer::ReadLines(*text);
+        const auto lines = transfer::ReadLines(text.text);
         count = lines.size();
         if (!handed) return;
         std::u16string room;
@@ -145,7 +145,7 @@ int main() {
     const std::size_t utf16Count = count;
 
     // The same list as UTF-8 without a mark, as other programs write it.
-    const std::string utf8 = platform::Utf16ToUtf8Lossy(*transfer::ReadTextFile(ui.chosen));
+    const std::string utf8 = platform::Utf16ToUtf8Lossy(transfer::ReadTextFile(ui.chosen).text);
     PlainWrite(utf8File, utf8, false);
     const Times readUtf8List =
         Compare([&] { readLines(utf8File, false); }, [&] { PlainRead(utf8File); });
