@@ -99,8 +99,11 @@ int main(int argc, char** argv) {
     const std::string cli = argv[1];
     const int rows = argc > 2 ? atoi(argv[2]) : 100000;
     const int rounds = argc > 3 ? atoi(argv[3]) : 3;
-    char pattern[] = "/tmp/morvalent-apply-bench-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
+    // On the disk, not in memory: /var/tmp unless TMPDIR says otherwise.
+    const char* base = getenv("TMPDIR");
+    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/var/tmp") +
+                          "/morvalent-apply-bench-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
         perror("mkdtemp");
         return 1;
     }

@@ -52,7 +52,7 @@ Outcome MainDialog::ApplyRenames() {
     }
     if (check.targets.size() != count) return Refuse(commit::texts::kInternalError);
 
-    commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_);
+    commit::JournalledPass pass(list_, fs_, std::move(check.targets), history_, &gatheredFolders_);
     lastJournalId_.reset();
     if (!pass.Begin()) {
         if (pass.Busy()) return Refuse(commit::texts::kBusy);
@@ -65,8 +65,9 @@ Outcome MainDialog::ApplyRenames() {
     {
         filelist::FileList::Batch batch(list_);
         for (std::size_t row = 0; row < count; ++row) {
-            const std::u16string source = list_.Entry(row).path;
             const commit::RowOutcome outcome = pass.RenameRow(row);
+            // A row that was not renamed keeps its path: no copy of it per row.
+            const std::u16string& source = list_.Entry(row).path;
             if (pass.Stopped()) {
                 const std::u16string message =
                     platform::FormatText(commit::texts::kJournalStopped, history_->Folder());
@@ -110,6 +111,7 @@ Outcome MainDialog::RevertNewNames() {
 
 Outcome MainDialog::ClearList() {
     list_.Clear();
+    gatheredFolders_.Clear();
     ForgetFailures();
     ShowRowCount(0);
     return Outcome::Done();

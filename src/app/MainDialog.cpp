@@ -471,6 +471,13 @@ Outcome MainDialog::GatherBatch(std::span<const std::u16string_view> paths,
     filelist::PendingEntries pending;
     filelist::Gatherer gatherer(list_, fs_, *this, folderChoice_);
     gatherer.SetProgress([this] { view_.KeepResponsive(); });
+    // The marks that follow read the walked folders' names from the walk itself.
+    gatherer.SetListed([this](std::u16string_view folder,
+                              const std::optional<platform::FolderStamp>& stamp,
+                              const std::vector<platform::FolderItem>& items) {
+        folderNames_.Listed(folder, items);
+        gatheredFolders_.Walked(folder, stamp);
+    });
     // Every way in gives paths in one form, so one item never has two spellings.
     std::u16string room;
     std::size_t tooLong = 0;

@@ -23,6 +23,7 @@
 #include "commit/FolderNames.h"
 #include "filelist/Columns.h"
 #include "filelist/FileList.h"
+#include "filelist/GatheredFolders.h"
 #include "filelist/Gathering.h"
 #include "filelist/IconCache.h"
 #include "platform/FileSystem.h"
@@ -247,6 +248,9 @@ class MainDialog : private filelist::FolderQuestion {
     // The target folders' listings, read once until gathering, a commit or the
     // next-conflict command asks for a fresh look.
     commit::FolderNames folderNames_;
+    // The walked folders' stamps: the commit's journal takes the rows' identities
+    // from the walk while their folders are unchanged.
+    filelist::GatheredFolders gatheredFolders_;
     commit::ConflictMarks conflicts_;
     std::optional<std::u16string> stateFolder_;
     std::unique_ptr<ListKeeper> keeper_;

@@ -70,21 +70,32 @@ bool NameTable::Contains(std::u16string_view key, std::uint64_t hash) const {
 
 const FolderNames::Listing& FolderNames::Folder(std::u16string_view folder) {
     auto at = folders_.find(folder);
-    if (at == folders_.end()) {
-        Listing listing;
-        std::vector<std::u16string> names;
-        if (fs_.ListNames(folder, names)) {
-            if constexpr (platform::kNamesIgnoreCase) {
-                for (std::u16string& name : names) name = platform::NameOnDiskKey(name);
-            }
-            listing.names = std::make_unique<NameTable>(names);
-        } else {
-            // A folder that exists but cannot be read may still take renames.
-            listing.missing = fs_.IsFolder(folder) != std::optional<bool>(true);
-        }
-        at = folders_.emplace(std::u16string(folder), std::move(listing)).first;
+    if (at != folders_.end()) return at->second;
+    std::vector<std::u16string> names;
+    if (fs_.ListNames(folder, names)) return Keep(folder, names);
+    Listing listing;
+    // A folder that exists but cannot be read may still take renames.
+    listing.missing = fs_.IsFolder(folder) != std::optional<bool>(true);
+    return folders_.emplace(std::u16string(folder), std::move(listing)).first->second;
+}
+
+void FolderNames::Listed(std::u16string_view folder,
+                         const std::vector<platform::FolderItem>& items) {
+    if (folders_.find(folder) != folders_.end()) return;
+    std::vector<std::u16string> names;
+    names.reserve(items.size());
+    for (const platform::FolderItem& item : items) names.push_back(item.name);
+    Keep(folder, names);
+}
+
+const FolderNames::Listing& FolderNames::Keep(std::u16string_view folder,
+                                              std::vector<std::u16string>& names) {
+    if constexpr (platform::kNamesIgnoreCase) {
+        for (std::u16string& name : names) name = platform::NameOnDiskKey(name);
     }
-    return at->second;
+    Listing listing;
+    listing.names = std::make_unique<NameTable>(names);
+    return folders_.emplace(std::u16string(folder), std::move(listing)).first->second;
 }
 
 platform::NameRuleSet FolderNames::Rules(std::u16string_view folder) {

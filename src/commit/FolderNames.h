@@ -55,6 +55,9 @@ class FolderNames {
     const Listing& Folder(std::u16string_view folder);
     // The naming rules of the folder's file system, looked up once until Forget.
     platform::NameRuleSet Rules(std::u16string_view folder);
+    // A listing just read elsewhere (the gathering's walk) stands for the folder's
+    // own, which is then not read again.
+    void Listed(std::u16string_view folder, const std::vector<platform::FolderItem>& items);
     void Forget() {
         folders_.clear();
         rules_.clear();
@@ -64,6 +67,8 @@ class FolderNames {
     std::uint64_t Generation() const { return generation_; }
 
   private:
+    const Listing& Keep(std::u16string_view folder, std::vector<std::u16string>& names);
+
     struct TextHash {
         using is_transparent = void;
         std::size_t operator()(std::u16string_view text) const {

@@ -1,26 +1,30 @@
 #include "commit/JournalledPass.h"
 
+#include <algorithm>
+
 #include "commit/JournalWriter.h"
 #include "platform/Path.h"
 
 namespace morvalent::commit {
 JournalledPass::JournalledPass(filelist::FileList& list, platform::FileSystem& fs,
-                               std::vector<std::u16string> targets, History* history)
-    : list_(list), pass_(list, fs, std::move(targets)), history_(history) {}
+                               std::vector<std::u16string> targets, History* history,
+                               const filelist::GatheredFolders* gathered)
+    : list_(list),
+      fs_(fs),
+      gathered_(gathered),
+      pass_(list, fs, std::move(targets)),
+      history_(history) {}
 
 JournalledPass::~JournalledPass() = default;
 
 bool JournalledPass::Begin() {
     if (history_ == nullptr) return true;
     const std::size_t count = list_.Count();
-    planned_.assign(count, {});
-    plannedTargets_.assign(count, {});
-    identities_.assign(count, std::nullopt);
+    planned_.assign(count, false);
     std::size_t plannedCount = 0;
     for (std::size_t row = 0; row < count; ++row) {
         if (list_.Entry(row).path == pass_.Target(row)) continue;
-        planned_[row] = list_.Entry(row).path;
-        plannedTargets_[row] = pass_.Target(row);
+        planned_[row] = true;
         ++plannedCount;
     }
     if (plannedCount == 0) {
@@ -43,9 +47,9 @@ bool JournalledPass::Begin() {
     // Looked up in the folders the renames will then use.
     platform::MoveRun& moves = pass_.Moves();
     for (std::size_t row = 0; row < count; ++row) {
-        if (planned_[row].empty()) continue;
-        identities_[row] = moves.ReadIdentity(planned_[row]);
-        writer_->Row(row, identities_[row], planned_[row], pass_.Target(row));
+        if (!planned_[row]) continue;
+        const std::u16string& source = list_.Entry(row).path;
+        writer_->Row(row, PlannedIdentity(row), source, pass_.Target(row));
     }
     writer_->PlanEnd(plannedCount);
     if (!writer_->Sync() || !platform::SyncFolder(history_->Folder())) {
@@ -85,22 +89,16 @@ RowOutcome JournalledPass::RenameRow(std::size_t row) {
     // A renamed folder took this row's item, or its target, along: the journal
     // learns the new places before the item moves again, so that an undo after a
     // crash knows where to look for it and where to put it.
-    if (planned_[row].empty()) {
+    // (A planned row moved along is journalled as the folder is renamed, so its
+    // journalled places are its places here.)
+    if (!planned_[row]) {
         if (source == target) return pass_.RenameRow(row);
-        identities_[row] = pass_.Moves().ReadIdentity(source);
-        writer_->Row(row, identities_[row], source, target);
+        writer_->Row(row, pass_.Moves().ReadIdentity(source), source, target);
         if (!writer_->Sync()) {
             stopped_ = true;
             return {};
         }
-        planned_[row] = source;
-        plannedTargets_[row] = target;
-    } else if (source != planned_[row] || target != plannedTargets_[row]) {
-        writer_->From(row, source, target);
-        if (!writer_->Sync()) {
-            stopped_ = true;
-            return {};
-        }
+        planned_[row] = true;
     }
     current_ = row;
     const RowOutcome outcome = pass_.RenameRow(row);
@@ -113,18 +111,42 @@ RowOutcome JournalledPass::RenameRow(std::size_t row) {
     return outcome;
 }
 
+// The identity the plan records: the gathering's, while the row's folder is as it
+// was then (no entry added, removed or renamed, so the name still names the item
+// the walk read); else the disk's, looked up in the folder the rename will use.
+std::optional<platform::FileIdentity> JournalledPass::PlannedIdentity(std::size_t row) {
+    const filelist::FileEntry& entry = list_.Entry(row);
+    const std::size_t cut = entry.path.find_last_of(platform::kPathSeparator);
+    if (gathered_ != nullptr && entry.fileNumber != 0 && cut != std::u16string::npos) {
+        const std::u16string_view folder = std::u16string_view(entry.path).substr(0, cut);
+        if (folder != unchangedFolder_) {
+            unchangedFolder_ = folder;
+            const platform::FolderStamp* then = gathered_->Settled(folder);
+            const auto now = then != nullptr ? fs_.ReadFolderStamp(folder) : std::nullopt;
+            unchanged_ = now && now->SameFolderAsBefore(*then);
+            if (unchanged_) unchangedVolume_ = then->volume;
+        }
+        if (unchanged_) {
+            return platform::FileIdentity{.volume = unchangedVolume_,
+                                          .file = entry.fileNumber,
+                                          .birth = entry.creationTime};
+        }
+    }
+    return pass_.Moves().ReadIdentity(entry.path);
+}
+
 // The rows still to come beneath a renamed folder: their new places are on stable
 // storage, in one go, before any of them is renamed.
 void JournalledPass::JournalRowsMovedAlong(std::size_t folderRow) {
+    // Every row listed had its path, its target or both moved: each is journalled
+    // once, with both as they now are.
+    std::vector<std::size_t> rows = pass_.RowsMovedAlong();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     bool written = false;
-    for (std::size_t row : pass_.RowsMovedAlong()) {
-        if (row <= folderRow || planned_[row].empty()) continue;
-        const std::u16string& source = list_.Entry(row).path;
-        const std::u16string& target = pass_.Target(row);
-        if (source == planned_[row] && target == plannedTargets_[row]) continue;
-        writer_->From(row, source, target);
-        planned_[row] = source;
-        plannedTargets_[row] = target;
+    for (std::size_t row : rows) {
+        if (row <= folderRow || !planned_[row]) continue;
+        writer_->From(row, list_.Entry(row).path, pass_.Target(row));
         written = true;
     }
     // A failure stops the pass at the next row.

@@ -9,6 +9,7 @@
 
 #include "commit/History.h"
 #include "commit/RenamePass.h"
+#include "filelist/GatheredFolders.h"
 
 namespace morvalent::commit {
 
@@ -19,8 +20,11 @@ class JournalWriter;
 // the end mark last. Without a history it is the plain pass.
 class JournalledPass {
   public:
+    // With `gathered`, a row whose folder is as it was when gathered is journalled
+    // with the identity the gathering read, without looking at the disk again.
     JournalledPass(filelist::FileList& list, platform::FileSystem& fs,
-                   std::vector<std::u16string> targets, History* history);
+                   std::vector<std::u16string> targets, History* history,
+                   const filelist::GatheredFolders* gathered = nullptr);
     ~JournalledPass();
     JournalledPass(const JournalledPass&) = delete;
     JournalledPass& operator=(const JournalledPass&) = delete;
@@ -42,18 +46,25 @@ class JournalledPass {
 
   private:
     void JournalRowsMovedAlong(std::size_t folderRow);
+    std::optional<platform::FileIdentity> PlannedIdentity(std::size_t row);
 
     filelist::FileList& list_;
+    platform::FileSystem& fs_;
+    const filelist::GatheredFolders* gathered_;
+    // The last folder asked about in the plan, and whether it is unchanged since the
+    // gathering (rows of one folder follow each other).
+    std::u16string unchangedFolder_;
+    bool unchanged_ = false;
+    std::uint64_t unchangedVolume_ = 0;
     RenamePass pass_;
     History* history_;
     std::optional<std::uint64_t> id_;
     platform::FileLock lock_;  // held from Begin until Finish
     platform::AppendFile file_;
     std::unique_ptr<JournalWriter> writer_;
-    // The source and target each row was planned with; empty for rows not planned.
-    std::vector<std::u16string> planned_;
-    std::vector<std::u16string> plannedTargets_;
-    std::vector<std::optional<platform::FileIdentity>> identities_;
+    // The rows in the journal. A planned row's journalled source and target are its
+    // own: a renamed folder that moves them along journals their new places at once.
+    std::vector<bool> planned_;
     std::size_t current_ = 0;  // the row being renamed, for the copy witness
     bool stopped_ = false;
     bool busy_ = false;

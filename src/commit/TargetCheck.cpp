@@ -1,7 +1,7 @@
 #include "commit/TargetCheck.h"
 
-#include <unordered_map>
-
+#include "commit/FlatIndex.h"
+#include "commit/FolderNames.h"
 #include "platform/Path.h"
 #include "platform/Text.h"
 
@@ -20,10 +20,10 @@ TargetCheck CheckTargets(const filelist::FileList& list) {
     TargetCheck check;
     const std::size_t count = list.Count();
     check.targets.reserve(count);
-    // Folded target -> first row with it: the row a scan of all earlier rows
-    // would meet first.
-    std::unordered_map<std::u16string, std::size_t> firstRow;
-    firstRow.reserve(count);
+    // Target (A-Z folded) -> first row with it: the row a scan of all earlier rows
+    // would meet first. Hashed folded, compared in place: no folded copy per row.
+    FlatIndex firstRow;
+    firstRow.Reset(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::u16string& name = list.NewName(i);
         if (name.empty()) {
@@ -31,13 +31,16 @@ TargetCheck CheckTargets(const filelist::FileList& list) {
             check.row = i;
             return check;
         }
-        std::u16string target = BuildTarget(list.FolderText(i), name);
-        const auto [at, inserted] = firstRow.try_emplace(platform::FoldAscii(target), i);
-        check.targets.push_back(std::move(target));
-        if (!inserted) {
+        check.targets.push_back(BuildTarget(list.FolderText(i), name));
+        const std::u16string& target = check.targets.back();
+        const auto earlier =
+            firstRow.Insert(FoldedHash(target), std::uint32_t(i), [&](std::uint32_t other) {
+                return platform::CompareAsciiNoCase(check.targets[other], target) == 0;
+            });
+        if (earlier) {
             check.problem = TargetProblem::Duplicate;
             check.row = i;
-            check.earlierRow = at->second;
+            check.earlierRow = *earlier;
             return check;
         }
     }

@@ -95,6 +95,9 @@ void FileList::SetFolderText(std::size_t row, std::u16string_view folder) {
 void FileList::SetEntryPath(std::size_t row, std::u16string path) {
     Row& r = rows_[row];
     r.entry.path = std::move(path);
+    // The walked number vouched for the item at the old place only: a walk of the
+    // new place's folder may have read its stamp after another item took the name.
+    r.entry.fileNumber = 0;
     r.newName = GetNamePart(r.entry.path, true);
     r.folderOverride.clear();
     r.hasFolderOverride = false;
@@ -105,6 +108,7 @@ void FileList::SetEntryPath(std::size_t row, std::u16string path) {
 
 void FileList::ReplaceEntryPath(std::size_t row, std::u16string path) {
     rows_[row].entry.path = std::move(path);
+    rows_[row].entry.fileNumber = 0;
     NewEra();
     RowsChanged(row, row);
 }

@@ -74,10 +74,13 @@ void Gatherer::Gathered() {
 
 void Gatherer::WalkFolder(PendingEntries& pending, std::u16string_view folder) {
     std::vector<platform::FolderItem> items;
+    const auto stamp = fs_.ReadFolderStamp(folder);
     if (!fs_.ListFolder(folder, items)) {
         ++unreadable_;
         return;
     }
+    // Unreadable entries are named too: their names are taken on disk all the same.
+    if (listedFolder_) listedFolder_(folder, stamp, items);
     for (platform::FolderItem& item : items) {
         if (item.unreadable) {
             ++unreadable_;
@@ -96,6 +99,7 @@ void Gatherer::WalkFolder(PendingEntries& pending, std::u16string_view folder) {
         entry.creationTime = item.info.creationTime;
         entry.lastWriteTime = item.info.lastWriteTime;
         entry.size = item.info.size;
+        if (stamp) entry.fileNumber = item.fileNumber;
         pending.push_back(std::move(entry));
         Gathered();
     }

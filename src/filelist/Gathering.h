@@ -51,6 +51,13 @@ class Gatherer {
     void AppendPendingRows(PendingEntries& pending);
     // Called every few thousand gathered items, so a window can repaint.
     void SetProgress(std::function<void()> progress) { progress_ = std::move(progress); }
+    // Told each folder's whole listing as it is walked, so that what needs the
+    // folder's names (the conflict marks) need not list it again.
+    // The folder's stamp is read before the listing.
+    using ListedFolder = std::function<void(std::u16string_view folder,
+                                            const std::optional<platform::FolderStamp>& stamp,
+                                            const std::vector<platform::FolderItem>&)>;
+    void SetListed(ListedFolder listed) { listedFolder_ = std::move(listed); }
     // Items left out because they could not be found or read: a candidate that is
     // not there, a folder that cannot be listed (one each), an entry that cannot
     // be looked at. Links to folders and paths already listed are left out by rule.
@@ -68,6 +75,7 @@ class Gatherer {
     bool listedReady_ = false;
     std::unordered_set<std::u16string> listed_;
     std::function<void()> progress_;
+    ListedFolder listedFolder_;
     std::size_t sinceProgress_ = 0;
     std::size_t unreadable_ = 0;
 };

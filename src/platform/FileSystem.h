@@ -33,6 +33,24 @@ struct FolderItem {
     // folder lets its names be read but not its items): the rest says nothing.
     bool unreadable = false;
     FileInfo info;
+    // The item's number on the listed folder's volume; 0 when the system does not
+    // tell it, or the item lies on another volume (a mount point).
+    std::uint64_t fileNumber = 0;
+};
+
+// What a folder's own record says of its entries: adding, removing or renaming any
+// entry changes `changed`, so two equal stamps say that every name still names the
+// item it named. `settled`: the stamp is old enough that a change made after it
+// was read cannot carry the same time (the file system's clock moves in steps).
+struct FolderStamp {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+    FileTime changed = 0;
+    bool settled = false;
+
+    bool SameFolderAsBefore(const FolderStamp& other) const {
+        return volume == other.volume && file == other.file && changed == other.changed;
+    }
 };
 
 enum class MoveResult {
@@ -122,6 +140,9 @@ class FileSystem {
     // Only the names of the folder's entries, as ListFolder gives them; a system
     // that can list names without reading each entry's details does so.
     virtual bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names);
+    // The folder's stamp, read before a listing of it to tell later whether the
+    // listing still holds; nothing when this file system cannot tell.
+    virtual std::optional<FolderStamp> ReadFolderStamp(std::u16string_view) { return std::nullopt; }
     // Renames or moves without ever replacing anything at `target`.
     virtual MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) = 0;
     // The identity of the item itself (a link, not what it leads to); nothing when

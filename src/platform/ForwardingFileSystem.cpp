@@ -63,6 +63,10 @@ bool ForwardingFileSystem::ListFolder(std::u16string_view folder, std::vector<Fo
     return inner_->ListFolder(folder, items);
 }
 
+std::optional<FolderStamp> ForwardingFileSystem::ReadFolderStamp(std::u16string_view folder) {
+    return inner_->ReadFolderStamp(folder);
+}
+
 bool ForwardingFileSystem::ListNames(std::u16string_view folder,
                                      std::vector<std::u16string>& names) {
     return inner_->ListNames(folder, names);

@@ -25,6 +25,7 @@ class ForwardingFileSystem : public FileSystem {
     std::optional<FileInfo> ReadInfo(std::u16string_view path) override;
     bool ListFolder(std::u16string_view folder, std::vector<FolderItem>& items) override;
     bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names) override;
+    std::optional<FolderStamp> ReadFolderStamp(std::u16string_view folder) override;
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) final;
     std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
     std::vector<std::optional<FileIdentity>> ReadIdentities(

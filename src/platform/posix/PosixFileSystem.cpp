@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <ctime>
 
 #include "platform/Text.h"
 #include "platform/posix/OpenFolders.h"
@@ -54,6 +55,8 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
     if (!native || native->empty()) return false;
     int fd = open(native->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
+    struct statx self;
+    const bool known = statx(fd, "", AT_EMPTY_PATH, STATX_INO, &self) == 0;
     DIR* dir = fdopendir(fd);
     if (dir == nullptr) {
         close(fd);
@@ -76,6 +79,10 @@ bool PosixFileSystem::ListFolder(std::u16string_view folder, std::vector<FolderI
         item.linksToFolder = S_ISLNK(st.stx_mode) && statx(fd, name, 0, STATX_TYPE, &target) == 0 &&
                              S_ISDIR(target.stx_mode);
         item.info = InfoFrom(st);
+        if (known && (st.stx_mask & STATX_INO) != 0 && st.stx_dev_major == self.stx_dev_major &&
+            st.stx_dev_minor == self.stx_dev_minor) {
+            item.fileNumber = st.stx_ino;
+        }
         items.push_back(std::move(item));
     }
     closedir(dir);
@@ -135,6 +142,29 @@ std::vector<std::optional<FileIdentity>> PosixFileSystem::ReadIdentities(
         }
     }
     return identities;
+}
+
+std::optional<FolderStamp> PosixFileSystem::ReadFolderStamp(std::u16string_view folder) {
+    auto native = Utf16ToNative(folder);
+    if (!native || native->empty()) return std::nullopt;
+    // The clock first: a change after the stat is stamped at this time or later.
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    struct statx st;
+    if (statx(AT_FDCWD, native->c_str(), 0, STATX_INO | STATX_CTIME, &st) != 0 ||
+        (st.stx_mask & (STATX_INO | STATX_CTIME)) != (STATX_INO | STATX_CTIME) ||
+        !S_ISDIR(st.stx_mode)) {
+        return std::nullopt;
+    }
+    FolderStamp stamp;
+    stamp.volume = (std::uint64_t(st.stx_dev_major) << 32) | st.stx_dev_minor;
+    stamp.file = st.stx_ino;
+    // The change time: renames, additions and removals in the folder set it, and
+    // no program can set it back.
+    stamp.changed = FileTimeFromUnix(st.stx_ctime.tv_sec, st.stx_ctime.tv_nsec);
+    // Two seconds cover the coarsest step of a local file system's times.
+    stamp.settled = st.stx_ctime.tv_sec + 2 < now.tv_sec;
+    return stamp;
 }
 
 std::optional<FileIdentity> IdentityAt(int folder, const char* name) {

@@ -14,6 +14,7 @@ class PosixFileSystem : public FileSystem {
     bool ListNames(std::u16string_view folder, std::vector<std::u16string>& names) override;
     MoveOutcome MoveNoReplace(std::u16string_view source, std::u16string_view target) override;
     std::optional<FileIdentity> ReadIdentity(std::u16string_view path) override;
+    std::optional<FolderStamp> ReadFolderStamp(std::u16string_view folder) override;
     std::vector<std::optional<FileIdentity>> ReadIdentities(
         const std::vector<std::u16string_view>& paths) override;
     std::unique_ptr<MoveRun> BeginMoves() override;
