@@ -20,8 +20,11 @@ bool RenamePass::FitsFolderRules(std::u16string_view target) {
     if (at == 0) return true;
     const std::u16string_view folder = target.substr(0, at - 1);
     if (folder != rulesFolder_) {
-        rulesFolder_ = folder;
-        windowsRules_ = fs_.FolderNameRules(folder) == platform::NameRuleSet::Windows;
+        rulesFolder_.assign(folder);
+        // Rows of many folders may come in any order: each folder is asked once.
+        const auto [at, added] = folderRules_.try_emplace(rulesFolder_, false);
+        if (added) at->second = fs_.FolderNameRules(folder) == platform::NameRuleSet::Windows;
+        windowsRules_ = at->second;
     }
     return !windowsRules_ || !platform::BreaksWindowsNameRules(target.substr(at));
 }

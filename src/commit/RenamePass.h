@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "commit/RowPathIndex.h"
@@ -63,6 +64,7 @@ class RenamePass {
     RowPathIndex targetIndex_;
     std::u16string rulesFolder_;
     bool windowsRules_ = false;
+    std::unordered_map<std::u16string, bool> folderRules_;  // whether Windows rules apply
 };
 
 }  // namespace morvalent::commit
